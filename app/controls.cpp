@@ -1,0 +1,255 @@
+#include "app/controls.h"
+
+#include <QApplication>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QToolTip>
+
+#include "app/jpeg.h"
+#include "link/cp1252.h"
+
+namespace trx::app {
+namespace {
+
+int g_hintHidePause = 2500;
+bool g_manualTicks = false;
+
+// List rows of one fixed height, as the form gives them.
+class FixedRowDelegate : public QStyledItemDelegate {
+ public:
+  FixedRowDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
+  }
+
+ private:
+  int height_;
+};
+
+}  // namespace
+
+QImage PictureFromJpeg(const QByteArray& jpeg, QString* error) {
+  const DecodedImage decoded =
+      DecodeJpeg({reinterpret_cast<const std::uint8_t*>(jpeg.constData()), static_cast<std::size_t>(jpeg.size())});
+  if (!decoded.ok()) {
+    if (error) *error = QString::fromStdString(decoded.error);
+    return {};
+  }
+  QImage image(decoded.rgb.data(), decoded.width, decoded.height, decoded.width * 3, QImage::Format_RGB888);
+  return image.copy();  // own the pixels
+}
+
+void SetHintHidePause(int ms) { g_hintHidePause = ms; }
+int HintHidePause() { return g_hintHidePause; }
+
+bool TControl::HandleToolTip(QWidget* self, QEvent* event) const {
+  if (event->type() != QEvent::ToolTip) return false;
+  auto* help = static_cast<QHelpEvent*>(event);
+  if (ShowHint && !Hint.isEmpty())
+    QToolTip::showText(help->globalPos(), Hint, self, {}, g_hintHidePause);
+  else
+    QToolTip::hideText();
+  return true;
+}
+
+// ---- TImage
+
+TImage::TImage(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
+
+void TImage::SetPicture(const QImage& picture) {
+  picture_ = picture;
+  update();
+}
+
+void TImage::CopyPictureFrom(const QObject* store) {
+  if (const auto* image = qobject_cast<const TImage*>(store)) SetPicture(image->Picture());
+}
+
+void TImage::paintEvent(QPaintEvent*) {
+  if (picture_.isNull()) return;
+  QPainter painter(this);
+  painter.drawImage(rect(), picture_);
+}
+
+void TImage::mouseMoveEvent(QMouseEvent* e) {
+  if (OnMouseMove) OnMouseMove(this, e);
+  e->accept();
+}
+
+void TImage::mousePressEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton) pressed_ = true;
+  if (OnMouseDown) OnMouseDown(this, e);
+  e->accept();
+}
+
+void TImage::mouseReleaseEvent(QMouseEvent* e) {
+  // A click is a press and a release of the left button, both on the control.
+  const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
+  if (e->button() == Qt::LeftButton) pressed_ = false;
+  if (click && OnClick) OnClick(this);
+  if (OnMouseUp) OnMouseUp(this, e);
+  e->accept();
+}
+
+void TImage::changeEvent(QEvent* e) {
+  // A disabled control gets no mouse events: the pointer is then over whatever lies beneath.
+  if (e->type() == QEvent::EnabledChange) {
+    setAttribute(Qt::WA_TransparentForMouseEvents, !isEnabled());
+    pressed_ = false;
+  }
+  QWidget::changeEvent(e);
+}
+
+bool TImage::event(QEvent* e) { return HandleToolTip(this, e) || QWidget::event(e); }
+
+// ---- TLabel
+
+TLabel::TLabel(QWidget* parent) : QLabel(parent) {}
+
+void TLabel::SetCaption(const QString& caption) {
+  setText(caption);
+  adjustSize();
+}
+
+bool TLabel::event(QEvent* e) { return HandleToolTip(this, e) || QLabel::event(e); }
+
+// ---- TEdit
+
+TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
+  setFrame(false);
+  connect(this, &QLineEdit::textEdited, this, &TEdit::FilterTyped);
+  connect(this, &QLineEdit::textChanged, this, [this] { before_ = text(); });
+}
+
+void TEdit::setText(const QString& text) {
+  if (!UpperCase) {
+    QLineEdit::setText(text);
+    return;
+  }
+  QString upper = text;
+  for (QChar& c : upper) c = c.toUpper();
+  QLineEdit::setText(upper);
+}
+
+void TEdit::SetMasked(bool masked) { setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal); }
+
+void TEdit::FilterTyped(const QString& typed) {
+  QString t;
+  t.reserve(typed.size());
+  int cursor = cursorPosition();
+  bool refused = false;
+  for (int i = 0; i < typed.size(); ++i) {
+    const QChar c = typed[i];
+    if (!link::UnicodeToCp1252(c.unicode())) {  // the device could not store it
+      if (i < cursorPosition()) --cursor;
+      refused = true;
+      continue;
+    }
+    t += UpperCase ? c.toUpper() : c;
+  }
+  // The limit holds what the user types; a longer text the program put in stays, but cannot grow.
+  if (MaxLength > 0 && t.size() > MaxLength && t.size() > before_.size()) {
+    const int excess = static_cast<int>(t.size()) - std::max(MaxLength, static_cast<int>(before_.size()));
+    const int from = std::max(0, cursor - excess);
+    t.remove(from, cursor - from);
+    cursor = from;
+    refused = true;
+  }
+  if (t == typed) return;
+  if (refused) QApplication::beep();
+  QLineEdit::setText(t);
+  setCursorPosition(std::clamp(cursor, 0, static_cast<int>(t.size())));
+}
+
+void TEdit::focusOutEvent(QFocusEvent* e) {
+  QLineEdit::focusOutEvent(e);
+  // Only a move to another control of the window counts, not a change of window or a popup.
+  if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason) return;
+  if (!OnExit || ProgramFocus::Active()) return;
+  QMetaObject::invokeMethod(
+      this, [this] {
+        if (OnExit && isVisible()) OnExit(this);
+      },
+      Qt::QueuedConnection);
+}
+
+bool TEdit::event(QEvent* e) { return HandleToolTip(this, e) || QLineEdit::event(e); }
+
+// ---- TComboBox
+
+TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
+  setEditable(false);
+  setItemDelegate(new FixedRowDelegate(16, this));
+}
+
+void TComboBox::hidePopup() {
+  QComboBox::hidePopup();
+  if (OnCloseUp) OnCloseUp(this);
+}
+
+bool TComboBox::event(QEvent* e) { return HandleToolTip(this, e) || QComboBox::event(e); }
+
+// ---- TListBox
+
+TListBox::TListBox(QWidget* parent) : QListWidget(parent) {
+  setItemDelegate(new FixedRowDelegate(13, this));
+  setUniformItemSizes(true);
+}
+
+void TListBox::mousePressEvent(QMouseEvent* e) {
+  QListWidget::mousePressEvent(e);
+  if (e->button() == Qt::LeftButton && itemAt(e->position().toPoint()) && OnClick) OnClick(this);
+}
+
+void TListBox::keyPressEvent(QKeyEvent* e) {
+  const int before = currentRow();
+  QListWidget::keyPressEvent(e);
+  if (currentRow() != before && OnClick) OnClick(this);
+}
+
+// ---- the rest
+
+TRadioButton::TRadioButton(QWidget* parent) : QRadioButton(parent) {
+  connect(this, &QRadioButton::clicked, this, [this] {
+    if (OnClick) OnClick(this);
+  });
+}
+
+TPanel::TPanel(QWidget* parent) : QFrame(parent) { setFrameShape(QFrame::NoFrame); }
+
+TProgressBar::TProgressBar(QWidget* parent) : QProgressBar(parent) { setTextVisible(false); }
+
+void TProgressBar::SetPosition(int position) { setValue(std::clamp(position, minimum(), maximum())); }
+
+TTimer::TTimer(QObject* parent) : QObject(parent) {
+  connect(&timer_, &QTimer::timeout, this, &TTimer::Tick);
+}
+
+void TTimer::SetEnabled(bool enabled) {
+  enabled_ = enabled;
+  if (enabled && !g_manualTicks)
+    timer_.start();
+  else
+    timer_.stop();
+}
+
+void TTimer::Tick() {
+  if (enabled_ && OnTimer) OnTimer(this);
+}
+
+void TTimer::SetManualTicks(bool manual) { g_manualTicks = manual; }
+
+// ---- program focus
+
+namespace {
+int g_programFocus = 0;
+}
+
+ProgramFocus::ProgramFocus() { ++g_programFocus; }
+ProgramFocus::~ProgramFocus() { --g_programFocus; }
+bool ProgramFocus::Active() { return g_programFocus > 0; }
+
+}  // namespace trx::app

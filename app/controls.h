@@ -1,0 +1,183 @@
+#pragma once
+// The small control layer of the form: thin Qt widgets that add what the form needs and
+// nothing more: a Hint text, an opt-in tool-tip, a picture copied from a store, exit,
+// click and close-up events.
+#include <QComboBox>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+class QMouseEvent;
+
+namespace trx::app {
+
+using Notify = std::function<void(QObject* sender)>;
+using MouseNotify = std::function<void(QObject* sender, QMouseEvent* event)>;
+
+// Decodes a JPEG picture; a picture that cannot be decoded gives a null image and the reason.
+QImage PictureFromJpeg(const QByteArray& jpeg, QString* error = nullptr);
+
+// How long tool-tips stay up, in milliseconds; the form sets it at creation.
+void SetHintHidePause(int ms);
+int HintHidePause();
+
+// While one of these lives, focus moves are the program's own (putting the focus back into a
+// field that failed its check) and fire no exit events.
+class ProgramFocus {
+ public:
+  ProgramFocus();
+  ~ProgramFocus();
+  ProgramFocus(const ProgramFocus&) = delete;
+  ProgramFocus& operator=(const ProgramFocus&) = delete;
+  static bool Active();
+};
+
+// What every control of the form carries besides its widget.
+class TControl {
+ public:
+  virtual ~TControl() = default;
+  QString Hint;           // state text; shown as a tool-tip only when ShowHint is set
+  bool ShowHint = false;
+
+ protected:
+  // Shows Hint as the tool-tip of the widget; true when the event was a tool-tip request.
+  bool HandleToolTip(QWidget* self, QEvent* event) const;
+};
+
+// A picture, drawn stretched to the control's size; also the picture buttons.
+class TImage : public QWidget, public TControl {
+  Q_OBJECT
+ public:
+  explicit TImage(QWidget* parent);
+  const QImage& Picture() const { return picture_; }
+  void SetPicture(const QImage& picture);
+  // Shows another control's picture: the way pages and faces change.
+  void CopyPictureFrom(const QObject* store);
+
+  Notify OnClick;
+  MouseNotify OnMouseMove, OnMouseDown, OnMouseUp;
+
+ protected:
+  void paintEvent(QPaintEvent*) override;
+  void mouseMoveEvent(QMouseEvent*) override;
+  void mousePressEvent(QMouseEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
+  void changeEvent(QEvent*) override;
+  bool event(QEvent*) override;
+
+ private:
+  QImage picture_;
+  bool pressed_ = false;
+};
+
+// A transparent label that sizes itself to its text.
+class TLabel : public QLabel, public TControl {
+  Q_OBJECT
+ public:
+  explicit TLabel(QWidget* parent);
+  QString Caption() const { return text(); }
+  void SetCaption(const QString& caption);
+
+ protected:
+  bool event(QEvent*) override;
+};
+
+// A one-line edit field. MaxLength limits what the user types, never what the program
+// puts in; characters the device's code page cannot hold never enter the field.
+class TEdit : public QLineEdit, public TControl {
+  Q_OBJECT
+ public:
+  explicit TEdit(QWidget* parent);
+  int MaxLength = 0;      // 0: no limit
+  bool UpperCase = false;
+  Notify OnExit;
+
+  // Hides QLineEdit::setText so that program texts follow the field's case rule too.
+  void setText(const QString& text);
+  void SetMasked(bool masked);  // "*" for every character, or plain
+  bool Masked() const { return echoMode() == QLineEdit::Password; }
+
+ protected:
+  void focusOutEvent(QFocusEvent*) override;
+  bool event(QEvent*) override;
+
+ private:
+  void FilterTyped(const QString& typed);
+  QString before_;
+  int cursorBefore_ = 0;
+};
+
+// A drop-down list the user picks from without typing; reports when its list closes.
+class TComboBox : public QComboBox, public TControl {
+  Q_OBJECT
+ public:
+  explicit TComboBox(QWidget* parent);
+  Notify OnCloseUp;
+  void hidePopup() override;
+
+ protected:
+  bool event(QEvent*) override;
+};
+
+class TListBox : public QListWidget, public TControl {
+  Q_OBJECT
+ public:
+  explicit TListBox(QWidget* parent);
+  Notify OnClick;
+
+ protected:
+  void mousePressEvent(QMouseEvent*) override;
+  void keyPressEvent(QKeyEvent*) override;
+};
+
+class TRadioButton : public QRadioButton, public TControl {
+  Q_OBJECT
+ public:
+  explicit TRadioButton(QWidget* parent);
+  Notify OnClick;
+};
+
+class TPanel : public QFrame, public TControl {
+  Q_OBJECT
+ public:
+  explicit TPanel(QWidget* parent);
+};
+
+// A progress bar whose position is held within its range, as a position past the end shows full.
+class TProgressBar : public QProgressBar, public TControl {
+  Q_OBJECT
+ public:
+  explicit TProgressBar(QWidget* parent);
+  int Position() const { return value(); }
+  void SetPosition(int position);
+};
+
+// The form's timer. Tag is free for the owner. In manual mode (tests) it never fires by
+// itself; Tick() delivers one tick while it is enabled.
+class TTimer : public QObject {
+  Q_OBJECT
+ public:
+  explicit TTimer(QObject* parent);
+  int Tag = 0;
+  Notify OnTimer;
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled);
+  int Interval() const { return timer_.interval(); }
+  void SetInterval(int ms) { timer_.setInterval(ms); }
+  void Tick();
+
+  static void SetManualTicks(bool manual);
+
+ private:
+  QTimer timer_;
+  bool enabled_ = false;
+};
+
+}  // namespace trx::app

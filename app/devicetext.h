@@ -1,0 +1,13 @@
+#pragma once
+// Texts as the device stores them: single bytes of the Windows ANSI code page.
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace trx::app {
+
+QString FromDevice(std::string_view bytes);
+// Characters the code page cannot hold never reach here: the fields refuse them as typed.
+std::string ToDevice(const QString& text);
+
+}  // namespace trx::app

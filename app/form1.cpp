@@ -1,0 +1,322 @@
+#include "app/form1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QMessageBox>
+#include <QPainterPath>
+#include <QProxyStyle>
+#include <QScreen>
+#include <algorithm>
+#include <map>
+
+#include "app/formdescription.h"
+#include "link/messages.h"
+
+namespace trx::app {
+namespace {
+
+int g_instances = 0;
+
+// Password fields show "*" for every character.
+class FormStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* data) const override {
+    if (hint == SH_LineEdit_PasswordCharacter) return '*';
+    return QProxyStyle::styleHint(hint, option, widget, data);
+  }
+};
+
+QColor ParseColour(const QString& rgb) {
+  const QStringList parts = rgb.split(',');
+  if (parts.size() != 3) return {};
+  return QColor(parts[0].toInt(), parts[1].toInt(), parts[2].toInt());
+}
+
+QFont FontFor(const ControlSpec& spec, const QFont& formFont) {
+  const QString family = spec.Option("font", "Arial Narrow");
+  if (family == "form") return formFont;
+  QFont font(family);
+  font.setPixelSize(spec.Option("size", "12").toInt());
+  return font;
+}
+
+void ApplyColours(QWidget* w, const ControlSpec& spec, QPalette::ColorRole background) {
+  QPalette palette = w->palette();
+  if (spec.Has("fg")) {
+    const QColor fg = ParseColour(spec.Option("fg"));
+    palette.setColor(QPalette::WindowText, fg);
+    palette.setColor(QPalette::Text, fg);
+    palette.setColor(QPalette::ButtonText, fg);
+  }
+  if (spec.Has("bg")) {
+    const QColor bg = ParseColour(spec.Option("bg"));
+    palette.setColor(background, bg);
+    palette.setColor(QPalette::Window, bg);
+    w->setAutoFillBackground(true);
+  }
+  w->setPalette(palette);
+}
+
+void ApplyCursor(QWidget* w, const ControlSpec& spec) {
+  const QString cursor = spec.Option("cursor");
+  if (cursor == "hand") w->setCursor(Qt::PointingHandCursor);
+  if (cursor == "arrow") w->setCursor(Qt::ArrowCursor);
+}
+
+}  // namespace
+
+int TForm1::InstanceCount() { return g_instances; }
+
+TForm1::TForm1(platform::Platform& platform, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), platform_(platform) {
+  ++g_instances;
+  if (!dynamic_cast<FormStyle*>(QApplication::style())) QApplication::setStyle(new FormStyle);
+  // The pages are laid out for these faces; Liberation's are metric-compatible with them.
+  QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+  QFont::insertSubstitution("Arial Narrow", "Liberation Sans Narrow");
+  setObjectName("Form1");
+  BuildFromDescription();
+  WireHandlers();
+  FormCreate(this);
+}
+
+TForm1::~TForm1() {
+  FormDestroy(this);
+  --g_instances;
+}
+
+void TForm1::BuildFromDescription() {
+  QFile file(":/form/Form1.form");
+  file.open(QIODevice::ReadOnly);
+  const FormDescription description = ParseFormDescription(QString::fromUtf8(file.readAll()));
+  if (!description.error.isEmpty()) qFatal("form description: %s", qPrintable(description.error));
+
+  QFont formFont = font();
+  std::map<QString, std::vector<std::pair<int, QWidget*>>> tabOrder;  // by parent
+
+  for (const ControlSpec& spec : description.controls) {
+    if (spec.kind == "form") {
+      setWindowTitle(spec.Option("text"));
+      formFont = QFont(spec.Option("font"));
+      formFont.setPixelSize(spec.Option("size").toInt());
+      setFont(formFont);
+      setFixedSize(spec.width, spec.height);
+      QPalette palette = this->palette();
+      palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+      setPalette(palette);
+      setAutoFillBackground(true);
+      continue;
+    }
+    QWidget* parentWidget = this;
+    if (spec.parent != "-") parentWidget = qobject_cast<QWidget*>(byName_.value(spec.parent.toLower()));
+    if (!parentWidget) qFatal("form description: %s has no parent %s", qPrintable(spec.name), qPrintable(spec.parent));
+
+    QObject* object = nullptr;
+    QWidget* widget = nullptr;
+    TControl* control = nullptr;
+    if (spec.kind == "picture" || spec.kind == "button") {
+      auto* image = new TImage(parentWidget);
+      if (spec.Has("picture")) {
+        QFile jpeg(":/form/" + spec.Option("picture"));
+        QString error;
+        const QImage picture = jpeg.open(QIODevice::ReadOnly) ? PictureFromJpeg(jpeg.readAll(), &error) : QImage();
+        if (picture.isNull())
+          qWarning("picture %s of %s cannot be shown: %s", qPrintable(spec.Option("picture")), qPrintable(spec.name),
+                   qPrintable(error.isEmpty() ? jpeg.errorString() : error));
+        image->SetPicture(picture);
+      }
+      widget = image;
+      control = image;
+    } else if (spec.kind == "label") {
+      auto* label = new TLabel(parentWidget);
+      label->setFont(FontFor(spec, formFont));
+      label->move(spec.left, spec.top);
+      label->SetCaption(spec.Option("text"));
+      widget = label;
+      control = label;
+    } else if (spec.kind == "edit") {
+      auto* edit = new TEdit(parentWidget);
+      edit->setFont(FontFor(spec, formFont));
+      edit->MaxLength = spec.Option("max", "0").toInt();
+      edit->UpperCase = spec.Has("upper");
+      edit->setReadOnly(spec.Has("readonly"));
+      edit->SetMasked(spec.Has("password"));
+      edit->setText(spec.Option("text"));
+      ApplyColours(edit, spec, QPalette::Base);
+      widget = edit;
+      control = edit;
+    } else if (spec.kind == "combo") {
+      auto* combo = new TComboBox(parentWidget);
+      combo->setFont(FontFor(spec, formFont));
+      if (spec.Has("items")) combo->addItems(spec.Option("items").split('|'));
+      combo->setCurrentIndex(-1);
+      widget = combo;
+      control = combo;
+    } else if (spec.kind == "list") {
+      auto* list = new TListBox(parentWidget);
+      list->setFont(FontFor(spec, formFont));
+      list->setFrameShape(spec.Has("border") ? QFrame::StyledPanel : QFrame::NoFrame);
+      widget = list;
+      control = list;
+    } else if (spec.kind == "panel") {
+      auto* panel = new TPanel(parentWidget);
+      ApplyColours(panel, spec, QPalette::Window);
+      widget = panel;
+      control = panel;
+    } else if (spec.kind == "radio") {
+      auto* radio = new TRadioButton(parentWidget);
+      radio->setFont(FontFor(spec, formFont));
+      radio->setText(spec.Option("text"));
+      radio->setChecked(spec.Has("checked"));
+      ApplyColours(radio, spec, QPalette::Window);
+      widget = radio;
+      control = radio;
+    } else if (spec.kind == "progress") {
+      auto* progress = new TProgressBar(parentWidget);
+      progress->setRange(0, 100);
+      progress->setValue(0);
+      widget = progress;
+      control = progress;
+    } else if (spec.kind == "socket") {
+      object = new TZEL_UDPSocket(this);
+    } else if (spec.kind == "timer") {
+      auto* timer = new TTimer(this);
+      timer->SetInterval(spec.Option("interval").toInt());
+      timer->Tag = spec.Option("tag").toInt();
+      object = timer;
+    } else {
+      qFatal("form description: unknown kind %s", qPrintable(spec.kind));
+    }
+
+    if (widget) {
+      object = widget;
+      if (spec.kind != "label") widget->setGeometry(spec.left, spec.top, spec.width, spec.height);
+      widget->setVisible(spec.Has("visible"));
+      widget->setEnabled(!spec.Has("disabled"));
+      ApplyCursor(widget, spec);
+      if (spec.Has("tab")) tabOrder[spec.parent].emplace_back(spec.Option("tab").toInt(), widget);
+    }
+    if (control) {
+      control->Hint = spec.Option("hint");
+      control->ShowHint = spec.Has("tooltip");
+    }
+    object->setObjectName(spec.name);
+    byName_.insert(spec.name.toLower(), object);
+  }
+
+  for (auto& [parentName, widgets] : tabOrder) {
+    std::stable_sort(widgets.begin(), widgets.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (std::size_t i = 1; i < widgets.size(); ++i) QWidget::setTabOrder(widgets[i - 1].second, widgets[i].second);
+  }
+
+#define TRX_BIND_MEMBER(Class, name)                                                \
+  name = qobject_cast<Class*>(byName_.value(QString(#name).toLower()));             \
+  if (!name) qFatal("form description: no control %s of class %s", #name, #Class);
+  TRX_FORM_CONTROLS(TRX_BIND_MEMBER)
+#undef TRX_BIND_MEMBER
+}
+
+void TForm1::WireHandlers() {
+  for (TImage* button : {b_setup, b_help, b_web, b_exit, b_back, b_min, b_close})
+    button->OnMouseMove = [this](QObject* s, QMouseEvent*) { b_setupMouseMove(s); };
+  welcome->OnMouseMove = [this](QObject* s, QMouseEvent* e) {
+    welcomeMouseMove(s);
+    if (dragging_ && (e->buttons() & Qt::LeftButton)) move(e->globalPosition().toPoint() - dragOffset_);
+  };
+  welcome->OnMouseDown = [this](QObject* s, QMouseEvent* e) { welcomeMouseDown(s, e); };
+  welcome->OnMouseUp = [this](QObject*, QMouseEvent*) { dragging_ = false; };
+
+  b_setup->OnClick = [this](QObject* s) { b_setupClick(s); };
+  b_back->OnClick = [this](QObject* s) { b_backClick(s); };
+  b_exit->OnClick = [this](QObject* s) { b_exitClick(s); };
+  b_help->OnClick = [this](QObject* s) { b_helpClick(s); };
+  b_web->OnClick = [this](QObject* s) { b_webClick(s); };
+  b_close->OnMouseDown = [this](QObject* s, QMouseEvent*) { b_closeMouseDown(s); };
+  b_close->OnMouseUp = [this](QObject* s, QMouseEvent*) { b_closeMouseUp(s); };
+  b_min->OnMouseDown = [this](QObject* s, QMouseEvent*) { b_minMouseDown(s); };
+  b_min->OnMouseUp = [this](QObject* s, QMouseEvent*) { b_minMouseUp(s); };
+  errormsg->OnClick = [this](QObject* s) { errormsgClick(s); };
+
+  e_ip->OnExit = [this](QObject* s) { e_ipExit(s); };
+  e_dhcp->OnExit = [this](QObject* s) { e_ipExit(s); };
+  e_mask->OnExit = [this](QObject* s) { e_maskExit(s); };
+  e_gateway->OnExit = [this](QObject* s) { e_gatewayExit(s); };
+  s_wep->OnCloseUp = [this](QObject* s) { s_wepCloseUp(s); };
+  ap_list->OnClick = [this](QObject* s) { ap_listClick(s); };
+  ip_dhcp->OnClick = [this](QObject* s) { ip_dhcpClick(s); };
+  ip_ip->OnClick = [this](QObject* s) { ip_ipClick(s); };
+
+  ZEL_UDPSocket1->OnRecv = [this](QObject* s, const std::uint8_t* buf, int len) { ZEL_UDPSocket1Recv(s, buf, len); };
+  Timer->OnTimer = [this](QObject* s) { TimerTimer(s); };
+}
+
+QObject* TForm1::FindComponent(const QString& name) const { return byName_.value(name.toLower(), nullptr); }
+
+// ---- start-up and shutdown
+
+void TForm1::FormCreate(QObject*) {
+  SetHintHidePause(40000);
+  // The window is clipped to a rounded rectangle with a 20 x 20 corner ellipse, once.
+  QPainterPath outline;
+  outline.addRoundedRect(QRectF(0, 0, width(), height()), 10, 10);
+  setMask(QRegion(outline.toFillPolygon().toPolygon()));
+  if (ScreenPpi() % 96 != 0) b_setup->move(b_setup->x(), b_setup->y() + 1);
+  welcome->Hint = "0";
+}
+
+void TForm1::FormActivate(QObject*) {
+  ZEL_UDPSocket1->lclPort = link::kPort;
+  ZEL_UDPSocket1->rmtPort = link::kPort;
+  ZEL_UDPSocket1->RmtAddr = link::kBroadcastAddress;
+  ZEL_UDPSocket1->Open();
+}
+
+void TForm1::FormClose(QObject*) { platform_.UnregisterSocketControl(); }
+
+void TForm1::FormDestroy(QObject*) { ZEL_UDPSocket1->Close(); }
+
+bool TForm1::event(QEvent* e) {
+  if (e->type() == QEvent::WindowActivate && !activatedOnce_) {
+    activatedOnce_ = true;
+    FormActivate(this);
+  }
+  if (e->type() == QEvent::Show && !activatedOnce_) {
+    // Centred at its first show.
+    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
+  }
+  return QWidget::event(e);
+}
+
+void TForm1::closeEvent(QCloseEvent* e) {
+  FormClose(this);
+  e->accept();
+}
+
+void TForm1::ShowMessage(const QString& text) {
+  QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, this);
+  box.exec();
+  // Closing one of the program's own dialogs gives the focus back to the form, which
+  // counts as an activation.
+  FormActivate(this);
+}
+
+int TForm1::InformationBox(const QString& text, int buttons, int icon) {
+  // Qt breaks lines at LF alone; the CR of a CR LF pair would show as a stray glyph.
+  QString shown = text;
+  shown.replace("\r\n", "\n");
+  QMessageBox box(static_cast<QMessageBox::Icon>(icon), "Information", shown,
+                  static_cast<QMessageBox::StandardButtons>(buttons), this);
+  return box.exec();
+}
+
+int TForm1::ScreenPpi() { return platform_.ScreenPixelsPerInch(); }
+
+void TForm1::FocusField(QWidget* field) {
+  if (!field->isEnabled() || !field->isVisible()) return;  // it cannot take the focus
+  ProgramFocus guard;
+  field->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace trx::app

@@ -1,0 +1,175 @@
+#pragma once
+// TForm1: the one window of the program. Every control of the form description is a
+// member under its own name; the handlers of all subsystems are member functions, defined
+// in the folder of the subsystem they belong to.
+#include <QByteArray>
+#include <QHash>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "app/controls.h"
+#include "link/udpsocket.h"
+#include "platform/platform.h"
+
+namespace trx::app {
+
+using link::TZEL_UDPSocket;
+
+// Every control of the form, with its class, in the order of the form description.
+#define TRX_FORM_CONTROLS(X)                                                                                      \
+  X(TImage, welcome) X(TImage, step) X(TImage, no1) X(TImage, no2) X(TImage, no3) X(TImage, no4) X(TImage, no5)  \
+  X(TImage, exit1) X(TImage, b_setup) X(TImage, b_help) X(TImage, b_web) X(TImage, b_exit) X(TImage, b_back)     \
+  X(TImage, b_next) X(TLabel, l_domain) X(TLabel, l_fw) X(TLabel, l_mac) X(TLabel, l_ip) X(TLabel, l_essid)      \
+  X(TLabel, l_ch) X(TLabel, l_wep) X(TImage, checklink) X(TImage, errormsg) X(TImage, no6)                        \
+  X(TImage, b_setup_on) X(TImage, b_setup_off) X(TImage, b_help_off) X(TImage, b_help_on) X(TImage, b_web_off)    \
+  X(TImage, b_web_on) X(TImage, b_exit_off) X(TImage, b_exit_on) X(TImage, b_next_off) X(TImage, b_next_on)      \
+  X(TImage, b_yes_off) X(TImage, b_yes_on) X(TImage, b_no_off) X(TImage, b_no_on) X(TImage, b_back_off)          \
+  X(TImage, b_back_on) X(TImage, b_close) X(TImage, b_min) X(TImage, b_close_on) X(TImage, b_min_on)              \
+  X(TImage, b_min_off) X(TImage, b_close_off) X(TImage, b_min_x) X(TImage, b_close_x) X(TLabel, wep_tmp)         \
+  X(TImage, check01) X(TImage, check02) X(TImage, check03) X(TLabel, l_dhcp)                                      \
+  X(TEdit, e_ip) X(TEdit, e_essid) X(TEdit, e_ch) X(TEdit, e_pas) X(TComboBox, s_ch) X(TEdit, e_ap)              \
+  X(TEdit, e_mask) X(TEdit, e_gateway) X(TComboBox, s_wep) X(TEdit, e_64key1) X(TEdit, e_64key2)                 \
+  X(TEdit, e_64key3) X(TEdit, e_64key4) X(TProgressBar, bar) X(TListBox, ap_list) X(TPanel, wepsel)              \
+  X(TRadioButton, wepkey1) X(TRadioButton, wepkey2) X(TRadioButton, wepkey4) X(TRadioButton, wepkey3)            \
+  X(TEdit, e_wep) X(TEdit, e_ess) X(TZEL_UDPSocket, ZEL_UDPSocket1) X(TPanel, weptype)                           \
+  X(TRadioButton, wep_ascii) X(TRadioButton, wep_hex) X(TRadioButton, ip_dhcp) X(TRadioButton, ip_ip)            \
+  X(TEdit, e_dhcp) X(TTimer, Timer)
+
+class TForm1 : public QWidget {
+  Q_OBJECT
+ public:
+  static constexpr int kClientWidth = 580;
+  static constexpr int kClientHeight = 434;
+  static constexpr int kSettingsMessageBufferSize = 325;
+  static constexpr int kWordBufferSize = 501;
+  // The maker's product site, opened by the web button.
+  static constexpr char kMakerWebSite[] = "https://www.example.com/trx61/";
+  static constexpr char kApplicationTitle[] = "TRX61 Utility";
+  static constexpr char kReaderQuestion[] =
+      "\r\nThe user guide can only be viewed with Adobe Reader!\r\n\r\n        Do you want install Acrobat Reader 5.0.5?";
+  static constexpr char kSaveNote[] =
+      "After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.";
+
+  explicit TForm1(platform::Platform& platform, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  static int InstanceCount();
+
+#define TRX_DECLARE_MEMBER(Class, name) Class* name = nullptr;
+  TRX_FORM_CONTROLS(TRX_DECLARE_MEMBER)
+#undef TRX_DECLARE_MEMBER
+
+  // The control of that name, compared without regard to letter case; nullptr if none.
+  QObject* FindComponent(const QString& name) const;
+  platform::Platform& Platform() const { return platform_; }
+
+  // ---- start-up and shutdown
+  void FormCreate(QObject* sender);
+  void FormActivate(QObject* sender);
+  void FormClose(QObject* sender);
+  void FormDestroy(QObject* sender);
+  // A plain message: the text, OK, the application title as caption. Closing it activates
+  // the form again.
+  void ShowMessage(const QString& text);
+  // A box with its own caption "Information"; returns the button pressed.
+  int InformationBox(const QString& text, int buttons, int icon);
+
+  // ---- picture buttons and window chrome
+  void ResetHoverFaces(QObject* underPointer);
+  void b_setupMouseMove(QObject* sender);
+  void welcomeMouseMove(QObject* sender);
+  void b_closeMouseDown(QObject* sender);
+  void b_closeMouseUp(QObject* sender);
+  void b_minMouseDown(QObject* sender);
+  void b_minMouseUp(QObject* sender);
+  void b_exitClick(QObject* sender);
+  void welcomeMouseDown(QObject* sender, QMouseEvent* event);
+  // Gives a button a face: its picture (from the store of that name, or from pictureFrom)
+  // and its face name change together.
+  void SetFace(TImage* button, const QString& faceName, const TImage* pictureFrom = nullptr);
+
+  // ---- help and web
+  bool ReaderInstalled();
+  void b_helpClick(QObject* sender);
+  void b_webClick(QObject* sender);
+  QString UserGuidePath() const;
+  QString ReaderInstallerPath() const;
+
+  // ---- discovery and replies
+  void ZEL_UDPSocket1Recv(QObject* sender, const std::uint8_t* buf, int len);
+  QString ShowReply(const QByteArray& reply);
+  void ap_listClick(QObject* sender);
+  std::uint8_t AckFlag() const { return ackFlag_; }
+  int StoredReplyCount() const { return static_cast<int>(replies_.size()); }
+  QByteArray StoredReply(int position) const;
+
+  // ---- wizard
+  QString WizardStep() const { return welcome->Hint; }
+  void b_setupClick(QObject* sender);
+  void b_backClick(QObject* sender);
+  void TimerTimer(QObject* sender);
+  void errormsgClick(QObject* sender);
+  void ShowConfirmationPage(bool fromWepSettings);
+  void LeaveConfirmationPage();
+  void ip_dhcpClick(QObject* sender);
+  void ip_ipClick(QObject* sender);
+  void SendSettings();
+  const std::array<std::uint8_t, kSettingsMessageBufferSize>& MessageBuffer() const { return message_; }
+  const std::array<std::uint16_t, kWordBufferSize>& WordBuffer() const { return words_; }
+
+  // ---- input checks and WEP keys
+  void CheckAddressField(const QString& tag);
+  void e_ipExit(QObject* sender);
+  void e_maskExit(QObject* sender);
+  void e_gatewayExit(QObject* sender);
+  bool CheckAddressPage();
+  bool CheckEssid();
+  void s_wepCloseUp(QObject* sender);
+  void GenerateWepKeys();
+  bool CheckKeyField();
+
+ protected:
+  bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void BuildFromDescription();
+  void WireHandlers();
+  void ShowPage(TImage* store);
+  void SetStatusLabelsVisible(bool visible);
+  void StartSearch();
+  void StartSave();
+  void LayErrorPanel();
+  void ReplyFailed(bool refused);
+  // Puts the focus into a field after a failed check, without firing its neighbour's exit.
+  void FocusField(QWidget* field);
+  int ScreenPpi();
+  void CorrectForDensity(QWidget* control, int leftOffset, bool scaleLeft);
+  // Wizard layouts, by page entered and the way in.
+  void EnterConnectionPageFromWelcome();
+  void EnterConnectionPageFromConfirmation();
+  void EnterListPage();
+  void EnterListPageFromBasic();
+  void EnterBasicFromList();
+  void EnterBasicFromIp();
+  void EnterIpFromBasic();
+  void EnterIpFromWep();
+  void EnterWepFromIp();
+  void EnterWepFromKeys();
+  void EnterKeysFromWep();
+
+  platform::Platform& platform_;
+  QHash<QString, QObject*> byName_;  // lower-case names
+  bool activatedOnce_ = false;
+  QPoint dragOffset_;
+  bool dragging_ = false;
+
+  std::vector<QByteArray> replies_;  // each listed reply whole, by list position
+  std::uint8_t ackFlag_ = 0;
+  std::array<std::uint8_t, kSettingsMessageBufferSize> message_{};
+  std::array<std::uint16_t, kWordBufferSize> words_{};
+};
+
+}  // namespace trx::app

@@ -1,0 +1,12 @@
+#pragma once
+#include <memory>
+
+#include "app/form1.h"
+
+namespace trx::app {
+
+// Start-up up to the message loop: register the socket component, set the application
+// title, create the main form.
+std::unique_ptr<TForm1> StartUp(platform::Platform& platform);
+
+}  // namespace trx::app

@@ -1,0 +1,71 @@
+#include "input/address.h"
+
+#include <cstdint>
+#include <string>
+
+namespace trx::input {
+namespace {
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+}  // namespace
+
+std::optional<std::int32_t> ConvertAddressPart(std::string_view p) {
+  std::size_t i = 0;
+  while (i < p.size() && p[i] == ' ') ++i;
+  if (i == p.size()) return std::nullopt;
+
+  bool negative = false;
+  bool hex = false;
+  if (p[i] == '-' || p[i] == '+') {
+    negative = p[i] == '-';
+    ++i;
+  } else if (p[i] == '$' || p[i] == 'x' || p[i] == 'X') {
+    hex = true;
+    ++i;
+  } else if (p[i] == '0' && i + 1 < p.size() && (p[i + 1] == 'x' || p[i + 1] == 'X')) {
+    hex = true;
+    i += 2;
+  }
+  if (i == p.size()) return std::nullopt;  // digits are required here
+
+  std::uint64_t value = 0;
+  for (; i < p.size(); ++i) {
+    const int d = hex ? HexDigit(p[i]) : (p[i] >= '0' && p[i] <= '9' ? p[i] - '0' : -1);
+    if (d < 0) return std::nullopt;
+    value = value * (hex ? 16 : 10) + static_cast<std::uint64_t>(d);
+    // Stop before the accumulator itself could overflow; both limits are far below 2^60.
+    if (value > 0xFFFFFFFFull) return std::nullopt;
+  }
+  if (hex) return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
+  if (negative) {
+    if (value > 2147483648ull) return std::nullopt;
+    return static_cast<std::int32_t>(-static_cast<std::int64_t>(value));
+  }
+  if (value > 2147483647ull) return std::nullopt;
+  return static_cast<std::int32_t>(value);
+}
+
+bool IsDottedQuad(std::string_view text) {
+  std::string rest(text);
+  rest += '.';
+  std::string_view r = rest;
+  for (int part = 0; part < 4; ++part) {
+    const std::size_t dot = r.find('.');
+    const std::string_view p = r.substr(0, dot == std::string_view::npos ? r.size() : dot);
+    const auto value = ConvertAddressPart(p);
+    if (!value) return false;
+    // A negative part would survive the range test and lose all but its low byte on saving.
+    if (*value > 255 || *value < 0) return false;
+    if (!r.empty() && (r.front() == '+' || r.front() == '-')) return false;
+    r = dot == std::string_view::npos ? std::string_view{} : r.substr(dot + 1);
+  }
+  return r.empty();
+}
+
+}  // namespace trx::input

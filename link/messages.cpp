@@ -1,0 +1,202 @@
+#include "link/messages.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace trx::link {
+
+namespace record {
+Field KeyArea(int sizeCode, int k) {
+  const Field first = sizeCode == 3 ? kKeys256 : sizeCode == 2 ? kKeys128 : kKeys64;
+  return {first.offset + static_cast<std::size_t>(k) * first.size, first.size};
+}
+}  // namespace record
+
+std::optional<std::uint8_t> Reader::Byte(std::size_t offset) const {
+  if (offset >= data_.size()) return std::nullopt;
+  return data_[offset];
+}
+
+std::optional<ByteView> Reader::Run(std::size_t offset, std::size_t size) const {
+  if (offset > data_.size() || size > data_.size() - offset) return std::nullopt;
+  return data_.subspan(offset, size);
+}
+
+std::optional<std::string> Reader::Text(std::size_t offset, std::size_t area) const {
+  const auto run = Run(offset, area);
+  if (!run) return std::nullopt;
+  const auto end = std::find(run->begin(), run->end(), std::uint8_t{0});
+  return std::string(run->begin(), end);
+}
+
+bool WriteRun(std::span<std::uint8_t> buffer, std::size_t offset, ByteView bytes) {
+  if (offset > buffer.size() || bytes.size() > buffer.size() - offset) return false;
+  std::copy(bytes.begin(), bytes.end(), buffer.begin() + static_cast<std::ptrdiff_t>(offset));
+  return true;
+}
+
+bool WriteByte(std::span<std::uint8_t> buffer, std::size_t offset, std::uint8_t value) {
+  if (offset >= buffer.size()) return false;
+  buffer[offset] = value;
+  return true;
+}
+
+bool WriteText(std::span<std::uint8_t> buffer, std::size_t offset, std::size_t area, std::string_view text) {
+  if (offset > buffer.size() || area > buffer.size() - offset) return false;
+  const std::size_t n = std::min(text.size(), area);
+  std::memcpy(buffer.data() + offset, text.data(), n);
+  if (n < area) buffer[offset + n] = 0;
+  return true;
+}
+
+bool HasHeader(ByteView datagram, std::string_view header) {
+  return datagram.size() >= header.size() &&
+         std::equal(header.begin(), header.end(), datagram.begin(),
+                    [](char c, std::uint8_t b) { return static_cast<std::uint8_t>(c) == b; });
+}
+
+namespace {
+
+template <std::size_t N>
+bool ReadArray(const Reader& r, std::size_t offset, std::array<std::uint8_t, N>& out) {
+  const auto run = r.Run(offset, N);
+  if (!run) return false;
+  std::copy(run->begin(), run->end(), out.begin());
+  return true;
+}
+
+}  // namespace
+
+std::optional<SettingsRecord> ReadRecord(ByteView datagram, std::size_t at) {
+  const Reader r(datagram);
+  if (!r.Run(at, kRecordSize)) return std::nullopt;
+  using namespace record;
+  SettingsRecord s;
+  ReadArray(r, at + kIp.offset, s.ip);
+  ReadArray(r, at + kMask.offset, s.mask);
+  ReadArray(r, at + kGateway.offset, s.gateway);
+  s.hostName = *r.Text(at + kHostName.offset, kHostName.size);
+  s.firmware = *r.Text(at + kFirmware.offset, kFirmware.size);
+  ReadArray(r, at + kMac.offset, s.mac);
+  s.domain = *r.Byte(at + kDomain.offset);
+  s.channel = *r.Byte(at + kChannel.offset);
+  s.essid = *r.Text(at + kEssid.offset, kEssid.size);
+  s.passphrase = *r.Text(at + kPassphrase.offset, kPassphrase.size);
+  s.wepOn = *r.Byte(at + kWepOn.offset);
+  s.keySize = *r.Byte(at + kKeySize.offset);
+  s.defaultKey = *r.Byte(at + kDefaultKey.offset);
+  for (int k = 0; k < 4; ++k) {
+    ReadArray(r, at + KeyArea(1, k).offset, s.keys64[k]);
+    ReadArray(r, at + KeyArea(2, k).offset, s.keys128[k]);
+    ReadArray(r, at + KeyArea(3, k).offset, s.keys256[k]);
+  }
+  s.addressMode = *r.Byte(at + kAddressMode.offset);
+  return s;
+}
+
+void WriteRecord(const SettingsRecord& s, std::span<std::uint8_t> buf, std::size_t at) {
+  using namespace record;
+  WriteRun(buf, at + kIp.offset, s.ip);
+  WriteRun(buf, at + kMask.offset, s.mask);
+  WriteRun(buf, at + kGateway.offset, s.gateway);
+  WriteText(buf, at + kHostName.offset, kHostName.size, s.hostName);
+  WriteText(buf, at + kFirmware.offset, kFirmware.size, s.firmware);
+  WriteRun(buf, at + kMac.offset, s.mac);
+  WriteByte(buf, at + kDomain.offset, s.domain);
+  WriteByte(buf, at + kChannel.offset, s.channel);
+  WriteText(buf, at + kEssid.offset, kEssid.size, s.essid);
+  WriteText(buf, at + kPassphrase.offset, kPassphrase.size, s.passphrase);
+  WriteByte(buf, at + kWepOn.offset, s.wepOn);
+  WriteByte(buf, at + kKeySize.offset, s.keySize);
+  WriteByte(buf, at + kDefaultKey.offset, s.defaultKey);
+  for (int k = 0; k < 4; ++k) {
+    WriteRun(buf, at + KeyArea(1, k).offset, s.keys64[k]);
+    WriteRun(buf, at + KeyArea(2, k).offset, s.keys128[k]);
+    WriteRun(buf, at + KeyArea(3, k).offset, s.keys256[k]);
+  }
+  WriteByte(buf, at + kAddressMode.offset, s.addressMode);
+}
+
+namespace {
+void PutHeader(Bytes& out, std::string_view header) {
+  std::copy(header.begin(), header.end(), out.begin());
+}
+}  // namespace
+
+std::optional<SettingsRecord> DecodeReply(ByteView d) {
+  if (!HasHeader(d, kReplySignature)) return std::nullopt;
+  return ReadRecord(d, kReplyRecordOffset);
+}
+
+Bytes EncodeReply(const SettingsRecord& record) {
+  Bytes out(kSmallestReply, 0);
+  PutHeader(out, kReplySignature);
+  WriteRecord(record, out, kReplyRecordOffset);
+  return out;
+}
+
+std::optional<SettingsRecord> DecodeSettingsMessage(ByteView d) {
+  if (!HasHeader(d, kSettingsHeader)) return std::nullopt;
+  return ReadRecord(d, kSettingsRecordOffset);
+}
+
+Bytes EncodeSettingsMessage(const SettingsRecord& record) {
+  Bytes out(kSettingsMessageSize, 0);
+  PutHeader(out, kSettingsHeader);
+  WriteRecord(record, out, kSettingsRecordOffset);
+  return out;
+}
+
+Bytes SearchRequest() { return Bytes(kSearchRequest.begin(), kSearchRequest.end()); }
+Bytes Acknowledgement() { return Bytes(kAckHeader.begin(), kAckHeader.end()); }
+
+namespace {
+constexpr Domain kDomains[] = {
+    {0x10, "FCC", 1, 11},   {0x20, "Canada", 1, 11}, {0x30, "ETSI", 1, 13},       {0x31, "Spain", 10, 11},
+    {0x32, "France", 10, 13}, {0x40, "Japan", 14, 14}, {0x41, "Japan(All)", 1, 14},
+};
+}  // namespace
+
+std::span<const Domain> Domains() { return kDomains; }
+
+const Domain* FindDomain(std::uint8_t code) {
+  for (const auto& d : kDomains)
+    if (d.code == code) return &d;
+  return nullptr;
+}
+
+std::uint8_t SettingsDomainCode(std::string_view name) {
+  if (name == "FCC") return 0x10;
+  if (name == "Canada") return 0x20;
+  if (name == "ETSI") return 0x30;
+  if (name == "Spain") return 0x40;
+  if (name == "France") return 0x50;
+  if (name == "Japan") return 0x60;
+  return 0x61;  // "Japan(All)" and anything else, "Error" included
+}
+
+std::string FormatIpv4(const Ipv4& ip) {
+  char text[16];
+  std::snprintf(text, sizeof text, "%u.%u.%u.%u", ip[0], ip[1], ip[2], ip[3]);
+  return text;
+}
+
+std::string FormatMac(const Mac& mac) {
+  char text[18];
+  std::snprintf(text, sizeof text, "%02X-%02X-%02X-%02X-%02X-%02X", mac[0], mac[1], mac[2], mac[3], mac[4], mac[5]);
+  return text;
+}
+
+std::string FormatHex(ByteView bytes) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(bytes.size() * 2);
+  for (const auto b : bytes) {
+    out += kDigits[b >> 4];
+    out += kDigits[b & 15];
+  }
+  return out;
+}
+
+}  // namespace trx::link

@@ -1,0 +1,37 @@
+#pragma once
+// The operating-system services the form calls, behind one interface so that the Linux
+// build, a Windows build and the tests each supply their own.
+#include <QString>
+#include <memory>
+
+namespace trx::platform {
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Registration of the socket component: started before the form is created, and its
+  // undoing started when the form closes. Neither is waited for nor examined.
+  virtual void RegisterSocketControl() = 0;
+  virtual void UnregisterSocketControl() = 0;
+
+  // The screen's pixels per inch (96 at the design resolution).
+  virtual int ScreenPixelsPerInch() = 0;
+  // The folder of the program's own executable, ending in the platform's separator.
+  virtual QString ProgramFolder() = 0;
+  virtual QChar PathSeparator() = 0;
+
+  // Whether the system has a reader for PDF documents.
+  virtual bool PdfReaderInstalled() = 0;
+  // Opens a document with the program the system associates with it.
+  virtual void OpenDocument(const QString& path) = 0;
+  // Starts a program with its window hidden.
+  virtual void StartHidden(const QString& program) = 0;
+  // Opens a web address in the system's browser.
+  virtual void OpenWebAddress(const QString& address) = 0;
+};
+
+// The implementation for the system the program was built for.
+std::unique_ptr<Platform> CreateNativePlatform();
+
+}  // namespace trx::platform

@@ -1,0 +1,61 @@
+// Linux: the socket component is built into the program, so there is nothing to register;
+// documents and web addresses go to the desktop's default handlers.
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QGuiApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QUrl>
+#include <cmath>
+
+#include "platform/platform.h"
+
+namespace trx::platform {
+namespace {
+
+class LinuxPlatform final : public Platform {
+ public:
+  void RegisterSocketControl() override {}
+  void UnregisterSocketControl() override {}
+
+  int ScreenPixelsPerInch() override {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch())) : 96;
+  }
+
+  QString ProgramFolder() override {
+    QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
+    if (!folder.endsWith(PathSeparator())) folder += PathSeparator();
+    return folder;
+  }
+
+  QChar PathSeparator() override { return QDir::separator(); }
+
+  // A reader counts as installed when the desktop names a default application for PDF files.
+  bool PdfReaderInstalled() override {
+    const QString xdgMime = QStandardPaths::findExecutable("xdg-mime");
+    if (xdgMime.isEmpty()) return false;
+    QProcess query;
+    query.start(xdgMime, {"query", "default", "application/pdf"});
+    if (!query.waitForFinished(3000)) {
+      query.kill();
+      query.waitForFinished(1000);
+      return false;
+    }
+    return query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty();
+  }
+
+  void OpenDocument(const QString& path) override { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
+
+  void StartHidden(const QString& program) override { QProcess::startDetached(program, {}); }
+
+  void OpenWebAddress(const QString& address) override { QDesktopServices::openUrl(QUrl(address)); }
+};
+
+}  // namespace
+
+std::unique_ptr<Platform> CreateNativePlatform() { return std::make_unique<LinuxPlatform>(); }
+
+}  // namespace trx::platform

@@ -1,0 +1,186 @@
+// Page layouts: what each page shows, hides, moves, enables and disables, by the way in.
+#include "app/form1.h"
+
+namespace trx::app {
+
+void TForm1::ShowPage(TImage* store) { welcome->CopyPictureFrom(store); }
+
+void TForm1::SetStatusLabelsVisible(bool visible) {
+  for (TLabel* label : {l_domain, l_fw, l_mac, l_ip, l_essid, l_ch, l_wep}) label->setVisible(visible);
+}
+
+// The form is laid out at 96 pixels per inch; at a setting that is no multiple of it the
+// moved controls are placed anew. Integer arithmetic, product first.
+void TForm1::CorrectForDensity(QWidget* control, int leftOffset, bool scaleLeft) {
+  const int ppi = ScreenPpi();
+  if (ppi % 96 == 0) return;
+  const int left = scaleLeft ? control->x() * ppi / 96 - leftOffset : control->x();
+  control->move(left, control->y() * ppi / 96 - 5);
+}
+
+void TForm1::EnterConnectionPageFromWelcome() {
+  ShowPage(step);
+  b_help->hide();
+  b_web->hide();
+  SetFace(b_setup, "b_next_off", b_next);
+  b_setup->move(b_setup->x(), 299);
+  CorrectForDensity(b_setup, 0, false);
+}
+
+void TForm1::EnterConnectionPageFromConfirmation() {
+  ShowPage(step);
+  LeaveConfirmationPage();
+  SetFace(b_setup, "b_next_off");
+  SetFace(b_exit, "b_exit_off");
+  b_exit->show();
+  b_back->hide();
+}
+
+void TForm1::EnterListPage() {
+  ShowPage(no1);
+  b_setup->show();
+  SetFace(b_setup, "b_yes_off");
+  SetFace(b_exit, "b_no_off");
+  b_exit->show();
+  b_exit->setEnabled(true);
+  b_back->hide();
+  ap_list->show();
+}
+
+void TForm1::EnterListPageFromBasic() {
+  bar->hide();
+  checklink->hide();
+  EnterListPage();
+  b_setup->setEnabled(true);
+  SetStatusLabelsVisible(true);
+  for (QWidget* w : std::initializer_list<QWidget*>{s_ch, e_essid, e_ap}) w->hide();
+}
+
+void TForm1::EnterBasicFromList() {
+  ShowPage(no2);
+  b_exit->hide();
+  SetFace(b_setup, "b_next_off");
+  b_back->show();
+  SetFace(b_back, "b_back_off");
+  SetStatusLabelsVisible(false);
+  for (QWidget* w : std::initializer_list<QWidget*>{e_essid, s_ch, e_ap}) w->show();
+  ap_list->hide();
+}
+
+void TForm1::EnterBasicFromIp() {
+  ShowPage(no2);
+  for (QWidget* w : std::initializer_list<QWidget*>{e_essid, s_ch, e_ap}) w->show();
+  for (QWidget* w : std::initializer_list<QWidget*>{e_ip, e_mask, e_gateway, ip_dhcp, ip_ip}) w->hide();
+  for (QWidget* w : std::initializer_list<QWidget*>{e_ip, e_mask, e_gateway}) w->setEnabled(!ip_dhcp->isChecked());
+}
+
+void TForm1::EnterIpFromBasic() {
+  ShowPage(no3);
+  for (QWidget* w : std::initializer_list<QWidget*>{e_ip, e_mask, e_gateway, ip_dhcp, ip_ip}) w->show();
+  for (QWidget* w : std::initializer_list<QWidget*>{e_ip, e_mask, e_gateway}) w->setEnabled(!ip_dhcp->isChecked());
+  for (QWidget* w : std::initializer_list<QWidget*>{e_essid, s_ch, e_ap}) w->hide();
+}
+
+void TForm1::EnterIpFromWep() {
+  ShowPage(no3);
+  for (QWidget* w : std::initializer_list<QWidget*>{e_ip, e_mask, e_gateway, ip_dhcp, ip_ip}) w->show();
+  s_wep->hide();
+  e_pas->hide();
+}
+
+void TForm1::EnterWepFromIp() {
+  s_wep->show();
+  e_pas->show();
+  for (QWidget* w : std::initializer_list<QWidget*>{e_ip, e_mask, e_gateway, ip_dhcp, ip_ip}) w->hide();
+  ShowPage(no4);
+}
+
+void TForm1::EnterWepFromKeys() {
+  for (QWidget* w : std::initializer_list<QWidget*>{e_64key1, e_64key2, e_64key3, e_64key4, wepsel, weptype}) w->hide();
+  s_wep->show();
+  e_pas->show();
+  ShowPage(no4);
+}
+
+void TForm1::EnterKeysFromWep() {
+  s_wep->hide();
+  e_pas->hide();
+  e_64key1->show();
+  ShowPage(no5);
+}
+
+void TForm1::ShowConfirmationPage(bool fromWepSettings) {
+  ShowPage(no6);
+
+  // Old values, greyed, in the left column.
+  const bool deviceUsedDhcp = l_dhcp->Hint != "off";
+  if (!deviceUsedDhcp) l_ip->move(128, 257);
+  TLabel* const address = deviceUsedDhcp ? l_dhcp : l_ip;
+  l_essid->move(128, 273);
+  l_ch->move(128, 290);
+  l_wep->move(128, 307);
+  for (TLabel* label : {address, l_essid, l_ch, l_wep}) {
+    label->show();
+    label->setEnabled(false);
+  }
+
+  // New values in the right column.
+  const bool dhcpChosen = ip_dhcp->isChecked();
+  if (dhcpChosen) {
+    e_dhcp->show();
+  } else {
+    e_ip->setReadOnly(true);
+    e_ip->setCursor(Qt::ArrowCursor);
+    e_ip->setEnabled(true);
+    e_ip->move(336, fromWepSettings ? 258 : 257);
+    e_ip->show();
+  }
+  e_ess->show();
+  // Only the controls placed here are corrected, so that leaving the page undoes exactly this.
+  if (!deviceUsedDhcp) CorrectForDensity(l_ip, 0, true);
+  for (TLabel* label : {l_essid, l_ch, l_wep}) CorrectForDensity(label, 0, true);
+  if (!dhcpChosen) CorrectForDensity(e_ip, 6, true);
+
+  if (s_wep->currentIndex() >= 0) e_wep->setText(s_wep->currentText());
+  e_wep->show();
+  if (s_ch->currentIndex() >= 0) e_ch->setText(QString::number(s_ch->currentIndex() + 1));
+  e_ch->show();
+
+  SetFace(b_setup, "b_yes_off");
+  SetFace(b_back, "b_no_off");
+}
+
+void TForm1::LeaveConfirmationPage() {
+  const bool deviceUsedDhcp = l_dhcp->Hint != "off";
+  if (!deviceUsedDhcp) {
+    l_ip->hide();
+    l_ip->move(314, 302);
+    l_ip->setEnabled(true);
+  } else {
+    l_dhcp->hide();
+  }
+  l_essid->hide();
+  l_essid->move(314, 316);
+  l_ch->hide();
+  l_ch->move(314, 335);
+  l_wep->hide();
+  l_wep->move(314, 352);
+  for (TLabel* label : {l_essid, l_ch, l_wep}) label->setEnabled(true);
+
+  const bool dhcpChosen = ip_dhcp->isChecked();
+  if (dhcpChosen) {
+    e_dhcp->hide();
+  } else {
+    e_ip->hide();
+    e_ip->setReadOnly(false);
+    e_ip->unsetCursor();
+    e_ip->move(89, 269);
+  }
+  for (QWidget* w : std::initializer_list<QWidget*>{e_ess, e_ch, e_wep}) w->hide();
+
+  if (!deviceUsedDhcp) CorrectForDensity(l_ip, 6, true);
+  for (TLabel* label : {l_essid, l_ch, l_wep}) CorrectForDensity(label, 6, true);
+  if (!dhcpChosen) CorrectForDensity(e_ip, 6, true);
+}
+
+}  // namespace trx::app

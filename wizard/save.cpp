@@ -1,0 +1,71 @@
+// SendSettings: the settings message, assembled field by field from the form's controls
+// into the form's own message buffer and sent once.
+#include "app/devicetext.h"
+#include "app/form1.h"
+#include "input/address.h"
+#include "link/messages.h"
+
+namespace trx::app {
+namespace {
+
+constexpr std::size_t kAt = link::kSettingsRecordOffset;
+
+// The four parts of an address that passed the dotted-quad rule, each kept modulo 256.
+void WriteAddress(std::span<std::uint8_t> buffer, std::size_t offset, const QString& text) {
+  const QStringList parts = text.split('.');
+  for (int i = 0; i < 4; ++i) {
+    const auto value = i < parts.size() ? input::ConvertAddressPart(parts[i].toStdString()) : std::nullopt;
+    link::WriteByte(buffer, offset + static_cast<std::size_t>(i), static_cast<std::uint8_t>(value.value_or(0) & 0xFF));
+  }
+}
+
+// Two hexadecimal digits per byte from the start of the text; a missing pair gives 0.
+void WriteKey(std::span<std::uint8_t> buffer, link::Field area, const QString& key) {
+  for (std::size_t i = 0; i < area.size; ++i) {
+    bool ok = false;
+    const uint value = key.mid(static_cast<qsizetype>(2 * i), 2).toUInt(&ok, 16);
+    link::WriteByte(buffer, kAt + area.offset + i, static_cast<std::uint8_t>(ok ? value : 0));
+  }
+}
+
+}  // namespace
+
+void TForm1::SendSettings() {
+  using namespace link::record;
+  const std::span<std::uint8_t> m(message_);
+  link::WriteRun(m, 0, {reinterpret_cast<const std::uint8_t*>(link::kSettingsHeader.data()), 6});
+  link::WriteByte(m, kAt + kAddressMode.offset, ip_dhcp->isChecked() ? 0 : 1);
+  WriteAddress(m, kAt + kIp.offset, e_ip->text());
+  WriteAddress(m, kAt + kMask.offset, e_mask->text());
+  WriteAddress(m, kAt + kGateway.offset, e_gateway->text());
+  link::WriteText(m, kAt + kHostName.offset, kHostName.size, ToDevice(e_ap->text()));
+  link::WriteText(m, kAt + kFirmware.offset, kFirmware.size, ToDevice(l_fw->Caption()));
+
+  const QStringList macParts = l_mac->Caption().split('-');
+  for (int i = 0; i < 6; ++i) {
+    bool ok = false;
+    const uint value = i < macParts.size() ? macParts[i].toUInt(&ok, 16) : 0;
+    link::WriteByte(m, kAt + kMac.offset + static_cast<std::size_t>(i), static_cast<std::uint8_t>(ok ? value : 0));
+  }
+  link::WriteByte(m, kAt + kDomain.offset, link::SettingsDomainCode(l_domain->Caption().toStdString()));
+  link::WriteByte(m, kAt + kChannel.offset, static_cast<std::uint8_t>(s_ch->currentIndex() + 1));
+  link::WriteText(m, kAt + kEssid.offset, kEssid.size, ToDevice(e_essid->text()));
+  link::WriteText(m, kAt + kPassphrase.offset, kPassphrase.size, ToDevice(e_pas->text()));
+  link::WriteByte(m, kAt + kDefaultKey.offset, 0);
+
+  const int size = s_wep->currentIndex();
+  if (size >= 1 && size <= 3) {
+    link::WriteByte(m, kAt + kWepOn.offset, 1);
+    link::WriteByte(m, kAt + kKeySize.offset, static_cast<std::uint8_t>(size));
+    const TEdit* const keys[] = {e_64key1, e_64key2, e_64key3, e_64key4};
+    for (int k = 0; k < 4; ++k) WriteKey(m, KeyArea(size, k), keys[k]->text());
+  } else {
+    // Off (or nothing chosen): the size byte and every key area keep what they held.
+    link::WriteByte(m, kAt + kWepOn.offset, 0);
+  }
+
+  for (std::size_t i = 0; i < link::kSettingsMessageSize; ++i) words_[i] = message_[i];
+  ZEL_UDPSocket1->SendBuffer(words_.data(), static_cast<int>(link::kSettingsMessageSize));
+}
+
+}  // namespace trx::app

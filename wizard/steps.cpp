@@ -1,0 +1,123 @@
+// The wizard's state machine: the forward and back buttons dispatch on the step held in
+// the Hint of the page picture; the search and the save start here.
+#include <QApplication>
+#include <QMessageBox>
+
+#include "app/form1.h"
+#include "link/messages.h"
+
+namespace trx::app {
+namespace {
+
+// The ESSID as the confirmation page shows it: whole up to 15 characters, else shortened.
+QString ShortEssid(const QString& essid) { return essid.size() <= 15 ? essid : essid.left(12) + "..."; }
+
+}  // namespace
+
+void TForm1::b_setupClick(QObject*) {
+  const QString step = WizardStep();
+  if (step == "0") {
+    EnterConnectionPageFromWelcome();
+    welcome->Hint = "1";
+  } else if (step == "1") {
+    StartSearch();
+  } else if (step == "2") {
+    EnterBasicFromList();
+    welcome->Hint = "3";
+  } else if (step == "3") {
+    if (!CheckEssid()) return;
+    e_ess->setText(ShortEssid(e_essid->text()));
+    e_ess->Hint = e_essid->text();
+    EnterIpFromBasic();
+    welcome->Hint = "4";
+  } else if (step == "4") {
+    if (!CheckAddressPage()) return;
+    // A pass phrase that is still the device's own stays hidden.
+    const bool unchanged = e_pas->text() == wep_tmp->Caption();
+    e_pas->SetMasked(unchanged);
+    if (unchanged) e_pas->Hint.clear();
+    EnterWepFromIp();
+    welcome->Hint = "5";
+  } else if (step == "5") {
+    GenerateWepKeys();
+    if (s_wep->currentIndex() != 0) {
+      EnterKeysFromWep();
+      welcome->Hint = "6";
+    } else {
+      s_wep->hide();
+      e_pas->hide();
+      ShowConfirmationPage(true);
+      welcome->Hint = "7";
+    }
+  } else if (step == "6") {
+    if (!CheckKeyField()) return;
+    for (QWidget* w : std::initializer_list<QWidget*>{weptype, wepsel, e_64key1, e_64key2, e_64key3, e_64key4}) w->hide();
+    ShowConfirmationPage(false);
+    welcome->Hint = "7";
+  } else if (step == "7") {
+    StartSave();
+  }
+}
+
+void TForm1::b_backClick(QObject*) {
+  const QString step = WizardStep();
+  if (step == "3") {
+    if (!CheckEssid()) return;
+    EnterListPageFromBasic();
+    welcome->Hint = "2";
+  } else if (step == "4") {
+    if (!CheckAddressPage()) return;
+    EnterBasicFromIp();
+    welcome->Hint = "3";
+  } else if (step == "5") {
+    EnterIpFromWep();
+    welcome->Hint = "4";
+  } else if (step == "6") {
+    EnterWepFromKeys();
+    welcome->Hint = "5";
+  } else if (step == "7") {
+    // No on the confirmation page starts over with a fresh search.
+    EnterConnectionPageFromConfirmation();
+    welcome->Hint = "1";
+  }
+}
+
+void TForm1::StartSearch() {
+  checklink->show();
+  // Paint the wait panel now; input waits until the buttons below are disabled.
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  bar->SetPosition(0);
+  bar->show();
+  for (QWidget* w : std::initializer_list<QWidget*>{b_min, b_close, b_exit, b_back, b_setup}) w->setEnabled(false);
+  ap_list->clear();
+  replies_.clear();
+  std::uint16_t request[link::kSearchRequest.size()];
+  for (std::size_t i = 0; i < link::kSearchRequest.size(); ++i)
+    request[i] = static_cast<std::uint8_t>(link::kSearchRequest[i]);
+  ZEL_UDPSocket1->SendBuffer(request, static_cast<int>(link::kSearchRequest.size()));
+  Timer->SetEnabled(true);
+}
+
+void TForm1::StartSave() {
+  InformationBox(kSaveNote, QMessageBox::Ok, QMessageBox::Information);
+  for (QWidget* w : std::initializer_list<QWidget*>{b_min, b_close, b_setup, b_back}) w->setEnabled(false);
+  checklink->show();
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  bar->SetPosition(0);
+  bar->show();
+  // Only an acknowledgement of this save may count: a late one from an earlier, failed
+  // save would otherwise report this one as done.
+  ackFlag_ = 0;
+  SendSettings();
+  Timer->SetEnabled(true);
+}
+
+void TForm1::ip_dhcpClick(QObject*) {
+  for (QWidget* w : std::initializer_list<QWidget*>{e_ip, e_mask, e_gateway}) w->setEnabled(false);
+}
+
+void TForm1::ip_ipClick(QObject*) {
+  for (QWidget* w : std::initializer_list<QWidget*>{e_ip, e_mask, e_gateway}) w->setEnabled(true);
+}
+
+}  // namespace trx::app

@@ -1,0 +1,84 @@
+// The three-second waits for the network: progress, animation, and where each wait ends.
+#include "app/form1.h"
+
+namespace trx::app {
+
+void TForm1::TimerTimer(QObject*) {
+  Timer->Tag -= 1;
+  bar->SetPosition(bar->Position() + 20);
+
+  // The animation phase lives in the wait panel's Hint and carries over from wait to wait.
+  const QString phase = checklink->Hint;
+  if (phase == "0") {
+    check01->show();
+    checklink->Hint = "1";
+  } else if (phase == "1") {
+    check01->hide();
+    check02->show();
+    checklink->Hint = "2";
+  } else if (phase == "2") {
+    check02->hide();
+    check03->show();
+    checklink->Hint = "3";
+  } else if (phase == "3") {
+    check03->hide();
+    checklink->Hint = "0";
+  }
+
+  if (Timer->Tag != 0) return;
+
+  const QString step = WizardStep();
+  if (step == "1" && ap_list->count() > 0) {
+    for (QWidget* w : std::initializer_list<QWidget*>{check01, check02, check03, bar, checklink}) w->hide();
+    EnterListPage();
+    for (QWidget* w : std::initializer_list<QWidget*>{b_min, b_close, b_back, b_setup}) w->setEnabled(true);
+    SetStatusLabelsVisible(true);
+    welcome->Hint = "2";
+  } else if (step == "1") {
+    LayErrorPanel();
+    b_exit->setEnabled(false);
+    b_setup->setEnabled(false);
+    for (QWidget* w : std::initializer_list<QWidget*>{check01, check02, check03}) w->hide();
+  } else if (step == "7" && ackFlag_ == 1) {
+    ShowPage(exit1);
+    for (QWidget* w : std::initializer_list<QWidget*>{check01, check02, check03, checklink, bar}) w->hide();
+    for (QWidget* w : std::initializer_list<QWidget*>{l_ip, l_essid, l_ch, l_wep, l_dhcp, e_dhcp, e_ip, e_ess, e_ch, e_wep})
+      w->hide();
+    b_min->setEnabled(true);
+    b_close->setEnabled(true);
+    SetFace(b_exit, "b_exit_off");
+    b_exit->setEnabled(true);
+    b_exit->show();
+    b_back->hide();
+    b_setup->hide();
+    welcome->Hint = "8";
+  } else if (step == "7") {
+    LayErrorPanel();
+    l_dhcp->hide();
+    for (QWidget* w : std::initializer_list<QWidget*>{e_ip, e_dhcp, e_ess, e_ch, e_wep}) w->hide();
+    b_back->setEnabled(false);
+    b_setup->setEnabled(false);
+    for (QWidget* w : std::initializer_list<QWidget*>{check01, check02, check03}) w->hide();
+  }
+
+  Timer->SetEnabled(false);
+  Timer->Tag = 6;
+}
+
+void TForm1::errormsgClick(QObject*) {
+  errormsg->hide();
+  b_setup->setEnabled(true);
+  b_exit->setEnabled(true);
+  b_min->show();
+  b_min->setEnabled(true);
+  b_close->setEnabled(true);
+  if (WizardStep() == "7") {
+    (ip_dhcp->isChecked() ? static_cast<QWidget*>(e_dhcp) : e_ip)->show();
+    (l_dhcp->Hint == "off" ? l_ip : l_dhcp)->show();
+    for (QWidget* w : std::initializer_list<QWidget*>{e_ess, e_ch, e_wep}) w->show();
+    b_back->setEnabled(true);
+    b_setup->setEnabled(true);
+  }
+}
+
+}  // namespace trx::app

@@ -1,0 +1,81 @@
+// The WEP controls: the key size list, key generation from the pass phrase, the key check.
+#include "app/devicetext.h"
+#include "app/form1.h"
+#include "input/wepkeys.h"
+
+namespace trx::app {
+
+void TForm1::s_wepCloseUp(QObject*) {
+  const int index = s_wep->currentIndex();
+  TEdit* const keys[] = {e_64key1, e_64key2, e_64key3, e_64key4};
+  if (index == 0) {
+    e_pas->setEnabled(false);
+    for (TEdit* key : keys) {
+      key->MaxLength = 10;
+      key->setText("0000000000");
+    }
+  } else if (index >= 1 && index <= 3) {
+    e_pas->clear();
+    e_pas->SetMasked(false);
+    e_pas->setEnabled(true);
+    for (TEdit* key : keys) key->MaxLength = input::KeyDigits(static_cast<input::WepSize>(index));
+  }
+}
+
+void TForm1::GenerateWepKeys() {
+  const int index = s_wep->currentIndex();
+  const std::string passphrase = ToDevice(e_pas->text());
+  TEdit* const fields[] = {e_64key1, e_64key2, e_64key3, e_64key4};
+
+  if (index >= 1 && index <= 3) {
+    const auto size = static_cast<input::WepSize>(index);
+    const int digits = input::KeyDigits(size);
+    input::FourKeys keys;
+    if (passphrase.empty())
+      keys.fill(std::string(static_cast<std::size_t>(digits), '0'));
+    else if (size == input::WepSize::Bits64)
+      keys = input::Keys64(passphrase);
+    else if (size == input::WepSize::Bits128)
+      keys = input::Keys128(passphrase);
+    else
+      keys = input::Keys256(passphrase);
+    for (int k = 0; k < 4; ++k) {
+      fields[k]->MaxLength = digits;
+      fields[k]->setText(QString::fromStdString(keys[static_cast<std::size_t>(k)]));
+    }
+  }
+  for (TEdit* field : fields) field->Hint = field->text();
+
+  if (index == 0) return;
+  // The device's own pass phrase gives the device's own keys: keep them out of sight.
+  const bool masked = !passphrase.empty() && e_pas->text() == wep_tmp->Caption();
+  for (TEdit* field : fields) {
+    field->SetMasked(masked);
+    if (masked) field->Hint.clear();
+  }
+}
+
+bool TForm1::CheckKeyField() {
+  const int length = e_64key1->MaxLength;
+  e_64key1->selectAll();
+  const QString key = e_64key1->text();
+  const char* failure = nullptr;
+  if (key.size() < length) {
+    failure = "Wrong Wep-Key1 Length!";
+  } else {
+    for (int i = 0; i < length; ++i) {
+      const QChar c = key[i];
+      if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) {
+        failure = "Wrong Wep-Key1 Word!";
+        break;
+      }
+    }
+  }
+  if (!failure) return true;
+  ShowMessage(failure);
+  FocusField(e_64key1);
+  e_64key1->selectAll();
+  return false;
+}
+
+}  // namespace trx::app
