@@ -1,11 +1,20 @@
 #include "link/udpsocket.h"
 
 #include <QHostAddress>
+#include <QNetworkInterface>
 #include <QVariant>
 #include <sys/socket.h>
 #include <vector>
 
 namespace trx::link {
+
+bool InPrivateNetworkNamespace() {
+  for (const QNetworkInterface& i : QNetworkInterface::allInterfaces()) {
+    if (i.flags().testFlag(QNetworkInterface::IsLoopBack) || i.name().startsWith("trx")) continue;
+    return false;
+  }
+  return true;
+}
 
 TZEL_UDPSocket::TZEL_UDPSocket(QObject* parent) : QObject(parent) {
   setObjectName("ZEL_UDPSocket1");
@@ -38,11 +47,16 @@ bool TZEL_UDPSocket::Open() {
 
 int TZEL_UDPSocket::SendBuffer(const std::uint16_t* buffer, int count) {
   if (buffer == nullptr || count <= 0) return 0;
-  QByteArray bytes(count, Qt::Uninitialized);
-  for (int i = 0; i < count; ++i) bytes[i] = static_cast<char>(buffer[i] & 0xFF);
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) bytes[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(buffer[i] & 0xFF);
+  return SendBytes(bytes.data(), count);
+}
+
+int TZEL_UDPSocket::SendBytes(const std::uint8_t* bytes, int count) {
+  if (bytes == nullptr || count < 0) return 0;
   // An unopened socket still sends, from an ephemeral port, as a plain socket would.
-  const qint64 sent = socket_.writeDatagram(bytes, QHostAddress(RmtAddr), static_cast<quint16>(rmtPort));
-  return static_cast<int>(sent);
+  return static_cast<int>(socket_.writeDatagram(reinterpret_cast<const char*>(bytes), count, QHostAddress(RmtAddr),
+                                                static_cast<quint16>(rmtPort)));
 }
 
 void TZEL_UDPSocket::Close() { socket_.close(); }

@@ -10,6 +10,10 @@
 
 namespace trx::link {
 
+// True when no network interface but loopback (and the test segment's own "trx" links)
+// exists here: a broadcast sent from such a namespace cannot reach a real network.
+bool InPrivateNetworkNamespace();
+
 class TZEL_UDPSocket : public QObject {
   Q_OBJECT
  public:
@@ -28,6 +32,9 @@ class TZEL_UDPSocket : public QObject {
   bool Open();
   // Sends count bytes, byte i being the low eight bits of element i.
   int SendBuffer(const std::uint16_t* buffer, int count);
+  // The same for plain bytes, for the tools that share this component. Returns the bytes
+  // sent, or -1 when the system could not take the datagram now.
+  int SendBytes(const std::uint8_t* bytes, int count);
   void Close();
 
   bool IsOpen() const;

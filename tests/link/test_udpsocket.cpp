@@ -1,0 +1,101 @@
+// The socket component with real sockets, in the test's private network namespace.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <QUdpSocket>
+#include <vector>
+
+#include "link/udpsocket.h"
+
+using trx::link::TZEL_UDPSocket;
+
+namespace {
+
+struct Received {
+  std::vector<std::vector<std::uint8_t>> datagrams;
+};
+
+void OpenOnTestPort(TZEL_UDPSocket& s, Received& into) {
+  s.lclPort = 27155;
+  s.rmtPort = 27155;
+  s.RmtAddr = "255.255.255.255";
+  s.OnRecv = [&into](QObject*, const std::uint8_t* buf, int len) { into.datagrams.emplace_back(buf, buf + len); };
+  ASSERT_TRUE(s.Open());
+}
+
+bool WaitFor(const std::function<bool()>& done, int ms = 3000) {
+  QElapsedTimer t;
+  t.start();
+  while (!done() && t.elapsed() < ms) QTest::qWait(5);
+  return done();
+}
+
+}  // namespace
+
+TEST(UdpSocket, TwoInstancesReceiveEachOthersBroadcast) {
+  TZEL_UDPSocket a, b;
+  Received ra, rb;
+  OpenOnTestPort(a, ra);
+  OpenOnTestPort(b, rb);
+  const std::uint16_t words[] = {'g', 's', 't', 's', 'e', 'a', 'r', 'c', 'h'};
+  a.SendBuffer(words, 9);
+  ASSERT_TRUE(WaitFor([&] { return !rb.datagrams.empty() && !ra.datagrams.empty(); }));
+  const std::vector<std::uint8_t> expected = {'g', 's', 't', 's', 'e', 'a', 'r', 'c', 'h'};
+  EXPECT_EQ(rb.datagrams.front(), expected);
+  EXPECT_EQ(ra.datagrams.front(), expected) << "the sender hears its own broadcast too";
+}
+
+TEST(UdpSocket, SendsTheLowByteOfEachElement) {
+  TZEL_UDPSocket a;
+  Received r;
+  OpenOnTestPort(a, r);
+  const std::uint16_t words[] = {0x1234, 0xFF00, 0x00FF, 0xABCD};
+  a.SendBuffer(words, 4);
+  ASSERT_TRUE(WaitFor([&] { return !r.datagrams.empty(); }));
+  EXPECT_EQ(r.datagrams.front(), (std::vector<std::uint8_t>{0x34, 0x00, 0xFF, 0xCD}));
+}
+
+TEST(UdpSocket, LargeDatagramArrivesWholeWithItsTrueLength) {
+  TZEL_UDPSocket a;
+  Received r;
+  OpenOnTestPort(a, r);
+  for (const int size : {60000, 65507}) {
+    r.datagrams.clear();
+    std::vector<std::uint16_t> words(static_cast<std::size_t>(size));
+    for (int i = 0; i < size; ++i) words[static_cast<std::size_t>(i)] = static_cast<std::uint16_t>(i * 7);
+    a.SendBuffer(words.data(), size);
+    ASSERT_TRUE(WaitFor([&] { return !r.datagrams.empty(); })) << size;
+    ASSERT_EQ(r.datagrams.front().size(), static_cast<std::size_t>(size));
+    EXPECT_EQ(r.datagrams.front()[size - 1], static_cast<std::uint8_t>((size - 1) * 7));
+  }
+}
+
+TEST(UdpSocket, ReopeningKeepsQueuedDatagrams) {
+  TZEL_UDPSocket a;
+  Received r;
+  OpenOnTestPort(a, r);
+  QUdpSocket sender;
+  sender.writeDatagram("one", QHostAddress::LocalHost, 27155);
+  sender.writeDatagram("two", QHostAddress::LocalHost, 27155);
+  sender.waitForBytesWritten(1000);
+  ASSERT_TRUE(a.Open()) << "open again, as every activation of the form does";
+  ASSERT_TRUE(WaitFor([&] { return r.datagrams.size() == 2; }));
+}
+
+TEST(UdpSocket, ABurstOfAThousandRepliesIsNotLost) {
+  TZEL_UDPSocket a;
+  Received r;
+  OpenOnTestPort(a, r);
+  EXPECT_GE(a.ReceiveBufferSize(), TZEL_UDPSocket::kReceiveBufferBytes) << "the system granted less than asked";
+  QUdpSocket sender;
+  std::vector<char> reply(342, 'x');
+  int sent = 0;
+  for (int i = 0; i < 1000; ++i) {
+    reply[0] = static_cast<char>(i);
+    if (sender.writeDatagram(reply.data(), static_cast<qint64>(reply.size()), QHostAddress::LocalHost, 27155) == 342)
+      ++sent;
+  }
+  ASSERT_EQ(sent, 1000);
+  EXPECT_TRUE(WaitFor([&] { return r.datagrams.size() == 1000; })) << "got " << r.datagrams.size();
+}

@@ -1,0 +1,55 @@
+#pragma once
+// A real TForm1 on the recording platform, with timer ticks delivered by the test.
+#include <gtest/gtest.h>
+
+#include <QTest>
+#include <memory>
+
+#include "app/form1.h"
+#include "tests/support/dialogs.h"
+#include "tests/support/fakeplatform.h"
+#include "tests/support/replies.h"
+
+namespace trx::test {
+
+class FormTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    app::TTimer::SetManualTicks(true);
+    form = std::make_unique<app::TForm1>(platform);
+  }
+  void TearDown() override { form.reset(); }
+
+  void Show() {
+    form->show();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+  }
+  void Deliver(const ReplyBuilder& reply) { form->ZEL_UDPSocket1Recv(form->ZEL_UDPSocket1, reply.data(), reply.size()); }
+  void Deliver(const QByteArray& bytes) {
+    form->ZEL_UDPSocket1Recv(form->ZEL_UDPSocket1, reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                             static_cast<int>(bytes.size()));
+  }
+  void Ticks(int n) {
+    for (int i = 0; i < n; ++i) form->Timer->Tick();
+  }
+  void Click(app::TImage* button) { QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10)); }
+  // Lets queued events (exit checks, close-ups) run.
+  void Settle() { QTest::qWait(20); }
+
+  // Welcome -> Setup -> Next with the replies given -> six ticks: the access point list page.
+  void SearchWith(std::initializer_list<ReplyBuilder> replies) {
+    if (form->WizardStep() == "0") Click(form->b_setup);
+    Click(form->b_setup);
+    for (const auto& r : replies) Deliver(r);
+    Ticks(6);
+  }
+
+  FakePlatform platform;
+  DialogAnswerer dialogs;
+  std::unique_ptr<app::TForm1> form;
+};
+
+inline bool Shown(const QWidget* w) { return !w->isHidden(); }
+
+}  // namespace trx::test

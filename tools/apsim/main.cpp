@@ -1,0 +1,251 @@
+// trx61-apsim: stands in for TRX61 ver. 2.2 access points on a test segment. It answers
+// every discovery request with one reply per access point, and acknowledges and applies a
+// settings message that names one of its access points. Runs only inside a private
+// network namespace (see tools/netns-run).
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QTimer>
+#include <cstdio>
+#include <deque>
+
+#include "link/messages.h"
+#include "link/udpsocket.h"
+#include "tools/apsim/accesspoints.h"
+
+namespace {
+
+using trx::link::Bytes;
+using trx::link::SettingsRecord;
+
+struct Options {
+  int delayMs = 0;
+  int ackDelayMs = 0;
+  int ackLimit = -1;  // acknowledge only this many settings messages; -1: all
+  bool noAck = false, shortReply = false, domainZero = false, badChannel = false, badDefaultKey = false,
+       duplicate = false, hex = false, showKeys = false;
+  int faulty = -1;  // how many access points carry the faults; -1: all
+};
+
+class Simulator : public QObject {
+ public:
+  Simulator(std::vector<SettingsRecord> aps, Options options) : aps_(std::move(aps)), o_(options) {
+    socket_.lclPort = trx::link::kPort;
+    socket_.rmtPort = trx::link::kPort;
+    socket_.RmtAddr = trx::link::kBroadcastAddress;
+    socket_.OnRecv = [this](QObject*, const std::uint8_t* buf, int len) { Receive(Bytes(buf, buf + len)); };
+    connect(&pump_, &QTimer::timeout, this, &Simulator::Pump);
+    pump_.setInterval(1);
+  }
+
+  bool Open() {
+    if (!socket_.Open()) return false;
+    Print(QString("listening on UDP port %1 with %2 access point(s)").arg(trx::link::kPort).arg(aps_.size()));
+    return true;
+  }
+
+ private:
+  void Print(const QString& line) {
+    std::printf("%s\n", qPrintable(line));
+    std::fflush(stdout);
+  }
+
+  // Key areas and the pass phrase are secrets: shown only when asked for.
+  QString Hex(const Bytes& bytes, std::size_t recordOffset) const {
+    QString out;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+      const std::size_t r = i - recordOffset;
+      const bool secret = !o_.showKeys && i >= recordOffset &&
+                          ((r >= trx::link::record::kPassphrase.offset && r < trx::link::record::kWepOn.offset) ||
+                           (r >= trx::link::record::kKeys64.offset && r < trx::link::record::kAddressMode.offset));
+      out += secret ? QString("**") : QString("%1").arg(bytes[i], 2, 16, QChar('0')).toUpper();
+      out += i + 1 < bytes.size() ? " " : "";
+    }
+    return out;
+  }
+
+  QString Describe(const SettingsRecord& s) const {
+    QString wep = s.wepOn == 0 ? "off" : s.keySize == 1 ? "64" : s.keySize == 2 ? "128" : s.keySize == 3 ? "256" : "?";
+    QString line = QString("mac=%1 host=\"%2\" essid=\"%3\" domain=0x%4 channel=%5 wep=%6 %7 ip=%8")
+                       .arg(QString::fromStdString(trx::link::FormatMac(s.mac)), QString::fromLatin1(s.hostName.c_str()),
+                            QString::fromLatin1(s.essid.c_str()))
+                       .arg(s.domain, 2, 16, QChar('0'))
+                       .arg(s.channel)
+                       .arg(wep, s.addressMode == 0 ? "dhcp" : "fixed",
+                            QString::fromStdString(trx::link::FormatIpv4(s.ip)));
+    if (o_.showKeys && s.wepOn != 0) {
+      const auto area = trx::link::record::KeyArea(s.keySize, 0);
+      Bytes record(trx::link::kRecordSize);
+      trx::link::WriteRecord(s, record, 0);
+      line += " key1=" + QString::fromStdString(trx::link::FormatHex({record.data() + area.offset, area.size}));
+    }
+    return line;
+  }
+
+  void Receive(const Bytes& d) {
+    if (d == trx::link::SearchRequest()) {
+      Print(QString("recv gstsearch (%1 bytes)").arg(d.size()));
+      const auto answer = [this] {
+        for (std::size_t i = 0; i < aps_.size(); ++i) {
+          Reply(i);
+          if (o_.duplicate) Reply(i);
+        }
+        Pump();
+      };
+      if (o_.delayMs > 0)
+        QTimer::singleShot(o_.delayMs, this, answer);
+      else
+        answer();
+      return;
+    }
+    if (trx::link::HasHeader(d, trx::link::kSettingsHeader)) {
+      const auto settings = trx::link::DecodeSettingsMessage(d);
+      if (!settings) {
+        Print(QString("drop short gstset (%1 bytes)").arg(d.size()));
+        return;
+      }
+      for (auto& ap : aps_) {
+        if (ap.mac != settings->mac) continue;
+        Print(QString("recv gstset (%1 bytes) %2").arg(d.size()).arg(Describe(*settings)));
+        if (o_.hex) Print("  " + Hex(d, trx::link::kSettingsRecordOffset));
+        trx::apsim::ApplySettings(ap, *settings);
+        ++settingsTaken_;
+        if (o_.noAck || (o_.ackLimit >= 0 && settingsTaken_ > o_.ackLimit)) {
+          Print("no acknowledgement (as asked)");
+          return;
+        }
+        const auto ack = [this] {
+          queue_.push_back(trx::link::Acknowledgement());
+          Print("send gstack (6 bytes)");
+          Pump();
+        };
+        if (o_.ackDelayMs > 0)
+          QTimer::singleShot(o_.ackDelayMs, this, ack);
+        else
+          ack();
+        return;
+      }
+      Print(QString("ignore gstset for %1: not one of ours").arg(QString::fromStdString(trx::link::FormatMac(settings->mac))));
+    }
+    // Everything else, our own replies and acknowledgements included, is not for us.
+  }
+
+  void Reply(std::size_t i) {
+    const SettingsRecord& ap = aps_[i];
+    Bytes reply = trx::link::EncodeReply(ap);
+    const bool faulty = o_.faulty < 0 || static_cast<int>(i) < o_.faulty;
+    constexpr std::size_t at = trx::link::kReplyRecordOffset;
+    if (faulty) {
+      if (o_.domainZero) reply[at + trx::link::record::kDomain.offset] = 0x00;
+      if (o_.badChannel) reply[at + trx::link::record::kChannel.offset] = 0x0F;
+      if (o_.badDefaultKey) reply[at + trx::link::record::kDefaultKey.offset] = 0x0A;
+      if (o_.shortReply) reply.resize(trx::link::kSmallestReply - 1);
+    }
+    if (aps_.size() <= 50 || i < 3) {
+      Print(QString("send reply (%1 bytes) %2").arg(reply.size()).arg(Describe(ap)));
+      if (o_.hex) Print("  " + Hex(reply, at));
+    } else if (i == 3) {
+      Print(QString("send %1 more replies").arg(aps_.size() - 3));
+    }
+    queue_.push_back(std::move(reply));
+  }
+
+  // Sends what is queued; when the system's buffer is full, goes on a millisecond later.
+  void Pump() {
+    while (!queue_.empty()) {
+      const Bytes& next = queue_.front();
+      if (socket_.SendBytes(next.data(), static_cast<int>(next.size())) < 0) {
+        if (!pump_.isActive()) pump_.start();
+        return;
+      }
+      queue_.pop_front();
+    }
+    pump_.stop();
+  }
+
+  std::vector<SettingsRecord> aps_;
+  Options o_;
+  trx::link::TZEL_UDPSocket socket_;
+  std::deque<Bytes> queue_;
+  QTimer pump_;
+  int settingsTaken_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName("trx61-apsim");
+  QCommandLineParser parser;
+  parser.setApplicationDescription(
+      "Simulates TRX61 ver. 2.2 access points for the setup utility. Run it inside a private network namespace, "
+      "for example: tools/netns-run build/trx61-apsim");
+  parser.addHelpOption();
+  const QCommandLineOption count("count", "Number of access points (1 to 10000, default 3).", "N", "3");
+  const QCommandLineOption config("config", "Read the access points from a settings file.", "FILE");
+  const QCommandLineOption delay("delay", "Wait this long before replying to a search.", "MS", "0");
+  const QCommandLineOption ackDelay("ack-delay", "Wait this long before acknowledging settings.", "MS", "0");
+  const QCommandLineOption noAck("no-ack", "Apply settings but never acknowledge them.");
+  const QCommandLineOption ackLimit("ack-limit", "Acknowledge only the first N settings messages.", "N");
+  const QCommandLineOption shortReply("short", "Send replies one byte short (341 bytes).");
+  const QCommandLineOption domainZero("domain-zero", "Send replies with domain code 0 (refused).");
+  const QCommandLineOption badChannel("bad-channel", "Send replies with the unreadable channel byte 0x0F.");
+  const QCommandLineOption badKey("bad-default-key", "Send replies with the unreadable default-key byte 0x0A.");
+  const QCommandLineOption faulty("faulty", "Give the faults above to the first N access points only.", "N");
+  const QCommandLineOption duplicate("duplicate", "Send every reply twice.");
+  const QCommandLineOption hex("hex", "Print the bytes of every message in hexadecimal.");
+  const QCommandLineOption showKeys("show-keys", "Print key bytes and pass phrases too.");
+  parser.addOptions({count, config, delay, ackDelay, noAck, ackLimit, shortReply, domainZero, badChannel, badKey, faulty,
+                     duplicate, hex, showKeys});
+  parser.process(app);
+
+  if (!trx::link::InPrivateNetworkNamespace()) {
+    std::fprintf(stderr,
+                 "trx61-apsim: refusing to run in this machine's own network namespace; its broadcasts must not reach "
+                 "a real network.\nRun it inside a private one: tools/netns-run build/trx61-apsim\n");
+    return 2;
+  }
+
+  Options o;
+  bool ok = true;
+  o.delayMs = parser.value(delay).toInt(&ok);
+  if (ok) o.ackDelayMs = parser.value(ackDelay).toInt(&ok);
+  if (ok && parser.isSet(ackLimit)) o.ackLimit = parser.value(ackLimit).toInt(&ok);
+  if (ok && parser.isSet(faulty)) o.faulty = parser.value(faulty).toInt(&ok);
+  if (!ok) {
+    std::fprintf(stderr, "trx61-apsim: the times and counts must be whole numbers\n");
+    return 2;
+  }
+  o.noAck = parser.isSet(noAck);
+  o.shortReply = parser.isSet(shortReply);
+  o.domainZero = parser.isSet(domainZero);
+  o.badChannel = parser.isSet(badChannel);
+  o.badDefaultKey = parser.isSet(badKey);
+  o.duplicate = parser.isSet(duplicate);
+  o.hex = parser.isSet(hex);
+  o.showKeys = parser.isSet(showKeys);
+
+  std::vector<SettingsRecord> aps;
+  if (parser.isSet(config)) {
+    QString error;
+    aps = trx::apsim::LoadAccessPoints(parser.value(config), &error);
+    if (aps.empty()) {
+      std::fprintf(stderr, "trx61-apsim: %s\n", qPrintable(error));
+      return 2;
+    }
+  } else {
+    const int n = parser.value(count).toInt(&ok);
+    if (!ok || n < 1 || n > 10000) {
+      std::fprintf(stderr, "trx61-apsim: --count takes 1 to 10000\n");
+      return 2;
+    }
+    aps = trx::apsim::MakeAccessPoints(n);
+  }
+
+  Simulator simulator(std::move(aps), o);
+  if (!simulator.Open()) {
+    std::fprintf(stderr, "trx61-apsim: cannot open UDP port %d\n", trx::link::kPort);
+    return 1;
+  }
+  return app.exec();
+}
