@@ -1,6 +1,7 @@
 #include "app/controls.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -185,9 +186,22 @@ TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
   setItemDelegate(new FixedRowDelegate(16, this));
 }
 
+void TComboBox::showPopup() {
+  QComboBox::showPopup();
+  popupOpen_ = true;
+}
+
 void TComboBox::hidePopup() {
+  const bool wasOpen = popupOpen_;
+  popupOpen_ = false;
   QComboBox::hidePopup();
-  if (OnCloseUp) OnCloseUp(this);
+  // The list hands over the chosen item only after it has closed.
+  if (wasOpen)
+    QMetaObject::invokeMethod(
+        this, [this] {
+          if (OnCloseUp) OnCloseUp(this);
+        },
+        Qt::QueuedConnection);
 }
 
 bool TComboBox::event(QEvent* e) { return HandleToolTip(this, e) || QComboBox::event(e); }
@@ -216,6 +230,20 @@ TRadioButton::TRadioButton(QWidget* parent) : QRadioButton(parent) {
   connect(this, &QRadioButton::clicked, this, [this] {
     if (OnClick) OnClick(this);
   });
+  // Qt's automatic exclusivity spans nested children too; the group of the parent is explicit.
+  auto* group = parent->findChild<QButtonGroup*>("radio group", Qt::FindDirectChildrenOnly);
+  if (!group) {
+    group = new QButtonGroup(parent);
+    group->setObjectName("radio group");
+  }
+  group->addButton(this);
+}
+
+void TRadioButton::Uncheck() {
+  QButtonGroup* g = group();
+  if (g) g->setExclusive(false);
+  setChecked(false);
+  if (g) g->setExclusive(true);
 }
 
 TPanel::TPanel(QWidget* parent) : QFrame(parent) { setFrameShape(QFrame::NoFrame); }

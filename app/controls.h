@@ -119,11 +119,17 @@ class TComboBox : public QComboBox, public TControl {
   Q_OBJECT
  public:
   explicit TComboBox(QWidget* parent);
+  // Fires after the drop-down list the user opened has closed, with the item then in force;
+  // not when the control is hidden, nor for a change made while the list is closed.
   Notify OnCloseUp;
+  void showPopup() override;
   void hidePopup() override;
 
  protected:
   bool event(QEvent*) override;
+
+ private:
+  bool popupOpen_ = false;
 };
 
 class TListBox : public QListWidget, public TControl {
@@ -137,11 +143,14 @@ class TListBox : public QListWidget, public TControl {
   void keyPressEvent(QKeyEvent*) override;
 };
 
+// Radio buttons form one group per parent control.
 class TRadioButton : public QRadioButton, public TControl {
   Q_OBJECT
  public:
   explicit TRadioButton(QWidget* parent);
   Notify OnClick;
+  // Leaves the whole group without a checked button.
+  void Uncheck();
 };
 
 class TPanel : public QFrame, public TControl {

@@ -139,11 +139,7 @@ QString TForm1::ShowReply(const QByteArray& bytes) {
   if (defaultKey >= 0 && defaultKey <= 3) {
     keyButtons[defaultKey]->setChecked(true);
   } else {
-    for (TRadioButton* b : keyButtons) {  // mark none
-      b->setAutoExclusive(false);
-      b->setChecked(false);
-      b->setAutoExclusive(true);
-    }
+    for (TRadioButton* b : keyButtons) b->Uncheck();  // mark none
   }
 
   TEdit* const keyFields[] = {e_64key1, e_64key2, e_64key3, e_64key4};
