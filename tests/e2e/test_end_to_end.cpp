@@ -1,1 +1,223 @@
+// The whole dialogue against the real simulator process, with the real three-second waits,
+// inside the test's private network namespace.
 #include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QTest>
+
+#include "app/form1.h"
+#include "link/messages.h"
+#include "tests/support/dialogs.h"
+#include "tests/support/fakeplatform.h"
+
+using namespace trx::app;
+using namespace trx::test;
+
+namespace {
+
+class Simulator {
+ public:
+  explicit Simulator(const QStringList& args) {
+    process_.setProcessChannelMode(QProcess::MergedChannels);
+    process_.start(TRX_APSIM, args);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Output().contains("listening"); }, 5000)) << Output().toStdString();
+  }
+  ~Simulator() {
+    process_.terminate();
+    process_.waitForFinished(2000);
+  }
+  QString Output() {
+    output_ += QString::fromUtf8(process_.readAll());
+    return output_;
+  }
+  int Count(const QString& what) { return static_cast<int>(Output().count(what)); }
+
+ private:
+  QProcess process_;
+  QString output_;
+};
+
+class EndToEnd : public ::testing::Test {
+ protected:
+  void SetUp() override { TTimer::SetManualTicks(false); }
+  void TearDown() override { TTimer::SetManualTicks(true); }
+
+  std::unique_ptr<TForm1> NewForm() {
+    auto form = std::make_unique<TForm1>(platform);
+    form->show();
+    form->activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    return form;
+  }
+  static void Click(TImage* b) { QTest::mouseClick(b, Qt::LeftButton, {}, {10, 10}); }
+  // Setup, Next, and the search wait: the list page.
+  static void Search(TForm1& form) {
+    Click(form.b_setup);
+    Click(form.b_setup);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.WizardStep() != "1" || !form.errormsg->isHidden(); }, 6000));
+  }
+  static void Pick(TForm1& form, int row) {
+    form.ap_list->setCurrentRow(row);
+    form.ap_listClick(form.ap_list);
+  }
+  // Yes on the list page, then Next through the pages (and Yes on the confirmation page).
+  static void ToConfirmation(TForm1& form) {
+    Click(form.b_setup);
+    for (int i = 0; i < 4 && form.WizardStep() != "7"; ++i) Click(form.b_setup);
+    ASSERT_EQ(form.WizardStep(), "7");
+  }
+  static void SaveAndWait(TForm1& form) {
+    Click(form.b_setup);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.WizardStep() == "8" || !form.errormsg->isHidden(); }, 6000));
+  }
+  static void Choose(TComboBox* list, int index) {
+    list->showPopup();
+    list->setCurrentIndex(index);
+    list->hidePopup();
+    QTest::qWait(10);
+  }
+
+  FakePlatform platform;
+  DialogAnswerer dialogs;
+};
+
+}  // namespace
+
+TEST_F(EndToEnd, SearchListsTheSimulatedAccessPointsAndYesShowsTheChosenOne) {
+  Simulator sim({"--count", "3"});
+  auto form = NewForm();
+  Search(*form);
+  ASSERT_EQ(form->WizardStep(), "2");
+  ASSERT_EQ(form->ap_list->count(), 3);
+  EXPECT_EQ(form->ap_list->item(0)->text(), " TRX61-AP-1");
+  Pick(*form, 1);
+  Click(form->b_setup);
+  EXPECT_EQ(form->WizardStep(), "3");
+  EXPECT_EQ(form->e_essid->text(), "office-2");
+  EXPECT_EQ(form->e_ap->text(), "TRX61-AP-2");
+  EXPECT_EQ(form->s_ch->currentText(), "6") << "ETSI, channel byte 6";
+}
+
+TEST_F(EndToEnd, GoingThroughUnchangedSendsBackWhatTheDeviceReported) {
+  Simulator sim({"--count", "4"});
+  for (int row = 0; row < 4; ++row) {
+    auto form = NewForm();
+    Search(*form);
+    ASSERT_EQ(form->ap_list->count(), 4);
+    Pick(*form, row);
+    const QByteArray reply = form->StoredReply(row);
+    ToConfirmation(*form);
+    SaveAndWait(*form);
+    ASSERT_EQ(form->WizardStep(), "8") << "row " << row;
+
+    const auto& message = form->MessageBuffer();
+    const auto record = [&](std::size_t r) { return static_cast<std::uint8_t>(reply[static_cast<int>(24 + r)]); };
+    const std::uint8_t wepOn = record(126), size = record(127);
+    for (std::size_t r = 0; r < trx::link::kRecordSize; ++r) {
+      const std::uint8_t sent = message[6 + r], reported = record(r);
+      if (r == 59 && reported != 0x10 && reported != 0x20 && reported != 0x30) {
+        // The settings message names these domains by codes of its own.
+        EXPECT_EQ(sent, trx::link::SettingsDomainCode(trx::link::FindDomain(reported)->name)) << row;
+        continue;
+      }
+      if (r == 128) {  // the default key always goes back as key 1
+        EXPECT_EQ(sent, 0);
+        continue;
+      }
+      if (r >= 129 && r < 317) {
+        // Only the key areas of the size in force are written; WEP off writes none.
+        const auto first = trx::link::record::KeyArea(size, 0);
+        const bool inForce = wepOn != 0 && r >= first.offset && r < first.offset + 4 * first.size;
+        if (!inForce) continue;
+      }
+      if (r == 127 && wepOn == 0) continue;  // with WEP off the size byte is not written
+      EXPECT_EQ(sent, reported) << "row " << row << ", record byte " << r;
+    }
+  }
+}
+
+TEST_F(EndToEnd, ChangedSettingsAreSavedAndFoundByTheNextSearch) {
+  Simulator sim({"--count", "3"});
+  struct Change { int row; const char* essid; int channel; const char* host; bool dhcp; const char* ip; int wep; const char* phrase; };
+  const Change changes[] = {
+      {0, "renamed-net", 9, "lobby", false, "10.20.30.40", 2, "first phrase"},
+      {1, "second-net", 1, "hall", true, "", 1, "second phrase"},
+      {2, "third-net-with-long-name", 14, "roof", false, "192.168.7.7", 3, "third phrase"},
+  };
+  for (const Change& c : changes) {
+    {
+      auto form = NewForm();
+      Search(*form);
+      Pick(*form, c.row);
+      Click(form->b_setup);
+      form->e_essid->setText(c.essid);
+      form->s_ch->setCurrentIndex(c.channel - 1);
+      form->e_ap->setText(c.host);
+      Click(form->b_setup);
+      if (c.dhcp) {
+        form->ip_dhcp->click();
+      } else {
+        form->ip_ip->click();
+        form->e_ip->setText(c.ip);
+      }
+      Click(form->b_setup);
+      Choose(form->s_wep, c.wep);
+      form->e_pas->setText(c.phrase);
+      Click(form->b_setup);
+      Click(form->b_setup);
+      ASSERT_EQ(form->WizardStep(), "7");
+      SaveAndWait(*form);
+      ASSERT_EQ(form->WizardStep(), "8") << c.essid;
+    }
+    auto form = NewForm();
+    Search(*form);
+    Pick(*form, c.row);
+    EXPECT_EQ(form->e_essid->text(), c.essid);
+    EXPECT_EQ(form->e_ap->text(), c.host);
+    EXPECT_EQ(form->s_ch->currentIndex(), c.channel - 1);
+    EXPECT_EQ(form->ip_dhcp->isChecked(), c.dhcp);
+    if (!c.dhcp) {
+      EXPECT_EQ(form->e_ip->text(), c.ip);
+    }
+    EXPECT_EQ(form->s_wep->currentIndex(), c.wep);
+    EXPECT_EQ(form->e_pas->text(), c.phrase);
+    EXPECT_EQ(form->wep_tmp->Caption(), c.phrase);
+  }
+}
+
+TEST_F(EndToEnd, ASaveWithoutAcknowledgementCanBeSentAgain) {
+  Simulator sim({"--count", "1", "--no-ack"});
+  auto form = NewForm();
+  Search(*form);
+  ToConfirmation(*form);
+  SaveAndWait(*form);
+  ASSERT_FALSE(form->errormsg->isHidden());
+  EXPECT_EQ(form->WizardStep(), "7");
+  QTest::mouseClick(form->errormsg, Qt::LeftButton, {}, {200, 400});
+  EXPECT_FALSE(form->e_ess->isHidden() || form->e_ch->isHidden() || form->e_wep->isHidden());
+  SaveAndWait(*form);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return sim.Count("recv gstset") == 2; }, 2000)) << sim.Output().toStdString();
+}
+
+TEST_F(EndToEnd, ALateAcknowledgementDoesNotMakeTheNextSaveASuccess) {
+  Simulator sim({"--count", "1", "--ack-delay", "3800", "--ack-limit", "1"});
+  auto form = NewForm();
+  Search(*form);
+  ToConfirmation(*form);
+  SaveAndWait(*form);
+  ASSERT_FALSE(form->errormsg->isHidden()) << "the acknowledgement comes after the wait";
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form->AckFlag() == 1; }, 3000));
+  QTest::mouseClick(form->errormsg, Qt::LeftButton, {}, {200, 400});
+  SaveAndWait(*form);
+  EXPECT_EQ(form->WizardStep(), "7");
+  EXPECT_FALSE(form->errormsg->isHidden());
+}
+
+TEST_F(EndToEnd, FaultyRepliesGiveTheErrorPanelAndTheGoodOnesAreListed) {
+  Simulator sim({"--count", "3", "--short", "--faulty", "1"});
+  auto form = NewForm();
+  Search(*form);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return form->WizardStep() == "2"; }, 6000)) << "the wait goes on to its end";
+  EXPECT_EQ(form->ap_list->count(), 2);
+  EXPECT_FALSE(form->errormsg->isHidden());
+}

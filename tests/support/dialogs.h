@@ -1,5 +1,6 @@
 #pragma once
 // Answers the modal message boxes that the form opens, and remembers what they said.
+#include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
