@@ -170,9 +170,9 @@ void Pages() {
   {
     QImage img = Page("Access points found", "");
     QPainter p(&img);
-    Caption(p, 63, 219, 140, "Select an access point");
+    Caption(p, 63, 219, 125, "Access points");
     FieldBox(p, 63, 239, 121, 136);
-    Text(p, QRect(196, 214, 240, 18), "Settings of the selected access point", 12, kInk, Qt::AlignLeft, true);
+    Text(p, QRect(210, 214, 230, 18), "Settings of the selected one", 12, kInk, Qt::AlignLeft, true);
     StatusRow(p, 237, "Regulatory domain:");
     StatusRow(p, 254, "Firmware version:");
     StatusRow(p, 271, "MAC address:");
@@ -208,11 +208,11 @@ void Pages() {
     Text(p, QRect(248, 240, 180, 18), "Obtain the address by DHCP", 12, kInk, Qt::AlignLeft | Qt::AlignVCenter, true);
     p.setPen(QColor(160, 166, 196));
     p.drawLine(38, 262, 432, 262);
-    Text(p, QRect(34, 269, 52, 15), "IP Address", 11, kInk, Qt::AlignRight | Qt::AlignVCenter);
+    Text(p, QRect(32, 269, 53, 15), "IP Address", 12, kInk, Qt::AlignRight | Qt::AlignVCenter, false, "Liberation Sans Narrow");
     FieldBox(p, 89, 269, 97, 15);
-    Text(p, QRect(34, 307, 52, 15), "Net Mask", 11, kInk, Qt::AlignRight | Qt::AlignVCenter);
+    Text(p, QRect(32, 307, 53, 15), "Net Mask", 12, kInk, Qt::AlignRight | Qt::AlignVCenter, false, "Liberation Sans Narrow");
     FieldBox(p, 89, 307, 97, 15);
-    Text(p, QRect(34, 345, 52, 15), "Gateway", 11, kInk, Qt::AlignRight | Qt::AlignVCenter);
+    Text(p, QRect(32, 345, 53, 15), "Gateway", 12, kInk, Qt::AlignRight | Qt::AlignVCenter, false, "Liberation Sans Narrow");
     FieldBox(p, 89, 345, 97, 15, kGatewayGrey);
     Note(p, QRect(200, 270, 230, 92),
          "Four numbers from 0 to 255 separated by dots, such as 192.168.1.251. An empty field gets the usual "

@@ -1,0 +1,143 @@
+// Walks the real window through every page of the dialogue and captures each one from the
+// X server, rounded outline included, for the README and the user guide.
+//   tools/screenshots.sh   (runs this under Xvfb in a private network namespace)
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QMessageBox>
+#include <QProcess>
+#include <QTimer>
+#include <cstdio>
+
+#include "app/startup.h"
+#include "platform/platform.h"
+
+namespace {
+
+QString g_apsim, g_out;
+
+void Wait(int ms) {
+  QEventLoop loop;
+  QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+void Shot(const QString& name) {
+  Wait(250);
+  QProcess::execute("import", {"-window", "root", "-crop", "580x434+30+30", "+repage", g_out + "/" + name + ".png"});
+  std::printf("captured %s\n", qPrintable(name));
+}
+
+struct Simulator {
+  explicit Simulator(const QStringList& args) {
+    process.start(g_apsim, args);
+    process.waitForStarted();
+    Wait(400);
+  }
+  ~Simulator() {
+    process.terminate();
+    process.waitForFinished(2000);
+  }
+  QProcess process;
+};
+
+using trx::app::TForm1;
+
+void Next(TForm1& f) { f.b_setupClick(f.b_setup); }
+
+void Search(TForm1& f) {
+  Next(f);
+  Wait(3400);
+}
+
+void ToConfirmation(TForm1& f, bool tidy) {
+  Next(f);  // Yes on the list page
+  Next(f);  // basic settings
+  Next(f);  // IP settings
+  if (tidy) {
+    f.s_wep->setCurrentIndex(2);
+    f.s_wepCloseUp(f.s_wep);
+    f.e_pas->setText("office secret");
+  }
+  Next(f);  // WEP settings
+  if (f.WizardStep() == "6") Next(f);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  if (argc != 3) {
+    std::fprintf(stderr, "usage: trx61-tour APSIM OUTPUT-FOLDER\n");
+    return 2;
+  }
+  g_apsim = argv[1];
+  g_out = argv[2];
+  QDir().mkpath(g_out);
+  const auto platform = trx::platform::CreateNativePlatform();
+
+  {
+    auto form = trx::app::StartUp(*platform);
+    TForm1& f = *form;
+    f.show();
+    f.activateWindow();
+    Wait(800);
+    Shot("welcome");
+    Next(f);
+    Shot("connection");
+    Next(f);  // nobody answers
+    Wait(1200);
+    Shot("search-wait");
+    Wait(2300);
+    Shot("search-error");
+    f.errormsgClick(f.errormsg);
+
+    Simulator sim({"--count", "3"});
+    Search(f);
+    f.ap_list->setCurrentRow(1);
+    f.ap_listClick(f.ap_list);
+    Shot("list");
+    Next(f);
+    Shot("basic");
+    Next(f);
+    Shot("ip");
+    Next(f);
+    f.s_wep->setCurrentIndex(2);
+    f.s_wepCloseUp(f.s_wep);
+    f.e_pas->setText("office secret");
+    Shot("wep");
+    Next(f);
+    Shot("keys");
+    Next(f);
+    Shot("confirm");
+    QTimer::singleShot(900, [] {
+      Shot("save-note");
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
+    });
+    Next(f);  // Yes: the note, then the save
+    Wait(1000);
+    Shot("save-wait");
+    Wait(2600);
+    Shot("completion");
+    f.close();
+  }
+  {
+    Simulator sim({"--count", "3", "--no-ack"});
+    auto form = trx::app::StartUp(*platform);
+    TForm1& f = *form;
+    f.show();
+    f.activateWindow();
+    Wait(500);
+    Next(f);
+    Search(f);
+    ToConfirmation(f, false);
+    QTimer::singleShot(600, [] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) box->accept();
+    });
+    Next(f);
+    Wait(3600);
+    Shot("save-error");
+    f.close();
+  }
+  return 0;
+}
