@@ -34,24 +34,24 @@ QColor ParseColour(const QString& rgb) {
   return QColor(parts[0].toInt(), parts[1].toInt(), parts[2].toInt());
 }
 
-QFont FontFor(const ControlSpec& spec, const QFont& formFont) {
-  const QString family = spec.Option("font", "Arial Narrow");
+QFont FontFor(const ControlEntry& entry, const QFont& formFont) {
+  const QString family = entry.Option("font", "Arial Narrow");
   if (family == "form") return formFont;
   QFont font(family);
-  font.setPixelSize(spec.Option("size", "12").toInt());
+  font.setPixelSize(entry.Option("size", "12").toInt());
   return font;
 }
 
-void ApplyColours(QWidget* w, const ControlSpec& spec, QPalette::ColorRole background) {
+void ApplyColours(QWidget* w, const ControlEntry& entry, QPalette::ColorRole background) {
   QPalette palette = w->palette();
-  if (spec.Has("fg")) {
-    const QColor fg = ParseColour(spec.Option("fg"));
+  if (entry.Has("fg")) {
+    const QColor fg = ParseColour(entry.Option("fg"));
     palette.setColor(QPalette::WindowText, fg);
     palette.setColor(QPalette::Text, fg);
     palette.setColor(QPalette::ButtonText, fg);
   }
-  if (spec.Has("bg")) {
-    const QColor bg = ParseColour(spec.Option("bg"));
+  if (entry.Has("bg")) {
+    const QColor bg = ParseColour(entry.Option("bg"));
     palette.setColor(background, bg);
     palette.setColor(QPalette::Window, bg);
     w->setAutoFillBackground(true);
@@ -59,8 +59,8 @@ void ApplyColours(QWidget* w, const ControlSpec& spec, QPalette::ColorRole backg
   w->setPalette(palette);
 }
 
-void ApplyCursor(QWidget* w, const ControlSpec& spec) {
-  const QString cursor = spec.Option("cursor");
+void ApplyCursor(QWidget* w, const ControlEntry& entry) {
+  const QString cursor = entry.Option("cursor");
   if (cursor == "hand") w->setCursor(Qt::PointingHandCursor);
   if (cursor == "arrow") w->setCursor(Qt::ArrowCursor);
 }
@@ -96,13 +96,13 @@ void TForm1::BuildFromDescription() {
   QFont formFont = font();
   std::map<QString, std::vector<std::pair<int, QWidget*>>> tabOrder;  // by parent
 
-  for (const ControlSpec& spec : description.controls) {
-    if (spec.kind == "form") {
-      setWindowTitle(spec.Option("text"));
-      formFont = QFont(spec.Option("font"));
-      formFont.setPixelSize(spec.Option("size").toInt());
+  for (const ControlEntry& entry : description.controls) {
+    if (entry.kind == "form") {
+      setWindowTitle(entry.Option("text"));
+      formFont = QFont(entry.Option("font"));
+      formFont.setPixelSize(entry.Option("size").toInt());
       setFont(formFont);
-      setFixedSize(spec.width, spec.height);
+      setFixedSize(entry.width, entry.height);
       QPalette palette = this->palette();
       palette.setColor(QPalette::Window, palette.color(QPalette::Button));
       setPalette(palette);
@@ -110,100 +110,100 @@ void TForm1::BuildFromDescription() {
       continue;
     }
     QWidget* parentWidget = this;
-    if (spec.parent != "-") parentWidget = qobject_cast<QWidget*>(byName_.value(spec.parent.toLower()));
-    if (!parentWidget) qFatal("form description: %s has no parent %s", qPrintable(spec.name), qPrintable(spec.parent));
+    if (entry.parent != "-") parentWidget = qobject_cast<QWidget*>(byName_.value(entry.parent.toLower()));
+    if (!parentWidget) qFatal("form description: %s has no parent %s", qPrintable(entry.name), qPrintable(entry.parent));
 
     QObject* object = nullptr;
     QWidget* widget = nullptr;
     TControl* control = nullptr;
-    if (spec.kind == "picture" || spec.kind == "button") {
+    if (entry.kind == "picture" || entry.kind == "button") {
       auto* image = new TImage(parentWidget);
-      if (spec.Has("picture")) {
-        QFile jpeg(":/form/" + spec.Option("picture"));
+      if (entry.Has("picture")) {
+        QFile jpeg(":/form/" + entry.Option("picture"));
         QString error;
         const QImage picture = jpeg.open(QIODevice::ReadOnly) ? PictureFromJpeg(jpeg.readAll(), &error) : QImage();
         if (picture.isNull())
-          qWarning("picture %s of %s cannot be shown: %s", qPrintable(spec.Option("picture")), qPrintable(spec.name),
+          qWarning("picture %s of %s cannot be shown: %s", qPrintable(entry.Option("picture")), qPrintable(entry.name),
                    qPrintable(error.isEmpty() ? jpeg.errorString() : error));
         image->SetPicture(picture);
       }
       widget = image;
       control = image;
-    } else if (spec.kind == "label") {
+    } else if (entry.kind == "label") {
       auto* label = new TLabel(parentWidget);
-      label->setFont(FontFor(spec, formFont));
-      label->move(spec.left, spec.top);
-      label->SetCaption(spec.Option("text"));
+      label->setFont(FontFor(entry, formFont));
+      label->move(entry.left, entry.top);
+      label->SetCaption(entry.Option("text"));
       widget = label;
       control = label;
-    } else if (spec.kind == "edit") {
+    } else if (entry.kind == "edit") {
       auto* edit = new TEdit(parentWidget);
-      edit->setFont(FontFor(spec, formFont));
-      edit->MaxLength = spec.Option("max", "0").toInt();
-      edit->UpperCase = spec.Has("upper");
-      edit->setReadOnly(spec.Has("readonly"));
-      edit->SetMasked(spec.Has("password"));
-      edit->setText(spec.Option("text"));
-      ApplyColours(edit, spec, QPalette::Base);
+      edit->setFont(FontFor(entry, formFont));
+      edit->MaxLength = entry.Option("max", "0").toInt();
+      edit->UpperCase = entry.Has("upper");
+      edit->setReadOnly(entry.Has("readonly"));
+      edit->SetMasked(entry.Has("password"));
+      edit->setText(entry.Option("text"));
+      ApplyColours(edit, entry, QPalette::Base);
       widget = edit;
       control = edit;
-    } else if (spec.kind == "combo") {
+    } else if (entry.kind == "combo") {
       auto* combo = new TComboBox(parentWidget);
-      combo->setFont(FontFor(spec, formFont));
-      if (spec.Has("items")) combo->addItems(spec.Option("items").split('|'));
+      combo->setFont(FontFor(entry, formFont));
+      if (entry.Has("items")) combo->addItems(entry.Option("items").split('|'));
       combo->setCurrentIndex(-1);
       widget = combo;
       control = combo;
-    } else if (spec.kind == "list") {
+    } else if (entry.kind == "list") {
       auto* list = new TListBox(parentWidget);
-      list->setFont(FontFor(spec, formFont));
-      list->setFrameShape(spec.Has("border") ? QFrame::StyledPanel : QFrame::NoFrame);
+      list->setFont(FontFor(entry, formFont));
+      list->setFrameShape(entry.Has("border") ? QFrame::StyledPanel : QFrame::NoFrame);
       widget = list;
       control = list;
-    } else if (spec.kind == "panel") {
+    } else if (entry.kind == "panel") {
       auto* panel = new TPanel(parentWidget);
-      ApplyColours(panel, spec, QPalette::Window);
+      ApplyColours(panel, entry, QPalette::Window);
       widget = panel;
       control = panel;
-    } else if (spec.kind == "radio") {
+    } else if (entry.kind == "radio") {
       auto* radio = new TRadioButton(parentWidget);
-      radio->setFont(FontFor(spec, formFont));
-      radio->setText(spec.Option("text"));
-      radio->setChecked(spec.Has("checked"));
-      ApplyColours(radio, spec, QPalette::Window);
+      radio->setFont(FontFor(entry, formFont));
+      radio->setText(entry.Option("text"));
+      radio->setChecked(entry.Has("checked"));
+      ApplyColours(radio, entry, QPalette::Window);
       widget = radio;
       control = radio;
-    } else if (spec.kind == "progress") {
+    } else if (entry.kind == "progress") {
       auto* progress = new TProgressBar(parentWidget);
       progress->setRange(0, 100);
       progress->setValue(0);
       widget = progress;
       control = progress;
-    } else if (spec.kind == "socket") {
+    } else if (entry.kind == "socket") {
       object = new TZEL_UDPSocket(this);
-    } else if (spec.kind == "timer") {
+    } else if (entry.kind == "timer") {
       auto* timer = new TTimer(this);
-      timer->SetInterval(spec.Option("interval").toInt());
-      timer->Tag = spec.Option("tag").toInt();
+      timer->SetInterval(entry.Option("interval").toInt());
+      timer->Tag = entry.Option("tag").toInt();
       object = timer;
     } else {
-      qFatal("form description: unknown kind %s", qPrintable(spec.kind));
+      qFatal("form description: unknown kind %s", qPrintable(entry.kind));
     }
 
     if (widget) {
       object = widget;
-      if (spec.kind != "label") widget->setGeometry(spec.left, spec.top, spec.width, spec.height);
-      widget->setVisible(spec.Has("visible"));
-      widget->setEnabled(!spec.Has("disabled"));
-      ApplyCursor(widget, spec);
-      if (spec.Has("tab")) tabOrder[spec.parent].emplace_back(spec.Option("tab").toInt(), widget);
+      if (entry.kind != "label") widget->setGeometry(entry.left, entry.top, entry.width, entry.height);
+      widget->setVisible(entry.Has("visible"));
+      widget->setEnabled(!entry.Has("disabled"));
+      ApplyCursor(widget, entry);
+      if (entry.Has("tab")) tabOrder[entry.parent].emplace_back(entry.Option("tab").toInt(), widget);
     }
     if (control) {
-      control->Hint = spec.Option("hint");
-      control->ShowHint = spec.Has("tooltip");
+      control->Hint = entry.Option("hint");
+      control->ShowHint = entry.Has("tooltip");
     }
-    object->setObjectName(spec.name);
-    byName_.insert(spec.name.toLower(), object);
+    object->setObjectName(entry.name);
+    byName_.insert(entry.name.toLower(), object);
   }
 
   for (auto& [parentName, widgets] : tabOrder) {

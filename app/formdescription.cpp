@@ -40,14 +40,14 @@ FormDescription ParseFormDescription(const QString& text) {
       out.error = QString("line %1: expected kind, name, parent and four numbers").arg(number);
       return out;
     }
-    ControlSpec spec;
-    spec.kind = t[0];
-    spec.name = t[1];
-    spec.parent = t[2];
-    spec.left = t[3].toInt(&ok[0]);
-    spec.top = t[4].toInt(&ok[1]);
-    spec.width = t[5].toInt(&ok[2]);
-    spec.height = t[6].toInt(&ok[3]);
+    ControlEntry entry;
+    entry.kind = t[0];
+    entry.name = t[1];
+    entry.parent = t[2];
+    entry.left = t[3].toInt(&ok[0]);
+    entry.top = t[4].toInt(&ok[1]);
+    entry.width = t[5].toInt(&ok[2]);
+    entry.height = t[6].toInt(&ok[3]);
     if (!(ok[0] && ok[1] && ok[2] && ok[3])) {
       out.error = QString("line %1: place and size must be whole numbers").arg(number);
       return out;
@@ -55,11 +55,11 @@ FormDescription ParseFormDescription(const QString& text) {
     for (int i = 7; i < t.size(); ++i) {
       const qsizetype eq = t[i].indexOf('=');
       if (eq < 0)
-        spec.options.insert(t[i], QString());
+        entry.options.insert(t[i], QString());
       else
-        spec.options.insert(t[i].left(eq), t[i].mid(eq + 1));
+        entry.options.insert(t[i].left(eq), t[i].mid(eq + 1));
     }
-    out.controls.push_back(std::move(spec));
+    out.controls.push_back(std::move(entry));
   }
   return out;
 }

@@ -7,7 +7,7 @@
 
 namespace trx::app {
 
-struct ControlSpec {
+struct ControlEntry {
   QString kind;    // form, picture, button, label, edit, combo, list, panel, radio, progress, socket, timer
   QString name;
   QString parent;  // "-" for the form itself
@@ -21,7 +21,7 @@ struct ControlSpec {
 };
 
 struct FormDescription {
-  std::vector<ControlSpec> controls;
+  std::vector<ControlEntry> controls;
   QString error;  // the first line that could not be read, empty when all could
 };
 
