@@ -3,7 +3,9 @@
 #include <QHostAddress>
 #include <QNetworkInterface>
 #include <QVariant>
+#if defined(__linux__)
 #include <sys/socket.h>
+#endif
 #include <vector>
 
 namespace trx::link {

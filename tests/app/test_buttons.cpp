@@ -35,6 +35,8 @@ TEST_F(Buttons, TheBackgroundResetsHighlightsButLabelsAndPanelsDoNot) {
   form->l_domain->show();
   MoveTo({form->l_domain->x() + 2, form->l_domain->y() + 2});
   EXPECT_EQ(form->b_setup->Hint, "b_setup_on") << "labels take no part";
+  QTest::mouseMove(form.get(), {700, 600});  // out of the window, straight from the button's row
+  EXPECT_EQ(form->b_setup->Hint, "b_setup_on") << "leaving the window is no move over the page";
   MoveTo({100, 200});
   EXPECT_EQ(form->b_setup->Hint, "b_setup_off");
   EXPECT_TRUE(ShowsPicture(form->b_setup, form->b_setup_off));

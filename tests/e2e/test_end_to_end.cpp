@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <QTemporaryFile>
 #include <QTest>
 
 #include "app/form1.h"
@@ -220,4 +221,36 @@ TEST_F(EndToEnd, FaultyRepliesGiveTheErrorPanelAndTheGoodOnesAreListed) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return form->WizardStep() == "2"; }, 6000)) << "the wait goes on to its end";
   EXPECT_EQ(form->ap_list->count(), 2);
   EXPECT_FALSE(form->errormsg->isHidden());
+}
+
+TEST_F(EndToEnd, AccessPointsFromASettingsFileAndABurstOfTenThousand) {
+  QTemporaryFile config;
+  ASSERT_TRUE(config.open());
+  config.write("# two access points\n[ap]\nmac = 02-00-00-00-00-77\nhost = attic\nessid = upstairs\n"
+               "domain = 0x32\nchannel = 2\nwep = 256\npassphrase = attic key\ndhcp = yes\n"
+               "[ap]\nhost = cellar\nip = 10.9.8.7\nwep = off\n");
+  config.flush();
+  {
+    Simulator sim({"--config", config.fileName()});
+    auto form = NewForm();
+    Search(*form);
+    ASSERT_EQ(form->ap_list->count(), 2);
+    Pick(*form, 0);
+    EXPECT_EQ(form->l_mac->Caption(), "02-00-00-00-00-77");
+    EXPECT_EQ(form->l_domain->Caption(), "France");
+    EXPECT_EQ(form->s_ch->currentText(), "11");
+    EXPECT_EQ(form->l_wep->Caption(), "256Bits");
+    EXPECT_TRUE(form->ip_dhcp->isChecked());
+    Pick(*form, 1);
+    EXPECT_EQ(form->e_ap->text(), "cellar");
+    EXPECT_EQ(form->e_ip->text(), "10.9.8.7");
+  }
+  {
+    Simulator sim({"--count", "10000"});
+    auto form = NewForm();
+    Search(*form);
+    EXPECT_EQ(form->WizardStep(), "2");
+    EXPECT_GT(form->ap_list->count(), 1000) << "a burst is taken in, whatever the system drops";
+    EXPECT_EQ(form->ap_list->count(), form->StoredReplyCount());
+  }
 }

@@ -264,3 +264,22 @@ TEST_F(Save, NoOnTheConfirmationPageStartsOver) {
                                                     form->l_ch, form->l_wep})
     EXPECT_TRUE(Shown(l) && l->isEnabled()) << l->objectName().toStdString();
 }
+
+TEST(SaveDensity, TheConfirmationColumnsAreCorrectedAndPutBack) {
+  trx::app::TTimer::SetManualTicks(true);
+  FakePlatform platform;
+  platform.ppi = 120;
+  DialogAnswerer dialogs;
+  trx::app::TForm1 form(platform);
+  form.welcome->Hint = "1";
+  const ReplyBuilder reply = ReplyBuilder().Byte(341, 1);
+  form.ZEL_UDPSocket1Recv(nullptr, reply.data(), reply.size());
+  form.ip_ip->setChecked(true);
+  form.ShowConfirmationPage(false);
+  EXPECT_EQ(form.l_essid->pos(), QPoint(128 * 120 / 96, 273 * 120 / 96 - 5));
+  EXPECT_EQ(form.l_ip->pos(), QPoint(160, 316));
+  EXPECT_EQ(form.e_ip->pos(), QPoint(336 * 120 / 96 - 6, 257 * 120 / 96 - 5));
+  form.LeaveConfirmationPage();
+  EXPECT_EQ(form.l_essid->pos(), QPoint(314 * 120 / 96 - 6, 316 * 120 / 96 - 5));
+  EXPECT_EQ(form.e_ip->pos(), QPoint(89 * 120 / 96 - 6, 269 * 120 / 96 - 5));
+}

@@ -425,9 +425,15 @@ void Icon() {
   p.setPen(QPen(Qt::white, 2.5, Qt::SolidLine, Qt::RoundCap));
   p.setBrush(Qt::NoBrush);
   for (int r = 7; r <= 19; r += 6) p.drawArc(QRect(16 - r, 23 - r, 2 * r, 2 * r), 50 * 16, 80 * 16);
-  // Sixteen colours are plenty for an icon this size.
-  img.convertToFormat(QImage::Format_Indexed8, Qt::ThresholdDither).convertToFormat(QImage::Format_ARGB32)
-      .save(g_out + "/trx61.png");
+  // Sixteen colours, as the icon has always had: the drawing's own, blended towards white.
+  QList<QRgb> palette = {qRgba(0, 0, 0, 0)};
+  for (const QColor& c : {kHeaderTop, QColor(255, 200, 80), QColor(Qt::white)})
+    for (int step = 0; step < 5; ++step) {
+      const int t = step * 50;
+      palette << qRgb(c.red() + (255 - c.red()) * t / 255, c.green() + (255 - c.green()) * t / 255,
+                      c.blue() + (255 - c.blue()) * t / 255);
+    }
+  img.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither).save(g_out + "/trx61.png");
 }
 
 }  // namespace
