@@ -58,64 +58,66 @@ bool HasHeader(ByteView datagram, std::string_view header) {
 
 namespace {
 
-template <std::size_t N>
-bool ReadArray(const Reader& r, std::size_t offset, std::array<std::uint8_t, N>& out) {
-  const auto run = r.Run(offset, N);
-  if (!run) return false;
-  std::copy(run->begin(), run->end(), out.begin());
-  return true;
+// Every field of the record with its place, in record order: the one table that both
+// reading and writing follow.
+template <class Record, class Visitor>
+void VisitFields(Record& s, Visitor&& v) {
+  using namespace record;
+  v(kIp, s.ip);
+  v(kMask, s.mask);
+  v(kGateway, s.gateway);
+  v(kHostName, s.hostName);
+  v(kFirmware, s.firmware);
+  v(kMac, s.mac);
+  v(kDomain, s.domain);
+  v(kChannel, s.channel);
+  v(kEssid, s.essid);
+  v(kPassphrase, s.passphrase);
+  v(kWepOn, s.wepOn);
+  v(kKeySize, s.keySize);
+  v(kDefaultKey, s.defaultKey);
+  for (int k = 0; k < 4; ++k) {
+    v(KeyArea(1, k), s.keys64[static_cast<std::size_t>(k)]);
+    v(KeyArea(2, k), s.keys128[static_cast<std::size_t>(k)]);
+    v(KeyArea(3, k), s.keys256[static_cast<std::size_t>(k)]);
+  }
+  v(kAddressMode, s.addressMode);
 }
+
+// Reads fields of a record already known to lie whole inside the datagram.
+struct FieldReader {
+  const Reader& r;
+  std::size_t at;
+  void operator()(Field f, std::uint8_t& out) const { out = *r.Byte(at + f.offset); }
+  void operator()(Field f, std::string& out) const { out = *r.Text(at + f.offset, f.size); }
+  template <std::size_t N>
+  void operator()(Field f, std::array<std::uint8_t, N>& out) const {
+    const auto run = *r.Run(at + f.offset, N);
+    std::copy(run.begin(), run.end(), out.begin());
+  }
+};
+
+struct FieldWriter {
+  std::span<std::uint8_t> buf;
+  std::size_t at;
+  void operator()(Field f, std::uint8_t v) const { WriteByte(buf, at + f.offset, v); }
+  void operator()(Field f, const std::string& v) const { WriteText(buf, at + f.offset, f.size, v); }
+  template <std::size_t N>
+  void operator()(Field f, const std::array<std::uint8_t, N>& v) const { WriteRun(buf, at + f.offset, v); }
+};
 
 }  // namespace
 
 std::optional<SettingsRecord> ReadRecord(ByteView datagram, std::size_t at) {
   const Reader r(datagram);
   if (!r.Run(at, kRecordSize)) return std::nullopt;
-  using namespace record;
   SettingsRecord s;
-  ReadArray(r, at + kIp.offset, s.ip);
-  ReadArray(r, at + kMask.offset, s.mask);
-  ReadArray(r, at + kGateway.offset, s.gateway);
-  s.hostName = *r.Text(at + kHostName.offset, kHostName.size);
-  s.firmware = *r.Text(at + kFirmware.offset, kFirmware.size);
-  ReadArray(r, at + kMac.offset, s.mac);
-  s.domain = *r.Byte(at + kDomain.offset);
-  s.channel = *r.Byte(at + kChannel.offset);
-  s.essid = *r.Text(at + kEssid.offset, kEssid.size);
-  s.passphrase = *r.Text(at + kPassphrase.offset, kPassphrase.size);
-  s.wepOn = *r.Byte(at + kWepOn.offset);
-  s.keySize = *r.Byte(at + kKeySize.offset);
-  s.defaultKey = *r.Byte(at + kDefaultKey.offset);
-  for (int k = 0; k < 4; ++k) {
-    ReadArray(r, at + KeyArea(1, k).offset, s.keys64[k]);
-    ReadArray(r, at + KeyArea(2, k).offset, s.keys128[k]);
-    ReadArray(r, at + KeyArea(3, k).offset, s.keys256[k]);
-  }
-  s.addressMode = *r.Byte(at + kAddressMode.offset);
+  VisitFields(s, FieldReader{r, at});
   return s;
 }
 
 void WriteRecord(const SettingsRecord& s, std::span<std::uint8_t> buf, std::size_t at) {
-  using namespace record;
-  WriteRun(buf, at + kIp.offset, s.ip);
-  WriteRun(buf, at + kMask.offset, s.mask);
-  WriteRun(buf, at + kGateway.offset, s.gateway);
-  WriteText(buf, at + kHostName.offset, kHostName.size, s.hostName);
-  WriteText(buf, at + kFirmware.offset, kFirmware.size, s.firmware);
-  WriteRun(buf, at + kMac.offset, s.mac);
-  WriteByte(buf, at + kDomain.offset, s.domain);
-  WriteByte(buf, at + kChannel.offset, s.channel);
-  WriteText(buf, at + kEssid.offset, kEssid.size, s.essid);
-  WriteText(buf, at + kPassphrase.offset, kPassphrase.size, s.passphrase);
-  WriteByte(buf, at + kWepOn.offset, s.wepOn);
-  WriteByte(buf, at + kKeySize.offset, s.keySize);
-  WriteByte(buf, at + kDefaultKey.offset, s.defaultKey);
-  for (int k = 0; k < 4; ++k) {
-    WriteRun(buf, at + KeyArea(1, k).offset, s.keys64[k]);
-    WriteRun(buf, at + KeyArea(2, k).offset, s.keys128[k]);
-    WriteRun(buf, at + KeyArea(3, k).offset, s.keys256[k]);
-  }
-  WriteByte(buf, at + kAddressMode.offset, s.addressMode);
+  VisitFields(s, FieldWriter{buf, at});
 }
 
 namespace {

@@ -1,4 +1,6 @@
 // The user guide and web buttons, on the recording platform.
+#include <QTemporaryDir>
+
 #include "tests/support/formfixture.h"
 
 using namespace trx::test;
@@ -51,4 +53,38 @@ TEST(NativePlatform, ProgramFolderIsTheExecutablesNotTheWorkingDirectory) {
   QDir::setCurrent(before);
   EXPECT_EQ(folder, QDir::toNativeSeparators(QCoreApplication::applicationDirPath()) + native->PathSeparator());
   EXPECT_NE(QDir(folder).canonicalPath(), QDir(QDir::tempPath()).canonicalPath());
+}
+
+TEST(NativePlatform, APdfReaderCountsWhenTheDesktopNamesOneForPdf) {
+  QTemporaryDir home;
+  const QString config = home.filePath("config"), data = home.filePath("data");
+  QDir().mkpath(config);
+  QDir().mkpath(data + "/applications");
+  const QList<QPair<const char*, QString>> env = {{"HOME", home.path()},           {"XDG_CONFIG_HOME", config},
+                                                  {"XDG_CONFIG_DIRS", config},     {"XDG_DATA_HOME", data},
+                                                  {"XDG_DATA_DIRS", data},         {"XDG_CURRENT_DESKTOP", ""}};
+  QList<std::tuple<const char*, bool, QByteArray>> saved;
+  for (const auto& [name, value] : env) {
+    saved.append({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
+    qputenv(name, value.toLocal8Bit());
+  }
+  const auto native = trx::platform::CreateNativePlatform();
+  EXPECT_FALSE(native->PdfReaderInstalled()) << "nothing registered";
+
+  QFile list(config + "/mimeapps.list");
+  ASSERT_TRUE(list.open(QIODevice::WriteOnly));
+  list.write("[Default Applications]\napplication/pdf=reader.desktop\n");
+  list.close();
+  QFile entry(data + "/applications/reader.desktop");
+  ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+  entry.write("[Desktop Entry]\nType=Application\nName=Reader\nExec=true %f\nMimeType=application/pdf;\n");
+  entry.close();
+  EXPECT_TRUE(native->PdfReaderInstalled());
+
+  for (const auto& [name, wasSet, value] : saved) {
+    if (wasSet)
+      qputenv(name, value);
+    else
+      qunsetenv(name);
+  }
 }
