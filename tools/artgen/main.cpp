@@ -328,7 +328,7 @@ void Panels() {
          Qt::AlignLeft | Qt::AlignTop);
     Text(p, QRect(24, 132, 375, 20), "Please check:", 13, kInk, Qt::AlignLeft | Qt::AlignTop, true);
     const char* items[] = {
-        "The Ethernet cable of this PC and of the access point are plugged in, and the link lights are on.",
+        "The Ethernet cables of this PC and of the access point are plugged in, and their link lights are on.",
         "This PC and the access point are on the same Ethernet segment (no router between them).",
         "The access point is switched on and has finished starting up.",
         "A firewall on this PC lets UDP port 27155 through, in and out.",
