@@ -254,3 +254,25 @@ TEST_F(EndToEnd, AccessPointsFromASettingsFileAndABurstOfTenThousand) {
     EXPECT_EQ(form->ap_list->count(), form->StoredReplyCount());
   }
 }
+
+TEST(SimulatorArguments, BadSettingsAreRefusedWithAClearMessage) {
+  QTemporaryFile config;
+  ASSERT_TRUE(config.open());
+  config.write("[ap]\nwep = 512\n");
+  config.flush();
+  const std::pair<QStringList, QString> cases[] = {
+      {{"--config", config.fileName()}, ":2: wep is off, 64, 128 or 256"},
+      {{"--config", "/no/such/file"}, "/no/such/file"},
+      {{"--count", "0"}, "--count takes 1 to 10000"},
+      {{"--count", "10001"}, "--count takes 1 to 10000"},
+      {{"--delay", "soon"}, "whole numbers"},
+  };
+  for (const auto& [args, message] : cases) {
+    QProcess sim;
+    sim.setProcessChannelMode(QProcess::MergedChannels);
+    sim.start(TRX_APSIM, args);
+    ASSERT_TRUE(sim.waitForFinished(5000));
+    EXPECT_EQ(sim.exitCode(), 2) << args.join(' ').toStdString();
+    EXPECT_TRUE(QString::fromUtf8(sim.readAll()).contains(message)) << args.join(' ').toStdString();
+  }
+}
