@@ -18,4 +18,6 @@ std::string ToDevice(const QString& text) {
   return bytes;
 }
 
+QString ShortEssid(const QString& essid) { return essid.size() <= 15 ? essid : essid.left(12) + "..."; }
+
 }  // namespace trx::app

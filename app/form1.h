@@ -138,6 +138,8 @@ class TForm1 : public QWidget {
   void BuildFromDescription();
   void WireHandlers();
   void ShowPage(TImage* store);
+  static void SetVisible(std::initializer_list<QWidget*> controls, bool visible);
+  static void SetEnabled(std::initializer_list<QWidget*> controls, bool enabled);
   void SetStatusLabelsVisible(bool visible);
   void StartSearch();
   void StartSave();

@@ -7,19 +7,22 @@ namespace trx::app {
 
 bool TForm1::ReaderInstalled() { return platform_.PdfReaderInstalled(); }
 
-QString TForm1::UserGuidePath() const {
-  QString folder = platform_.ProgramFolder();
-  const QChar separator = platform_.PathSeparator();
+namespace {
+
+// A file in a folder beside the program: built from the executable's own folder, never from
+// the working directory.
+QString BesideProgram(platform::Platform& platform, const QString& folderName, const QString& file) {
+  QString folder = platform.ProgramFolder();
+  const QChar separator = platform.PathSeparator();
   if (!folder.endsWith(separator)) folder += separator;
-  return folder + "Users Guide" + separator + "trx61v2.2_ug.pdf";
+  return folder + folderName + separator + file;
 }
 
-QString TForm1::ReaderInstallerPath() const {
-  QString folder = platform_.ProgramFolder();
-  const QChar separator = platform_.PathSeparator();
-  if (!folder.endsWith(separator)) folder += separator;
-  return folder + "Acrobat" + separator + "ar505enu.exe";
-}
+}  // namespace
+
+QString TForm1::UserGuidePath() const { return BesideProgram(platform_, "Users Guide", "trx61v2.2_ug.pdf"); }
+
+QString TForm1::ReaderInstallerPath() const { return BesideProgram(platform_, "Acrobat", "ar505enu.exe"); }
 
 void TForm1::b_helpClick(QObject*) {
   if (ReaderInstalled()) {

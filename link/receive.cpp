@@ -2,6 +2,7 @@
 // that fills the form from a discovery reply, and the access point list.
 #include "app/devicetext.h"
 #include "app/form1.h"
+#include "input/wepkeys.h"
 #include "link/messages.h"
 
 namespace trx::app {
@@ -124,7 +125,7 @@ QString TForm1::ShowReply(const QByteArray& bytes) {
 
   const QString essid = text(at + kEssid.offset, kEssid.size);
   e_essid->setText(essid);
-  l_essid->SetCaption(essid.size() <= 15 ? essid : essid.left(12) + "...");
+  l_essid->SetCaption(ShortEssid(essid));
   l_essid->Hint = essid;
 
   e_pas->setText(text(at + kPassphrase.offset, kPassphrase.size));
@@ -160,13 +161,11 @@ QString TForm1::ShowReply(const QByteArray& bytes) {
     fillKeys(1);
   } else if (wepText == "1" || wepText == "2" || wepText == "3") {
     const QString sizeText = HexText(byte(at + kKeySize.offset));
-    static const char* const kSizeNames[] = {"Disable", "64Bits", "128Bits", "256Bits"};
-    static const int kLengths[] = {10, 10, 26, 58};
     const int size = sizeText == "1" ? 1 : sizeText == "2" ? 2 : sizeText == "3" ? 3 : 0;
     if (size != 0) {
-      l_wep->SetCaption(kSizeNames[size]);
+      l_wep->SetCaption(s_wep->itemText(size));
       s_wep->setCurrentIndex(size);
-      for (TEdit* field : keyFields) field->MaxLength = kLengths[size];
+      for (TEdit* field : keyFields) field->MaxLength = input::KeyDigits(static_cast<input::WepSize>(size));
       fillKeys(size);
       e_pas->setEnabled(true);
     } else {

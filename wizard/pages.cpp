@@ -5,8 +5,16 @@ namespace trx::app {
 
 void TForm1::ShowPage(TImage* store) { welcome->CopyPictureFrom(store); }
 
+void TForm1::SetVisible(std::initializer_list<QWidget*> controls, bool visible) {
+  for (QWidget* w : controls) w->setVisible(visible);
+}
+
+void TForm1::SetEnabled(std::initializer_list<QWidget*> controls, bool enabled) {
+  for (QWidget* w : controls) w->setEnabled(enabled);
+}
+
 void TForm1::SetStatusLabelsVisible(bool visible) {
-  for (TLabel* label : {l_domain, l_fw, l_mac, l_ip, l_essid, l_ch, l_wep}) label->setVisible(visible);
+  SetVisible({l_domain, l_fw, l_mac, l_ip, l_essid, l_ch, l_wep}, visible);
 }
 
 // The form is laid out at 96 pixels per inch; at a setting that is no multiple of it the
@@ -53,7 +61,7 @@ void TForm1::EnterListPageFromBasic() {
   EnterListPage();
   b_setup->setEnabled(true);
   SetStatusLabelsVisible(true);
-  for (QWidget* w : std::initializer_list<QWidget*>{s_ch, e_essid, e_ap}) w->hide();
+  SetVisible({s_ch, e_essid, e_ap}, false);
 }
 
 void TForm1::EnterBasicFromList() {
@@ -63,27 +71,27 @@ void TForm1::EnterBasicFromList() {
   b_back->show();
   SetFace(b_back, "b_back_off");
   SetStatusLabelsVisible(false);
-  for (QWidget* w : std::initializer_list<QWidget*>{e_essid, s_ch, e_ap}) w->show();
+  SetVisible({e_essid, s_ch, e_ap}, true);
   ap_list->hide();
 }
 
 void TForm1::EnterBasicFromIp() {
   ShowPage(no2);
-  for (QWidget* w : std::initializer_list<QWidget*>{e_essid, s_ch, e_ap}) w->show();
-  for (QWidget* w : std::initializer_list<QWidget*>{e_ip, e_mask, e_gateway, ip_dhcp, ip_ip}) w->hide();
-  for (QWidget* w : std::initializer_list<QWidget*>{e_ip, e_mask, e_gateway}) w->setEnabled(!ip_dhcp->isChecked());
+  SetVisible({e_essid, s_ch, e_ap}, true);
+  SetVisible({e_ip, e_mask, e_gateway, ip_dhcp, ip_ip}, false);
+  SetEnabled({e_ip, e_mask, e_gateway}, !ip_dhcp->isChecked());
 }
 
 void TForm1::EnterIpFromBasic() {
   ShowPage(no3);
-  for (QWidget* w : std::initializer_list<QWidget*>{e_ip, e_mask, e_gateway, ip_dhcp, ip_ip}) w->show();
-  for (QWidget* w : std::initializer_list<QWidget*>{e_ip, e_mask, e_gateway}) w->setEnabled(!ip_dhcp->isChecked());
-  for (QWidget* w : std::initializer_list<QWidget*>{e_essid, s_ch, e_ap}) w->hide();
+  SetVisible({e_ip, e_mask, e_gateway, ip_dhcp, ip_ip}, true);
+  SetEnabled({e_ip, e_mask, e_gateway}, !ip_dhcp->isChecked());
+  SetVisible({e_essid, s_ch, e_ap}, false);
 }
 
 void TForm1::EnterIpFromWep() {
   ShowPage(no3);
-  for (QWidget* w : std::initializer_list<QWidget*>{e_ip, e_mask, e_gateway, ip_dhcp, ip_ip}) w->show();
+  SetVisible({e_ip, e_mask, e_gateway, ip_dhcp, ip_ip}, true);
   s_wep->hide();
   e_pas->hide();
 }
@@ -91,12 +99,12 @@ void TForm1::EnterIpFromWep() {
 void TForm1::EnterWepFromIp() {
   s_wep->show();
   e_pas->show();
-  for (QWidget* w : std::initializer_list<QWidget*>{e_ip, e_mask, e_gateway, ip_dhcp, ip_ip}) w->hide();
+  SetVisible({e_ip, e_mask, e_gateway, ip_dhcp, ip_ip}, false);
   ShowPage(no4);
 }
 
 void TForm1::EnterWepFromKeys() {
-  for (QWidget* w : std::initializer_list<QWidget*>{e_64key1, e_64key2, e_64key3, e_64key4, wepsel, weptype}) w->hide();
+  SetVisible({e_64key1, e_64key2, e_64key3, e_64key4, wepsel, weptype}, false);
   s_wep->show();
   e_pas->show();
   ShowPage(no4);
@@ -176,7 +184,7 @@ void TForm1::LeaveConfirmationPage() {
     e_ip->unsetCursor();
     e_ip->move(89, 269);
   }
-  for (QWidget* w : std::initializer_list<QWidget*>{e_ess, e_ch, e_wep}) w->hide();
+  SetVisible({e_ess, e_ch, e_wep}, false);
 
   if (!deviceUsedDhcp) CorrectForDensity(l_ip, 6, true);
   for (TLabel* label : {l_essid, l_ch, l_wep}) CorrectForDensity(label, 6, true);

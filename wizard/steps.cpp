@@ -3,16 +3,11 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "app/devicetext.h"
 #include "app/form1.h"
 #include "link/messages.h"
 
 namespace trx::app {
-namespace {
-
-// The ESSID as the confirmation page shows it: whole up to 15 characters, else shortened.
-QString ShortEssid(const QString& essid) { return essid.size() <= 15 ? essid : essid.left(12) + "..."; }
-
-}  // namespace
 
 void TForm1::b_setupClick(QObject*) {
   const QString step = WizardStep();
@@ -51,7 +46,7 @@ void TForm1::b_setupClick(QObject*) {
     }
   } else if (step == "6") {
     if (!CheckKeyField()) return;
-    for (QWidget* w : std::initializer_list<QWidget*>{weptype, wepsel, e_64key1, e_64key2, e_64key3, e_64key4}) w->hide();
+    SetVisible({weptype, wepsel, e_64key1, e_64key2, e_64key3, e_64key4}, false);
     ShowConfirmationPage(false);
     welcome->Hint = "7";
   } else if (step == "7") {
@@ -88,7 +83,7 @@ void TForm1::StartSearch() {
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   bar->SetPosition(0);
   bar->show();
-  for (QWidget* w : std::initializer_list<QWidget*>{b_min, b_close, b_exit, b_back, b_setup}) w->setEnabled(false);
+  SetEnabled({b_min, b_close, b_exit, b_back, b_setup}, false);
   ap_list->clear();
   replies_.clear();
   std::uint16_t request[link::kSearchRequest.size()];
@@ -100,7 +95,7 @@ void TForm1::StartSearch() {
 
 void TForm1::StartSave() {
   InformationBox(kSaveNote, QMessageBox::Ok, QMessageBox::Information);
-  for (QWidget* w : std::initializer_list<QWidget*>{b_min, b_close, b_setup, b_back}) w->setEnabled(false);
+  SetEnabled({b_min, b_close, b_setup, b_back}, false);
   checklink->show();
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   bar->SetPosition(0);
@@ -113,11 +108,11 @@ void TForm1::StartSave() {
 }
 
 void TForm1::ip_dhcpClick(QObject*) {
-  for (QWidget* w : std::initializer_list<QWidget*>{e_ip, e_mask, e_gateway}) w->setEnabled(false);
+  SetEnabled({e_ip, e_mask, e_gateway}, false);
 }
 
 void TForm1::ip_ipClick(QObject*) {
-  for (QWidget* w : std::initializer_list<QWidget*>{e_ip, e_mask, e_gateway}) w->setEnabled(true);
+  SetEnabled({e_ip, e_mask, e_gateway}, true);
 }
 
 }  // namespace trx::app

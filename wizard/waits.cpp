@@ -29,21 +29,20 @@ void TForm1::TimerTimer(QObject*) {
 
   const QString step = WizardStep();
   if (step == "1" && ap_list->count() > 0) {
-    for (QWidget* w : std::initializer_list<QWidget*>{check01, check02, check03, bar, checklink}) w->hide();
+    SetVisible({check01, check02, check03, bar, checklink}, false);
     EnterListPage();
-    for (QWidget* w : std::initializer_list<QWidget*>{b_min, b_close, b_back, b_setup}) w->setEnabled(true);
+    SetEnabled({b_min, b_close, b_back, b_setup}, true);
     SetStatusLabelsVisible(true);
     welcome->Hint = "2";
   } else if (step == "1") {
     LayErrorPanel();
     b_exit->setEnabled(false);
     b_setup->setEnabled(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{check01, check02, check03}) w->hide();
+    SetVisible({check01, check02, check03}, false);
   } else if (step == "7" && ackFlag_ == 1) {
     ShowPage(exit1);
-    for (QWidget* w : std::initializer_list<QWidget*>{check01, check02, check03, checklink, bar}) w->hide();
-    for (QWidget* w : std::initializer_list<QWidget*>{l_ip, l_essid, l_ch, l_wep, l_dhcp, e_dhcp, e_ip, e_ess, e_ch, e_wep})
-      w->hide();
+    SetVisible({check01, check02, check03, checklink, bar}, false);
+    SetVisible({l_ip, l_essid, l_ch, l_wep, l_dhcp, e_dhcp, e_ip, e_ess, e_ch, e_wep}, false);
     b_min->setEnabled(true);
     b_close->setEnabled(true);
     SetFace(b_exit, "b_exit_off");
@@ -55,10 +54,10 @@ void TForm1::TimerTimer(QObject*) {
   } else if (step == "7") {
     LayErrorPanel();
     l_dhcp->hide();
-    for (QWidget* w : std::initializer_list<QWidget*>{e_ip, e_dhcp, e_ess, e_ch, e_wep}) w->hide();
+    SetVisible({e_ip, e_dhcp, e_ess, e_ch, e_wep}, false);
     b_back->setEnabled(false);
     b_setup->setEnabled(false);
-    for (QWidget* w : std::initializer_list<QWidget*>{check01, check02, check03}) w->hide();
+    SetVisible({check01, check02, check03}, false);
   }
 
   Timer->SetEnabled(false);
@@ -75,7 +74,7 @@ void TForm1::errormsgClick(QObject*) {
   if (WizardStep() == "7") {
     (ip_dhcp->isChecked() ? static_cast<QWidget*>(e_dhcp) : e_ip)->show();
     (l_dhcp->Hint == "off" ? l_ip : l_dhcp)->show();
-    for (QWidget* w : std::initializer_list<QWidget*>{e_ess, e_ch, e_wep}) w->show();
+    SetVisible({e_ess, e_ch, e_wep}, true);
     b_back->setEnabled(true);
     b_setup->setEnabled(true);
   }
