@@ -111,7 +111,6 @@ class TEdit : public QLineEdit, public TControl {
  private:
   void FilterTyped(const QString& typed);
   QString before_;
-  int cursorBefore_ = 0;
 };
 
 // A drop-down list the user picks from without typing; reports when its list closes.

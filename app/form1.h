@@ -144,7 +144,8 @@ class TForm1 : public QWidget {
   void StartSearch();
   void StartSave();
   void LayErrorPanel();
-  void ReplyFailed(bool refused);
+  // The search's error panel; endsWait also stops the wait and its animation.
+  void SearchFailed(bool endsWait);
   // Puts the focus into a field after a failed check, without firing its neighbour's exit.
   void FocusField(QWidget* field);
   int ScreenPpi();

@@ -55,12 +55,11 @@ void TForm1::LayErrorPanel() {
   b_min->hide();
 }
 
-void TForm1::ReplyFailed(bool refused) {
+void TForm1::SearchFailed(bool endsWait) {
   LayErrorPanel();
   b_exit->setEnabled(false);
   b_setup->setEnabled(false);
-  if (refused) {
-    // A refusal ends the search wait at once, without the timer's own end.
+  if (endsWait) {
     for (TImage* frame : {check01, check02, check03}) frame->hide();
     Timer->SetEnabled(false);
     Timer->Tag = 6;
@@ -70,7 +69,7 @@ void TForm1::ReplyFailed(bool refused) {
 QString TForm1::ShowReply(const QByteArray& bytes) {
   const link::Reader r({reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())});
   if (r.size() < link::kSmallestReply) {
-    ReplyFailed(false);
+    SearchFailed(false);
     return {};
   }
   // From here every field lies inside the reply: the reads below cannot fail.
@@ -98,7 +97,7 @@ QString TForm1::ShowReply(const QByteArray& bytes) {
   s_ch->setPlaceholderText({});
   const std::uint8_t domainCode = byte(at + kDomain.offset);
   if (domainCode == 0) {
-    ReplyFailed(true);
+    SearchFailed(true);  // a refusal ends the search wait at once
     return {};
   }
   if (const link::Domain* domain = link::FindDomain(domainCode)) {
@@ -118,7 +117,7 @@ QString TForm1::ShowReply(const QByteArray& bytes) {
   bool ok = false;
   const int channel = channelText.toInt(&ok, 10);
   if (!ok) {
-    ReplyFailed(false);
+    SearchFailed(false);
     return {};
   }
   if (channel >= 1 && channel <= 14 && channel - 1 < s_ch->count()) s_ch->setCurrentIndex(channel - 1);
@@ -133,7 +132,7 @@ QString TForm1::ShowReply(const QByteArray& bytes) {
 
   const int defaultKey = HexText(byte(at + kDefaultKey.offset)).toInt(&ok, 10);
   if (!ok) {
-    ReplyFailed(false);
+    SearchFailed(false);
     return {};
   }
   TRadioButton* const keyButtons[] = {wepkey1, wepkey2, wepkey3, wepkey4};

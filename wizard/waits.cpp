@@ -35,10 +35,7 @@ void TForm1::TimerTimer(QObject*) {
     SetStatusLabelsVisible(true);
     welcome->Hint = "2";
   } else if (step == "1") {
-    LayErrorPanel();
-    b_exit->setEnabled(false);
-    b_setup->setEnabled(false);
-    SetVisible({check01, check02, check03}, false);
+    SearchFailed(true);
   } else if (step == "7" && ackFlag_ == 1) {
     ShowPage(exit1);
     SetVisible({check01, check02, check03, checklink, bar}, false);
