@@ -1,26 +1,41 @@
 #pragma once
 // TZEL_UDPSocket: the UDP socket component of the form. It sends every datagram to
-// RmtAddr:rmtPort and delivers each datagram that arrives on lclPort through OnRecv, on
-// the thread that runs the event loop.
+// RmtAddr:rmtPort (a limited broadcast goes out on every adapter, see interfaces.h) and
+// delivers each datagram that arrives on lclPort through OnRecv, in arrival order, on the
+// thread that owns the component.
+//
+// A reader thread takes datagrams off the system's buffer as fast as they come, so a burst
+// of replies is not dropped while the owner is busy; the owner's thread then gets them in
+// turns of the event loop, each turn short enough to keep the window responsive.
+#include <QHostAddress>
 #include <QObject>
 #include <QString>
-#include <QUdpSocket>
 #include <cstdint>
+#include <deque>
 #include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
 
 namespace trx::link {
 
-// True when no network interface but loopback (and the test segment's own "trx" links)
-// exists here: a broadcast sent from such a namespace cannot reach a real network.
-bool InPrivateNetworkNamespace();
+class SocketBackend;
 
 class TZEL_UDPSocket : public QObject {
   Q_OBJECT
  public:
   // Receive buffer requested so that a burst of a thousand replies is not dropped.
   static constexpr int kReceiveBufferBytes = 1 << 20;
+  // How long one turn of delivery may hold the owner's thread.
+  static constexpr int kDeliveryTurnMs = 8;
 
-  explicit TZEL_UDPSocket(QObject* parent = nullptr);
+  // Native: the system's own socket calls where this build has them (Linux), else Qt's.
+  // Portable: Qt's socket classes everywhere, as a build for another system uses them.
+  enum class Backend { Native, Portable };
+
+  explicit TZEL_UDPSocket(QObject* parent = nullptr, Backend backend = Backend::Native);
+  ~TZEL_UDPSocket() override;
 
   QString LclAddr;  // never set by the form; an empty text binds to every address
   QString RmtAddr;
@@ -32,23 +47,57 @@ class TZEL_UDPSocket : public QObject {
   bool Open();
   // Sends count bytes, byte i being the low eight bits of element i.
   int SendBuffer(const std::uint16_t* buffer, int count);
-  // The same for plain bytes, for the tools that share this component. Returns the bytes
-  // sent, or -1 when the system could not take the datagram now.
+  // The same for plain bytes. Returns the bytes sent when at least one interface took the
+  // datagram, or -1 when none could take it now.
   int SendBytes(const std::uint8_t* bytes, int count);
+  // Several datagrams in one go, with one look at the interfaces; returns how many of them,
+  // from the first, were taken.
+  int SendMany(const std::vector<QByteArray>& datagrams);
   void Close();
 
   bool IsOpen() const;
-  // The receive buffer size the system granted at Open, in bytes.
-  int ReceiveBufferSize() const { return receiveBufferSize_; }
+  // The receive buffer size the system granted, in bytes.
+  int ReceiveBufferSize() const;
+  // Asks for this receive buffer now (when open) and at every later Open. The system may
+  // cap the request at its own maximum, as it does for an ordinary user.
+  void SetReceiveBufferSize(int bytes);
+  // Only datagrams that begin with one of these headers are handed over; the rest are
+  // dropped by the reader. Empty (the default): every datagram.
+  void SetAcceptedHeaders(std::vector<std::string> headers);
+  // Datagrams the system dropped for want of buffer space since Open; -1 if it does not tell.
+  long long DroppedBySystem() const;
 
-  // One call per datagram: the sender, its bytes (valid during the call only), its length.
-  std::function<void(QObject* sender, const std::uint8_t* buf, int len)> OnRecv;
+  // Where the datagram being delivered came from, during OnRecv.
+  QHostAddress CurrentSource() const { return currentSource_; }
+  QString CurrentInterface() const;
+
+ signals:
+  // One per datagram: the sender, its bytes (valid during the call only), its length.
+  void OnRecv(QObject* sender, const std::uint8_t* buf, int len);
+  // After the datagrams of one turn of delivery.
+  void OnRecvDone();
+
+ public:
+  struct Datagram {
+    QByteArray bytes;
+    QHostAddress source;
+    int interfaceIndex = 0;
+  };
+  // From the reader: datagrams to hand over, in arrival order. Safe from any thread.
+  void Queue(std::vector<Datagram>&& datagrams);
 
  private:
-  void ReadPending();
+  void DeliverPending();  // owner's thread
 
-  QUdpSocket socket_;
-  int receiveBufferSize_ = 0;
+  std::unique_ptr<SocketBackend> backend_;
+  int receiveBufferRequest_ = kReceiveBufferBytes;
+
+  std::mutex mutex_;
+  std::deque<Datagram> incoming_;
+  bool deliveryPosted_ = false;
+  bool delivering_ = false;
+  QHostAddress currentSource_;
+  int currentInterface_ = 0;
 };
 
 }  // namespace trx::link

@@ -20,7 +20,8 @@ void OpenOnTestPort(TZEL_UDPSocket& s, Received& into) {
   s.lclPort = 27155;
   s.rmtPort = 27155;
   s.RmtAddr = "255.255.255.255";
-  s.OnRecv = [&into](QObject*, const std::uint8_t* buf, int len) { into.datagrams.emplace_back(buf, buf + len); };
+  QObject::connect(&s, &TZEL_UDPSocket::OnRecv,
+                   [&into](QObject*, const std::uint8_t* buf, int len) { into.datagrams.emplace_back(buf, buf + len); });
   ASSERT_TRUE(s.Open());
 }
 

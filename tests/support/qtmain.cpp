@@ -5,10 +5,10 @@
 #include <QApplication>
 #include <cstdio>
 
-#include "link/udpsocket.h"
+#include "tools/netns/guard.h"
 
 int main(int argc, char** argv) {
-  if (!trx::link::InPrivateNetworkNamespace()) {
+  if (!trx::tools::InPrivateNetworkNamespace()) {
     std::fprintf(stderr, "These tests open UDP sockets and broadcast: run them in a private network namespace "
                          "(tools/netns-run, as ctest does).\n");
     return 1;

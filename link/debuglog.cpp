@@ -1,0 +1,23 @@
+#include "link/debuglog.h"
+
+#include <QByteArray>
+#include <cstdio>
+#include <cstdlib>
+
+namespace trx::link {
+
+bool DebugEnabled() {
+  static const bool enabled = [] {
+    const char* v = std::getenv("TRX61_DEBUG");
+    return v != nullptr && *v != '\0' && QByteArray(v) != "0";
+  }();
+  return enabled;
+}
+
+void DebugLine(const QString& line) {
+  if (!DebugEnabled()) return;
+  const QByteArray text = "trx61: " + line.toLocal8Bit() + '\n';
+  std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stderr);  // one write per line
+}
+
+}  // namespace trx::link

@@ -1,0 +1,13 @@
+#pragma once
+// Diagnostics for a person at a terminal: with TRX61_DEBUG=1 in the environment, what was
+// sent on which interface and what became of each datagram received goes to standard
+// error. Without it nothing is written.
+#include <QString>
+
+namespace trx::link {
+
+bool DebugEnabled();
+// One line on standard error, when enabled. Safe from any thread.
+void DebugLine(const QString& line);
+
+}  // namespace trx::link

@@ -1,0 +1,83 @@
+#include "link/interfaces.h"
+
+#include <QFile>
+#include <QStringList>
+#if defined(__linux__)
+#include <sys/stat.h>
+#endif
+
+namespace trx::link {
+
+namespace {
+
+// A line of /proc/net/route or /proc/net/udp split at white space.
+QList<QByteArray> Columns(const QByteArray& line) { return line.simplified().split(' '); }
+
+}  // namespace
+
+int RoutedBroadcastInterface() {
+#if defined(__linux__)
+  // The main routing table: the longest prefix that holds 255.255.255.255, then the lowest metric.
+  QFile routes("/proc/self/net/route");
+  if (!routes.open(QIODevice::ReadOnly)) return 0;
+  routes.readLine();  // the heading
+  QByteArray best;
+  int bestPrefix = -1;
+  unsigned bestMetric = 0;
+  for (QByteArray line = routes.readLine(); !line.isEmpty(); line = routes.readLine()) {
+    const QList<QByteArray> c = Columns(line);
+    if (c.size() < 8) continue;
+    bool ok1 = false, ok2 = false, ok3 = false, ok4 = false;
+    const unsigned destination = c[1].toUInt(&ok1, 16);
+    const unsigned flags = c[3].toUInt(&ok2, 16);
+    const unsigned metric = c[6].toUInt(&ok3, 10);
+    const unsigned mask = c[7].toUInt(&ok4, 16);
+    constexpr unsigned kRouteUp = 0x1;
+    if (!(ok1 && ok2 && ok3 && ok4) || !(flags & kRouteUp) || (0xFFFFFFFFu & mask) != destination) continue;
+    const int prefix = __builtin_popcount(mask);
+    if (prefix > bestPrefix || (prefix == bestPrefix && metric < bestMetric)) {
+      best = c[0];
+      bestPrefix = prefix;
+      bestMetric = metric;
+    }
+  }
+  return best.isEmpty() ? 0 : QNetworkInterface::interfaceIndexFromName(QString::fromLatin1(best));
+#else
+  return 0;
+#endif
+}
+
+QList<QNetworkInterface> OtherBroadcastInterfaces() {
+  const int routed = RoutedBroadcastInterface();
+  QList<QNetworkInterface> out;
+  for (const QNetworkInterface& i : QNetworkInterface::allInterfaces()) {
+    const auto f = i.flags();
+    if (!f.testFlag(QNetworkInterface::IsUp) || f.testFlag(QNetworkInterface::IsLoopBack) ||
+        !f.testFlag(QNetworkInterface::CanBroadcast) || i.index() == routed || i.index() <= 0)
+      continue;
+    out.push_back(i);
+  }
+  return out;
+}
+
+long long ReceiveDrops(qintptr socketDescriptor) {
+#if defined(__linux__)
+  struct stat st {};
+  if (socketDescriptor < 0 || ::fstat(static_cast<int>(socketDescriptor), &st) != 0) return -1;
+  QFile table("/proc/self/net/udp");
+  if (!table.open(QIODevice::ReadOnly)) return -1;
+  const QByteArray inode = QByteArray::number(static_cast<qulonglong>(st.st_ino));
+  table.readLine();  // the heading
+  for (QByteArray line = table.readLine(); !line.isEmpty(); line = table.readLine()) {
+    const QList<QByteArray> c = Columns(line);
+    // sl local rem st tx:rx tr:when retrnsmt uid timeout inode ref pointer drops
+    if (c.size() >= 13 && c[9] == inode) return c[12].toLongLong();
+  }
+  return -1;
+#else
+  (void)socketDescriptor;
+  return -1;
+#endif
+}
+
+}  // namespace trx::link
