@@ -253,6 +253,7 @@ TProgressBar::TProgressBar(QWidget* parent) : QProgressBar(parent) { setTextVisi
 void TProgressBar::SetPosition(int position) { setValue(std::clamp(position, minimum(), maximum())); }
 
 TTimer::TTimer(QObject* parent) : QObject(parent) {
+  timer_.setTimerType(Qt::PreciseTimer);  // the waits count ticks: a coarse timer drifts by 5 %
   connect(&timer_, &QTimer::timeout, this, &TTimer::Tick);
 }
 

@@ -248,7 +248,17 @@ void TForm1::WireHandlers() {
   ip_dhcp->OnClick = [this](QObject* s) { ip_dhcpClick(s); };
   ip_ip->OnClick = [this](QObject* s) { ip_ipClick(s); };
 
-  ZEL_UDPSocket1->OnRecv = [this](QObject* s, const std::uint8_t* buf, int len) { ZEL_UDPSocket1Recv(s, buf, len); };
+  // A turn's datagrams are read one by one; the controls follow once, at the end of the turn.
+  connect(ZEL_UDPSocket1, &TZEL_UDPSocket::OnRecv, this, [this](QObject* s, const std::uint8_t* buf, int len) {
+    receivingBurst_ = true;
+    ZEL_UDPSocket1Recv(s, buf, len);
+  });
+  connect(ZEL_UDPSocket1, &TZEL_UDPSocket::OnRecvDone, this, [this] {
+    receivingBurst_ = false;
+    ShowReadReplies();
+  });
+  // Nothing but replies and acknowledgements is ever taken: the rest stays with the reader.
+  ZEL_UDPSocket1->SetAcceptedHeaders({std::string(link::kReplySignature), std::string(link::kAckHeader)});
   Timer->OnTimer = [this](QObject* s) { TimerTimer(s); };
 }
 

@@ -12,6 +12,7 @@
 #include "app/controls.h"
 #include "link/udpsocket.h"
 #include "platform/platform.h"
+#include "wizard/shownreply.h"
 
 namespace trx::app {
 
@@ -36,6 +37,11 @@ using link::TZEL_UDPSocket;
   X(TEdit, e_wep) X(TEdit, e_ess) X(TZEL_UDPSocket, ZEL_UDPSocket1) X(TPanel, weptype)                           \
   X(TRadioButton, wep_ascii) X(TRadioButton, wep_hex) X(TRadioButton, ip_dhcp) X(TRadioButton, ip_ip)            \
   X(TEdit, e_dhcp) X(TTimer, Timer)
+
+// The wizard's pages. The form keeps the step as the text "0" to "8" in the Hint of
+// `welcome`; this is its typed reading.
+enum class Step { Welcome, Connection, AccessPointList, BasicSettings, IpSettings, WepSettings, WepKey, Confirmation,
+                  Completion, Unknown };
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -99,6 +105,7 @@ class TForm1 : public QWidget {
 
   // ---- discovery and replies
   void ZEL_UDPSocket1Recv(QObject* sender, const std::uint8_t* buf, int len);
+  // Reads a reply and shows it at once; returns its list text, empty when not listed.
   QString ShowReply(const QByteArray& reply);
   void ap_listClick(QObject* sender);
   std::uint8_t AckFlag() const { return ackFlag_; }
@@ -107,6 +114,8 @@ class TForm1 : public QWidget {
 
   // ---- wizard
   QString WizardStep() const { return welcome->Hint; }
+  Step CurrentStep() const;
+  void SetStep(Step step);
   void b_setupClick(QObject* sender);
   void b_backClick(QObject* sender);
   void TimerTimer(QObject* sender);
@@ -144,6 +153,10 @@ class TForm1 : public QWidget {
   void StartSearch();
   void StartSave();
   void LayErrorPanel();
+  // Reads a reply into shown_ (and lays the error panel when it is refused); the controls
+  // follow at ShowReadReplies.
+  QString ReadReply(const QByteArray& reply, ShownReply::Outcome* outcome);
+  void ShowReadReplies();
   // The search's error panel; endsWait also stops the wait and its animation.
   void SearchFailed(bool endsWait);
   // Puts the focus into a field after a failed check, without firing its neighbour's exit.
@@ -170,6 +183,8 @@ class TForm1 : public QWidget {
   bool dragging_ = false;
 
   std::vector<QByteArray> replies_;  // each listed reply whole, by list position
+  ShownReply shown_;                 // read, not yet in the controls
+  bool receivingBurst_ = false;      // the socket is delivering a turn's datagrams
   std::uint8_t ackFlag_ = 0;
   std::array<std::uint8_t, kSettingsMessageBufferSize> message_{};
   std::array<std::uint16_t, kWordBufferSize> words_{};

@@ -9,6 +9,16 @@
 
 namespace trx::app {
 
+Step TForm1::CurrentStep() const {
+  const QString& text = welcome->Hint;
+  if (text.size() != 1 || text[0] < '0' || text[0] > '8') return Step::Unknown;
+  return static_cast<Step>(text[0].unicode() - '0');
+}
+
+void TForm1::SetStep(Step step) {
+  if (step != Step::Unknown) welcome->Hint = QString::number(static_cast<int>(step));
+}
+
 void TForm1::b_setupClick(QObject*) {
   const QString step = WizardStep();
   if (step == "0") {

@@ -227,7 +227,7 @@ TEST_F(Receive, DeviceBytesGoBackUnchanged) {
   }
 }
 
-TEST_F(Receive, OtherStepsDropRepliesAndStepSevenFollowsTheLastDatagram) {
+TEST_F(Receive, OtherStepsDropRepliesAndOnlyAnAcknowledgementSetsTheFlag) {
   form->welcome->Hint = "2";
   Deliver(ReplyBuilder());
   EXPECT_EQ(form->ap_list->count(), 0);
@@ -239,14 +239,48 @@ TEST_F(Receive, OtherStepsDropRepliesAndStepSevenFollowsTheLastDatagram) {
   EXPECT_FALSE(Shown(form->errormsg));
 
   form->welcome->Hint = "7";
-  Deliver(QByteArray("gstack"));
-  EXPECT_EQ(form->AckFlag(), 1);
+  Deliver(QByteArray("gstac"));
   Deliver(QByteArray("gstsearch"));
-  EXPECT_EQ(form->AckFlag(), 0) << "only the last datagram counts";
+  EXPECT_EQ(form->AckFlag(), 0) << "only an acknowledgement sets the flag";
   Deliver(QByteArray("gstack plus more"));
   EXPECT_EQ(form->AckFlag(), 1);
-  Deliver(QByteArray("gstac"));
-  EXPECT_EQ(form->AckFlag(), 0);
+  Deliver(QByteArray("gstsearch"));
   Deliver(ReplyBuilder());
+  EXPECT_EQ(form->AckFlag(), 1) << "a search or a reply after the acknowledgement leaves a good save good";
   EXPECT_EQ(form->ap_list->count(), 0);
+}
+
+// A turn's datagrams are read one by one and shown once: the form must end exactly as if
+// each had been shown in turn, also where a refused reply filled only some fields.
+TEST_F(Receive, ABurstShowsWhatRepliesShownOneByOneShow) {
+  const std::vector<ReplyBuilder> sequences[] = {
+      {ReplyBuilder().Channel(3).Essid("first"), ReplyBuilder().Domain(0x30).Channel(0x0F).Host("second")},
+      {ReplyBuilder().Byte(150, 0).Essid("wep off"), ReplyBuilder().Domain(0).Host("refused"), ReplyBuilder().Size(200)},
+      {ReplyBuilder().Byte(151, 3), ReplyBuilder().Byte(150, 7).Byte(152, 0x0A), ReplyBuilder().Byte(150, 2).Byte(151, 9)},
+  };
+  const auto state = [](trx::app::TForm1& f) {
+    QStringList s;
+    for (QObject* o : f.findChildren<QObject*>()) {
+      if (auto* e = qobject_cast<QLineEdit*>(o)) s << e->text() << QString::number(e->isEnabled());
+      if (auto* l = qobject_cast<QLabel*>(o)) s << l->text();
+      if (auto* c = qobject_cast<QComboBox*>(o)) s << QString::number(c->count()) << c->currentText() << c->placeholderText();
+      if (auto* r = qobject_cast<QRadioButton*>(o)) s << QString::number(r->isChecked());
+      if (auto* c = dynamic_cast<trx::app::TControl*>(o)) s << c->Hint;
+    }
+    s << QString::number(f.ap_list->count()) << QString::number(f.ap_list->currentRow());
+    s << QString::number(f.errormsg->isHidden()) << QString::number(f.Timer->Tag);
+    return s;
+  };
+  for (const auto& replies : sequences) {
+    trx::app::TForm1 burst(platform);
+    burst.welcome->Hint = "1";
+    for (const ReplyBuilder& r : replies) emit burst.ZEL_UDPSocket1->OnRecv(burst.ZEL_UDPSocket1, r.data(), r.size());
+    EXPECT_EQ(burst.ap_list->count(), 0) << "nothing is shown before the turn ends";
+    emit burst.ZEL_UDPSocket1->OnRecvDone();
+
+    trx::app::TForm1 single(platform);
+    single.welcome->Hint = "1";
+    for (const ReplyBuilder& r : replies) single.ZEL_UDPSocket1Recv(single.ZEL_UDPSocket1, r.data(), r.size());
+    EXPECT_EQ(state(burst), state(single));
+  }
 }

@@ -206,7 +206,6 @@ TEST_F(Save, NoAcknowledgementGivesTheErrorPanelAndTheConfirmationPageComesBack)
   Capture capture;
   ToConfirmation(ReplyBuilder().Byte(341, 0));  // a device on DHCP
   Next();
-  Deliver(QByteArray("gstack"));
   Deliver(QByteArray("something else"));
   Ticks(6);
   EXPECT_EQ(form->WizardStep(), "7");
