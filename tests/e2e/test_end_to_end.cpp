@@ -21,12 +21,15 @@ class Simulator {
   explicit Simulator(const QStringList& args) {
     process_.setProcessChannelMode(QProcess::MergedChannels);
     process_.start(TRX_APSIM, args);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Output().contains("listening"); }, 5000)) << Output().toStdString();
+    // A loaded machine under the sanitizers may take long to start it: wait for its word.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Output().contains("listening") || !Running(); }, 120000));
+    EXPECT_TRUE(Output().contains("listening")) << Output().toStdString();
   }
   ~Simulator() {
     process_.terminate();
     process_.waitForFinished(2000);
   }
+  bool Running() const { return process_.state() != QProcess::NotRunning; }
   QString Output() {
     output_ += QString::fromUtf8(process_.readAll());
     return output_;
@@ -55,7 +58,7 @@ class EndToEnd : public ::testing::Test {
   static void Search(TForm1& form) {
     Click(form.b_setup);
     Click(form.b_setup);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.WizardStep() != "1" || !form.errormsg->isHidden(); }, 6000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.WizardStep() != "1" || !form.errormsg->isHidden(); }, 30000));
   }
   static void Pick(TForm1& form, int row) {
     form.ap_list->setCurrentRow(row);
@@ -69,7 +72,7 @@ class EndToEnd : public ::testing::Test {
   }
   static void SaveAndWait(TForm1& form) {
     Click(form.b_setup);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.WizardStep() == "8" || !form.errormsg->isHidden(); }, 6000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.WizardStep() == "8" || !form.errormsg->isHidden(); }, 30000));
   }
   static void Choose(TComboBox* list, int index) {
     list->showPopup();
@@ -197,7 +200,7 @@ TEST_F(EndToEnd, ASaveWithoutAcknowledgementCanBeSentAgain) {
   QTest::mouseClick(form->errormsg, Qt::LeftButton, {}, {200, 400});
   EXPECT_FALSE(form->e_ess->isHidden() || form->e_ch->isHidden() || form->e_wep->isHidden());
   SaveAndWait(*form);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return sim.Count("recv gstset") == 2; }, 2000)) << sim.Output().toStdString();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return sim.Count("recv gstset") == 2; }, 20000)) << sim.Output().toStdString();
 }
 
 TEST_F(EndToEnd, ALateAcknowledgementDoesNotMakeTheNextSaveASuccess) {
@@ -207,7 +210,7 @@ TEST_F(EndToEnd, ALateAcknowledgementDoesNotMakeTheNextSaveASuccess) {
   ToConfirmation(*form);
   SaveAndWait(*form);
   ASSERT_FALSE(form->errormsg->isHidden()) << "the acknowledgement comes after the wait";
-  ASSERT_TRUE(QTest::qWaitFor([&] { return form->AckFlag() == 1; }, 3000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form->AckFlag() == 1; }, 20000));
   QTest::mouseClick(form->errormsg, Qt::LeftButton, {}, {200, 400});
   SaveAndWait(*form);
   EXPECT_EQ(form->WizardStep(), "7");
@@ -218,7 +221,7 @@ TEST_F(EndToEnd, FaultyRepliesGiveTheErrorPanelAndTheGoodOnesAreListed) {
   Simulator sim({"--count", "3", "--short", "--faulty", "1"});
   auto form = NewForm();
   Search(*form);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return form->WizardStep() == "2"; }, 6000)) << "the wait goes on to its end";
+  EXPECT_TRUE(QTest::qWaitFor([&] { return form->WizardStep() == "2"; }, 30000)) << "the wait goes on to its end";
   EXPECT_EQ(form->ap_list->count(), 2);
   EXPECT_FALSE(form->errormsg->isHidden());
 }
@@ -248,9 +251,11 @@ TEST_F(EndToEnd, AccessPointsFromASettingsFileAndABurstOfTenThousand) {
   {
     Simulator sim({"--count", "10000"});
     auto form = NewForm();
+    // The buffer an ordinary user gets from a stock kernel, whatever this machine allows root.
+    form->ZEL_UDPSocket1->SetReceiveBufferSize(212992);
     Search(*form);
     EXPECT_EQ(form->WizardStep(), "2");
-    EXPECT_GT(form->ap_list->count(), 1000) << "a burst is taken in, whatever the system drops";
+    EXPECT_EQ(form->ap_list->count(), 10000) << "dropped by the system: " << form->ZEL_UDPSocket1->DroppedBySystem();
     EXPECT_EQ(form->ap_list->count(), form->StoredReplyCount());
   }
 }

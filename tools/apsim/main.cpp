@@ -8,10 +8,13 @@
 #include <QTimer>
 #include <cstdio>
 #include <deque>
+#include <thread>
+#include <QElapsedTimer>
 
 #include "link/messages.h"
 #include "link/udpsocket.h"
 #include "tools/apsim/accesspoints.h"
+#include "tools/netns/guard.h"
 
 namespace {
 
@@ -25,6 +28,7 @@ struct Options {
   bool noAck = false, shortReply = false, domainZero = false, badChannel = false, badDefaultKey = false,
        duplicate = false, hex = false, showKeys = false;
   int faulty = -1;  // how many access points carry the faults; -1: all
+  int lineRateMbit = 1000;  // replies leave no faster than a link of this speed carries them; 0: no limit
 };
 
 class Simulator : public QObject {
@@ -33,8 +37,11 @@ class Simulator : public QObject {
     socket_.lclPort = trx::link::kPort;
     socket_.rmtPort = trx::link::kPort;
     socket_.RmtAddr = trx::link::kBroadcastAddress;
-    socket_.OnRecv = [this](QObject*, const std::uint8_t* buf, int len) { Receive(Bytes(buf, buf + len)); };
+    connect(&socket_, &trx::link::TZEL_UDPSocket::OnRecv, this,
+            [this](QObject*, const std::uint8_t* buf, int len) { Receive(Bytes(buf, buf + len)); });
     connect(&pump_, &QTimer::timeout, this, &Simulator::Pump);
+    // Its own replies come back to it on the segment: only requests are read.
+    socket_.SetAcceptedHeaders({std::string(trx::link::kSearchRequest), std::string(trx::link::kSettingsHeader)});
     pump_.setInterval(1);
   }
 
@@ -150,15 +157,28 @@ class Simulator : public QObject {
     queue_.push_back(std::move(reply));
   }
 
-  // Sends what is queued; when the system's buffer is full, goes on a millisecond later.
+  // Sends what is queued, no faster than the link would carry it (on a segment, access points
+  // answering at once queue up at the switch port); when the system's buffer is full, goes
+  // on a millisecond later.
   void Pump() {
+    QElapsedTimer clock;
+    clock.start();
+    double linkNs = 0;  // when the link is free again, from the start of this call
     while (!queue_.empty()) {
-      const Bytes& next = queue_.front();
-      if (socket_.SendBytes(next.data(), static_cast<int>(next.size())) < 0) {
+      std::vector<QByteArray> batch;
+      for (std::size_t i = 0; i < queue_.size() && i < 16; ++i) {
+        batch.emplace_back(reinterpret_cast<const char*>(queue_[i].data()), static_cast<qsizetype>(queue_[i].size()));
+        // Ethernet frame with its UDP/IP headers, preamble and gap: 66 bytes around the payload.
+        if (o_.lineRateMbit > 0) linkNs += (queue_[i].size() + 66) * 8.0 * 1000.0 / o_.lineRateMbit;
+      }
+      const qint64 ahead = static_cast<qint64>(linkNs) - clock.nsecsElapsed();
+      if (ahead > 0) std::this_thread::sleep_for(std::chrono::nanoseconds(ahead));
+      const int taken = socket_.SendMany(batch);
+      queue_.erase(queue_.begin(), queue_.begin() + taken);
+      if (taken < static_cast<int>(batch.size())) {
         if (!pump_.isActive()) pump_.start();
         return;
       }
-      queue_.pop_front();
     }
     pump_.stop();
   }
@@ -193,13 +213,17 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption badKey("bad-default-key", "Send replies with the unreadable default-key byte 0x0A.");
   const QCommandLineOption faulty("faulty", "Give the faults above to the first N access points only.", "N");
   const QCommandLineOption duplicate("duplicate", "Send every reply twice.");
+  const QCommandLineOption lineRate("line-rate",
+                                    "Send replies no faster than a link of this speed carries them (default 1000; "
+                                    "0: as fast as the system takes them).",
+                                    "MBIT", "1000");
   const QCommandLineOption hex("hex", "Print the bytes of every message in hexadecimal.");
   const QCommandLineOption showKeys("show-keys", "Print key bytes and pass phrases too.");
   parser.addOptions({count, config, delay, ackDelay, noAck, ackLimit, shortReply, domainZero, badChannel, badKey, faulty,
-                     duplicate, hex, showKeys});
+                     duplicate, lineRate, hex, showKeys});
   parser.process(app);
 
-  if (!trx::link::InPrivateNetworkNamespace()) {
+  if (!trx::tools::InPrivateNetworkNamespace()) {
     std::fprintf(stderr,
                  "trx61-apsim: refusing to run in this machine's own network namespace; its broadcasts must not reach "
                  "a real network.\nRun it inside a private one: tools/netns-run build/trx61-apsim\n");
@@ -212,6 +236,8 @@ int main(int argc, char* argv[]) {
   if (ok) o.ackDelayMs = parser.value(ackDelay).toInt(&ok);
   if (ok && parser.isSet(ackLimit)) o.ackLimit = parser.value(ackLimit).toInt(&ok);
   if (ok && parser.isSet(faulty)) o.faulty = parser.value(faulty).toInt(&ok);
+  if (ok) o.lineRateMbit = parser.value(lineRate).toInt(&ok);
+  ok = ok && o.lineRateMbit >= 0;
   if (!ok) {
     std::fprintf(stderr, "trx61-apsim: the times and counts must be whole numbers\n");
     return 2;
