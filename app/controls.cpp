@@ -40,7 +40,8 @@ QImage PictureFromJpeg(const QByteArray& jpeg, QString* error) {
     return {};
   }
   QImage image(decoded.rgb.data(), decoded.width, decoded.height, decoded.width * 3, QImage::Format_RGB888);
-  return image.copy();  // own the pixels
+  // Owns the pixels, in the format the window paints from without a conversion each time.
+  return image.convertToFormat(QImage::Format_RGB32);
 }
 
 void SetHintHidePause(int ms) { g_hintHidePause = ms; }

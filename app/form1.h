@@ -184,6 +184,7 @@ class TForm1 : public QWidget {
 
   std::vector<QByteArray> replies_;  // each listed reply whole, by list position
   ShownReply shown_;                 // read, not yet in the controls
+  long long dropsAtWaitStart_ = 0;  // the socket's drop count when the wait began
   bool receivingBurst_ = false;      // the socket is delivering a turn's datagrams
   std::uint8_t ackFlag_ = 0;
   std::array<std::uint8_t, kSettingsMessageBufferSize> message_{};

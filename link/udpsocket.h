@@ -63,7 +63,10 @@ class TZEL_UDPSocket : public QObject {
   void SetReceiveBufferSize(int bytes);
   // Only datagrams that begin with one of these headers are handed over; the rest are
   // dropped by the reader. Empty (the default): every datagram.
-  void SetAcceptedHeaders(std::vector<std::string> headers);
+  // InSystem also drops the rest before they take buffer space, where the system can (Linux);
+  // they then count in DroppedBySystem, so a user of that count checks in the reader only.
+  enum class HeaderCheck { InReader, InSystem };
+  void SetAcceptedHeaders(std::vector<std::string> headers, HeaderCheck where = HeaderCheck::InReader);
   // Datagrams the system dropped for want of buffer space since Open; -1 if it does not tell.
   long long DroppedBySystem() const;
 

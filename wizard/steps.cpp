@@ -99,6 +99,7 @@ void TForm1::StartSearch() {
   std::uint16_t request[link::kSearchRequest.size()];
   for (std::size_t i = 0; i < link::kSearchRequest.size(); ++i)
     request[i] = static_cast<std::uint8_t>(link::kSearchRequest[i]);
+  dropsAtWaitStart_ = ZEL_UDPSocket1->DroppedBySystem();
   ZEL_UDPSocket1->SendBuffer(request, static_cast<int>(link::kSearchRequest.size()));
   Timer->SetEnabled(true);
 }
@@ -113,6 +114,7 @@ void TForm1::StartSave() {
   // Only an acknowledgement of this save may count: a late one from an earlier, failed
   // save would otherwise report this one as done.
   ackFlag_ = 0;
+  dropsAtWaitStart_ = ZEL_UDPSocket1->DroppedBySystem();
   SendSettings();
   Timer->SetEnabled(true);
 }

@@ -1,5 +1,6 @@
 // The three-second waits for the network: progress, animation, and where each wait ends.
 #include "app/form1.h"
+#include "link/debuglog.h"
 
 namespace trx::app {
 
@@ -27,6 +28,15 @@ void TForm1::TimerTimer(QObject*) {
 
   if (Timer->Tag != 0) return;
 
+  if (link::DebugEnabled()) {
+    const long long drops = ZEL_UDPSocket1->DroppedBySystem();
+    link::DebugLine(QString("wait over on step %1: %2 access point(s) listed; %3")
+                        .arg(WizardStep())
+                        .arg(ap_list->count())
+                        .arg(drops < 0 ? QString("this system does not count dropped datagrams")
+                                       : QString("%1 datagram(s) dropped by the system for want of buffer space")
+                                             .arg(drops - dropsAtWaitStart_)));
+  }
   const QString step = WizardStep();
   if (step == "1" && ap_list->count() > 0) {
     SetVisible({check01, check02, check03, bar, checklink}, false);

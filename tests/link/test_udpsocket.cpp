@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QNetworkDatagram>
 #include <QTest>
 #include <QUdpSocket>
 #include <vector>
 
+#include "link/interfaces.h"
 #include "link/udpsocket.h"
 
 using trx::link::TZEL_UDPSocket;
@@ -99,4 +101,19 @@ TEST(UdpSocket, ABurstOfAThousandRepliesIsNotLost) {
   }
   ASSERT_EQ(sent, 1000);
   EXPECT_TRUE(WaitFor([&] { return r.datagrams.size() == 1000; })) << "got " << r.datagrams.size();
+}
+
+// Sent minus read back is what the system dropped: the counter must say exactly that.
+TEST(UdpSocket, DropCounterMatchesWhatAFullBufferLost) {
+  QUdpSocket receiver;
+  ASSERT_TRUE(receiver.bind(QHostAddress::LocalHost, 0));
+  receiver.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 4096);
+  EXPECT_EQ(trx::link::ReceiveDrops(receiver.socketDescriptor()), 0);
+  QUdpSocket sender;
+  constexpr int kSent = 200;
+  for (int i = 0; i < kSent; ++i) sender.writeDatagram(QByteArray(300, 'x'), QHostAddress::LocalHost, receiver.localPort());
+  int read = 0;
+  while (receiver.hasPendingDatagrams() && receiver.receiveDatagram().isValid()) ++read;
+  ASSERT_LT(read, kSent);
+  EXPECT_EQ(trx::link::ReceiveDrops(receiver.socketDescriptor()), kSent - read);
 }

@@ -40,8 +40,9 @@ class Simulator : public QObject {
     connect(&socket_, &trx::link::TZEL_UDPSocket::OnRecv, this,
             [this](QObject*, const std::uint8_t* buf, int len) { Receive(Bytes(buf, buf + len)); });
     connect(&pump_, &QTimer::timeout, this, &Simulator::Pump);
-    // Its own replies come back to it on the segment: only requests are read.
-    socket_.SetAcceptedHeaders({std::string(trx::link::kSearchRequest), std::string(trx::link::kSettingsHeader)});
+    // Its own replies come back to it on the segment: only requests take buffer space.
+    socket_.SetAcceptedHeaders({std::string(trx::link::kSearchRequest), std::string(trx::link::kSettingsHeader)},
+                               trx::link::TZEL_UDPSocket::HeaderCheck::InSystem);
     pump_.setInterval(1);
   }
 

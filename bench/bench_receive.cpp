@@ -1,0 +1,165 @@
+// One search of the real window against the real simulator, and what it cost the window:
+// replies listed against replies sent, the longest time the event loop was held, the
+// latest a 1 ms timer fired. Optionally beside a flood of junk datagrams on the port.
+// Must run in a private network namespace (tools/netns-run), for example:
+//   tools/netns-run env QT_QPA_PLATFORM=offscreen build/bench/bench_receive --count 10000 --junk 100000
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QProcess>
+#include <QTest>
+#include <QTimer>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include "app/form1.h"
+#include "link/messages.h"
+#include "platform/platform.h"
+#include "tools/netns/guard.h"
+
+namespace {
+
+// Junk on the port at a steady rate, from a plain socket of this process, in batches of a
+// millisecond's worth. At the lowest priority: it stands in for other machines.
+void Flood(int perSecond, int seconds, std::atomic<bool>& stop, long long& sent) {
+  ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 19);
+  const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+  const int one = 1;
+  ::setsockopt(fd, SOL_SOCKET, SO_BROADCAST, &one, sizeof one);
+  sockaddr_in to{};
+  to.sin_family = AF_INET;
+  to.sin_port = htons(trx::link::kPort);
+  to.sin_addr.s_addr = htonl(INADDR_BROADCAST);
+  char junk[64] = "junk that is neither a reply nor an acknowledgement";
+  constexpr int kBatch = 256;
+  iovec data{junk, sizeof junk};
+  mmsghdr messages[kBatch] = {};
+  for (mmsghdr& m : messages) {
+    m.msg_hdr.msg_name = &to;
+    m.msg_hdr.msg_namelen = sizeof to;
+    m.msg_hdr.msg_iov = &data;
+    m.msg_hdr.msg_iovlen = 1;
+  }
+  const auto start = std::chrono::steady_clock::now();
+  const auto end = start + std::chrono::seconds(seconds);
+  while (!stop && std::chrono::steady_clock::now() < end) {
+    const double due = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() * perSecond;
+    while (sent < due) {
+      const int n = ::sendmmsg(fd, messages, static_cast<unsigned>(std::min<double>(kBatch, due - sent + 1)), 0);
+      if (n <= 0) break;
+      sent += n;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  ::close(fd);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QCommandLineParser parser;
+  parser.addHelpOption();
+  const QCommandLineOption count("count", "Simulated access points.", "N", "1000");
+  const QCommandLineOption junk("junk", "Junk datagrams per second for 3 s, beside the search.", "RATE", "0");
+  const QCommandLineOption buffer("buffer", "Receive buffer asked for, in bytes.", "BYTES", "212992");
+  const QCommandLineOption lineRate("line-rate", "The replies' link speed, in Mbit/s.", "MBIT", "1000");
+  parser.addOptions({count, junk, buffer, lineRate});
+  parser.process(application);
+  if (!trx::tools::InPrivateNetworkNamespace()) {
+    std::fprintf(stderr, "bench_receive broadcasts: run it in a private network namespace (tools/netns-run).\n");
+    return 1;
+  }
+
+  QProcess simulator;
+  simulator.setProcessChannelMode(QProcess::MergedChannels);
+  // The simulated access points stand in for other machines: lowest priority, so that the
+  // figures are the program's and not the two sharing this machine's processors.
+  simulator.start("nice", {"-n", "19", TRX_APSIM, "--count", parser.value(count), "--line-rate", parser.value(lineRate)});
+  QByteArray said;
+  (void)QTest::qWaitFor(
+      [&] {
+        said += simulator.readAll();
+        return said.contains("listening") || simulator.state() == QProcess::NotRunning;
+      },
+      120000);
+  if (!said.contains("listening")) {
+    std::fprintf(stderr, "the simulator did not start: %s\n", said.constData());
+    return 1;
+  }
+
+  const auto platform = trx::platform::CreateNativePlatform();
+  trx::app::TForm1 form(*platform);
+  form.ZEL_UDPSocket1->SetReceiveBufferSize(parser.value(buffer).toInt());
+  form.show();
+  if (!QTest::qWaitForWindowExposed(&form)) std::fprintf(stderr, "the window was not shown\n");
+
+  // The event loop's health: a 1 ms timer, and how late each of its ticks came.
+  QElapsedTimer clock;
+  qint64 last = -1, longestGapNs = 0, longestAtNs = 0;
+  QTimer probe;
+  probe.setTimerType(Qt::PreciseTimer);
+  probe.setInterval(1);
+  QObject::connect(&probe, &QTimer::timeout, [&] {
+    const qint64 now = clock.nsecsElapsed();
+    if (last >= 0 && now - last > longestGapNs) {
+      longestGapNs = now - last;
+      longestAtNs = last;
+    }
+    last = now;
+  });
+
+  std::atomic<bool> stop{false};
+  long long junkSent = 0;
+  std::thread flood;
+  if (const int rate = parser.value(junk).toInt(); rate > 0)
+    flood = std::thread([&] { Flood(rate, 3, stop, junkSent); });
+
+  clock.start();
+  probe.start();
+  // The two clicks, from the event loop as a person's would come: welcome page, then Next.
+  QTimer::singleShot(0, &form, [&] { form.b_setupClick(form.b_setup); });
+  qint64 nextClickNs = 0;
+  QTimer::singleShot(100, &form, [&] {
+    QElapsedTimer t;
+    t.start();
+    form.b_setupClick(form.b_setup);
+    nextClickNs = t.nsecsElapsed();
+  });
+  // A plain event loop: QTest's waits sleep between their turns, which a user's window never does.
+  QEventLoop loop;
+  QTimer check;
+  QObject::connect(&check, &QTimer::timeout, [&] {
+    if ((clock.elapsed() > 200 && (form.WizardStep() != "1" || !form.errormsg->isHidden())) || clock.elapsed() > 60000)
+      loop.quit();
+  });
+  check.start(5);
+  loop.exec();
+  const bool left = clock.elapsed() <= 60000;
+  const qint64 searchMs = clock.elapsed();
+  probe.stop();
+  stop = true;
+  if (flood.joinable()) flood.join();
+
+  const int sent = parser.value(count).toInt();
+  std::printf("replies listed %d / sent %d (%.1f %%), dropped by the system %lld\n", form.ap_list->count(), sent,
+              100.0 * form.ap_list->count() / sent, form.ZEL_UDPSocket1->DroppedBySystem());
+  std::printf("longest event-loop block %.1f ms, %.0f ms into the search; a 1 ms timer at most %.1f ms late\n",
+              longestGapNs / 1e6, longestAtNs / 1e6, std::max<qint64>(0, longestGapNs - 1000000) / 1e6);
+  if (!left) std::printf("the search did not end\n");
+  std::printf("the click on Next took %.1f ms\n", nextClickNs / 1e6);
+  std::printf("search page left after %lld ms; junk datagrams sent %lld; receive buffer %d bytes\n", searchMs, junkSent,
+              form.ZEL_UDPSocket1->ReceiveBufferSize());
+  simulator.terminate();
+  simulator.waitForFinished(2000);
+  return 0;
+}
