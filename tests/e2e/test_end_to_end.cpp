@@ -2,108 +2,14 @@
 // inside the test's private network namespace.
 #include <gtest/gtest.h>
 
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QProcess>
 #include <QTemporaryFile>
-#include <QTest>
 
-#include "app/form1.h"
 #include "link/messages.h"
-#include "tests/support/dialogs.h"
-#include "tests/support/fakeplatform.h"
+#include "tests/support/endtoend.h"
 
 using namespace trx::app;
 using namespace trx::test;
 
-namespace {
-
-class Simulator {
- public:
-  explicit Simulator(const QStringList& args) {
-    process_.setProcessChannelMode(QProcess::MergedChannels);
-    process_.start(TRX_APSIM, args);
-    // A loaded machine under the sanitizers may take long to start it: wait for its word.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return Output().contains("listening") || !Running(); }, 120000));
-    EXPECT_TRUE(Output().contains("listening")) << Output().toStdString();
-  }
-  ~Simulator() {
-    process_.terminate();
-    process_.waitForFinished(2000);
-  }
-  bool Running() const { return process_.state() != QProcess::NotRunning; }
-  QString Output() {
-    output_ += QString::fromUtf8(process_.readAll());
-    return output_;
-  }
-  int Count(const QString& what) { return static_cast<int>(Output().count(what)); }
-
- private:
-  QProcess process_;
-  QString output_;
-};
-
-// Runs the event loop as the program does until done() holds; QTest's waits sleep between
-// turns, which would leave the window slower than a user's.
-template <class Done>
-bool RunUntil(Done done, int limitMs) {
-  QEventLoop loop;
-  QElapsedTimer clock;
-  clock.start();
-  QTimer check;
-  QObject::connect(&check, &QTimer::timeout, [&] {
-    if (done() || clock.elapsed() > limitMs) loop.quit();
-  });
-  check.start(5);
-  loop.exec();
-  return done();
-}
-
-class EndToEnd : public ::testing::Test {
- protected:
-  void SetUp() override { TTimer::SetManualTicks(false); }
-  void TearDown() override { TTimer::SetManualTicks(true); }
-
-  std::unique_ptr<TForm1> NewForm() {
-    auto form = std::make_unique<TForm1>(platform);
-    form->show();
-    form->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    return form;
-  }
-  static void Click(TImage* b) { QTest::mouseClick(b, Qt::LeftButton, {}, {10, 10}); }
-  // Setup, Next, and the search wait: the list page.
-  static void Search(TForm1& form) {
-    Click(form.b_setup);
-    Click(form.b_setup);
-    ASSERT_TRUE(RunUntil([&] { return form.WizardStep() != "1" || !form.errormsg->isHidden(); }, 30000));
-  }
-  static void Pick(TForm1& form, int row) {
-    form.ap_list->setCurrentRow(row);
-    form.ap_listClick(form.ap_list);
-  }
-  // Yes on the list page, then Next through the pages (and Yes on the confirmation page).
-  static void ToConfirmation(TForm1& form) {
-    Click(form.b_setup);
-    for (int i = 0; i < 4 && form.WizardStep() != "7"; ++i) Click(form.b_setup);
-    ASSERT_EQ(form.WizardStep(), "7");
-  }
-  static void SaveAndWait(TForm1& form) {
-    Click(form.b_setup);
-    ASSERT_TRUE(RunUntil([&] { return form.WizardStep() == "8" || !form.errormsg->isHidden(); }, 30000));
-  }
-  static void Choose(TComboBox* list, int index) {
-    list->showPopup();
-    list->setCurrentIndex(index);
-    list->hidePopup();
-    QTest::qWait(10);
-  }
-
-  FakePlatform platform;
-  DialogAnswerer dialogs;
-};
-
-}  // namespace
 
 TEST_F(EndToEnd, SearchListsTheSimulatedAccessPointsAndYesShowsTheChosenOne) {
   Simulator sim({"--count", "3"});
