@@ -6,12 +6,15 @@
 #include <QImage>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
+#include <QAbstractTextDocumentLayout>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextImageFormat>
+#include <algorithm>
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
@@ -47,19 +50,57 @@ int main(int argc, char* argv[]) {
     doc.addResource(QTextDocument::ImageResource, QUrl(name), picture);
   }
 
-  // Screenshots at two thirds of their size: two fit on a page beside their text.
+  // The page's text area, in the document's units (1/96 inch): A4 within the margins below,
+  // less a line at the foot for the page number.
+  const QMarginsF marginsMm(18, 16, 18, 16);
+  const auto px = [](qreal mm) { return mm / 25.4 * 96.0; };
+  const QSizeF page(px(210 - marginsMm.left() - marginsMm.right()), px(297 - marginsMm.top() - marginsMm.bottom()) - 24);
+  doc.setPageSize(page);
+
+  // Screenshots at 85 % of the text width: readable, and still two to a page with little text.
   for (QTextBlock block = doc.begin(); block.isValid(); block = block.next()) {
     for (auto it = block.begin(); !it.atEnd(); ++it) {
       const QTextFragment fragment = it.fragment();
       if (!fragment.charFormat().isImageFormat()) continue;
       QTextImageFormat format = fragment.charFormat().toImageFormat();
       const QImage picture = doc.resource(QTextDocument::ImageResource, QUrl(format.name())).value<QImage>();
-      format.setWidth(picture.width() * 2 / 3.0);
-      format.setHeight(picture.height() * 2 / 3.0);
+      const qreal scale = std::min(1.0, page.width() * 0.85 / picture.width());
+      format.setWidth(picture.width() * scale);
+      format.setHeight(picture.height() * scale);
       QTextCursor cursor(&doc);
       cursor.setPosition(fragment.position());
       cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
       cursor.setCharFormat(format);
+      QTextBlockFormat spaced = block.blockFormat();  // air between a picture and a table below it
+      spaced.setBottomMargin(std::max<qreal>(spaced.bottomMargin(), 10));
+      cursor.setBlockFormat(spaced);
+    }
+  }
+
+  // A heading stays with the first line of what follows it: where they would fall on two
+  // pages, the heading starts the next page.
+  const auto top = [&](const QTextBlock& b) { return doc.documentLayout()->blockBoundingRect(b).top(); };
+  const auto pageOf = [&](qreal y) { return static_cast<int>(y / page.height()); };
+  const auto layOutAll = [&] {
+    doc.setPageSize(page);  // a layout from the start, to the end
+    doc.documentLayout()->blockBoundingRect(doc.lastBlock());
+  };
+  for (bool moved = true; moved;) {
+    moved = false;
+    layOutAll();
+    for (QTextBlock block = doc.begin(); block.isValid() && !moved; block = block.next()) {
+      const QTextBlock next = block.next();
+      if (block.blockFormat().headingLevel() == 0 || !next.isValid()) continue;
+      const qreal nextTop = top(next);  // lays the document out up to there
+      if (!next.layout() || next.layout()->lineCount() == 0) continue;
+      const QTextLine first = next.layout()->lineAt(0);
+      const qreal firstLineBottom = nextTop + first.y() + first.height();
+      if (pageOf(top(block)) == pageOf(firstLineBottom - 1)) continue;
+      QTextBlockFormat format = block.blockFormat();
+      if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) continue;
+      format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+      QTextCursor(block).setBlockFormat(format);
+      moved = true;
     }
   }
 
@@ -69,7 +110,23 @@ int main(int argc, char* argv[]) {
   writer.setTitle("TRX61 Utility User Guide");
   writer.setCreator("trx61-guide");
   writer.setPageSize(QPageSize(QPageSize::A4));
-  writer.setPageMargins(QMarginsF(18, 16, 18, 16), QPageLayout::Millimeter);
-  doc.print(&writer);
+  writer.setPageMargins(marginsMm, QPageLayout::Millimeter);
+  QPainter painter(&writer);
+  const qreal scale = writer.width() / page.width();  // the painter works in the writer's device pixels
+  QFont numberFont = body;
+  numberFont.setPointSizeF(9);
+  for (int i = 0; i < doc.pageCount(); ++i) {
+    if (i > 0) writer.newPage();
+    painter.save();
+    painter.scale(scale, scale);
+    painter.translate(0, -i * page.height());
+    doc.drawContents(&painter, QRectF(0, i * page.height(), page.width(), page.height()));
+    painter.restore();
+    painter.save();
+    painter.scale(scale, scale);
+    painter.setFont(numberFont);
+    painter.drawText(QRectF(0, page.height(), page.width(), 24), Qt::AlignRight | Qt::AlignBottom, QString::number(i + 1));
+    painter.restore();
+  }
   return 0;
 }
