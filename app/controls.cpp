@@ -51,7 +51,9 @@ bool TControl::HandleToolTip(QWidget* self, QEvent* event) const {
   if (event->type() != QEvent::ToolTip) return false;
   auto* help = static_cast<QHelpEvent*>(event);
   if (ShowHint && !Hint.isEmpty())
-    QToolTip::showText(help->globalPos(), Hint, self, {}, g_hintHidePause);
+    // Hints carry device and user text: shown character for character, never as markup.
+    QToolTip::showText(help->globalPos(), "<p style='white-space:pre'>" + Hint.toHtmlEscaped() + "</p>", self, {},
+                       g_hintHidePause);
   else
     QToolTip::hideText();
   return true;
@@ -109,7 +111,9 @@ bool TImage::event(QEvent* e) { return HandleToolTip(this, e) || QWidget::event(
 
 // ---- TLabel
 
-TLabel::TLabel(QWidget* parent) : QLabel(parent) {}
+TLabel::TLabel(QWidget* parent) : QLabel(parent) {
+  setTextFormat(Qt::PlainText);  // captions carry device text: never read as markup
+}
 
 void TLabel::SetCaption(const QString& caption) {
   setText(caption);
@@ -215,14 +219,26 @@ TListBox::TListBox(QWidget* parent) : QListWidget(parent) {
 }
 
 void TListBox::mousePressEvent(QMouseEvent* e) {
+  if (!itemAt(e->position().toPoint())) {
+    e->accept();
+    return;
+  }
+  const int before = currentRow();
   QListWidget::mousePressEvent(e);
-  if (e->button() == Qt::LeftButton && itemAt(e->position().toPoint()) && OnClick) OnClick(this);
+  // A press on the highlighted entry is a click too; one on another entry moved the highlight.
+  if (currentRow() >= 0 && OnClick && (e->button() == Qt::LeftButton || currentRow() != before)) OnClick(this);
+}
+
+void TListBox::mouseMoveEvent(QMouseEvent* e) {
+  ClickIfMoved([&] { QListWidget::mouseMoveEvent(e); });
+}
+
+void TListBox::mouseReleaseEvent(QMouseEvent* e) {
+  ClickIfMoved([&] { QListWidget::mouseReleaseEvent(e); });
 }
 
 void TListBox::keyPressEvent(QKeyEvent* e) {
-  const int before = currentRow();
-  QListWidget::keyPressEvent(e);
-  if (currentRow() != before && OnClick) OnClick(this);
+  ClickIfMoved([&] { QListWidget::keyPressEvent(e); });
 }
 
 // ---- the rest

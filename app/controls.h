@@ -138,8 +138,20 @@ class TListBox : public QListWidget, public TControl {
   Notify OnClick;
 
  protected:
+  // Every way a person moves the highlight (a press, a press dragged onto another entry, the
+  // keys) is a click on the highlighted entry; a press on empty space keeps the highlight.
   void mousePressEvent(QMouseEvent*) override;
+  void mouseMoveEvent(QMouseEvent*) override;
+  void mouseReleaseEvent(QMouseEvent*) override;
   void keyPressEvent(QKeyEvent*) override;
+
+ private:
+  template <class Base>
+  void ClickIfMoved(Base base) {
+    const int before = currentRow();
+    base();
+    if (currentRow() != before && currentRow() >= 0 && OnClick) OnClick(this);
+  }
 };
 
 // Radio buttons form one group per parent control.

@@ -1,4 +1,8 @@
 // The receiving side of the form: replies parsed into the form, listed, stored and shown again.
+#include <QAccessible>
+#include <QTextDocument>
+#include <QToolTip>
+
 #include "link/messages.h"
 #include "tests/support/formfixture.h"
 
@@ -283,4 +287,25 @@ TEST_F(Receive, ABurstShowsWhatRepliesShownOneByOneShow) {
     for (const ReplyBuilder& r : replies) single.ZEL_UDPSocket1Recv(single.ZEL_UDPSocket1, r.data(), r.size());
     EXPECT_EQ(state(burst), state(single));
   }
+}
+
+// Device text may hold any byte: labels and hints show it as it is, never as markup. What a
+// person (or a screen reader) is shown is what the accessibility layer reports.
+TEST_F(Receive, DeviceTextIsShownCharacterForCharacter) {
+  const std::string host = "<b>x</b>", essid = "a&amp;<i>b</i>", firmware = "<i>2</i>", phrase = "<img src=x>";
+  Deliver(ReplyBuilder().Host(host).Essid(essid).Text(68, 9, firmware).Text(118, 32, phrase));
+  Show();
+  const auto shown = [](QWidget* w) {
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).toStdString();
+  };
+  EXPECT_EQ(shown(form->l_fw), firmware);
+  EXPECT_EQ(shown(form->l_essid), essid);
+  EXPECT_EQ(shown(form->wep_tmp), phrase);
+  EXPECT_EQ(form->ap_list->item(0)->text().toStdString(), " " + host);
+  // The hint shows the whole ESSID: what the tool-tip displays, read back as plain text.
+  QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), form->l_essid->mapToGlobal(QPoint(2, 2)));
+  QApplication::sendEvent(form->l_essid, &help);
+  QTextDocument tip;
+  tip.setHtml(QToolTip::text());
+  EXPECT_EQ(tip.toPlainText().toStdString(), essid);
 }

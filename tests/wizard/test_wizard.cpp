@@ -221,3 +221,27 @@ TEST(WizardDensity, SetupLeavesTheWelcomePageAtTheCorrectedTop) {
     EXPECT_EQ(form.b_setup->y(), top) << ppi << " pixels per inch";
   }
 }
+
+// However the highlight moves, the form shows (and Yes would edit) the highlighted entry.
+TEST_F(Wizard, TheHighlightedAccessPointIsTheOneShown) {
+  SearchWith({ReplyBuilder().Host("first"), ReplyBuilder().Host("second"), ReplyBuilder().Host("third"),
+              ReplyBuilder().Host("fourth")});
+  Show();
+  TListBox* list = form->ap_list;
+  const auto at = [&](int row) { return list->visualItemRect(list->item(row)).center(); };
+  const auto expectShown = [&](int row, const char* how) {
+    EXPECT_EQ(list->currentRow(), row) << how;
+    EXPECT_EQ((" " + form->e_ap->text()).toStdString(), list->item(row)->text().toStdString()) << how;
+  };
+  QTest::mousePress(list->viewport(), Qt::LeftButton, {}, at(0));
+  QMouseEvent drag(QEvent::MouseMove, at(2), list->viewport()->mapToGlobal(at(2)), Qt::NoButton, Qt::LeftButton, {});
+  QApplication::sendEvent(list->viewport(), &drag);
+  QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, at(2));
+  expectShown(2, "a press slipping onto another entry");
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(10, list->viewport()->height() - 3));
+  expectShown(2, "a click below the last entry");
+  for (const auto& [key, row] : {std::pair{Qt::Key_Up, 1}, {Qt::Key_End, 3}, {Qt::Key_Home, 0}, {Qt::Key_PageDown, 3}}) {
+    QTest::keyClick(list, key);
+    expectShown(row, QTest::toString(QKeySequence(key)));
+  }
+}
