@@ -151,6 +151,7 @@ class TForm1 : public QWidget {
   static void SetEnabled(std::initializer_list<QWidget*> controls, bool enabled);
   void SetStatusLabelsVisible(bool visible);
   void StartSearch();
+  void RestartWait();
   void StartSave();
   void LayErrorPanel();
   // Reads a reply into shown_ (and lays the error panel when it is refused); the controls

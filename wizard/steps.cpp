@@ -44,6 +44,9 @@ void TForm1::b_setupClick(QObject*) {
     EnterWepFromIp();
     welcome->Hint = "5";
   } else if (step == "5") {
+    // A WEP state the device reported but the list cannot show leaves no selection: the
+    // page goes on as for "Disable", and that is what the confirmation shows and the save writes.
+    if (s_wep->currentIndex() < 0) s_wep->setCurrentIndex(0);
     GenerateWepKeys();
     if (s_wep->currentIndex() != 0) {
       EnterKeysFromWep();
@@ -93,6 +96,7 @@ void TForm1::StartSearch() {
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   bar->SetPosition(0);
   bar->show();
+  RestartWait();
   SetEnabled({b_min, b_close, b_exit, b_back, b_setup}, false);
   ap_list->clear();
   replies_.clear();
@@ -111,6 +115,7 @@ void TForm1::StartSave() {
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   bar->SetPosition(0);
   bar->show();
+  RestartWait();
   // Only an acknowledgement of this save may count: a late one from an earlier, failed
   // save would otherwise report this one as done.
   ackFlag_ = 0;

@@ -71,6 +71,13 @@ void TForm1::TimerTimer(QObject*) {
   Timer->Tag = 6;
 }
 
+// Every wait has its full count of ticks, even one started while an earlier wait still runs
+// (a search from the error panel that an unusable reply opened).
+void TForm1::RestartWait() {
+  Timer->SetEnabled(false);
+  Timer->Tag = 6;
+}
+
 void TForm1::errormsgClick(QObject*) {
   errormsg->hide();
   b_setup->setEnabled(true);

@@ -282,3 +282,11 @@ TEST(SaveDensity, TheConfirmationColumnsAreCorrectedAndPutBack) {
   EXPECT_EQ(form.l_essid->pos(), QPoint(314 * 120 / 96 - 6, 316 * 120 / 96 - 5));
   EXPECT_EQ(form.e_ip->pos(), QPoint(89 * 120 / 96 - 6, 269 * 120 / 96 - 5));
 }
+
+// A WEP state the list cannot show: the flow, the confirmation and the save all say Disable.
+TEST_F(Save, AnUnreadableWepStateGoesOnAsDisable) {
+  ToConfirmation(ReplyBuilder().Byte(150, 7));
+  EXPECT_EQ(form->e_wep->text(), "Disable");
+  Next();
+  EXPECT_EQ(At(132), 0) << "WEP off is what is written";
+}

@@ -245,3 +245,17 @@ TEST_F(Wizard, TheHighlightedAccessPointIsTheOneShown) {
     expectShown(row, QTest::toString(QKeySequence(key)));
   }
 }
+
+TEST_F(Wizard, ASearchFromTheErrorPanelLastsTheWholeWait) {
+  Click(form->b_setup);
+  Click(form->b_setup);
+  Deliver(ReplyBuilder().Size(200));  // unusable: the panel opens while the wait runs on
+  Ticks(2);
+  form->errormsgClick(form->errormsg);
+  Click(form->b_setup);  // Next: a new search
+  Ticks(5);
+  EXPECT_EQ(form->WizardStep(), "1");
+  EXPECT_TRUE(form->Timer->Enabled()) << "five ticks are not the end of a new wait";
+  Ticks(1);
+  EXPECT_FALSE(form->Timer->Enabled());
+}
