@@ -274,6 +274,10 @@ void TForm1::FormCreate(QObject*) {
   setMask(QRegion(outline.toFillPolygon().toPolygon()));
   if (ScreenPpi() % 96 != 0) b_setup->move(b_setup->x(), b_setup->y() + 1);
   welcome->Hint = "0";
+  // Centred before the window exists: a move after it is mapped races the window manager's
+  // reparenting, and Qt may then place pop-ups from a stale window position.
+  if (const QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
 }
 
 void TForm1::FormActivate(QObject*) {
@@ -292,10 +296,6 @@ bool TForm1::event(QEvent* e) {
     activatedOnce_ = true;
     FormActivate(this);
   }
-  if (e->type() == QEvent::Show && !activatedOnce_) {
-    // Centred at its first show.
-    if (const QScreen* screen = this->screen()) move(screen->availableGeometry().center() - rect().center());
-  }
   return QWidget::event(e);
 }
 
@@ -304,8 +304,24 @@ void TForm1::closeEvent(QCloseEvent* e) {
   e->accept();
 }
 
+namespace {
+// A message box centred on the form. Qt's own placement allows for a window frame that a
+// frameless form does not have, and so lands 10 and 40 pixels off.
+class CentredBox : public QMessageBox {
+ public:
+  using QMessageBox::QMessageBox;
+
+ protected:
+  void showEvent(QShowEvent* e) override {
+    QMessageBox::showEvent(e);  // sizes the box
+    if (const QWidget* form = parentWidget())
+      move(form->mapToGlobal(form->rect().center()) - QPoint(width() / 2, height() / 2));
+  }
+};
+}  // namespace
+
 void TForm1::ShowMessage(const QString& text) {
-  QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, this);
+  CentredBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, this);
   box.exec();
   // Closing one of the program's own dialogs gives the focus back to the form, which
   // counts as an activation.
@@ -316,8 +332,8 @@ int TForm1::InformationBox(const QString& text, int buttons, int icon) {
   // Qt breaks lines at LF alone; the CR of a CR LF pair would show as a stray glyph.
   QString shown = text;
   shown.replace("\r\n", "\n");
-  QMessageBox box(static_cast<QMessageBox::Icon>(icon), "Information", shown,
-                  static_cast<QMessageBox::StandardButtons>(buttons), this);
+  CentredBox box(static_cast<QMessageBox::Icon>(icon), "Information", shown,
+                 static_cast<QMessageBox::StandardButtons>(buttons), this);
   return box.exec();
 }
 

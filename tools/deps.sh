@@ -9,7 +9,7 @@ trx_packages=(
   libturbojpeg0-dev
   libgtest-dev libbenchmark-dev libssl-dev
   fonts-liberation
-  xvfb xauth imagemagick poppler-utils
+  xvfb xauth imagemagick poppler-utils x11-utils openbox desktop-file-utils
   iproute2 util-linux xdg-utils
 )
 

@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
+#include <QWindow>
 #include <deque>
+#include <functional>
 
 namespace trx::test {
 
@@ -24,6 +26,8 @@ class DialogAnswerer : public QObject {
   // The button to press on the next boxes, in order; when none is queued, the default (OK / No).
   void Answer(QMessageBox::StandardButton button) { answers_.push_back(button); }
   std::vector<SeenBox> seen;
+  // Called with each box once the window system shows it, before it is answered.
+  std::function<void(QMessageBox*)> inspect;
   QStringList Texts() const {
     QStringList t;
     for (const auto& s : seen) t << s.text;
@@ -34,6 +38,10 @@ class DialogAnswerer : public QObject {
   void Poll() {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (!box || box->isHidden()) return;
+    if (inspect) {
+      if (!box->windowHandle() || !box->windowHandle()->isExposed()) return;
+      inspect(box);
+    }
     seen.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
     QMessageBox::StandardButton answer = QMessageBox::NoButton;
     if (!answers_.empty()) {

@@ -15,7 +15,6 @@ int main(int argc, char** argv) {
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName("TRX61 Utility");
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
