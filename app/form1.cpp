@@ -8,6 +8,7 @@
 #include <QProxyStyle>
 #include <QScreen>
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 #include "app/formdescription.h"
@@ -272,7 +273,9 @@ void TForm1::FormCreate(QObject*) {
   QPainterPath outline;
   outline.addRoundedRect(QRectF(0, 0, width(), height()), 10, 10);
   setMask(QRegion(outline.toFillPolygon().toPolygon()));
-  if (ScreenPpi() % 96 != 0) b_setup->move(b_setup->x(), b_setup->y() + 1);
+  // One pixel of the form scaled to the screen, in the form's own (96-ppi) pixels.
+  if (const int ppi = ScreenPpi(); ppi > 0 && ppi % 96 != 0)
+    b_setup->move(b_setup->x(), b_setup->y() + std::max(1, static_cast<int>(std::lround(96.0 / ppi))));
   welcome->Hint = "0";
   // Centred before the window exists: a move after it is mapped races the window manager's
   // reparenting, and Qt may then place pop-ups from a stale window position.

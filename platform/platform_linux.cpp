@@ -22,7 +22,9 @@ class LinuxPlatform final : public Platform {
 
   int ScreenPixelsPerInch() override {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch())) : 96;
+    // Under Qt's scaling the logical density stays near 96 and the scale is the device pixel
+    // ratio: the screen's real density is their product.
+    return screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch() * screen->devicePixelRatio())) : 96;
   }
 
   QString ProgramFolder() override {

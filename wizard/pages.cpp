@@ -1,4 +1,6 @@
 // Page layouts: what each page shows, hides, moves, enables and disables, by the way in.
+#include <cmath>
+
 #include "app/form1.h"
 
 namespace trx::app {
@@ -18,12 +20,15 @@ void TForm1::SetStatusLabelsVisible(bool visible) {
 }
 
 // The form is laid out at 96 pixels per inch; at a setting that is no multiple of it the
-// moved controls are placed anew. Integer arithmetic, product first.
+// moved controls are placed anew. The correction is one of the form scaled to the screen, in
+// that form's pixels (integer arithmetic, product first); Qt keeps the form at its 96-ppi
+// size and scales it itself, so the result comes back to the form's own pixels.
 void TForm1::CorrectForDensity(QWidget* control, int leftOffset, bool scaleLeft) {
   const int ppi = ScreenPpi();
-  if (ppi % 96 == 0) return;
-  const int left = scaleLeft ? control->x() * ppi / 96 - leftOffset : control->x();
-  control->move(left, control->y() * ppi / 96 - 5);
+  if (ppi <= 0 || ppi % 96 == 0) return;
+  const auto back = [ppi](int scaled) { return static_cast<int>(std::lround(scaled * 96.0 / ppi)); };
+  const int left = scaleLeft ? back(control->x() * ppi / 96 - leftOffset) : control->x();
+  control->move(left, back(control->y() * ppi / 96 - 5));
 }
 
 void TForm1::EnterConnectionPageFromWelcome() {

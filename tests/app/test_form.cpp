@@ -208,7 +208,7 @@ TEST_F(Form, APlainMessageActivatesTheFormAgainButAnInformationBoxDoesNot) {
 
 TEST(StartUp, DensityNotAMultipleOf96MovesSetupDownOnePixel) {
   TTimer::SetManualTicks(true);
-  for (const auto& [ppi, top] : {std::pair{96, 226}, std::pair{120, 227}, std::pair{192, 226}}) {
+  for (const auto& [ppi, top] : {std::pair{96, 226}, std::pair{120, 227}, std::pair{144, 227}, std::pair{192, 226}}) {
     FakePlatform platform;
     platform.ppi = ppi;
     TForm1 form(platform);

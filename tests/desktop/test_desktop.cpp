@@ -9,6 +9,7 @@
 
 #include "app/form1.h"
 #include "app/startup.h"
+#include "platform/platform.h"
 #include "tests/support/dialogs.h"
 #include "tests/support/fakeplatform.h"
 
@@ -74,13 +75,14 @@ TEST(Desktop, ListsAndBoxesOpenInPlaceInEveryLaunch) {
     list->addItems({"1", "2", "3"});
     list->setCurrentIndex(0);
     list->show();
-    const QRect control(window.topLeft() + list->mapTo(form.get(), QPoint(0, 0)), list->size());
+    const qreal dpr = form->devicePixelRatio();  // the X server counts device pixels
+    const QRect control(window.topLeft() + list->mapTo(form.get(), QPoint(0, 0)) * dpr, list->size() * dpr);
     list->showPopup();
     QWidget* popup = list->view()->window();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
     const QRect opened = OnScreen(popup);
     list->hidePopup();
-    EXPECT_LE(std::abs(opened.left() - control.left()), 8) << "launch " << launch;
+    EXPECT_LE(std::abs(opened.left() - control.left()), 12) << "launch " << launch;
     EXPECT_TRUE(opened.top() <= control.bottom() + 4 && opened.bottom() >= control.top() - 4)
         << "launch " << launch << ": list at y " << opened.top() << ", control at y " << control.top();
 
@@ -91,4 +93,11 @@ TEST(Desktop, ListsAndBoxesOpenInPlaceInEveryLaunch) {
         << "launch " << launch << ": box centre " << boxCentre.x() << "," << boxCentre.y() << ", form centre "
         << window.center().x() << "," << window.center().y();
   }
+}
+
+// The screen's real density: 96 at 100 %, and the product of Qt's scale and the logical
+// density under QT_SCALE_FACTOR (this test runs at 100 % and at 150 %).
+TEST(Desktop, TheNativePlatformReportsTheScreensRealDensity) {
+  const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1;
+  EXPECT_EQ(trx::platform::CreateNativePlatform()->ScreenPixelsPerInch(), static_cast<int>(96 * scale));
 }

@@ -275,12 +275,14 @@ TEST(SaveDensity, TheConfirmationColumnsAreCorrectedAndPutBack) {
   form.ZEL_UDPSocket1Recv(nullptr, reply.data(), reply.size());
   form.ip_ip->setChecked(true);
   form.ShowConfirmationPage(false);
-  EXPECT_EQ(form.l_essid->pos(), QPoint(128 * 120 / 96, 273 * 120 / 96 - 5));
-  EXPECT_EQ(form.l_ip->pos(), QPoint(160, 316));
-  EXPECT_EQ(form.e_ip->pos(), QPoint(336 * 120 / 96 - 6, 257 * 120 / 96 - 5));
+  // In the form scaled to 120 ppi: l_essid at 128 x 1.25 = 160, 273 x 1.25 - 5 = 336; e_ip at
+  // 336 x 1.25 - 6 = 414, 257 x 1.25 - 5 = 316 (truncated); brought back by 96 / 120.
+  EXPECT_EQ(form.l_essid->pos(), QPoint(128, 269));
+  EXPECT_EQ(form.e_ip->pos(), QPoint(331, 253));
   form.LeaveConfirmationPage();
-  EXPECT_EQ(form.l_essid->pos(), QPoint(314 * 120 / 96 - 6, 316 * 120 / 96 - 5));
-  EXPECT_EQ(form.e_ip->pos(), QPoint(89 * 120 / 96 - 6, 269 * 120 / 96 - 5));
+  // 314 x 1.25 - 6 = 386 and 316 x 1.25 - 5 = 390; 89 x 1.25 - 6 = 105 and 269 x 1.25 - 5 = 331.
+  EXPECT_EQ(form.l_essid->pos(), QPoint(309, 312));
+  EXPECT_EQ(form.e_ip->pos(), QPoint(84, 265));
 }
 
 // A WEP state the list cannot show: the flow, the confirmation and the save all say Disable.

@@ -211,14 +211,56 @@ TEST_F(Wizard, ClicksInAStepWithoutABranchDoNothing) {
   EXPECT_EQ(form->WizardStep(), "2");
 }
 
+// The density corrections are those of the form scaled to the screen, brought back to the
+// form's own 96-ppi pixels: 299 x 120 / 96 - 5 = 368 scaled pixels are 294 of the form's.
 TEST(WizardDensity, SetupLeavesTheWelcomePageAtTheCorrectedTop) {
   TTimer::SetManualTicks(true);
-  for (const auto& [ppi, top] : {std::pair{96, 299}, std::pair{120, 368}, std::pair{192, 299}}) {
+  for (const auto& [ppi, top] : {std::pair{96, 299}, std::pair{120, 294}, std::pair{144, 295}, std::pair{192, 299}}) {
     FakePlatform platform;
     platform.ppi = ppi;
     TForm1 form(platform);
     form.b_setupClick(form.b_setup);
     EXPECT_EQ(form.b_setup->y(), top) << ppi << " pixels per inch";
+  }
+}
+
+// At every density the whole dialogue stays inside the window, Next above Back, and the
+// confirmation's columns apart and aligned.
+TEST(WizardDensity, EveryPageFitsTheWindowAtEveryDensity) {
+  TTimer::SetManualTicks(true);
+  for (const int ppi : {96, 120, 144, 192}) {
+    FakePlatform platform;
+    platform.ppi = ppi;
+    DialogAnswerer dialogs;
+    TForm1 form(platform);
+    const auto check = [&] {
+      const QString where = QString("%1 ppi, step %2: ").arg(ppi).arg(form.WizardStep());
+      for (QWidget* w : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w->isHidden()) continue;
+        EXPECT_TRUE(form.rect().contains(w->geometry())) << (where + w->objectName()).toStdString();
+      }
+      if (!form.b_back->isHidden()) {
+        EXPECT_LT(form.b_setup->geometry().bottom(), form.b_back->y()) << where.toStdString();
+      }
+    };
+    form.b_setupClick(form.b_setup);
+    form.b_setupClick(form.b_setup);
+    const ReplyBuilder reply = ReplyBuilder().Byte(341, 1);
+    form.ZEL_UDPSocket1Recv(nullptr, reply.data(), reply.size());
+    for (int i = 0; i < 6; ++i) form.Timer->Tick();
+    for (int page = 2; page <= 7; ++page) {
+      check();
+      if (form.WizardStep() != "7") form.b_setupClick(form.b_setup);
+    }
+    ASSERT_EQ(form.WizardStep(), "7");
+    const int current = form.l_essid->x();
+    for (QWidget* w : {form.l_ch, form.l_wep}) EXPECT_EQ(w->x(), current) << ppi;
+    for (QWidget* w : {form.e_ess, form.e_ch, form.e_wep}) {
+      EXPECT_GT(w->x(), form.l_essid->geometry().right()) << ppi;
+      EXPECT_LE(std::abs(w->x() - form.e_ip->x()), 6) << ppi;
+    }
+    form.b_backClick(form.b_back);  // No: leaves the confirmation page
+    check();
   }
 }
 
