@@ -3,6 +3,7 @@
 //   tools/screenshots.sh   (runs this under Xvfb in a private network namespace)
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QProcess>
@@ -15,6 +16,8 @@
 namespace {
 
 QString g_apsim, g_out;
+QStringList g_only;        // the shots to take; empty: all
+QWidget* g_form = nullptr;  // the window being captured
 
 void Wait(int ms) {
   QEventLoop loop;
@@ -23,8 +26,13 @@ void Wait(int ms) {
 }
 
 void Shot(const QString& name) {
+  if (!g_only.isEmpty() && !g_only.contains(name)) return;
   Wait(250);
-  QProcess::execute("import", {"-window", "root", "-crop", "580x434+30+30", "+repage", g_out + "/" + name + ".png"});
+  // The form's place in device pixels: at a scale factor the window is larger than 580 x 434.
+  const qreal dpr = g_form->devicePixelRatio();
+  const QRect r(g_form->pos() * dpr, g_form->size() * dpr);
+  const QString crop = QString("%1x%2+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
+  QProcess::execute("import", {"-window", "root", "-crop", crop, "+repage", g_out + "/" + name + ".png"});
   std::printf("captured %s\n", qPrintable(name));
 }
 
@@ -67,18 +75,20 @@ void ToConfirmation(TForm1& f, bool tidy) {
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: trx61-tour APSIM OUTPUT-FOLDER\n");
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: trx61-tour APSIM OUTPUT-FOLDER [SHOT...]\n");
     return 2;
   }
   g_apsim = argv[1];
   g_out = argv[2];
+  for (int i = 3; i < argc; ++i) g_only << argv[i];
   QDir().mkpath(g_out);
   const auto platform = trx::platform::CreateNativePlatform();
 
   {
     auto form = trx::app::StartUp(*platform);
     TForm1& f = *form;
+    g_form = &f;
     f.show();
     f.activateWindow();
     Wait(800);
@@ -99,6 +109,11 @@ int main(int argc, char* argv[]) {
     Shot("list");
     Next(f);
     Shot("basic");
+    if (g_only.contains("basic-channels-open")) {
+      f.s_ch->showPopup();
+      Shot("basic-channels-open");
+      f.s_ch->hidePopup();
+    }
     Next(f);
     Shot("ip");
     Next(f);
@@ -125,6 +140,7 @@ int main(int argc, char* argv[]) {
     Simulator sim({"--count", "3", "--no-ack"});
     auto form = trx::app::StartUp(*platform);
     TForm1& f = *form;
+    g_form = &f;
     f.show();
     f.activateWindow();
     Wait(500);
@@ -138,6 +154,28 @@ int main(int argc, char* argv[]) {
     Wait(3600);
     Shot("save-error");
     f.close();
+  }
+  if (g_only.contains("list-markup")) {
+    // Device text full of markup characters, shown as it is.
+    QFile config(g_out + "/.markup.conf");
+    config.open(QIODevice::WriteOnly);
+    config.write("[ap]\nhost = <b>bold</b>\nessid = <i>a</i>&amp;<img src=x>\nfirmware = <u>2</u>\n"
+                 "[ap]\nhost = a&lt;b & c\nessid = plain\n");
+    config.close();
+    Simulator sim({"--config", config.fileName()});
+    auto form = trx::app::StartUp(*platform);
+    TForm1& f = *form;
+    g_form = &f;
+    f.show();
+    f.activateWindow();
+    Wait(500);
+    Next(f);
+    Search(f);
+    f.ap_list->setCurrentRow(0);
+    f.ap_listClick(f.ap_list);
+    Shot("list-markup");
+    f.close();
+    config.remove();
   }
   return 0;
 }
