@@ -68,4 +68,16 @@ bool IsDottedQuad(std::string_view text) {
   return r.empty();
 }
 
+std::array<std::uint8_t, 4> AddressBytes(std::string_view text) {
+  std::array<std::uint8_t, 4> bytes{};
+  for (std::size_t i = 0; i < 4; ++i) {
+    const std::size_t dot = text.find('.');
+    const std::string_view part = text.substr(0, dot);
+    bytes[i] = static_cast<std::uint8_t>(ConvertAddressPart(part).value_or(0) & 0xFF);
+    if (dot == std::string_view::npos) break;
+    text.remove_prefix(dot + 1);
+  }
+  return bytes;
+}
+
 }  // namespace trx::input

@@ -1,5 +1,6 @@
 #pragma once
 // The dotted-quad rule for the address fields of the IP settings page.
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -14,5 +15,9 @@ std::optional<std::int32_t> ConvertAddressPart(std::string_view part);
 
 // True when the text is four parts of 0 to 255 joined by dots, with nothing left over.
 bool IsDottedQuad(std::string_view text);
+
+// The four bytes written for an address text: each part's value modulo 256, 0 for a part
+// that is missing or does not convert.
+std::array<std::uint8_t, 4> AddressBytes(std::string_view text);
 
 }  // namespace trx::input

@@ -66,4 +66,28 @@ FourKeys Keys256(std::string_view passphrase) {
   return keys;
 }
 
+std::vector<std::uint8_t> KeyBytes(std::string_view hex, std::size_t count) {
+  std::vector<std::uint8_t> bytes(count, 0);
+  const auto digit = [](char c) -> int {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+  };
+  for (std::size_t i = 0; i < count && 2 * i + 1 < hex.size(); ++i) {
+    const int high = digit(hex[2 * i]), low = digit(hex[2 * i + 1]);
+    if (high >= 0 && low >= 0) bytes[i] = static_cast<std::uint8_t>(high * 16 + low);
+  }
+  return bytes;
+}
+
+const char* KeyFailure(std::string_view key, int digits) {
+  if (static_cast<int>(key.size()) < digits) return "Wrong Wep-Key1 Length!";
+  for (int i = 0; i < digits; ++i) {
+    const char c = key[static_cast<std::size_t>(i)];
+    if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) return "Wrong Wep-Key1 Word!";
+  }
+  return nullptr;
+}
+
 }  // namespace trx::input

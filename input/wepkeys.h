@@ -2,6 +2,8 @@
 // WEP keys made from a pass phrase: the 40-bit key generator for 64-bit keys, and the
 // MD5 pass-phrase hash for 128- and 256-bit keys.
 #include <array>
+#include <cstdint>
+#include <vector>
 #include <string>
 #include <string_view>
 
@@ -22,5 +24,11 @@ FourKeys Keys64(std::string_view passphrase);
 // Hash keys, lower-case digits: 26 for 128 bits, 58 for 256 bits.
 FourKeys Keys128(std::string_view passphrase);
 FourKeys Keys256(std::string_view passphrase);
+
+// The key as written: two hexadecimal digits per byte from its start, 0 for a missing pair.
+std::vector<std::uint8_t> KeyBytes(std::string_view hex, std::size_t count);
+
+// Why a typed key of this many digits is refused, in the form's words; nullptr when it is not.
+const char* KeyFailure(std::string_view key, int digits);
 
 }  // namespace trx::input

@@ -5,29 +5,18 @@
 #include "input/wepkeys.h"
 #include "link/debuglog.h"
 #include "link/messages.h"
+#include "link/reading.h"
 
 namespace trx::app {
 namespace {
 
-// A code byte as the form compares it: upper-case hexadecimal without leading zeros.
-QString HexText(std::uint8_t b) { return QString::number(b, 16).toUpper(); }
+QString HexText(std::uint8_t b) { return QString::fromStdString(link::HexCode(b)); }
 
 QString Ipv4Text(const link::Ipv4& ip) { return QString::fromStdString(link::FormatIpv4(ip)); }
 
 template <std::size_t N>
 QString KeyText(const std::array<std::uint8_t, N>& key) {
   return QString::fromStdString(link::FormatHex(link::ByteView(key.data(), key.size())));
-}
-
-const char* Reason(ShownReply::Outcome outcome) {
-  switch (outcome) {
-    case ShownReply::Outcome::Listed: return "listed";
-    case ShownReply::Outcome::Short: return "refused: shorter than 342 bytes";
-    case ShownReply::Outcome::RefusedDomain: return "refused: domain code 0";
-    case ShownReply::Outcome::UnreadableChannel: return "refused: unreadable channel";
-    case ShownReply::Outcome::UnreadableDefaultKey: return "refused: unreadable default key";
-  }
-  return "";
 }
 
 }  // namespace
@@ -52,7 +41,7 @@ void TForm1::ZEL_UDPSocket1Recv(QObject*, const std::uint8_t* buf, int len) {
     const QByteArray reply(reinterpret_cast<const char*>(buf), len);
     ShownReply::Outcome outcome{};
     const QString listText = ReadReply(reply, &outcome);
-    if (debug) note(outcome == ShownReply::Outcome::Listed ? "listed as \"" + listText.mid(1) + "\"" : Reason(outcome));
+    if (debug) note(outcome == ShownReply::Outcome::Listed ? "listed as \"" + listText.mid(1) + "\"" : link::Reason(outcome));
     if (!listText.isEmpty()) {
       shown_.listed.push_back(listText);
       replies_.push_back(reply);
@@ -134,47 +123,40 @@ QString TForm1::ReadReply(const QByteArray& bytes, ShownReply::Outcome* outcome)
     s.channels->placeholder = "Error";
   }
 
-  // Channel: "A" to "E" stand for 10 to 14; any other text must read as a decimal number.
-  QString channelText = HexText(r.channel);
-  if (channelText.size() == 1 && channelText[0] >= 'A' && channelText[0] <= 'E')
-    channelText = QString::number(channelText[0].unicode() - 'A' + 10);
-  s.channelCaption = channelText;
-  bool ok = false;
-  const int channel = channelText.toInt(&ok, 10);
-  if (!ok) return fail(Outcome::UnreadableChannel, false);
-  if (channel >= 1 && channel <= 14 && channel - 1 < s.channels->items.size()) s.channelIndex = channel - 1;
+  const std::optional<int> channel = link::ReadChannel(r.channel);
+  s.channelCaption = channel ? QString::number(*channel) : HexText(r.channel);
+  if (!channel) return fail(Outcome::UnreadableChannel, false);
+  if (*channel >= 1 && *channel <= 14 && *channel - 1 < s.channels->items.size()) s.channelIndex = *channel - 1;
 
   s.essid = FromDevice(r.essid);
   s.passphrase = FromDevice(r.passphrase);
 
-  const int defaultKey = HexText(r.defaultKey).toInt(&ok, 10);
-  if (!ok) return fail(Outcome::UnreadableDefaultKey, false);
-  s.defaultKey = defaultKey >= 0 && defaultKey <= 3 ? defaultKey : -1;
+  const std::optional<int> defaultKey = link::ReadDefaultKey(r.defaultKey);
+  if (!defaultKey) return fail(Outcome::UnreadableDefaultKey, false);
+  s.defaultKey = *defaultKey >= 0 && *defaultKey <= 3 ? *defaultKey : -1;
 
   s.keys = std::array<QString, 4>{};
   const auto fillKeys = [&](int sizeCode) {
     for (std::size_t k = 0; k < 4; ++k)
       (*s.keys)[k] = sizeCode == 3 ? KeyText(r.keys256[k]) : sizeCode == 2 ? KeyText(r.keys128[k]) : KeyText(r.keys64[k]);
   };
-  const QString wepText = HexText(r.wepOn);
-  s.wepCaption = wepText;
-  if (wepText == "0") {
+  const std::optional<int> size = link::ReadWepSize(r.wepOn, r.keySize);
+  s.wepCaption = HexText(r.wepOn);
+  if (size == 0) {
     s.wepCaption = "Disable";
     s.wepIndex = 0;
     s.passphraseEnabled = false;
     s.keyDigits = 10;
     fillKeys(1);
-  } else if (wepText == "1" || wepText == "2" || wepText == "3") {
-    const QString sizeText = HexText(r.keySize);
-    const int size = sizeText == "1" ? 1 : sizeText == "2" ? 2 : sizeText == "3" ? 3 : 0;
-    if (size != 0) {
-      s.wepCaption = s_wep->itemText(size);
-      s.wepIndex = size;
-      s.keyDigits = input::KeyDigits(static_cast<input::WepSize>(size));
-      fillKeys(size);
+  } else if (r.wepOn <= 3) {  // on, whether or not its key size can be read
+    if (size) {
+      s.wepCaption = s_wep->itemText(*size);
+      s.wepIndex = *size;
+      s.keyDigits = input::KeyDigits(static_cast<input::WepSize>(*size));
+      fillKeys(*size);
       s.passphraseEnabled = true;
     } else {
-      s.wepCaption = sizeText;
+      s.wepCaption = HexText(r.keySize);
     }
     s.keyHints = *s.keys;
   }

@@ -3,6 +3,7 @@
 #include "app/devicetext.h"
 #include "app/form1.h"
 #include "input/address.h"
+#include "input/wepkeys.h"
 #include "link/messages.h"
 
 namespace trx::app {
@@ -10,22 +11,13 @@ namespace {
 
 constexpr std::size_t kAt = link::kSettingsRecordOffset;
 
-// The four parts of an address that passed the dotted-quad rule, each kept modulo 256.
 void WriteAddress(std::span<std::uint8_t> buffer, std::size_t offset, const QString& text) {
-  const QStringList parts = text.split('.');
-  for (int i = 0; i < 4; ++i) {
-    const auto value = i < parts.size() ? input::ConvertAddressPart(parts[i].toStdString()) : std::nullopt;
-    link::WriteByte(buffer, offset + static_cast<std::size_t>(i), static_cast<std::uint8_t>(value.value_or(0) & 0xFF));
-  }
+  const auto bytes = input::AddressBytes(text.toStdString());
+  link::WriteRun(buffer, offset, bytes);
 }
 
-// Two hexadecimal digits per byte from the start of the text; a missing pair gives 0.
 void WriteKey(std::span<std::uint8_t> buffer, link::Field area, const QString& key) {
-  for (std::size_t i = 0; i < area.size; ++i) {
-    bool ok = false;
-    const uint value = key.mid(static_cast<qsizetype>(2 * i), 2).toUInt(&ok, 16);
-    link::WriteByte(buffer, kAt + area.offset + i, static_cast<std::uint8_t>(ok ? value : 0));
-  }
+  link::WriteRun(buffer, kAt + area.offset, input::KeyBytes(key.toStdString(), area.size));
 }
 
 }  // namespace

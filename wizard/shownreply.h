@@ -8,6 +8,8 @@
 #include <array>
 #include <optional>
 
+#include "link/reading.h"
+
 namespace trx::app {
 
 struct ShownReply {
@@ -28,7 +30,7 @@ struct ShownReply {
   QStringList listed;  // list texts to append to ap_list
 
   // Why a reply was not listed.
-  enum class Outcome { Listed, Short, RefusedDomain, UnreadableChannel, UnreadableDefaultKey };
+  using Outcome = link::ReplyOutcome;
 };
 
 }  // namespace trx::app

@@ -56,21 +56,8 @@ void TForm1::GenerateWepKeys() {
 }
 
 bool TForm1::CheckKeyField() {
-  const int length = e_64key1->MaxLength;
   e_64key1->selectAll();
-  const QString key = e_64key1->text();
-  const char* failure = nullptr;
-  if (key.size() < length) {
-    failure = "Wrong Wep-Key1 Length!";
-  } else {
-    for (int i = 0; i < length; ++i) {
-      const QChar c = key[i];
-      if (!((c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'))) {
-        failure = "Wrong Wep-Key1 Word!";
-        break;
-      }
-    }
-  }
+  const char* failure = input::KeyFailure(e_64key1->text().toStdString(), e_64key1->MaxLength);
   if (!failure) return true;
   ShowMessage(failure);
   FocusField(e_64key1);

@@ -29,6 +29,8 @@ struct Options {
        duplicate = false, hex = false, showKeys = false;
   int faulty = -1;  // how many access points carry the faults; -1: all
   int lineRateMbit = 1000;  // replies leave no faster than a link of this speed carries them; 0: no limit
+  int applyDelayMs = 0;     // settings take effect this long after they arrive
+  bool keepOld = false;     // acknowledge settings but keep the old values
 };
 
 class Simulator : public QObject {
@@ -116,7 +118,19 @@ class Simulator : public QObject {
         if (ap.mac != settings->mac) continue;
         Print(QString("recv gstset (%1 bytes) %2").arg(d.size()).arg(Describe(*settings)));
         if (o_.hex) Print("  " + Hex(d, trx::link::kSettingsRecordOffset));
-        trx::apsim::ApplySettings(ap, *settings);
+        if (o_.keepOld) {
+          Print("settings kept out (as asked)");
+        } else if (o_.applyDelayMs > 0) {
+          const trx::link::Mac mac = ap.mac;
+          const SettingsRecord wanted = *settings;
+          QTimer::singleShot(o_.applyDelayMs, this, [this, mac, wanted] {
+            for (auto& a : aps_)
+              if (a.mac == mac) trx::apsim::ApplySettings(a, wanted);
+            Print("settings applied");
+          });
+        } else {
+          trx::apsim::ApplySettings(ap, *settings);
+        }
         ++settingsTaken_;
         if (o_.noAck || (o_.ackLimit >= 0 && settingsTaken_ > o_.ackLimit)) {
           Print("no acknowledgement (as asked)");
@@ -218,10 +232,13 @@ int main(int argc, char* argv[]) {
                                     "Send replies no faster than a link of this speed carries them (default 1000; "
                                     "0: as fast as the system takes them).",
                                     "MBIT", "1000");
+  const QCommandLineOption applyDelay("apply-delay", "Apply settings this long after they arrive (default 0).", "MS",
+                                      "0");
+  const QCommandLineOption keepOld("keep-old", "Acknowledge settings but keep the old values.");
   const QCommandLineOption hex("hex", "Print the bytes of every message in hexadecimal.");
   const QCommandLineOption showKeys("show-keys", "Print key bytes and pass phrases too.");
   parser.addOptions({count, config, delay, ackDelay, noAck, ackLimit, shortReply, domainZero, badChannel, badKey, faulty,
-                     duplicate, lineRate, hex, showKeys});
+                     duplicate, lineRate, applyDelay, keepOld, hex, showKeys});
   parser.process(app);
 
   if (!trx::tools::InPrivateNetworkNamespace()) {
@@ -238,12 +255,14 @@ int main(int argc, char* argv[]) {
   if (ok && parser.isSet(ackLimit)) o.ackLimit = parser.value(ackLimit).toInt(&ok);
   if (ok && parser.isSet(faulty)) o.faulty = parser.value(faulty).toInt(&ok);
   if (ok) o.lineRateMbit = parser.value(lineRate).toInt(&ok);
-  ok = ok && o.lineRateMbit >= 0;
+  if (ok) o.applyDelayMs = parser.value(applyDelay).toInt(&ok);
+  ok = ok && o.lineRateMbit >= 0 && o.applyDelayMs >= 0;
   if (!ok) {
     std::fprintf(stderr, "trx61-apsim: the times and counts must be whole numbers\n");
     return 2;
   }
   o.noAck = parser.isSet(noAck);
+  o.keepOld = parser.isSet(keepOld);
   o.shortReply = parser.isSet(shortReply);
   o.domainZero = parser.isSet(domainZero);
   o.badChannel = parser.isSet(badChannel);
