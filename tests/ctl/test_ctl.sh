@@ -1,0 +1,71 @@
+#!/bin/sh
+# trx61ctl against the real simulator process, in the test's private network namespace.
+# Usage (as ctest runs it): tools/netns-run tests/ctl/test_ctl.sh BUILD-DIR
+set -u
+build=$1
+ctl=$build/trx61ctl
+failures=0
+fail() { echo "FAILED: $*"; failures=$((failures + 1)); }
+expect_status() {  # expected-status description command...
+  want=$1; what=$2; shift 2
+  "$@" > /tmp/ctl.out.$$ 2> /tmp/ctl.err.$$
+  got=$?
+  [ "$got" -eq "$want" ] || fail "$what: exit status $got, expected $want; said: $(cat /tmp/ctl.out.$$ /tmp/ctl.err.$$)"
+}
+sim_pid=
+start_sim() {
+  stop_sim
+  "$build/trx61-apsim" "$@" > /tmp/ctl.sim.$$ 2>&1 &
+  sim_pid=$!
+  i=0
+  until grep -q listening /tmp/ctl.sim.$$; do
+    i=$((i + 1)); [ $i -gt 6000 ] && { fail "the simulator did not start: $(cat /tmp/ctl.sim.$$)"; return; }
+    sleep 0.02
+  done
+}
+stop_sim() { [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null && wait "$sim_pid" 2>/dev/null; sim_pid=; }
+trap 'stop_sim; rm -f /tmp/ctl.*.$$' EXIT
+M=02-00-00-0A-00-01
+
+# Discover, in three formats; none answering is a status of its own.
+start_sim --count 3
+expect_status 0 "discover" "$ctl" discover --wait 1
+[ "$(grep -c '^02-00-00-0A-00-0' /tmp/ctl.out.$$)" -eq 3 ] || fail "the table lists three access points"
+expect_status 0 "discover --csv" "$ctl" discover --wait 1 --csv
+grep -q '^02-00-00-0A-00-02,TRX61-AP-2,192.168.1.12,255.255.255.0,192.168.1.1,yes,ETSI,6,office-2,2.2.0,64$' /tmp/ctl.out.$$ ||
+  fail "the CSV row of the second access point: $(cat /tmp/ctl.out.$$)"
+expect_status 0 "discover --json" "$ctl" discover --wait 1 --json
+[ "$(grep -o '"host": "[^"]*"' /tmp/ctl.out.$$ | tr '\n' ' ')" = '"host": "TRX61-AP-1" "host": "TRX61-AP-2" "host": "TRX61-AP-3" ' ] ||
+  fail "JSON: $(cat /tmp/ctl.out.$$)"
+grep -q key1 /tmp/ctl.out.$$ && fail "keys are shown only with --show-keys"
+
+# Set, verified: every WEP size, DHCP and a fixed address.
+for wep in 64 128 256 off; do
+  expect_status 0 "set --wep $wep" "$ctl" set $M --wep $wep --passphrase "phrase $wep" --essid "net-$wep"
+  grep -q '^verified$' /tmp/ctl.out.$$ || fail "set --wep $wep: $(cat /tmp/ctl.out.$$)"
+done
+expect_status 0 "set --dhcp" "$ctl" set $M --dhcp --host lobby
+expect_status 0 "set a fixed address" "$ctl" set $M --ip 10.1.2.3 --mask 255.255.0.0 --gateway 10.1.0.1 --channel 11
+"$ctl" discover --wait 1 --csv | grep -q "^$M,lobby,10.1.2.3,255.255.0.0,10.1.0.1,no,FCC,11,net-off," ||
+  fail "the saved values are what the next search shows"
+expect_status 2 "an unknown MAC" "$ctl" set 02-00-00-0A-00-99 --essid x
+expect_status 1 "an empty ESSID" "$ctl" set $M --essid ""
+grep -q "Wrong ESSID value!" /tmp/ctl.err.$$ || fail "the wizard's message for an empty ESSID"
+expect_status 1 "a channel outside the domain" "$ctl" set $M --channel 13
+
+# A device that acknowledges but keeps its values; one that never acknowledges.
+start_sim --count 1 --keep-old
+expect_status 4 "kept old values" "$ctl" set $M --essid changed --apply-time 2
+grep -q "acknowledged but different: essid" /tmp/ctl.out.$$ || fail "names the field: $(cat /tmp/ctl.out.$$)"
+start_sim --count 1 --no-ack
+expect_status 3 "no acknowledgement" "$ctl" set $M --essid changed
+stop_sim
+expect_status 2 "nobody answers" "$ctl" discover --wait 0.5
+
+# A burst of 10000, all listed.
+start_sim --count 10000 --line-rate 100
+"$ctl" discover --csv > /tmp/ctl.out.$$
+[ "$(($(wc -l < /tmp/ctl.out.$$) - 1))" -eq 10000 ] || fail "10000 listed, got $(($(wc -l < /tmp/ctl.out.$$) - 1))"
+
+[ $failures -eq 0 ] && echo "all trx61ctl checks passed"
+exit $((failures > 0))
