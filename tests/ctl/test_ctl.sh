@@ -62,6 +62,14 @@ expect_status 3 "no acknowledgement" "$ctl" set $M --essid changed
 stop_sim
 expect_status 2 "nobody answers" "$ctl" discover --wait 0.5
 
+# The simulator's state file keeps what was saved across runs, as a device would.
+state=/tmp/ctl.state.$$
+start_sim --count 2 --state $state --apply-delay 300
+expect_status 0 "set with a state file" "$ctl" set $M --essid kept --wep 256 --key "$(printf '%058d' 7 | tr 0 A)"
+start_sim --state $state
+"$ctl" discover --wait 1 --csv --show-keys | grep "^$M," | grep -q ",kept,.*,256,.*,$(printf '%058d' 7 | tr 0 A)," ||
+  fail "a restarted simulator reports the saved values: $("$ctl" discover --wait 1 --csv --show-keys)"
+
 # A burst of 10000, all listed.
 start_sim --count 10000 --line-rate 100
 "$ctl" discover --csv > /tmp/ctl.out.$$

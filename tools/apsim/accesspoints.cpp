@@ -1,6 +1,7 @@
 #include "tools/apsim/accesspoints.h"
 
 #include <QFile>
+#include <QSaveFile>
 #include <QHostAddress>
 #include <QRegularExpression>
 #include <QTextStream>
@@ -132,12 +133,58 @@ std::vector<link::SettingsRecord> LoadAccessPoints(const QString& path, QString*
     } else if (key == "ip" || key == "mask" || key == "gateway") {
       link::Ipv4& target = key == "ip" ? ap.ip : key == "mask" ? ap.mask : ap.gateway;
       if (!ParseIpv4(value, target)) return fail(key + " needs a dotted address");
+    } else if (key == "keys64" || key == "keys128" || key == "keys256") {
+      const QStringList keys = value.split(' ', Qt::SkipEmptyParts);
+      if (keys.size() != 4) return fail(key + " needs four keys");
+      for (std::size_t k = 0; k < 4; ++k) {
+        const std::string hex = keys[static_cast<int>(k)].toStdString();
+        const auto put = [&](auto& set) {
+          const auto b = input::KeyBytes(hex, set[k].size());
+          std::copy(b.begin(), b.end(), set[k].begin());
+        };
+        if (key == "keys64") put(ap.keys64);
+        if (key == "keys128") put(ap.keys128);
+        if (key == "keys256") put(ap.keys256);
+      }
     } else {
       return fail("unknown key " + key);
     }
   }
   if (aps.empty()) return fail("no [ap] section");
   return aps;
+}
+
+bool SaveAccessPoints(const QString& path, const std::vector<link::SettingsRecord>& aps, QString* error) {
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    *error = path + ": " + file.errorString();
+    return false;
+  }
+  QTextStream out(&file);
+  const auto text = [](const std::string& bytes) { return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())); };
+  const auto keys = [](const auto& set) {
+    QStringList hex;
+    for (const auto& key : set) hex << QString::fromStdString(link::FormatHex(key));
+    return hex.join(' ');
+  };
+  static const char* const kWep[] = {"64", "128", "256"};
+  out << "# access points as the simulator last left them\n";
+  for (const link::SettingsRecord& ap : aps) {
+    out << "[ap]\nmac = " << QString::fromStdString(link::FormatMac(ap.mac)) << "\nhost = " << text(ap.hostName)
+        << "\nfirmware = " << text(ap.firmware) << "\nessid = " << text(ap.essid) << "\npassphrase = " << text(ap.passphrase)
+        << "\ndomain = 0x" << QString::number(ap.domain, 16) << "\nchannel = " << static_cast<int>(ap.channel) << "\nwep = "
+        << (ap.wepOn == 0 || ap.keySize < 1 || ap.keySize > 3 ? "off" : kWep[ap.keySize - 1])
+        << "\ndhcp = " << (ap.addressMode == 0 ? "yes" : "no") << "\nip = " << QString::fromStdString(link::FormatIpv4(ap.ip))
+        << "\nmask = " << QString::fromStdString(link::FormatIpv4(ap.mask))
+        << "\ngateway = " << QString::fromStdString(link::FormatIpv4(ap.gateway)) << "\nkeys64 = " << keys(ap.keys64)
+        << "\nkeys128 = " << keys(ap.keys128) << "\nkeys256 = " << keys(ap.keys256) << "\n";
+  }
+  out.flush();
+  if (!file.commit()) {
+    *error = path + ": " + file.errorString();
+    return false;
+  }
+  return true;
 }
 
 void ApplySettings(link::SettingsRecord& ap, const link::SettingsRecord& s) {

@@ -13,9 +13,14 @@ std::vector<link::SettingsRecord> MakeAccessPoints(int count);
 
 // Reads access points from a settings file: one "[ap]" section each, with lines
 // key = value for mac, host, firmware, domain, channel, essid, passphrase, wep (off, 64,
-// 128, 256), dhcp (yes, no), ip, mask, gateway. Missing keys take the made-up values.
+// 128, 256), dhcp (yes, no), ip, mask, gateway, and keys64, keys128, keys256 (four keys of
+// hexadecimal digits each, after any pass phrase). Missing keys take the made-up values.
 // On a fault, error says where.
 std::vector<link::SettingsRecord> LoadAccessPoints(const QString& path, QString* error);
+
+// Writes access points in the settings file's form, every key set included, so that a later
+// LoadAccessPoints gives the same records back.
+bool SaveAccessPoints(const QString& path, const std::vector<link::SettingsRecord>& aps, QString* error);
 
 // Applies a settings message to the access point it names; the domain code of a settings
 // message is mapped back to the code replies use.

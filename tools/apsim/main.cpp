@@ -31,6 +31,7 @@ struct Options {
   int lineRateMbit = 1000;  // replies leave no faster than a link of this speed carries them; 0: no limit
   int applyDelayMs = 0;     // settings take effect this long after they arrive
   bool keepOld = false;     // acknowledge settings but keep the old values
+  QString stateFile;        // where the access points are kept across runs; empty: nowhere
 };
 
 class Simulator : public QObject {
@@ -52,6 +53,13 @@ class Simulator : public QObject {
     if (!socket_.Open()) return false;
     Print(QString("listening on UDP port %1 with %2 access point(s)").arg(trx::link::kPort).arg(aps_.size()));
     return true;
+  }
+
+ public:
+  void SaveState() {
+    QString error;
+    if (!o_.stateFile.isEmpty() && !trx::apsim::SaveAccessPoints(o_.stateFile, aps_, &error))
+      Print("cannot keep the state: " + error);
   }
 
  private:
@@ -127,9 +135,11 @@ class Simulator : public QObject {
             for (auto& a : aps_)
               if (a.mac == mac) trx::apsim::ApplySettings(a, wanted);
             Print("settings applied");
+            SaveState();
           });
         } else {
           trx::apsim::ApplySettings(ap, *settings);
+          SaveState();
         }
         ++settingsTaken_;
         if (o_.noAck || (o_.ackLimit >= 0 && settingsTaken_ > o_.ackLimit)) {
@@ -235,10 +245,14 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption applyDelay("apply-delay", "Apply settings this long after they arrive (default 0).", "MS",
                                       "0");
   const QCommandLineOption keepOld("keep-old", "Acknowledge settings but keep the old values.");
+  const QCommandLineOption state("state",
+                                 "Keep the access points in this file across runs: read it when it exists, write "
+                                 "it after every change.",
+                                 "FILE");
   const QCommandLineOption hex("hex", "Print the bytes of every message in hexadecimal.");
   const QCommandLineOption showKeys("show-keys", "Print key bytes and pass phrases too.");
   parser.addOptions({count, config, delay, ackDelay, noAck, ackLimit, shortReply, domainZero, badChannel, badKey, faulty,
-                     duplicate, lineRate, applyDelay, keepOld, hex, showKeys});
+                     duplicate, lineRate, applyDelay, keepOld, state, hex, showKeys});
   parser.process(app);
 
   if (!trx::tools::InPrivateNetworkNamespace()) {
@@ -272,7 +286,15 @@ int main(int argc, char* argv[]) {
   o.showKeys = parser.isSet(showKeys);
 
   std::vector<SettingsRecord> aps;
-  if (parser.isSet(config)) {
+  o.stateFile = parser.value(state);
+  if (!o.stateFile.isEmpty() && QFile::exists(o.stateFile)) {
+    QString error;
+    aps = trx::apsim::LoadAccessPoints(o.stateFile, &error);
+    if (aps.empty()) {
+      std::fprintf(stderr, "trx61-apsim: %s\n", qPrintable(error));
+      return 2;
+    }
+  } else if (parser.isSet(config)) {
     QString error;
     aps = trx::apsim::LoadAccessPoints(parser.value(config), &error);
     if (aps.empty()) {
@@ -289,6 +311,7 @@ int main(int argc, char* argv[]) {
   }
 
   Simulator simulator(std::move(aps), o);
+  simulator.SaveState();  // a new state file starts from the access points given
   if (!simulator.Open()) {
     std::fprintf(stderr, "trx61-apsim: cannot open UDP port %d\n", trx::link::kPort);
     return 1;
