@@ -2,15 +2,21 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QSaveFile>
+#include <QTextStream>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QThread>
 #include <cstdio>
+#include <algorithm>
+#include <functional>
 #include <map>
 
 #include "ctl/edit.h"
+#include "ctl/jobs.h"
 #include "ctl/session.h"
 
 using namespace trx;
@@ -18,7 +24,7 @@ using namespace trx;
 namespace {
 
 // Exit statuses, as --help lists them.
-enum Status { kOk = 0, kRefused = 1, kNotFound = 2, kNotAcknowledged = 3, kDifferent = 4 };
+enum Status { kOk = 0, kRefused = 1, kNotFound = 2 };
 
 constexpr char kStatuses[] =
     "Exit status: 0 done (discover: at least one access point answered; set: verified),\n"
@@ -128,6 +134,174 @@ std::optional<link::Mac> ParseMac(const QString& text) {
   return mac;
 }
 
+// The changes named by options or CSV columns of the same names (empty: keep). Everything
+// but the channel, which depends on the device's domain, is checked before anything is sent.
+std::optional<ctl::Changes> ReadChanges(const std::function<std::optional<QString>(const char*)>& value,
+                                        std::string* error) {
+  ctl::Changes c;
+  for (const auto& [name, field] : {std::pair{"host", &c.host}, {"essid", &c.essid}, {"passphrase", &c.passphrase},
+                                    {"key", &c.key}, {"ip", &c.ip}, {"mask", &c.mask}, {"gateway", &c.gateway}})
+    if (const auto v = value(name)) *field = v->toStdString();
+  if (const auto v = value("dhcp")) {
+    if (*v != "yes" && *v != "no") return *error = "dhcp is yes or no", std::nullopt;
+    c.dhcp = *v == "yes";
+  }
+  if (c.dhcp == true && (c.ip || c.mask || c.gateway)) return *error = "DHCP and a fixed address exclude each other", std::nullopt;
+  if (c.ip || c.mask || c.gateway) c.dhcp = false;
+  if (const auto v = value("channel")) {
+    bool ok = false;
+    c.channel = v->toInt(&ok);
+    if (!ok) return *error = "the channel is a number", std::nullopt;
+  }
+  if (const auto v = value("wep")) {
+    const auto i = QStringList{"off", "64", "128", "256"}.indexOf(*v);
+    if (i < 0) return *error = "WEP is off, 64, 128 or 256", std::nullopt;
+    c.wepSize = static_cast<int>(i);
+  }
+  ctl::Changes firstLook = c;
+  firstLook.channel.reset();
+  if (!ctl::Apply(firstLook, link::SettingsRecord{}, error)) return std::nullopt;
+  return c;
+}
+
+// One CSV record per line (quoted fields may hold commas and doubled quotes, not line breaks).
+std::vector<QString> CsvCells(const QString& line) {
+  std::vector<QString> cells(1);
+  bool quoted = false;
+  for (qsizetype i = 0; i < line.size(); ++i) {
+    const QChar ch = line[i];
+    if (quoted && ch == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+      cells.back() += '"';
+      ++i;
+    } else if (ch == '"') {
+      quoted = !quoted;
+    } else if (ch == ',' && !quoted) {
+      cells.emplace_back();
+    } else {
+      cells.back() += ch;
+    }
+  }
+  return cells;
+}
+
+int Apply(const QStringList& args) {
+  QCommandLineParser p;
+  p.setApplicationDescription(
+      QString("Sets up every access point named in a CSV file, all at once, and verifies each.\n"
+              "The first line names the columns: mac (required), and any of host, essid, channel, dhcp (yes/no), "
+              "ip, mask, gateway, wep (off/64/128/256), passphrase, key, as the options of set. An empty cell keeps "
+              "the device's value. Bad rows are refused, with file:line and the reason, before anything is sent.\n"
+              "One line per device as its outcome is known. ") +
+      kStatuses + "\nThe status is that of the worst outcome.");
+  p.addHelpOption();
+  p.addPositionalArgument("FILE", "The CSV file.");
+  const QCommandLineOption report("report", "Write every device's outcome to this JSON file.", "FILE");
+  const QCommandLineOption applyTime("apply-time", "How long the access points may take to apply (default 60).",
+                                     "SECONDS", "60");
+  p.addOptions({report, applyTime});
+  p.process(args);
+  if (p.positionalArguments().size() != 1) {
+    Err("apply takes one CSV file; see trx61ctl apply --help");
+    return kRefused;
+  }
+  const QString path = p.positionalArguments().first();
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    Err(path.toStdString() + ": " + file.errorString().toStdString());
+    return kRefused;
+  }
+  bool ok = false;
+  const double applySeconds = p.value(applyTime).toDouble(&ok);
+  if (!ok || applySeconds < 0) {
+    Err("--apply-time takes a number of seconds");
+    return kRefused;
+  }
+
+  static const QStringList kColumns = {"mac", "host", "essid", "channel", "dhcp", "ip",
+                                       "mask", "gateway", "wep", "passphrase", "key"};
+  std::vector<ctl::Job> jobs;
+  std::vector<std::string> refusals;
+  std::vector<QString> header;
+  const auto refuseRow = [&](int line, const std::string& why) {
+    refusals.push_back(path.toStdString() + ":" + std::to_string(line) + ": " + why);
+  };
+  QTextStream in(&file);
+  for (int line = 1; !in.atEnd(); ++line) {
+    const QString text = in.readLine();
+    if (text.trimmed().isEmpty()) continue;
+    std::vector<QString> cells = CsvCells(text);
+    for (QString& cell : cells) cell = cell.trimmed();
+    if (header.empty()) {
+      header = cells;
+      for (const QString& name : header)
+        if (!kColumns.contains(name.toLower())) refuseRow(line, "unknown column \"" + name.toStdString() + "\"");
+      if (std::find(header.begin(), header.end(), "mac") == header.end()) refuseRow(line, "no mac column");
+      continue;
+    }
+    if (cells.size() != header.size()) {
+      refuseRow(line, std::to_string(cells.size()) + " cells where the header names " + std::to_string(header.size()));
+      continue;
+    }
+    const auto cell = [&](const char* name) -> std::optional<QString> {
+      for (std::size_t i = 0; i < header.size(); ++i)
+        if (header[i].toLower() == name && !cells[i].isEmpty()) return cells[i];
+      return std::nullopt;
+    };
+    ctl::Job job;
+    job.line = line;
+    const auto mac = ParseMac(cell("mac").value_or(""));
+    if (!mac) {
+      refuseRow(line, "not a MAC address: \"" + cell("mac").value_or("").toStdString() + "\"");
+      continue;
+    }
+    for (const ctl::Job& other : jobs)
+      if (other.mac == *mac) refuseRow(line, "the same MAC as line " + std::to_string(other.line));
+    job.mac = *mac;
+    std::string error;
+    const auto changes = ReadChanges(cell, &error);
+    if (!changes) {
+      refuseRow(line, error);
+      continue;
+    }
+    job.changes = *changes;
+    jobs.push_back(job);
+  }
+  if (header.empty()) refuseRow(1, "the file is empty");
+  if (!refusals.empty()) {
+    for (const std::string& r : refusals) Err(r);
+    Err("nothing was sent");
+    return kRefused;
+  }
+
+  ctl::Session session;
+  if (!session.Open()) {
+    Err("cannot open UDP port 27155 (is another program using it?)");
+    return kRefused;
+  }
+  ctl::Run(session, jobs, static_cast<int>(applySeconds * 1000), false, [](const ctl::Job& job) {
+    std::printf("%s %s%s\n", link::FormatMac(job.mac).c_str(), ctl::OutcomeText(job.outcome),
+                job.detail.empty() ? "" : (": " + job.detail).c_str());
+    std::fflush(stdout);
+  });
+  int status = kOk;
+  QJsonArray all;
+  for (const ctl::Job& job : jobs) {
+    status = std::max(status, ctl::ExitStatus(job.outcome));
+    all.append(QJsonObject{{"mac", QString::fromStdString(link::FormatMac(job.mac))},
+                           {"line", job.line},
+                           {"outcome", ctl::OutcomeText(job.outcome)},
+                           {"detail", QString::fromStdString(job.detail)}});
+  }
+  if (p.isSet(report)) {
+    QSaveFile out(p.value(report));
+    if (!out.open(QIODevice::WriteOnly) || out.write(QJsonDocument(all).toJson()) < 0 || !out.commit()) {
+      Err(p.value(report).toStdString() + ": " + out.errorString().toStdString());
+      return std::max(status, static_cast<int>(kRefused));
+    }
+  }
+  return status;
+}
+
 int Discover(const QStringList& args) {
   QCommandLineParser p;
   p.setApplicationDescription(QString("Searches every network adapter for access points and lists each reply in "
@@ -192,83 +366,34 @@ int Set(const QStringList& args) {
   if (p.positionalArguments().size() != 1) return refuse("set takes one MAC address; see trx61ctl set --help");
   const auto mac = ParseMac(p.positionalArguments().first());
   if (!mac) return refuse("not a MAC address: " + p.positionalArguments().first().toStdString());
-  ctl::Changes c;
-  const auto text = [&](const QCommandLineOption& o, std::optional<std::string>& field) {
-    if (p.isSet(o)) field = p.value(o).toStdString();
+  const auto value = [&](const char* name) -> std::optional<QString> {
+    if (std::string(name) == "dhcp") return p.isSet(dhcp) ? std::optional<QString>("yes") : std::nullopt;
+    return p.isSet(name) ? std::optional<QString>(p.value(name)) : std::nullopt;
   };
-  text(host, c.host);
-  text(essid, c.essid);
-  text(phrase, c.passphrase);
-  text(key, c.key);
-  text(ip, c.ip);
-  text(mask, c.mask);
-  text(gateway, c.gateway);
-  if (p.isSet(dhcp) && (c.ip || c.mask || c.gateway)) return refuse("--dhcp and a fixed address exclude each other");
-  if (p.isSet(dhcp)) c.dhcp = true;
-  if (c.ip || c.mask || c.gateway) c.dhcp = false;
-  if (p.isSet(channel)) {
-    bool ok = false;
-    c.channel = p.value(channel).toInt(&ok);
-    if (!ok) return refuse("--channel takes a number");
-  }
-  if (p.isSet(wep)) {
-    const QStringList sizes = {"off", "64", "128", "256"};
-    const auto i = sizes.indexOf(p.value(wep));
-    if (i < 0) return refuse("--wep takes off, 64, 128 or 256");
-    c.wepSize = static_cast<int>(i);
-  }
+  std::string error;
+  const auto read = ReadChanges(value, &error);
+  if (!read) return refuse(error);
+  const ctl::Changes c = *read;
   bool ok = false;
   const double applySeconds = p.value(applyTime).toDouble(&ok);
   if (!ok || applySeconds < 0) return refuse("--apply-time takes a number of seconds");
   if (c.Empty()) return refuse("nothing to change; see trx61ctl set --help");
-  std::string error;
-  {
-    // Everything but the channel can be refused before anything is sent.
-    ctl::Changes firstLook = c;
-    firstLook.channel.reset();
-    if (!ctl::Apply(firstLook, link::SettingsRecord{}, &error)) return refuse(error);
-  }
 
   ctl::Session session;
   if (!session.Open()) return refuse("cannot open UDP port 27155 (is another program using it?)");
-  const auto isIt = [&](const ctl::Answer& a) {
-    return a.outcome == link::ReplyOutcome::Listed && a.record && a.record->mac == *mac;
-  };
-  const auto first = session.Search(3000, isIt);
-  const ctl::Answer* device = ctl::FindMac(first, *mac);
-  if (!device) {
-    std::printf("not found\n");
-    return kNotFound;
-  }
-  const auto wanted = ctl::Apply(c, *device->record, &error);
-  if (!wanted) return refuse(error);
-  if (p.isSet(dryRun)) {
-    for (const std::string& line : ctl::DescribeChanges(*device->record, *wanted)) std::printf("%s\n", line.c_str());
-    return kOk;
-  }
-  if (!session.Send(*wanted, 3000)) {
-    std::printf("not acknowledged\n");
-    return kNotAcknowledged;
-  }
-  // Proof: search until the device reports what was sent, or its apply time is over.
-  QElapsedTimer clock;
-  clock.start();
-  std::vector<std::string> different;
-  do {
-    const auto answers = session.Search(3000, isIt);
-    if (const ctl::Answer* now = ctl::FindMac(answers, *mac)) {
-      different = ctl::Differences(*wanted, *now->record);
-      if (different.empty()) {
-        std::printf("verified\n");
-        return kOk;
-      }
+  std::vector<ctl::Job> jobs(1);
+  jobs[0].mac = *mac;
+  jobs[0].changes = c;
+  ctl::Run(session, jobs, static_cast<int>(applySeconds * 1000), p.isSet(dryRun), [&](const ctl::Job& job) {
+    if (p.isSet(dryRun) && job.outcome == ctl::Outcome::Verified) {
+      for (const std::string& line : job.dryRun) std::printf("%s\n", line.c_str());
+    } else if (job.outcome == ctl::Outcome::Refused) {
+      Err(job.detail);
+    } else {
+      std::printf("%s%s\n", ctl::OutcomeText(job.outcome), job.detail.empty() ? "" : (": " + job.detail).c_str());
     }
-    QThread::msleep(500);
-  } while (clock.elapsed() < applySeconds * 1000);
-  std::string names;
-  for (const std::string& n : different) names += (names.empty() ? "" : ", ") + n;
-  std::printf("acknowledged but different%s\n", names.empty() ? " (not found again)" : (": " + names).c_str());
-  return kDifferent;
+  });
+  return ctl::ExitStatus(jobs[0].outcome);
 }
 
 }  // namespace
@@ -279,10 +404,10 @@ int main(int argc, char* argv[]) {
   QCoreApplication::setApplicationVersion(TRX_VERSION);
   QStringList args = app.arguments();
   const QString command = args.size() > 1 ? args[1] : QString();
-  if (command == "discover" || command == "set") {
+  if (command == "discover" || command == "set" || command == "apply") {
     args.removeAt(1);
     args[0] += " " + command;
-    return command == "discover" ? Discover(args) : Set(args);
+    return command == "discover" ? Discover(args) : command == "set" ? Set(args) : Apply(args);
   }
   if (command == "--version") {
     std::printf("trx61ctl %s\n", TRX_VERSION);
@@ -293,7 +418,8 @@ int main(int argc, char* argv[]) {
                "Sets up TRX61 ver. 2.2 access points on every network adapter of this PC (UDP port 27155).\n\n"
                "Commands:\n"
                "  discover   list the access points that answer a search\n"
-               "  set MAC    change one access point's settings and verify them\n\n"
+               "  set MAC    change one access point's settings and verify them\n"
+               "  apply CSV  set up every access point of a file at once, and verify each\n\n"
                "trx61ctl COMMAND --help describes each. %s\n"
                "With TRX61_DEBUG=1 the network traffic is reported on standard error.\n",
                kStatuses);

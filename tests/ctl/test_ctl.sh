@@ -70,6 +70,27 @@ start_sim --state $state
 "$ctl" discover --wait 1 --csv --show-keys | grep "^$M," | grep -q ",kept,.*,256,.*,$(printf '%058d' 7 | tr 0 A)," ||
   fail "a restarted simulator reports the saved values: $("$ctl" discover --wait 1 --csv --show-keys)"
 
+# apply: 100 devices in one go, the first five of them unusable, and one that does not exist.
+start_sim --count 100 --faulty 5 --bad-channel --apply-delay 300
+csv=/tmp/ctl.csv.$$
+{
+  echo "mac,essid,wep,passphrase"
+  i=1
+  while [ $i -le 100 ]; do printf '02-00-00-0A-%02X-%02X,"net %d, east",128,phrase %d\n' $((i / 256)) $((i % 256)) $i $i; i=$((i + 1)); done
+  echo "02-00-00-0B-00-01,nowhere,,"
+} > $csv
+expect_status 2 "apply, some not found" "$ctl" apply $csv --report /tmp/ctl.report.$$
+[ "$(grep -c ' verified$' /tmp/ctl.out.$$)" -eq 95 ] || fail "95 verified: $(cat /tmp/ctl.out.$$)"
+[ "$(grep -c '"outcome": "not found"' /tmp/ctl.report.$$)" -eq 6 ] || fail "the report: $(cat /tmp/ctl.report.$$)"
+"$ctl" discover --wait 1 --csv | grep -q '^02-00-00-0A-00-64,.*,"net 100, east",' || fail "apply wrote the 100th"
+printf 'mac,essid,colour\n02-00-00-0A-00-01,,red\n' > $csv
+expect_status 1 "an unknown column" "$ctl" apply $csv
+grep -q "ctl.csv.$$:1: unknown column \"colour\"" /tmp/ctl.err.$$ || fail "file:line of a bad header: $(cat /tmp/ctl.err.$$)"
+printf 'mac,ip\n02-00-00-0A-00-01,10.0.0.1\n02-00-00-0A-00-02,10.0.0\n' > $csv
+expect_status 1 "a bad row" "$ctl" apply $csv
+grep -q "ctl.csv.$$:3: Wrong IP address value!" /tmp/ctl.err.$$ || fail "file:line of a bad row: $(cat /tmp/ctl.err.$$)"
+grep -q "recv gstset" /tmp/ctl.sim.$$ && [ "$(grep -c 'recv gstset' /tmp/ctl.sim.$$)" -ne 95 ] && fail "a refused file sends nothing"
+
 # A burst of 10000, all listed.
 start_sim --count 10000 --line-rate 100
 "$ctl" discover --csv > /tmp/ctl.out.$$
