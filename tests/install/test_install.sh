@@ -19,6 +19,8 @@ done
 version=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= PATH="$prefix/bin:$PATH" "$exec_name" --version)
 echo "$version" | grep -q "^TRX61 Utility 2.2" || { echo "--version said: $version" >&2; exit 1; }
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$program" --help | grep -q "^Usage: trx61-utility"
+"$prefix/bin/trx61ctl" --version | grep -q "^trx61ctl 2.2"
+[ -s "$prefix/share/man/man1/trx61ctl.1" ] || { echo "no man page for trx61ctl" >&2; exit 1; }
 # The guide stays beside the program, wherever the prefix is.
 [ -s "$(dirname "$(readlink -f "$program")")/Users Guide/trx61v2.2_ug.pdf" ]
 echo "installed and checked under $prefix"
