@@ -134,6 +134,12 @@ std::optional<link::Mac> ParseMac(const QString& text) {
   return mac;
 }
 
+bool Open(ctl::Session& session) {
+  if (session.Open()) return true;
+  Err("cannot open UDP port 27155 (is another program using it?)");
+  return false;
+}
+
 // The changes named by options or CSV columns of the same names (empty: keep). Everything
 // but the channel, which depends on the device's domain, is checked before anything is sent.
 std::optional<ctl::Changes> ReadChanges(const std::function<std::optional<QString>(const char*)>& value,
@@ -274,10 +280,7 @@ int Apply(const QStringList& args) {
   }
 
   ctl::Session session;
-  if (!session.Open()) {
-    Err("cannot open UDP port 27155 (is another program using it?)");
-    return kRefused;
-  }
+  if (!Open(session)) return kRefused;
   ctl::Run(session, jobs, static_cast<int>(applySeconds * 1000), false, [](const ctl::Job& job) {
     std::printf("%s %s%s\n", link::FormatMac(job.mac).c_str(), ctl::OutcomeText(job.outcome),
                 job.detail.empty() ? "" : (": " + job.detail).c_str());
@@ -320,10 +323,7 @@ int Discover(const QStringList& args) {
     return kRefused;
   }
   ctl::Session session;
-  if (!session.Open()) {
-    Err("cannot open UDP port 27155 (is another program using it?)");
-    return kRefused;
-  }
+  if (!Open(session)) return kRefused;
   const auto answers = session.Search(static_cast<int>(seconds * 1000));
   std::vector<Row> rows;
   for (const ctl::Answer& a : answers)
@@ -380,7 +380,7 @@ int Set(const QStringList& args) {
   if (c.Empty()) return refuse("nothing to change; see trx61ctl set --help");
 
   ctl::Session session;
-  if (!session.Open()) return refuse("cannot open UDP port 27155 (is another program using it?)");
+  if (!Open(session)) return kRefused;
   std::vector<ctl::Job> jobs(1);
   jobs[0].mac = *mac;
   jobs[0].changes = c;

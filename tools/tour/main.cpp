@@ -71,6 +71,16 @@ void ToConfirmation(TForm1& f, bool tidy) {
   if (f.WizardStep() == "6") Next(f);
 }
 
+// A new window, shown and given time to settle, as the one captured.
+std::unique_ptr<TForm1> Launch(trx::platform::Platform& platform, int settleMs) {
+  auto form = trx::app::StartUp(platform);
+  g_form = form.get();
+  form->show();
+  form->activateWindow();
+  Wait(settleMs);
+  return form;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -86,12 +96,8 @@ int main(int argc, char* argv[]) {
   const auto platform = trx::platform::CreateNativePlatform();
 
   {
-    auto form = trx::app::StartUp(*platform);
+    auto form = Launch(*platform, 800);
     TForm1& f = *form;
-    g_form = &f;
-    f.show();
-    f.activateWindow();
-    Wait(800);
     Shot("welcome");
     Next(f);
     Shot("connection");
@@ -138,12 +144,8 @@ int main(int argc, char* argv[]) {
   }
   {
     Simulator sim({"--count", "3", "--no-ack"});
-    auto form = trx::app::StartUp(*platform);
+    auto form = Launch(*platform, 500);
     TForm1& f = *form;
-    g_form = &f;
-    f.show();
-    f.activateWindow();
-    Wait(500);
     Next(f);
     Search(f);
     ToConfirmation(f, false);
@@ -163,12 +165,8 @@ int main(int argc, char* argv[]) {
                  "[ap]\nhost = a&lt;b & c\nessid = plain\n");
     config.close();
     Simulator sim({"--config", config.fileName()});
-    auto form = trx::app::StartUp(*platform);
+    auto form = Launch(*platform, 500);
     TForm1& f = *form;
-    g_form = &f;
-    f.show();
-    f.activateWindow();
-    Wait(500);
     Next(f);
     Search(f);
     f.ap_list->setCurrentRow(0);
