@@ -40,8 +40,11 @@ using link::TZEL_UDPSocket;
 
 // The wizard's pages. The form keeps the step as the text "0" to "8" in the Hint of
 // `welcome`; this is its typed reading.
+// The wizard's pages, stored as the texts "0" to "8" in the Hint of the page picture.
 enum class Step { Welcome, Connection, AccessPointList, BasicSettings, IpSettings, WepSettings, WepKey, Confirmation,
                   Completion, Unknown };
+// The wait animation's frame, stored as "0" to "3" in the Hint of the wait panel.
+enum class WaitFrame { None, First, Second, Third, Unknown };
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -116,6 +119,8 @@ class TForm1 : public QWidget {
   QString WizardStep() const { return welcome->Hint; }
   Step CurrentStep() const;
   void SetStep(Step step);
+  WaitFrame CurrentWaitFrame() const;
+  void SetWaitFrame(WaitFrame frame);
   void b_setupClick(QObject* sender);
   void b_backClick(QObject* sender);
   void TimerTimer(QObject* sender);

@@ -19,74 +19,107 @@ void TForm1::SetStep(Step step) {
   if (step != Step::Unknown) welcome->Hint = QString::number(static_cast<int>(step));
 }
 
+WaitFrame TForm1::CurrentWaitFrame() const {
+  const QString& text = checklink->Hint;
+  if (text.size() != 1 || text[0] < '0' || text[0] > '3') return WaitFrame::Unknown;
+  return static_cast<WaitFrame>(text[0].unicode() - '0');
+}
+
+void TForm1::SetWaitFrame(WaitFrame frame) {
+  if (frame != WaitFrame::Unknown) checklink->Hint = QString::number(static_cast<int>(frame));
+}
+
 void TForm1::b_setupClick(QObject*) {
-  const QString step = WizardStep();
-  if (step == "0") {
-    EnterConnectionPageFromWelcome();
-    welcome->Hint = "1";
-  } else if (step == "1") {
-    StartSearch();
-  } else if (step == "2") {
-    EnterBasicFromList();
-    welcome->Hint = "3";
-  } else if (step == "3") {
-    if (!CheckEssid()) return;
-    e_ess->setText(ShortEssid(e_essid->text()));
-    e_ess->Hint = e_essid->text();
-    EnterIpFromBasic();
-    welcome->Hint = "4";
-  } else if (step == "4") {
-    if (!CheckAddressPage()) return;
-    // A pass phrase that is still the device's own stays hidden.
-    const bool unchanged = e_pas->text() == wep_tmp->Caption();
-    e_pas->SetMasked(unchanged);
-    if (unchanged) e_pas->Hint.clear();
-    EnterWepFromIp();
-    welcome->Hint = "5";
-  } else if (step == "5") {
-    // A WEP state the device reported but the list cannot show leaves no selection: the
-    // page goes on as for "Disable", and that is what the confirmation shows and the save writes.
-    if (s_wep->currentIndex() < 0) s_wep->setCurrentIndex(0);
-    GenerateWepKeys();
-    if (s_wep->currentIndex() != 0) {
-      EnterKeysFromWep();
-      welcome->Hint = "6";
-    } else {
-      s_wep->hide();
-      e_pas->hide();
-      ShowConfirmationPage(true);
-      welcome->Hint = "7";
+  switch (CurrentStep()) {
+    case Step::Welcome:
+      EnterConnectionPageFromWelcome();
+      SetStep(Step::Connection);
+      break;
+    case Step::Connection:
+      StartSearch();
+      break;
+    case Step::AccessPointList:
+      EnterBasicFromList();
+      SetStep(Step::BasicSettings);
+      break;
+    case Step::BasicSettings:
+      if (!CheckEssid()) return;
+      e_ess->setText(ShortEssid(e_essid->text()));
+      e_ess->Hint = e_essid->text();
+      EnterIpFromBasic();
+      SetStep(Step::IpSettings);
+      break;
+    case Step::IpSettings: {
+      if (!CheckAddressPage()) return;
+      // A pass phrase that is still the device's own stays hidden.
+      const bool unchanged = e_pas->text() == wep_tmp->Caption();
+      e_pas->SetMasked(unchanged);
+      if (unchanged) e_pas->Hint.clear();
+      EnterWepFromIp();
+      SetStep(Step::WepSettings);
+      break;
     }
-  } else if (step == "6") {
-    if (!CheckKeyField()) return;
-    SetVisible({weptype, wepsel, e_64key1, e_64key2, e_64key3, e_64key4}, false);
-    ShowConfirmationPage(false);
-    welcome->Hint = "7";
-  } else if (step == "7") {
-    StartSave();
+    case Step::WepSettings:
+      // A WEP state the device reported but the list cannot show leaves no selection: the
+      // page goes on as for "Disable", and that is what the confirmation shows and the save writes.
+      if (s_wep->currentIndex() < 0) s_wep->setCurrentIndex(0);
+      GenerateWepKeys();
+      if (s_wep->currentIndex() != 0) {
+        EnterKeysFromWep();
+        SetStep(Step::WepKey);
+      } else {
+        s_wep->hide();
+        e_pas->hide();
+        ShowConfirmationPage(true);
+        SetStep(Step::Confirmation);
+      }
+      break;
+    case Step::WepKey:
+      if (!CheckKeyField()) return;
+      SetVisible({weptype, wepsel, e_64key1, e_64key2, e_64key3, e_64key4}, false);
+      ShowConfirmationPage(false);
+      SetStep(Step::Confirmation);
+      break;
+    case Step::Confirmation:
+      StartSave();
+      break;
+    case Step::Completion:
+    case Step::Unknown:
+      break;
   }
 }
 
 void TForm1::b_backClick(QObject*) {
-  const QString step = WizardStep();
-  if (step == "3") {
-    if (!CheckEssid()) return;
-    EnterListPageFromBasic();
-    welcome->Hint = "2";
-  } else if (step == "4") {
-    if (!CheckAddressPage()) return;
-    EnterBasicFromIp();
-    welcome->Hint = "3";
-  } else if (step == "5") {
-    EnterIpFromWep();
-    welcome->Hint = "4";
-  } else if (step == "6") {
-    EnterWepFromKeys();
-    welcome->Hint = "5";
-  } else if (step == "7") {
-    // No on the confirmation page starts over with a fresh search.
-    EnterConnectionPageFromConfirmation();
-    welcome->Hint = "1";
+  switch (CurrentStep()) {
+    case Step::BasicSettings:
+      if (!CheckEssid()) return;
+      EnterListPageFromBasic();
+      SetStep(Step::AccessPointList);
+      break;
+    case Step::IpSettings:
+      if (!CheckAddressPage()) return;
+      EnterBasicFromIp();
+      SetStep(Step::BasicSettings);
+      break;
+    case Step::WepSettings:
+      EnterIpFromWep();
+      SetStep(Step::IpSettings);
+      break;
+    case Step::WepKey:
+      EnterWepFromKeys();
+      SetStep(Step::WepSettings);
+      break;
+    case Step::Confirmation:
+      // No on the confirmation page starts over with a fresh search.
+      EnterConnectionPageFromConfirmation();
+      SetStep(Step::Connection);
+      break;
+    case Step::Welcome:
+    case Step::Connection:
+    case Step::AccessPointList:
+    case Step::Completion:
+    case Step::Unknown:
+      break;
   }
 }
 

@@ -9,21 +9,27 @@ void TForm1::TimerTimer(QObject*) {
   bar->SetPosition(bar->Position() + 20);
 
   // The animation phase lives in the wait panel's Hint and carries over from wait to wait.
-  const QString phase = checklink->Hint;
-  if (phase == "0") {
-    check01->show();
-    checklink->Hint = "1";
-  } else if (phase == "1") {
-    check01->hide();
-    check02->show();
-    checklink->Hint = "2";
-  } else if (phase == "2") {
-    check02->hide();
-    check03->show();
-    checklink->Hint = "3";
-  } else if (phase == "3") {
-    check03->hide();
-    checklink->Hint = "0";
+  switch (CurrentWaitFrame()) {
+    case WaitFrame::None:
+      check01->show();
+      SetWaitFrame(WaitFrame::First);
+      break;
+    case WaitFrame::First:
+      check01->hide();
+      check02->show();
+      SetWaitFrame(WaitFrame::Second);
+      break;
+    case WaitFrame::Second:
+      check02->hide();
+      check03->show();
+      SetWaitFrame(WaitFrame::Third);
+      break;
+    case WaitFrame::Third:
+      check03->hide();
+      SetWaitFrame(WaitFrame::None);
+      break;
+    case WaitFrame::Unknown:
+      break;
   }
 
   if (Timer->Tag != 0) return;
@@ -37,34 +43,49 @@ void TForm1::TimerTimer(QObject*) {
                                        : QString("%1 datagram(s) dropped by the system for want of buffer space")
                                              .arg(drops - dropsAtWaitStart_)));
   }
-  const QString step = WizardStep();
-  if (step == "1" && ap_list->count() > 0) {
-    SetVisible({check01, check02, check03, bar, checklink}, false);
-    EnterListPage();
-    SetEnabled({b_min, b_close, b_back, b_setup}, true);
-    SetStatusLabelsVisible(true);
-    welcome->Hint = "2";
-  } else if (step == "1") {
-    SearchFailed(true);
-  } else if (step == "7" && ackFlag_ == 1) {
-    ShowPage(exit1);
-    SetVisible({check01, check02, check03, checklink, bar}, false);
-    SetVisible({l_ip, l_essid, l_ch, l_wep, l_dhcp, e_dhcp, e_ip, e_ess, e_ch, e_wep}, false);
-    b_min->setEnabled(true);
-    b_close->setEnabled(true);
-    SetFace(b_exit, "b_exit_off");
-    b_exit->setEnabled(true);
-    b_exit->show();
-    b_back->hide();
-    b_setup->hide();
-    welcome->Hint = "8";
-  } else if (step == "7") {
-    LayErrorPanel();
-    l_dhcp->hide();
-    SetVisible({e_ip, e_dhcp, e_ess, e_ch, e_wep}, false);
-    b_back->setEnabled(false);
-    b_setup->setEnabled(false);
-    SetVisible({check01, check02, check03}, false);
+  switch (CurrentStep()) {
+    case Step::Connection:
+      if (ap_list->count() > 0) {
+        SetVisible({check01, check02, check03, bar, checklink}, false);
+        EnterListPage();
+        SetEnabled({b_min, b_close, b_back, b_setup}, true);
+        SetStatusLabelsVisible(true);
+        SetStep(Step::AccessPointList);
+      } else {
+        SearchFailed(true);
+      }
+      break;
+    case Step::Confirmation:
+      if (ackFlag_ == 1) {
+        ShowPage(exit1);
+        SetVisible({check01, check02, check03, checklink, bar}, false);
+        SetVisible({l_ip, l_essid, l_ch, l_wep, l_dhcp, e_dhcp, e_ip, e_ess, e_ch, e_wep}, false);
+        b_min->setEnabled(true);
+        b_close->setEnabled(true);
+        SetFace(b_exit, "b_exit_off");
+        b_exit->setEnabled(true);
+        b_exit->show();
+        b_back->hide();
+        b_setup->hide();
+        SetStep(Step::Completion);
+      } else {
+        LayErrorPanel();
+        l_dhcp->hide();
+        SetVisible({e_ip, e_dhcp, e_ess, e_ch, e_wep}, false);
+        b_back->setEnabled(false);
+        b_setup->setEnabled(false);
+        SetVisible({check01, check02, check03}, false);
+      }
+      break;
+    case Step::Welcome:
+    case Step::AccessPointList:
+    case Step::BasicSettings:
+    case Step::IpSettings:
+    case Step::WepSettings:
+    case Step::WepKey:
+    case Step::Completion:
+    case Step::Unknown:
+      break;
   }
 
   Timer->SetEnabled(false);
@@ -85,7 +106,7 @@ void TForm1::errormsgClick(QObject*) {
   b_min->show();
   b_min->setEnabled(true);
   b_close->setEnabled(true);
-  if (WizardStep() == "7") {
+  if (CurrentStep() == Step::Confirmation) {
     (ip_dhcp->isChecked() ? static_cast<QWidget*>(e_dhcp) : e_ip)->show();
     (l_dhcp->Hint == "off" ? l_ip : l_dhcp)->show();
     SetVisible({e_ess, e_ch, e_wep}, true);
