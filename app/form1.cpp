@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPainterPath>
-#include <QProxyStyle>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
@@ -18,16 +17,6 @@ namespace trx::app {
 namespace {
 
 int g_instances = 0;
-
-// Password fields show "*" for every character.
-class FormStyle : public QProxyStyle {
- public:
-  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
-                QStyleHintReturn* data) const override {
-    if (hint == SH_LineEdit_PasswordCharacter) return '*';
-    return QProxyStyle::styleHint(hint, option, widget, data);
-  }
-};
 
 QColor ParseColour(const QString& rgb) {
   const QStringList parts = rgb.split(',');
@@ -73,10 +62,6 @@ int TForm1::InstanceCount() { return g_instances; }
 TForm1::TForm1(platform::Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), platform_(platform) {
   ++g_instances;
-  if (!dynamic_cast<FormStyle*>(QApplication::style())) QApplication::setStyle(new FormStyle);
-  // The pages are laid out for these faces; Liberation's are metric-compatible with them.
-  QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
-  QFont::insertSubstitution("Arial Narrow", "Liberation Sans Narrow");
   setObjectName("Form1");
   BuildFromDescription();
   WireHandlers();

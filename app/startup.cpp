@@ -1,12 +1,35 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QIcon>
+#include <QProxyStyle>
 #include <QWindow>
 
 namespace trx::app {
+namespace {
+
+// Password fields show "*" for every character.
+class FormStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* data) const override {
+    if (hint == SH_LineEdit_PasswordCharacter) return '*';
+    return QProxyStyle::styleHint(hint, option, widget, data);
+  }
+};
+
+}  // namespace
+
+void ApplyApplicationLook() {
+  if (!dynamic_cast<FormStyle*>(QApplication::style())) QApplication::setStyle(new FormStyle);
+  // The pages are laid out for these faces; Liberation's are metric-compatible with them.
+  QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
+  QFont::insertSubstitution("Arial Narrow", "Liberation Sans Narrow");
+}
 
 std::unique_ptr<TForm1> StartUp(platform::Platform& platform) {
+  ApplyApplicationLook();
   // The form's socket component must be registered before the form creates it.
   platform.RegisterSocketControl();
   QApplication::setWindowIcon(QIcon(":/form/trx61.png"));

@@ -5,6 +5,9 @@
 
 namespace trx::app {
 
+// The style and font substitutions of the whole application, before any form exists.
+void ApplyApplicationLook();
+
 // Start-up up to the message loop: register the socket component, set the application
 // title, create the main form.
 std::unique_ptr<TForm1> StartUp(platform::Platform& platform);

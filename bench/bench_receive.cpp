@@ -22,6 +22,7 @@
 #include <thread>
 
 #include "app/form1.h"
+#include "app/startup.h"
 #include "link/messages.h"
 #include "platform/platform.h"
 #include "tools/netns/guard.h"
@@ -98,6 +99,7 @@ int main(int argc, char** argv) {
   }
 
   const auto platform = trx::platform::CreateNativePlatform();
+  trx::app::ApplyApplicationLook();
   trx::app::TForm1 form(*platform);
   form.ZEL_UDPSocket1->SetReceiveBufferSize(parser.value(buffer).toInt());
   form.show();

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <cstdio>
 
+#include "app/startup.h"
 #include "tools/netns/guard.h"
 
 int main(int argc, char** argv) {
@@ -15,6 +16,7 @@ int main(int argc, char** argv) {
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
+  trx::app::ApplyApplicationLook();  // as start-up does: tests make their forms directly
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }
