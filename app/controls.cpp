@@ -16,7 +16,6 @@ namespace trx::app {
 namespace {
 
 int g_hintHidePause = 2500;
-bool g_manualTicks = false;
 
 // List rows of one fixed height, as the form gives them.
 class FixedRowDelegate : public QStyledItemDelegate {
@@ -269,24 +268,43 @@ TProgressBar::TProgressBar(QWidget* parent) : QProgressBar(parent) { setTextVisi
 
 void TProgressBar::SetPosition(int position) { setValue(std::clamp(position, minimum(), maximum())); }
 
-TTimer::TTimer(QObject* parent) : QObject(parent) {
-  timer_.setTimerType(Qt::PreciseTimer);  // the waits count ticks: a coarse timer drifts by 5 %
-  connect(&timer_, &QTimer::timeout, this, &TTimer::Tick);
+namespace {
+class QtTicks : public TickSource {
+ public:
+  explicit QtTicks(TTimer* owner) {
+    timer_.setTimerType(Qt::PreciseTimer);  // the waits count ticks: a coarse timer drifts by 5 %
+    QObject::connect(&timer_, &QTimer::timeout, owner, &TTimer::Tick);
+  }
+  void Start(int intervalMs) override { timer_.start(intervalMs); }
+  void Stop() override { timer_.stop(); }
+
+ private:
+  QTimer timer_;
+};
+}  // namespace
+
+TTimer::TTimer(QObject* parent) : QObject(parent), source_(std::make_unique<QtTicks>(this)) {}
+
+TTimer::~TTimer() = default;
+
+void TTimer::SetTickSource(std::unique_ptr<TickSource> source) {
+  if (source_) source_->Stop();
+  source_ = std::move(source);
+  if (enabled_) source_->Start(interval_);
 }
 
 void TTimer::SetEnabled(bool enabled) {
   enabled_ = enabled;
-  if (enabled && !g_manualTicks)
-    timer_.start();
+  if (enabled)
+    source_->Start(interval_);
   else
-    timer_.stop();
+    source_->Stop();
 }
 
 void TTimer::Tick() {
   if (enabled_ && OnTimer) OnTimer(this);
 }
 
-void TTimer::SetManualTicks(bool manual) { g_manualTicks = manual; }
 
 // ---- program focus
 

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 class QMouseEvent;
 
@@ -181,22 +182,32 @@ class TProgressBar : public QProgressBar, public TControl {
 
 // The form's timer. Tag is free for the owner. In manual mode (tests) it never fires by
 // itself; Tick() delivers one tick while it is enabled.
+// Where a timer's ticks come from: a real timer for the program; tests put in a source of
+// their own and tick by hand.
+class TickSource {
+ public:
+  virtual ~TickSource() = default;
+  virtual void Start(int intervalMs) = 0;
+  virtual void Stop() = 0;
+};
+
 class TTimer : public QObject {
   Q_OBJECT
  public:
   explicit TTimer(QObject* parent);
+  ~TTimer() override;
   int Tag = 0;
   Notify OnTimer;
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
-  int Interval() const { return timer_.interval(); }
-  void SetInterval(int ms) { timer_.setInterval(ms); }
+  int Interval() const { return interval_; }
+  void SetInterval(int ms) { interval_ = ms; }
   void Tick();
-
-  static void SetManualTicks(bool manual);
+  void SetTickSource(std::unique_ptr<TickSource> source);
 
  private:
-  QTimer timer_;
+  std::unique_ptr<TickSource> source_;
+  int interval_ = 1000;
   bool enabled_ = false;
 };
 

@@ -16,7 +16,6 @@
 namespace trx::app {
 namespace {
 
-int g_instances = 0;
 
 QColor ParseColour(const QString& rgb) {
   const QStringList parts = rgb.split(',');
@@ -57,11 +56,9 @@ void ApplyCursor(QWidget* w, const ControlEntry& entry) {
 
 }  // namespace
 
-int TForm1::InstanceCount() { return g_instances; }
 
 TForm1::TForm1(platform::Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), platform_(platform) {
-  ++g_instances;
   setObjectName("Form1");
   BuildFromDescription();
   WireHandlers();
@@ -70,7 +67,6 @@ TForm1::TForm1(platform::Platform& platform, QWidget* parent)
 
 TForm1::~TForm1() {
   FormDestroy(this);
-  --g_instances;
 }
 
 void TForm1::BuildFromDescription() {
@@ -325,7 +321,7 @@ int TForm1::InformationBox(const QString& text, int buttons, int icon) {
   return box.exec();
 }
 
-int TForm1::ScreenPpi() { return platform_.ScreenPixelsPerInch(); }
+int TForm1::ScreenPpi() const { return platform_.ScreenPixelsPerInch(); }
 
 void TForm1::FocusField(QWidget* field) {
   if (!field->isEnabled() || !field->isVisible()) return;  // it cannot take the focus

@@ -64,7 +64,6 @@ class TForm1 : public QWidget {
   explicit TForm1(platform::Platform& platform, QWidget* parent = nullptr);
   ~TForm1() override;
 
-  static int InstanceCount();
 
 #define TRX_DECLARE_MEMBER(Class, name) Class* name = nullptr;
   TRX_FORM_CONTROLS(TRX_DECLARE_MEMBER)
@@ -167,7 +166,7 @@ class TForm1 : public QWidget {
   void SearchFailed(bool endsWait);
   // Puts the focus into a field after a failed check, without firing its neighbour's exit.
   void FocusField(QWidget* field);
-  int ScreenPpi();
+  int ScreenPpi() const;
   void CorrectForDensity(QWidget* control, int leftOffset, bool scaleLeft);
   // Wizard layouts, by page entered and the way in.
   void EnterConnectionPageFromWelcome();

@@ -16,13 +16,13 @@ class Platform {
   virtual void UnregisterSocketControl() = 0;
 
   // The screen's pixels per inch (96 at the design resolution).
-  virtual int ScreenPixelsPerInch() = 0;
+  virtual int ScreenPixelsPerInch() const = 0;
   // The folder of the program's own executable, ending in the platform's separator.
-  virtual QString ProgramFolder() = 0;
-  virtual QChar PathSeparator() = 0;
+  virtual QString ProgramFolder() const = 0;
+  virtual QChar PathSeparator() const = 0;
 
   // Whether the system has a reader for PDF documents.
-  virtual bool PdfReaderInstalled() = 0;
+  virtual bool PdfReaderInstalled() const = 0;
   // Opens a document with the program the system associates with it.
   virtual void OpenDocument(const QString& path) = 0;
   // Starts a program with its window hidden.

@@ -20,23 +20,23 @@ class LinuxPlatform final : public Platform {
   void RegisterSocketControl() override {}
   void UnregisterSocketControl() override {}
 
-  int ScreenPixelsPerInch() override {
+  int ScreenPixelsPerInch() const override {
     const QScreen* screen = QGuiApplication::primaryScreen();
     // Under Qt's scaling the logical density stays near 96 and the scale is the device pixel
     // ratio: the screen's real density is their product.
     return screen ? static_cast<int>(std::lround(screen->logicalDotsPerInch() * screen->devicePixelRatio())) : 96;
   }
 
-  QString ProgramFolder() override {
+  QString ProgramFolder() const override {
     QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     if (!folder.endsWith(PathSeparator())) folder += PathSeparator();
     return folder;
   }
 
-  QChar PathSeparator() override { return QDir::separator(); }
+  QChar PathSeparator() const override { return QDir::separator(); }
 
   // A reader counts as installed when the desktop names a default application for PDF files.
-  bool PdfReaderInstalled() override {
+  bool PdfReaderInstalled() const override {
     const QString xdgMime = QStandardPaths::findExecutable("xdg-mime");
     if (xdgMime.isEmpty()) return false;
     QProcess query;

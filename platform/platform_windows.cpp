@@ -39,22 +39,22 @@ class WindowsPlatform final : public Platform {
   void RegisterSocketControl() override { RunHidden(SystemFolder() + "\\regsvr32 ZEL_UDPSocket.ocx /s"); }
   void UnregisterSocketControl() override { RunHidden(SystemFolder() + "\\regsvr32 ZEL_UDPSocket.ocx /u /s"); }
 
-  int ScreenPixelsPerInch() override {
+  int ScreenPixelsPerInch() const override {
     HDC dc = GetDC(nullptr);
     const int ppi = GetDeviceCaps(dc, LOGPIXELSY);
     ReleaseDC(nullptr, dc);
     return ppi;
   }
 
-  QString ProgramFolder() override {
+  QString ProgramFolder() const override {
     QString folder = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     if (!folder.endsWith('\\')) folder += '\\';
     return folder;
   }
 
-  QChar PathSeparator() override { return '\\'; }
+  QChar PathSeparator() const override { return '\\'; }
 
-  bool PdfReaderInstalled() override {
+  bool PdfReaderInstalled() const override {
     return KeyOpens("Software\\Adobe\\Acrobat Reader") || KeyOpens("Software\\Adobe\\Acrobat\\4.0");
   }
 

@@ -64,9 +64,6 @@ bool RunUntil(Done done, int limitMs) {
 
 class EndToEnd : public ::testing::Test {
  protected:
-  void SetUp() override { TTimer::SetManualTicks(false); }
-  void TearDown() override { TTimer::SetManualTicks(true); }
-
   std::unique_ptr<TForm1> NewForm() {
     auto form = std::make_unique<TForm1>(platform);
     form->show();

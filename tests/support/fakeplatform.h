@@ -10,7 +10,7 @@ namespace trx::test {
 
 class FakePlatform : public platform::Platform {
  public:
-  QStringList calls;  // "register", "unregister", "open-document <path>", "start-hidden <path>", "open-web <address>"
+  mutable QStringList calls;  // a record of the queries too  // "register", "unregister", "open-document <path>", "start-hidden <path>", "open-web <address>"
   int ppi = 96;
   bool readerInstalled = true;
   QString programFolder = "/opt/trx61/";
@@ -24,10 +24,10 @@ class FakePlatform : public platform::Platform {
     calls << "unregister";
     if (onUnregister) onUnregister();
   }
-  int ScreenPixelsPerInch() override { return ppi; }
-  QString ProgramFolder() override { return programFolder; }
-  QChar PathSeparator() override { return '/'; }
-  bool PdfReaderInstalled() override {
+  int ScreenPixelsPerInch() const override { return ppi; }
+  QString ProgramFolder() const override { return programFolder; }
+  QChar PathSeparator() const override { return '/'; }
+  bool PdfReaderInstalled() const override {
     calls << "reader?";
     return readerInstalled;
   }

@@ -8,6 +8,7 @@
 #include "app/form1.h"
 #include "tests/support/dialogs.h"
 #include "tests/support/fakeplatform.h"
+#include "tests/support/manualticks.h"
 #include "tests/support/replies.h"
 
 namespace trx::test {
@@ -15,8 +16,8 @@ namespace trx::test {
 class FormTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    app::TTimer::SetManualTicks(true);
     form = std::make_unique<app::TForm1>(platform);
+    TickByHand(*form);
   }
   void TearDown() override { form.reset(); }
 

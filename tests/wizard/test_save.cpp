@@ -265,7 +265,6 @@ TEST_F(Save, NoOnTheConfirmationPageStartsOver) {
 }
 
 TEST(SaveDensity, TheConfirmationColumnsAreCorrectedAndPutBack) {
-  trx::app::TTimer::SetManualTicks(true);
   FakePlatform platform;
   platform.ppi = 120;
   DialogAnswerer dialogs;

@@ -214,7 +214,6 @@ TEST_F(Wizard, ClicksInAStepWithoutABranchDoNothing) {
 // The density corrections are those of the form scaled to the screen, brought back to the
 // form's own 96-ppi pixels: 299 x 120 / 96 - 5 = 368 scaled pixels are 294 of the form's.
 TEST(WizardDensity, SetupLeavesTheWelcomePageAtTheCorrectedTop) {
-  TTimer::SetManualTicks(true);
   for (const auto& [ppi, top] : {std::pair{96, 299}, std::pair{120, 294}, std::pair{144, 295}, std::pair{192, 299}}) {
     FakePlatform platform;
     platform.ppi = ppi;
@@ -227,12 +226,12 @@ TEST(WizardDensity, SetupLeavesTheWelcomePageAtTheCorrectedTop) {
 // At every density the whole dialogue stays inside the window, Next above Back, and the
 // confirmation's columns apart and aligned.
 TEST(WizardDensity, EveryPageFitsTheWindowAtEveryDensity) {
-  TTimer::SetManualTicks(true);
   for (const int ppi : {96, 120, 144, 192}) {
     FakePlatform platform;
     platform.ppi = ppi;
     DialogAnswerer dialogs;
     TForm1 form(platform);
+    TickByHand(form);
     const auto check = [&] {
       const QString where = QString("%1 ppi, step %2: ").arg(ppi).arg(form.WizardStep());
       for (QWidget* w : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
