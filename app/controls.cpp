@@ -78,13 +78,13 @@ void TImage::paintEvent(QPaintEvent*) {
 }
 
 void TImage::mouseMoveEvent(QMouseEvent* e) {
-  if (OnMouseMove) OnMouseMove(this, e);
+  emit OnMouseMove(this, e);
   e->accept();
 }
 
 void TImage::mousePressEvent(QMouseEvent* e) {
   if (e->button() == Qt::LeftButton) pressed_ = true;
-  if (OnMouseDown) OnMouseDown(this, e);
+  emit OnMouseDown(this, e);
   e->accept();
 }
 
@@ -92,8 +92,8 @@ void TImage::mouseReleaseEvent(QMouseEvent* e) {
   // A click is a press and a release of the left button, both on the control.
   const bool click = pressed_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
   if (e->button() == Qt::LeftButton) pressed_ = false;
-  if (click && OnClick) OnClick(this);
-  if (OnMouseUp) OnMouseUp(this, e);
+  if (click) emit OnClick(this);
+  emit OnMouseUp(this, e);
   e->accept();
 }
 
@@ -173,10 +173,10 @@ void TEdit::focusOutEvent(QFocusEvent* e) {
   QLineEdit::focusOutEvent(e);
   // Only a move to another control of the window counts, not a change of window or a popup.
   if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason) return;
-  if (!OnExit || ProgramFocus::Active()) return;
+  if (ProgramFocus::Active()) return;
   QMetaObject::invokeMethod(
       this, [this] {
-        if (OnExit && isVisible()) OnExit(this);
+        if (isVisible()) emit OnExit(this);
       },
       Qt::QueuedConnection);
 }
@@ -203,7 +203,7 @@ void TComboBox::hidePopup() {
   if (wasOpen)
     QMetaObject::invokeMethod(
         this, [this] {
-          if (OnCloseUp) OnCloseUp(this);
+          emit OnCloseUp(this);
         },
         Qt::QueuedConnection);
 }
@@ -225,7 +225,7 @@ void TListBox::mousePressEvent(QMouseEvent* e) {
   const int before = currentRow();
   QListWidget::mousePressEvent(e);
   // A press on the highlighted entry is a click too; one on another entry moved the highlight.
-  if (currentRow() >= 0 && OnClick && (e->button() == Qt::LeftButton || currentRow() != before)) OnClick(this);
+  if (currentRow() >= 0 && (e->button() == Qt::LeftButton || currentRow() != before)) emit OnClick(this);
 }
 
 void TListBox::mouseMoveEvent(QMouseEvent* e) {
@@ -244,7 +244,7 @@ void TListBox::keyPressEvent(QKeyEvent* e) {
 
 TRadioButton::TRadioButton(QWidget* parent) : QRadioButton(parent) {
   connect(this, &QRadioButton::clicked, this, [this] {
-    if (OnClick) OnClick(this);
+    emit OnClick(this);
   });
   // Qt's automatic exclusivity spans nested children too; the group of the parent is explicit.
   auto* group = parent->findChild<QButtonGroup*>("radio group", Qt::FindDirectChildrenOnly);
@@ -302,7 +302,7 @@ void TTimer::SetEnabled(bool enabled) {
 }
 
 void TTimer::Tick() {
-  if (enabled_ && OnTimer) OnTimer(this);
+  if (enabled_) emit OnTimer(this);
 }
 
 

@@ -19,8 +19,6 @@ class QMouseEvent;
 
 namespace trx::app {
 
-using Notify = std::function<void(QObject* sender)>;
-using MouseNotify = std::function<void(QObject* sender, QMouseEvent* event)>;
 
 // Decodes a JPEG picture; a picture that cannot be decoded gives a null image and the reason.
 QImage PictureFromJpeg(const QByteArray& jpeg, QString* error = nullptr);
@@ -62,8 +60,11 @@ class TImage : public QWidget, public TControl {
   // Shows another control's picture: the way pages and faces change.
   void CopyPictureFrom(const QObject* store);
 
-  Notify OnClick;
-  MouseNotify OnMouseMove, OnMouseDown, OnMouseUp;
+ signals:
+  void OnClick(QObject* sender);
+  void OnMouseMove(QObject* sender, QMouseEvent* event);
+  void OnMouseDown(QObject* sender, QMouseEvent* event);
+  void OnMouseUp(QObject* sender, QMouseEvent* event);
 
  protected:
   void paintEvent(QPaintEvent*) override;
@@ -98,12 +99,15 @@ class TEdit : public QLineEdit, public TControl {
   explicit TEdit(QWidget* parent);
   int MaxLength = 0;      // 0: no limit
   bool UpperCase = false;
-  Notify OnExit;
 
   // Hides QLineEdit::setText so that program texts follow the field's case rule too.
   void setText(const QString& text);
   void SetMasked(bool masked);  // "*" for every character, or plain
   bool Masked() const { return echoMode() == QLineEdit::Password; }
+
+ signals:
+  // Focus has moved to another control of the window (not for the program's own moves).
+  void OnExit(QObject* sender);
 
  protected:
   void focusOutEvent(QFocusEvent*) override;
@@ -119,11 +123,13 @@ class TComboBox : public QComboBox, public TControl {
   Q_OBJECT
  public:
   explicit TComboBox(QWidget* parent);
-  // Fires after the drop-down list the user opened has closed, with the item then in force;
-  // not when the control is hidden, nor for a change made while the list is closed.
-  Notify OnCloseUp;
   void showPopup() override;
   void hidePopup() override;
+
+ signals:
+  // After the drop-down list the user opened has closed, with the item then in force; not
+  // when the control is hidden, nor for a change made while the list is closed.
+  void OnCloseUp(QObject* sender);
 
  protected:
   bool event(QEvent*) override;
@@ -136,7 +142,9 @@ class TListBox : public QListWidget, public TControl {
   Q_OBJECT
  public:
   explicit TListBox(QWidget* parent);
-  Notify OnClick;
+
+ signals:
+  void OnClick(QObject* sender);
 
  protected:
   // Every way a person moves the highlight (a press, a press dragged onto another entry, the
@@ -151,7 +159,7 @@ class TListBox : public QListWidget, public TControl {
   void ClickIfMoved(Base base) {
     const int before = currentRow();
     base();
-    if (currentRow() != before && currentRow() >= 0 && OnClick) OnClick(this);
+    if (currentRow() != before && currentRow() >= 0) emit OnClick(this);
   }
 };
 
@@ -160,9 +168,11 @@ class TRadioButton : public QRadioButton, public TControl {
   Q_OBJECT
  public:
   explicit TRadioButton(QWidget* parent);
-  Notify OnClick;
   // Leaves the whole group without a checked button.
   void Uncheck();
+
+ signals:
+  void OnClick(QObject* sender);
 };
 
 class TPanel : public QFrame, public TControl {
@@ -197,13 +207,15 @@ class TTimer : public QObject {
   explicit TTimer(QObject* parent);
   ~TTimer() override;
   int Tag = 0;
-  Notify OnTimer;
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
   int Interval() const { return interval_; }
   void SetInterval(int ms) { interval_ = ms; }
   void Tick();
   void SetTickSource(std::unique_ptr<TickSource> source);
+
+ signals:
+  void OnTimer(QObject* sender);
 
  private:
   std::unique_ptr<TickSource> source_;

@@ -202,33 +202,34 @@ void TForm1::BuildFromDescription() {
 
 void TForm1::WireHandlers() {
   for (TImage* button : {b_setup, b_help, b_web, b_exit, b_back, b_min, b_close})
-    button->OnMouseMove = [this](QObject* s, QMouseEvent*) { b_setupMouseMove(s); };
-  welcome->OnMouseMove = [this](QObject* s, QMouseEvent* e) {
+    connect(button, &TImage::OnMouseMove, this, [this](QObject* s, QMouseEvent*) { b_setupMouseMove(s); });
+  connect(welcome, &TImage::OnMouseMove, this, [this](QObject* s, QMouseEvent* e) {
     welcomeMouseMove(s);
     if (dragging_ && (e->buttons() & Qt::LeftButton)) move(e->globalPosition().toPoint() - dragOffset_);
-  };
-  welcome->OnMouseDown = [this](QObject* s, QMouseEvent* e) { welcomeMouseDown(s, e); };
-  welcome->OnMouseUp = [this](QObject*, QMouseEvent*) { dragging_ = false; };
+  });
+  connect(welcome, &TImage::OnMouseDown, this, &TForm1::welcomeMouseDown);
+  connect(welcome, &TImage::OnMouseUp, this, [this] { dragging_ = false; });
 
-  b_setup->OnClick = [this](QObject* s) { b_setupClick(s); };
-  b_back->OnClick = [this](QObject* s) { b_backClick(s); };
-  b_exit->OnClick = [this](QObject* s) { b_exitClick(s); };
-  b_help->OnClick = [this](QObject* s) { b_helpClick(s); };
-  b_web->OnClick = [this](QObject* s) { b_webClick(s); };
-  b_close->OnMouseDown = [this](QObject* s, QMouseEvent*) { b_closeMouseDown(s); };
-  b_close->OnMouseUp = [this](QObject* s, QMouseEvent*) { b_closeMouseUp(s); };
-  b_min->OnMouseDown = [this](QObject* s, QMouseEvent*) { b_minMouseDown(s); };
-  b_min->OnMouseUp = [this](QObject* s, QMouseEvent*) { b_minMouseUp(s); };
-  errormsg->OnClick = [this](QObject* s) { errormsgClick(s); };
+  connect(b_setup, &TImage::OnClick, this, &TForm1::b_setupClick);
+  connect(b_back, &TImage::OnClick, this, &TForm1::b_backClick);
+  connect(b_exit, &TImage::OnClick, this, &TForm1::b_exitClick);
+  connect(b_help, &TImage::OnClick, this, &TForm1::b_helpClick);
+  connect(b_web, &TImage::OnClick, this, &TForm1::b_webClick);
+  connect(b_close, &TImage::OnMouseDown, this, [this](QObject* s) { b_closeMouseDown(s); });
+  connect(b_close, &TImage::OnMouseUp, this, [this](QObject* s) { b_closeMouseUp(s); });
+  connect(b_min, &TImage::OnMouseDown, this, [this](QObject* s) { b_minMouseDown(s); });
+  connect(b_min, &TImage::OnMouseUp, this, [this](QObject* s) { b_minMouseUp(s); });
+  connect(errormsg, &TImage::OnClick, this, &TForm1::errormsgClick);
 
-  e_ip->OnExit = [this](QObject* s) { e_ipExit(s); };
-  e_dhcp->OnExit = [this](QObject* s) { e_ipExit(s); };
-  e_mask->OnExit = [this](QObject* s) { e_maskExit(s); };
-  e_gateway->OnExit = [this](QObject* s) { e_gatewayExit(s); };
-  s_wep->OnCloseUp = [this](QObject* s) { s_wepCloseUp(s); };
-  ap_list->OnClick = [this](QObject* s) { ap_listClick(s); };
-  ip_dhcp->OnClick = [this](QObject* s) { ip_dhcpClick(s); };
-  ip_ip->OnClick = [this](QObject* s) { ip_ipClick(s); };
+  connect(e_ip, &TEdit::OnExit, this, &TForm1::e_ipExit);
+  connect(e_dhcp, &TEdit::OnExit, this, &TForm1::e_ipExit);
+  connect(e_mask, &TEdit::OnExit, this, &TForm1::e_maskExit);
+  connect(e_gateway, &TEdit::OnExit, this, &TForm1::e_gatewayExit);
+  connect(s_wep, &TComboBox::OnCloseUp, this, &TForm1::s_wepCloseUp);
+  connect(ap_list, &TListBox::OnClick, this, &TForm1::ap_listClick);
+  connect(ip_dhcp, &TRadioButton::OnClick, this, &TForm1::ip_dhcpClick);
+  connect(ip_ip, &TRadioButton::OnClick, this, &TForm1::ip_ipClick);
+  connect(Timer, &TTimer::OnTimer, this, &TForm1::TimerTimer);
 
   // A turn's datagrams are read one by one; the controls follow once, at the end of the turn.
   connect(ZEL_UDPSocket1, &TZEL_UDPSocket::OnRecv, this, [this](QObject* s, const std::uint8_t* buf, int len) {
@@ -241,7 +242,6 @@ void TForm1::WireHandlers() {
   });
   // Nothing but replies and acknowledgements is ever taken: the rest stays with the reader.
   ZEL_UDPSocket1->SetAcceptedHeaders({std::string(link::kReplySignature), std::string(link::kAckHeader)});
-  Timer->OnTimer = [this](QObject* s) { TimerTimer(s); };
 }
 
 QObject* TForm1::FindComponent(const QString& name) const { return byName_.value(name.toLower(), nullptr); }
