@@ -1,5 +1,6 @@
 // The wizard from the welcome page to the basic settings page, and the waits, driven by
 // clicks with timer ticks delivered one by one.
+#include <QSignalSpy>
 #include <QUdpSocket>
 
 #include "tests/support/formfixture.h"
