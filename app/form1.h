@@ -12,7 +12,7 @@
 #include "app/controls.h"
 #include "link/udpsocket.h"
 #include "platform/platform.h"
-#include "wizard/shownreply.h"
+#include "app/shownreply.h"
 
 namespace trx::app {
 
