@@ -63,8 +63,27 @@ bool TControl::HandleToolTip(QWidget* self, QEvent* event) const {
 TImage::TImage(QWidget* parent) : QWidget(parent) { setMouseTracking(true); }
 
 void TImage::SetPicture(const QImage& picture) {
+  jpeg_.clear();
   picture_ = picture;
   update();
+}
+
+void TImage::SetJpeg(const QByteArray& jpeg, const QString& name) {
+  picture_ = QImage();
+  jpeg_ = jpeg;
+  jpegName_ = name;
+  update();
+}
+
+const QImage& TImage::Picture() const {
+  if (!jpeg_.isEmpty()) {
+    QString error;
+    picture_ = PictureFromJpeg(jpeg_, &error);
+    if (picture_.isNull())
+      qWarning("picture %s of %s cannot be shown: %s", qPrintable(jpegName_), qPrintable(objectName()), qPrintable(error));
+    jpeg_.clear();
+  }
+  return picture_;
 }
 
 void TImage::CopyPictureFrom(const QObject* store) {
@@ -72,9 +91,10 @@ void TImage::CopyPictureFrom(const QObject* store) {
 }
 
 void TImage::paintEvent(QPaintEvent*) {
-  if (picture_.isNull()) return;
+  const QImage& picture = Picture();
+  if (picture.isNull()) return;
   QPainter painter(this);
-  painter.drawImage(rect(), picture_);
+  painter.drawImage(rect(), picture);
 }
 
 void TImage::mouseMoveEvent(QMouseEvent* e) {

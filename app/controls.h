@@ -55,8 +55,11 @@ class TImage : public QWidget, public TControl {
   Q_OBJECT
  public:
   explicit TImage(QWidget* parent);
-  const QImage& Picture() const { return picture_; }
+  const QImage& Picture() const;
   void SetPicture(const QImage& picture);
+  // A picture decoded when it is first needed: most of the form's pictures are stores and
+  // faces that the first page never shows. name: for the warning if it cannot be decoded.
+  void SetJpeg(const QByteArray& jpeg, const QString& name);
   // Shows another control's picture: the way pages and faces change.
   void CopyPictureFrom(const QObject* store);
 
@@ -75,7 +78,9 @@ class TImage : public QWidget, public TControl {
   bool event(QEvent*) override;
 
  private:
-  QImage picture_;
+  mutable QImage picture_;
+  mutable QByteArray jpeg_;  // not yet decoded
+  QString jpegName_;
   bool pressed_ = false;
 };
 

@@ -102,12 +102,11 @@ void TForm1::BuildFromDescription() {
       auto* image = new TImage(parentWidget);
       if (entry.Has("picture")) {
         QFile jpeg(":/form/" + entry.Option("picture"));
-        QString error;
-        const QImage picture = jpeg.open(QIODevice::ReadOnly) ? PictureFromJpeg(jpeg.readAll(), &error) : QImage();
-        if (picture.isNull())
+        if (jpeg.open(QIODevice::ReadOnly))
+          image->SetJpeg(jpeg.readAll(), entry.Option("picture"));
+        else
           qWarning("picture %s of %s cannot be shown: %s", qPrintable(entry.Option("picture")), qPrintable(entry.name),
-                   qPrintable(error.isEmpty() ? jpeg.errorString() : error));
-        image->SetPicture(picture);
+                   qPrintable(jpeg.errorString()));
       }
       widget = image;
       control = image;
