@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <vector>
 
 #include "ctl/edit.h"
 #include "ctl/jobs.h"
@@ -27,7 +28,7 @@ namespace {
 enum Status { kOk = 0, kRefused = 1, kNotFound = 2 };
 
 constexpr char kStatuses[] =
-    "Exit status: 0 done (discover: at least one access point answered; set: verified),\n"
+    "Exit status: 0 done (discover: at least one access point answered; set, apply: verified),\n"
     "1 refused (bad arguments or values, or the UDP port cannot be opened), 2 not found,\n"
     "3 not acknowledged, 4 acknowledged but different.";
 
@@ -399,21 +400,30 @@ int Set(const QStringList& args) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  QCoreApplication app(argc, argv);
+  // "trx61ctl set ..." runs as a program of its own name, so that its --help says "trx61ctl set".
+  const std::string command = argc > 1 ? argv[1] : "";
+  const bool known = command == "discover" || command == "set" || command == "apply";
+  std::string name = "trx61ctl " + command;
+  std::vector<char*> arguments(argv, argv + argc);
+  if (known) {
+    arguments.erase(arguments.begin() + 1);
+    arguments[0] = name.data();
+  }
+  int count = static_cast<int>(arguments.size());
+  QCoreApplication app(count, arguments.data());
   QCoreApplication::setApplicationName("trx61ctl");
   QCoreApplication::setApplicationVersion(TRX_VERSION);
-  QStringList args = app.arguments();
-  const QString command = args.size() > 1 ? args[1] : QString();
-  if (command == "discover" || command == "set" || command == "apply") {
-    args.removeAt(1);
-    args[0] += " " + command;
+  if (known) {
+    const QStringList args = app.arguments();
     return command == "discover" ? Discover(args) : command == "set" ? Set(args) : Apply(args);
   }
   if (command == "--version") {
     std::printf("trx61ctl %s\n", TRX_VERSION);
     return kOk;
   }
-  std::fprintf(command.isEmpty() || command == "--help" || command == "-h" ? stdout : stderr,
+  const bool asked = command.empty() || command == "--help" || command == "-h";
+  if (!asked) Err("unknown command \"" + command + "\"");
+  std::fprintf(asked ? stdout : stderr,
                "Usage: trx61ctl COMMAND [OPTIONS]\n"
                "Sets up TRX61 ver. 2.2 access points on every network adapter of this PC (UDP port 27155).\n\n"
                "Commands:\n"
@@ -423,5 +433,5 @@ int main(int argc, char* argv[]) {
                "trx61ctl COMMAND --help describes each. %s\n"
                "With TRX61_DEBUG=1 the network traffic is reported on standard error.\n",
                kStatuses);
-  return command.isEmpty() || command == "--help" || command == "-h" ? kOk : kRefused;
+  return asked ? kOk : kRefused;
 }
