@@ -34,10 +34,16 @@ bool WaitFor(const std::function<bool()>& done, int ms = 3000) {
   return done();
 }
 
+// Each test runs with the system's own socket calls and with Qt's (the path of other systems).
+class UdpSocket : public ::testing::TestWithParam<TZEL_UDPSocket::Backend> {};
+
 }  // namespace
 
-TEST(UdpSocket, TwoInstancesReceiveEachOthersBroadcast) {
-  TZEL_UDPSocket a, b;
+INSTANTIATE_TEST_SUITE_P(Backends, UdpSocket,
+                         ::testing::Values(TZEL_UDPSocket::Backend::Native, TZEL_UDPSocket::Backend::Portable));
+
+TEST_P(UdpSocket, TwoInstancesReceiveEachOthersBroadcast) {
+  TZEL_UDPSocket a(nullptr, GetParam()), b(nullptr, GetParam());
   Received ra, rb;
   OpenOnTestPort(a, ra);
   OpenOnTestPort(b, rb);
@@ -49,8 +55,8 @@ TEST(UdpSocket, TwoInstancesReceiveEachOthersBroadcast) {
   EXPECT_EQ(ra.datagrams.front(), expected) << "the sender hears its own broadcast too";
 }
 
-TEST(UdpSocket, SendsTheLowByteOfEachElement) {
-  TZEL_UDPSocket a;
+TEST_P(UdpSocket, SendsTheLowByteOfEachElement) {
+  TZEL_UDPSocket a(nullptr, GetParam());
   Received r;
   OpenOnTestPort(a, r);
   const std::uint16_t words[] = {0x1234, 0xFF00, 0x00FF, 0xABCD};
@@ -59,8 +65,8 @@ TEST(UdpSocket, SendsTheLowByteOfEachElement) {
   EXPECT_EQ(r.datagrams.front(), (std::vector<std::uint8_t>{0x34, 0x00, 0xFF, 0xCD}));
 }
 
-TEST(UdpSocket, LargeDatagramArrivesWholeWithItsTrueLength) {
-  TZEL_UDPSocket a;
+TEST_P(UdpSocket, LargeDatagramArrivesWholeWithItsTrueLength) {
+  TZEL_UDPSocket a(nullptr, GetParam());
   Received r;
   OpenOnTestPort(a, r);
   for (const int size : {60000, 65507}) {
@@ -74,8 +80,8 @@ TEST(UdpSocket, LargeDatagramArrivesWholeWithItsTrueLength) {
   }
 }
 
-TEST(UdpSocket, ReopeningKeepsQueuedDatagrams) {
-  TZEL_UDPSocket a;
+TEST_P(UdpSocket, ReopeningKeepsQueuedDatagrams) {
+  TZEL_UDPSocket a(nullptr, GetParam());
   Received r;
   OpenOnTestPort(a, r);
   QUdpSocket sender;
@@ -86,8 +92,8 @@ TEST(UdpSocket, ReopeningKeepsQueuedDatagrams) {
   ASSERT_TRUE(WaitFor([&] { return r.datagrams.size() == 2; }));
 }
 
-TEST(UdpSocket, ABurstOfAThousandRepliesIsNotLost) {
-  TZEL_UDPSocket a;
+TEST_P(UdpSocket, ABurstOfAThousandRepliesIsNotLost) {
+  TZEL_UDPSocket a(nullptr, GetParam());
   Received r;
   OpenOnTestPort(a, r);
   EXPECT_GE(a.ReceiveBufferSize(), TZEL_UDPSocket::kReceiveBufferBytes) << "the system granted less than asked";
@@ -104,7 +110,7 @@ TEST(UdpSocket, ABurstOfAThousandRepliesIsNotLost) {
 }
 
 // Sent minus read back is what the system dropped: the counter must say exactly that.
-TEST(UdpSocket, DropCounterMatchesWhatAFullBufferLost) {
+TEST(UdpDrops, CounterMatchesWhatAFullBufferLost) {
   QUdpSocket receiver;
   ASSERT_TRUE(receiver.bind(QHostAddress::LocalHost, 0));
   receiver.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 4096);
