@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QThread>
+#include <algorithm>
 #include <map>
 #include <optional>
 
@@ -29,15 +30,24 @@ int ExitStatus(Outcome outcome) {
   return 1;
 }
 
-void Run(Session& session, std::vector<Job>& jobs, int applyMs, bool dryRun, const std::function<void(const Job&)>& done) {
-  // One search, ended early once every device has answered.
+namespace {
+
+// One search, ended early once every one of these devices has answered: their records by MAC.
+std::map<link::Mac, link::SettingsRecord> SearchFor(Session& session, const std::vector<link::Mac>& macs) {
   std::map<link::Mac, link::SettingsRecord> found;
   session.Search(3000, [&](const Answer& a) {
     if (a.outcome == link::ReplyOutcome::Listed && a.record) found.emplace(a.record->mac, *a.record);
-    for (const Job& j : jobs)
-      if (!found.count(j.mac)) return false;
-    return true;
+    return std::all_of(macs.begin(), macs.end(), [&](const link::Mac& m) { return found.count(m) > 0; });
   });
+  return found;
+}
+
+}  // namespace
+
+void Run(Session& session, std::vector<Job>& jobs, int applyMs, bool dryRun, const std::function<void(const Job&)>& done) {
+  std::vector<link::Mac> macs;
+  for (const Job& j : jobs) macs.push_back(j.mac);
+  const auto found = SearchFor(session, macs);
 
   std::vector<std::pair<Job*, link::SettingsRecord>> sent;
   for (Job& job : jobs) {
@@ -73,13 +83,9 @@ void Run(Session& session, std::vector<Job>& jobs, int applyMs, bool dryRun, con
   clock.start();
   std::map<link::Mac, std::vector<std::string>> differences;
   while (!sent.empty()) {
-    std::map<link::Mac, link::SettingsRecord> now;
-    session.Search(3000, [&](const Answer& a) {
-      if (a.outcome == link::ReplyOutcome::Listed && a.record) now.emplace(a.record->mac, *a.record);
-      for (const auto& [job, wanted] : sent)
-        if (!now.count(job->mac)) return false;
-      return true;
-    });
+    macs.clear();
+    for (const auto& [job, wanted] : sent) macs.push_back(job->mac);
+    const auto now = SearchFor(session, macs);
     for (auto it = sent.begin(); it != sent.end();) {
       const auto reported = now.find(it->first->mac);
       if (reported != now.end()) differences[it->first->mac] = Differences(it->second, reported->second);

@@ -60,10 +60,4 @@ bool Session::Send(const link::SettingsRecord& record, int waitMs) {
   return acknowledgements_ > 0;
 }
 
-const Answer* FindMac(const std::vector<Answer>& answers, const link::Mac& mac) {
-  for (const Answer& a : answers)
-    if (a.outcome == link::ReplyOutcome::Listed && a.record && a.record->mac == mac) return &a;
-  return nullptr;
-}
-
 }  // namespace trx::ctl

@@ -37,7 +37,4 @@ class Session : public QObject {
   int acknowledgements_ = 0;
 };
 
-// The first usable reply from this MAC, if any.
-const Answer* FindMac(const std::vector<Answer>& answers, const link::Mac& mac);
-
 }  // namespace trx::ctl
