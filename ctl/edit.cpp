@@ -14,19 +14,11 @@ bool Changes::Empty() const {
 }
 
 std::string Utf8FromDevice(const std::string& bytes) {
-  QString text;
-  for (const char c : bytes) text += QChar(link::Cp1252ToUnicode(static_cast<std::uint8_t>(c)));
-  return text.toStdString();
+  return QString::fromStdU16String(link::DeviceToUnicode(bytes)).toStdString();
 }
 
 std::optional<std::string> DeviceFromUtf8(const std::string& utf8) {
-  std::string bytes;
-  for (const QChar c : QString::fromStdString(utf8)) {
-    const auto b = link::UnicodeToCp1252(c.unicode());
-    if (!b) return std::nullopt;
-    bytes += static_cast<char>(*b);
-  }
-  return bytes;
+  return link::UnicodeToDevice(QString::fromStdString(utf8).toStdU16String());
 }
 
 std::optional<int> ChannelNumber(const link::SettingsRecord& record) {

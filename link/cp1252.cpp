@@ -21,4 +21,22 @@ std::optional<std::uint8_t> UnicodeToCp1252(char16_t ch) {
   return std::nullopt;
 }
 
+std::u16string DeviceToUnicode(std::string_view bytes) {
+  std::u16string text;
+  text.reserve(bytes.size());
+  for (const char b : bytes) text += Cp1252ToUnicode(static_cast<std::uint8_t>(b));
+  return text;
+}
+
+std::optional<std::string> UnicodeToDevice(std::u16string_view text, std::optional<char> replacement) {
+  std::string bytes;
+  bytes.reserve(text.size());
+  for (const char16_t c : text) {
+    const auto b = UnicodeToCp1252(c);
+    if (!b && !replacement) return std::nullopt;
+    bytes += b ? static_cast<char>(*b) : *replacement;
+  }
+  return bytes;
+}
+
 }  // namespace trx::link

@@ -5,10 +5,17 @@
 // device goes back unchanged.
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace trx::link {
 
 char16_t Cp1252ToUnicode(std::uint8_t byte);
 std::optional<std::uint8_t> UnicodeToCp1252(char16_t ch);
+
+// Device text (bytes of the code page) and UTF-16 text. A character the code page cannot hold
+// becomes the replacement, or, without one, makes the whole conversion fail.
+std::u16string DeviceToUnicode(std::string_view bytes);
+std::optional<std::string> UnicodeToDevice(std::u16string_view text, std::optional<char> replacement = std::nullopt);
 
 }  // namespace trx::link
