@@ -15,7 +15,8 @@ expect_status() {  # expected-status description command...
 sim_pid=
 start_sim() {
   stop_sim
-  "$build/trx61-apsim" "$@" > /tmp/ctl.sim.$$ 2>&1 &
+  : > /tmp/ctl.sim.$$  # emptied here: the background redirection may come after the wait starts
+  "$build/trx61-apsim" "$@" >> /tmp/ctl.sim.$$ 2>&1 &
   sim_pid=$!
   i=0
   until grep -q listening /tmp/ctl.sim.$$; do
