@@ -256,7 +256,7 @@ void TForm1::FormCreate(QObject*) {
   // One pixel of the form scaled to the screen, in the form's own (96-ppi) pixels.
   if (const int ppi = ScreenPpi(); ppi > 0 && ppi % 96 != 0)
     b_setup->move(b_setup->x(), b_setup->y() + std::max(1, static_cast<int>(std::lround(96.0 / ppi))));
-  SetStep(Step::Welcome);
+  StartWizard();
   // Centred before the window exists: a move after it is mapped races the window manager's
   // reparenting, and Qt may then place pop-ups from a stale window position.
   if (const QScreen* screen = QGuiApplication::primaryScreen())

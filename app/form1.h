@@ -38,14 +38,6 @@ using link::TZEL_UDPSocket;
   X(TRadioButton, wep_ascii) X(TRadioButton, wep_hex) X(TRadioButton, ip_dhcp) X(TRadioButton, ip_ip)            \
   X(TEdit, e_dhcp) X(TTimer, Timer)
 
-// The wizard's pages. The form keeps the step as the text "0" to "8" in the Hint of
-// `welcome`; this is its typed reading.
-// The wizard's pages, stored as the texts "0" to "8" in the Hint of the page picture.
-enum class Step { Welcome, Connection, AccessPointList, BasicSettings, IpSettings, WepSettings, WepKey, Confirmation,
-                  Completion, Unknown };
-// The wait animation's frame, stored as "0" to "3" in the Hint of the wait panel.
-enum class WaitFrame { None, First, Second, Third, Unknown };
-
 class TForm1 : public QWidget {
   Q_OBJECT
  public:
@@ -114,12 +106,10 @@ class TForm1 : public QWidget {
   int StoredReplyCount() const { return static_cast<int>(replies_.size()); }
   QByteArray StoredReply(int position) const;
 
-  // ---- wizard
+  // ---- wizard: defined in wizard/; the typed reading of the step and the page layouts are
+  // in wizard/wizard.h
   QString WizardStep() const { return welcome->Hint; }
-  Step CurrentStep() const;
-  void SetStep(Step step);
-  WaitFrame CurrentWaitFrame() const;
-  void SetWaitFrame(WaitFrame frame);
+  void StartWizard();
   void b_setupClick(QObject* sender);
   void b_backClick(QObject* sender);
   void TimerTimer(QObject* sender);
@@ -150,12 +140,7 @@ class TForm1 : public QWidget {
  private:
   void BuildFromDescription();
   void WireHandlers();
-  void ShowPage(TImage* store);
-  static void SetVisible(std::initializer_list<QWidget*> controls, bool visible);
-  static void SetEnabled(std::initializer_list<QWidget*> controls, bool enabled);
-  void SetStatusLabelsVisible(bool visible);
   void StartSearch();
-  void RestartWait();
   void StartSave();
   void LayErrorPanel();
   // Reads a reply into shown_ (and lays the error panel when it is refused); the controls
@@ -167,19 +152,6 @@ class TForm1 : public QWidget {
   // Puts the focus into a field after a failed check, without firing its neighbour's exit.
   void FocusField(QWidget* field);
   int ScreenPpi() const;
-  void CorrectForDensity(QWidget* control, int leftOffset, bool scaleLeft);
-  // Wizard layouts, by page entered and the way in.
-  void EnterConnectionPageFromWelcome();
-  void EnterConnectionPageFromConfirmation();
-  void EnterListPage();
-  void EnterListPageFromBasic();
-  void EnterBasicFromList();
-  void EnterBasicFromIp();
-  void EnterIpFromBasic();
-  void EnterIpFromWep();
-  void EnterWepFromIp();
-  void EnterWepFromKeys();
-  void EnterKeysFromWep();
 
   platform::Platform& platform_;
   QHash<QString, QObject*> byName_;  // lower-case names

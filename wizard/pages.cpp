@@ -1,129 +1,138 @@
 // Page layouts: what each page shows, hides, moves, enables and disables, by the way in.
 #include <cmath>
 
-#include "app/form1.h"
+#include "wizard/wizard.h"
 
-namespace trx::app {
+namespace trx::wizard {
 
-void TForm1::ShowPage(TImage* store) { welcome->CopyPictureFrom(store); }
+using app::TImage;
+using app::TLabel;
 
-void TForm1::SetVisible(std::initializer_list<QWidget*> controls, bool visible) {
+void ShowPage(TForm1& f, TImage* store) { f.welcome->CopyPictureFrom(store); }
+
+void SetVisible(std::initializer_list<QWidget*> controls, bool visible) {
   for (QWidget* w : controls) w->setVisible(visible);
 }
 
-void TForm1::SetEnabled(std::initializer_list<QWidget*> controls, bool enabled) {
+void SetEnabled(std::initializer_list<QWidget*> controls, bool enabled) {
   for (QWidget* w : controls) w->setEnabled(enabled);
 }
 
-void TForm1::SetStatusLabelsVisible(bool visible) {
-  SetVisible({l_domain, l_fw, l_mac, l_ip, l_essid, l_ch, l_wep}, visible);
+void SetStatusLabelsVisible(TForm1& f, bool visible) {
+  SetVisible({f.l_domain, f.l_fw, f.l_mac, f.l_ip, f.l_essid, f.l_ch, f.l_wep}, visible);
 }
 
 // The form is laid out at 96 pixels per inch; at a setting that is no multiple of it the
 // moved controls are placed anew. The correction is one of the form scaled to the screen, in
 // that form's pixels (integer arithmetic, product first); Qt keeps the form at its 96-ppi
 // size and scales it itself, so the result comes back to the form's own pixels.
-void TForm1::CorrectForDensity(QWidget* control, int leftOffset, bool scaleLeft) {
-  const int ppi = ScreenPpi();
+void CorrectForDensity(const TForm1& f, QWidget* control, int leftOffset, bool scaleLeft) {
+  const int ppi = f.Platform().ScreenPixelsPerInch();
   if (ppi <= 0 || ppi % 96 == 0) return;
   const auto back = [ppi](int scaled) { return static_cast<int>(std::lround(scaled * 96.0 / ppi)); };
   const int left = scaleLeft ? back(control->x() * ppi / 96 - leftOffset) : control->x();
   control->move(left, back(control->y() * ppi / 96 - 5));
 }
 
-void TForm1::EnterConnectionPageFromWelcome() {
-  ShowPage(step);
-  b_help->hide();
-  b_web->hide();
-  SetFace(b_setup, "b_next_off", b_next);
-  b_setup->move(b_setup->x(), 299);
-  CorrectForDensity(b_setup, 0, false);
+void EnterConnectionPageFromWelcome(TForm1& f) {
+  ShowPage(f, f.step);
+  f.b_help->hide();
+  f.b_web->hide();
+  f.SetFace(f.b_setup, "b_next_off", f.b_next);
+  f.b_setup->move(f.b_setup->x(), 299);
+  CorrectForDensity(f, f.b_setup, 0, false);
 }
 
-void TForm1::EnterConnectionPageFromConfirmation() {
-  ShowPage(step);
-  LeaveConfirmationPage();
-  SetFace(b_setup, "b_next_off");
-  SetFace(b_exit, "b_exit_off");
-  b_exit->show();
-  b_back->hide();
+void EnterConnectionPageFromConfirmation(TForm1& f) {
+  ShowPage(f, f.step);
+  f.LeaveConfirmationPage();
+  f.SetFace(f.b_setup, "b_next_off");
+  f.SetFace(f.b_exit, "b_exit_off");
+  f.b_exit->show();
+  f.b_back->hide();
 }
 
-void TForm1::EnterListPage() {
-  ShowPage(no1);
-  b_setup->show();
-  SetFace(b_setup, "b_yes_off");
-  SetFace(b_exit, "b_no_off");
-  b_exit->show();
-  b_exit->setEnabled(true);
-  b_back->hide();
-  ap_list->show();
+void EnterListPage(TForm1& f) {
+  ShowPage(f, f.no1);
+  f.b_setup->show();
+  f.SetFace(f.b_setup, "b_yes_off");
+  f.SetFace(f.b_exit, "b_no_off");
+  f.b_exit->show();
+  f.b_exit->setEnabled(true);
+  f.b_back->hide();
+  f.ap_list->show();
 }
 
-void TForm1::EnterListPageFromBasic() {
-  bar->hide();
-  checklink->hide();
-  EnterListPage();
-  b_setup->setEnabled(true);
-  SetStatusLabelsVisible(true);
-  SetVisible({s_ch, e_essid, e_ap}, false);
+void EnterListPageFromBasic(TForm1& f) {
+  f.bar->hide();
+  f.checklink->hide();
+  EnterListPage(f);
+  f.b_setup->setEnabled(true);
+  SetStatusLabelsVisible(f, true);
+  SetVisible({f.s_ch, f.e_essid, f.e_ap}, false);
 }
 
-void TForm1::EnterBasicFromList() {
-  ShowPage(no2);
-  b_exit->hide();
-  SetFace(b_setup, "b_next_off");
-  b_back->show();
-  SetFace(b_back, "b_back_off");
-  SetStatusLabelsVisible(false);
-  SetVisible({e_essid, s_ch, e_ap}, true);
-  ap_list->hide();
+void EnterBasicFromList(TForm1& f) {
+  ShowPage(f, f.no2);
+  f.b_exit->hide();
+  f.SetFace(f.b_setup, "b_next_off");
+  f.b_back->show();
+  f.SetFace(f.b_back, "b_back_off");
+  SetStatusLabelsVisible(f, false);
+  SetVisible({f.e_essid, f.s_ch, f.e_ap}, true);
+  f.ap_list->hide();
 }
 
-void TForm1::EnterBasicFromIp() {
-  ShowPage(no2);
-  SetVisible({e_essid, s_ch, e_ap}, true);
-  SetVisible({e_ip, e_mask, e_gateway, ip_dhcp, ip_ip}, false);
-  SetEnabled({e_ip, e_mask, e_gateway}, !ip_dhcp->isChecked());
+void EnterBasicFromIp(TForm1& f) {
+  ShowPage(f, f.no2);
+  SetVisible({f.e_essid, f.s_ch, f.e_ap}, true);
+  SetVisible({f.e_ip, f.e_mask, f.e_gateway, f.ip_dhcp, f.ip_ip}, false);
+  SetEnabled({f.e_ip, f.e_mask, f.e_gateway}, !f.ip_dhcp->isChecked());
 }
 
-void TForm1::EnterIpFromBasic() {
-  ShowPage(no3);
-  SetVisible({e_ip, e_mask, e_gateway, ip_dhcp, ip_ip}, true);
-  SetEnabled({e_ip, e_mask, e_gateway}, !ip_dhcp->isChecked());
-  SetVisible({e_essid, s_ch, e_ap}, false);
+void EnterIpFromBasic(TForm1& f) {
+  ShowPage(f, f.no3);
+  SetVisible({f.e_ip, f.e_mask, f.e_gateway, f.ip_dhcp, f.ip_ip}, true);
+  SetEnabled({f.e_ip, f.e_mask, f.e_gateway}, !f.ip_dhcp->isChecked());
+  SetVisible({f.e_essid, f.s_ch, f.e_ap}, false);
 }
 
-void TForm1::EnterIpFromWep() {
-  ShowPage(no3);
-  SetVisible({e_ip, e_mask, e_gateway, ip_dhcp, ip_ip}, true);
-  s_wep->hide();
-  e_pas->hide();
+void EnterIpFromWep(TForm1& f) {
+  ShowPage(f, f.no3);
+  SetVisible({f.e_ip, f.e_mask, f.e_gateway, f.ip_dhcp, f.ip_ip}, true);
+  f.s_wep->hide();
+  f.e_pas->hide();
 }
 
-void TForm1::EnterWepFromIp() {
-  s_wep->show();
-  e_pas->show();
-  SetVisible({e_ip, e_mask, e_gateway, ip_dhcp, ip_ip}, false);
-  ShowPage(no4);
+void EnterWepFromIp(TForm1& f) {
+  f.s_wep->show();
+  f.e_pas->show();
+  SetVisible({f.e_ip, f.e_mask, f.e_gateway, f.ip_dhcp, f.ip_ip}, false);
+  ShowPage(f, f.no4);
 }
 
-void TForm1::EnterWepFromKeys() {
-  SetVisible({e_64key1, e_64key2, e_64key3, e_64key4, wepsel, weptype}, false);
-  s_wep->show();
-  e_pas->show();
-  ShowPage(no4);
+void EnterWepFromKeys(TForm1& f) {
+  SetVisible({f.e_64key1, f.e_64key2, f.e_64key3, f.e_64key4, f.wepsel, f.weptype}, false);
+  f.s_wep->show();
+  f.e_pas->show();
+  ShowPage(f, f.no4);
 }
 
-void TForm1::EnterKeysFromWep() {
-  s_wep->hide();
-  e_pas->hide();
-  e_64key1->show();
-  ShowPage(no5);
+void EnterKeysFromWep(TForm1& f) {
+  f.s_wep->hide();
+  f.e_pas->hide();
+  f.e_64key1->show();
+  ShowPage(f, f.no5);
 }
+
+}  // namespace trx::wizard
+
+namespace trx::app {
+
+using namespace wizard;
 
 void TForm1::ShowConfirmationPage(bool fromWepSettings) {
-  ShowPage(no6);
+  ShowPage(*this, no6);
 
   // Old values, greyed, in the left column.
   const bool deviceUsedDhcp = l_dhcp->Hint != "off";
@@ -150,9 +159,9 @@ void TForm1::ShowConfirmationPage(bool fromWepSettings) {
   }
   e_ess->show();
   // Only the controls placed here are corrected, so that leaving the page undoes exactly this.
-  if (!deviceUsedDhcp) CorrectForDensity(l_ip, 0, true);
-  for (TLabel* label : {l_essid, l_ch, l_wep}) CorrectForDensity(label, 0, true);
-  if (!dhcpChosen) CorrectForDensity(e_ip, 6, true);
+  if (!deviceUsedDhcp) CorrectForDensity(*this, l_ip, 0, true);
+  for (TLabel* label : {l_essid, l_ch, l_wep}) CorrectForDensity(*this, label, 0, true);
+  if (!dhcpChosen) CorrectForDensity(*this, e_ip, 6, true);
 
   if (s_wep->currentIndex() >= 0) e_wep->setText(s_wep->currentText());
   e_wep->show();
@@ -191,9 +200,9 @@ void TForm1::LeaveConfirmationPage() {
   }
   SetVisible({e_ess, e_ch, e_wep}, false);
 
-  if (!deviceUsedDhcp) CorrectForDensity(l_ip, 6, true);
-  for (TLabel* label : {l_essid, l_ch, l_wep}) CorrectForDensity(label, 6, true);
-  if (!dhcpChosen) CorrectForDensity(e_ip, 6, true);
+  if (!deviceUsedDhcp) CorrectForDensity(*this, l_ip, 6, true);
+  for (TLabel* label : {l_essid, l_ch, l_wep}) CorrectForDensity(*this, label, 6, true);
+  if (!dhcpChosen) CorrectForDensity(*this, e_ip, 6, true);
 }
 
 }  // namespace trx::app

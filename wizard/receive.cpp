@@ -1,13 +1,16 @@
 // The receiving side of the form: every datagram the socket delivers, the reply reader that
 // fills the form from a discovery reply, and the access point list.
 #include "app/devicetext.h"
-#include "app/form1.h"
 #include "input/wepkeys.h"
 #include "link/debuglog.h"
 #include "link/messages.h"
 #include "link/reading.h"
+#include "wizard/wizard.h"
 
 namespace trx::app {
+
+using namespace wizard;
+
 namespace {
 
 QString HexText(std::uint8_t b) { return QString::fromStdString(link::HexCode(b)); }
@@ -32,7 +35,7 @@ void TForm1::ZEL_UDPSocket1Recv(QObject*, const std::uint8_t* buf, int len) {
                              ZEL_UDPSocket1->CurrentInterface().isEmpty() ? "" : " on " + ZEL_UDPSocket1->CurrentInterface(),
                              what));
   };
-  const Step step = CurrentStep();
+  const Step step = CurrentStep(*this);
   if (step == Step::Connection) {
     if (!link::HasHeader(datagram, link::kReplySignature)) {
       if (debug) note("refused: not a discovery reply");

@@ -4,50 +4,59 @@
 #include <QMessageBox>
 
 #include "app/devicetext.h"
-#include "app/form1.h"
 #include "link/messages.h"
+#include "wizard/wizard.h"
 
-namespace trx::app {
+namespace trx::wizard {
 
-Step TForm1::CurrentStep() const {
-  const QString& text = welcome->Hint;
+
+Step CurrentStep(const TForm1& form) {
+  const QString& text = form.welcome->Hint;
   if (text.size() != 1 || text[0] < '0' || text[0] > '8') return Step::Unknown;
   return static_cast<Step>(text[0].unicode() - '0');
 }
 
-void TForm1::SetStep(Step step) {
-  if (step != Step::Unknown) welcome->Hint = QString::number(static_cast<int>(step));
+void SetStep(TForm1& form, Step step) {
+  if (step != Step::Unknown) form.welcome->Hint = QString::number(static_cast<int>(step));
 }
 
-WaitFrame TForm1::CurrentWaitFrame() const {
-  const QString& text = checklink->Hint;
+WaitFrame CurrentWaitFrame(const TForm1& form) {
+  const QString& text = form.checklink->Hint;
   if (text.size() != 1 || text[0] < '0' || text[0] > '3') return WaitFrame::Unknown;
   return static_cast<WaitFrame>(text[0].unicode() - '0');
 }
 
-void TForm1::SetWaitFrame(WaitFrame frame) {
-  if (frame != WaitFrame::Unknown) checklink->Hint = QString::number(static_cast<int>(frame));
+void SetWaitFrame(TForm1& form, WaitFrame frame) {
+  if (frame != WaitFrame::Unknown) form.checklink->Hint = QString::number(static_cast<int>(frame));
 }
 
+}  // namespace trx::wizard
+
+namespace trx::app {
+
+using namespace wizard;
+
+void TForm1::StartWizard() { SetStep(*this, Step::Welcome); }
+
 void TForm1::b_setupClick(QObject*) {
-  switch (CurrentStep()) {
+  switch (CurrentStep(*this)) {
     case Step::Welcome:
-      EnterConnectionPageFromWelcome();
-      SetStep(Step::Connection);
+      EnterConnectionPageFromWelcome(*this);
+      SetStep(*this, Step::Connection);
       break;
     case Step::Connection:
       StartSearch();
       break;
     case Step::AccessPointList:
-      EnterBasicFromList();
-      SetStep(Step::BasicSettings);
+      EnterBasicFromList(*this);
+      SetStep(*this, Step::BasicSettings);
       break;
     case Step::BasicSettings:
       if (!CheckEssid()) return;
       e_ess->setText(ShortEssid(e_essid->text()));
       e_ess->Hint = e_essid->text();
-      EnterIpFromBasic();
-      SetStep(Step::IpSettings);
+      EnterIpFromBasic(*this);
+      SetStep(*this, Step::IpSettings);
       break;
     case Step::IpSettings: {
       if (!CheckAddressPage()) return;
@@ -55,8 +64,8 @@ void TForm1::b_setupClick(QObject*) {
       const bool unchanged = e_pas->text() == wep_tmp->Caption();
       e_pas->SetMasked(unchanged);
       if (unchanged) e_pas->Hint.clear();
-      EnterWepFromIp();
-      SetStep(Step::WepSettings);
+      EnterWepFromIp(*this);
+      SetStep(*this, Step::WepSettings);
       break;
     }
     case Step::WepSettings:
@@ -65,20 +74,20 @@ void TForm1::b_setupClick(QObject*) {
       if (s_wep->currentIndex() < 0) s_wep->setCurrentIndex(0);
       GenerateWepKeys();
       if (s_wep->currentIndex() != 0) {
-        EnterKeysFromWep();
-        SetStep(Step::WepKey);
+        EnterKeysFromWep(*this);
+        SetStep(*this, Step::WepKey);
       } else {
         s_wep->hide();
         e_pas->hide();
         ShowConfirmationPage(true);
-        SetStep(Step::Confirmation);
+        SetStep(*this, Step::Confirmation);
       }
       break;
     case Step::WepKey:
       if (!CheckKeyField()) return;
       SetVisible({weptype, wepsel, e_64key1, e_64key2, e_64key3, e_64key4}, false);
       ShowConfirmationPage(false);
-      SetStep(Step::Confirmation);
+      SetStep(*this, Step::Confirmation);
       break;
     case Step::Confirmation:
       StartSave();
@@ -90,29 +99,29 @@ void TForm1::b_setupClick(QObject*) {
 }
 
 void TForm1::b_backClick(QObject*) {
-  switch (CurrentStep()) {
+  switch (CurrentStep(*this)) {
     case Step::BasicSettings:
       if (!CheckEssid()) return;
-      EnterListPageFromBasic();
-      SetStep(Step::AccessPointList);
+      EnterListPageFromBasic(*this);
+      SetStep(*this, Step::AccessPointList);
       break;
     case Step::IpSettings:
       if (!CheckAddressPage()) return;
-      EnterBasicFromIp();
-      SetStep(Step::BasicSettings);
+      EnterBasicFromIp(*this);
+      SetStep(*this, Step::BasicSettings);
       break;
     case Step::WepSettings:
-      EnterIpFromWep();
-      SetStep(Step::IpSettings);
+      EnterIpFromWep(*this);
+      SetStep(*this, Step::IpSettings);
       break;
     case Step::WepKey:
-      EnterWepFromKeys();
-      SetStep(Step::WepSettings);
+      EnterWepFromKeys(*this);
+      SetStep(*this, Step::WepSettings);
       break;
     case Step::Confirmation:
       // No on the confirmation page starts over with a fresh search.
-      EnterConnectionPageFromConfirmation();
-      SetStep(Step::Connection);
+      EnterConnectionPageFromConfirmation(*this);
+      SetStep(*this, Step::Connection);
       break;
     case Step::Welcome:
     case Step::Connection:
@@ -129,7 +138,7 @@ void TForm1::StartSearch() {
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   bar->SetPosition(0);
   bar->show();
-  RestartWait();
+  RestartWait(*this);
   SetEnabled({b_min, b_close, b_exit, b_back, b_setup}, false);
   ap_list->clear();
   replies_.clear();
@@ -148,7 +157,7 @@ void TForm1::StartSave() {
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   bar->SetPosition(0);
   bar->show();
-  RestartWait();
+  RestartWait(*this);
   // Only an acknowledgement of this save may count: a late one from an earlier, failed
   // save would otherwise report this one as done.
   ackFlag_ = 0;

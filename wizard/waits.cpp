@@ -1,32 +1,43 @@
 // The three-second waits for the network: progress, animation, and where each wait ends.
-#include "app/form1.h"
 #include "link/debuglog.h"
+#include "wizard/wizard.h"
+
+namespace trx::wizard {
+
+void RestartWait(TForm1& form) {
+  form.Timer->SetEnabled(false);
+  form.Timer->Tag = 6;
+}
+
+}  // namespace trx::wizard
 
 namespace trx::app {
+
+using namespace wizard;
 
 void TForm1::TimerTimer(QObject*) {
   Timer->Tag -= 1;
   bar->SetPosition(bar->Position() + 20);
 
   // The animation phase lives in the wait panel's Hint and carries over from wait to wait.
-  switch (CurrentWaitFrame()) {
+  switch (CurrentWaitFrame(*this)) {
     case WaitFrame::None:
       check01->show();
-      SetWaitFrame(WaitFrame::First);
+      SetWaitFrame(*this, WaitFrame::First);
       break;
     case WaitFrame::First:
       check01->hide();
       check02->show();
-      SetWaitFrame(WaitFrame::Second);
+      SetWaitFrame(*this, WaitFrame::Second);
       break;
     case WaitFrame::Second:
       check02->hide();
       check03->show();
-      SetWaitFrame(WaitFrame::Third);
+      SetWaitFrame(*this, WaitFrame::Third);
       break;
     case WaitFrame::Third:
       check03->hide();
-      SetWaitFrame(WaitFrame::None);
+      SetWaitFrame(*this, WaitFrame::None);
       break;
     case WaitFrame::Unknown:
       break;
@@ -43,21 +54,21 @@ void TForm1::TimerTimer(QObject*) {
                                        : QString("%1 datagram(s) dropped by the system for want of buffer space")
                                              .arg(drops - dropsAtWaitStart_)));
   }
-  switch (CurrentStep()) {
+  switch (CurrentStep(*this)) {
     case Step::Connection:
       if (ap_list->count() > 0) {
         SetVisible({check01, check02, check03, bar, checklink}, false);
-        EnterListPage();
+        EnterListPage(*this);
         SetEnabled({b_min, b_close, b_back, b_setup}, true);
-        SetStatusLabelsVisible(true);
-        SetStep(Step::AccessPointList);
+        SetStatusLabelsVisible(*this, true);
+        SetStep(*this, Step::AccessPointList);
       } else {
         SearchFailed(true);
       }
       break;
     case Step::Confirmation:
       if (ackFlag_ == 1) {
-        ShowPage(exit1);
+        ShowPage(*this, exit1);
         SetVisible({check01, check02, check03, checklink, bar}, false);
         SetVisible({l_ip, l_essid, l_ch, l_wep, l_dhcp, e_dhcp, e_ip, e_ess, e_ch, e_wep}, false);
         b_min->setEnabled(true);
@@ -67,7 +78,7 @@ void TForm1::TimerTimer(QObject*) {
         b_exit->show();
         b_back->hide();
         b_setup->hide();
-        SetStep(Step::Completion);
+        SetStep(*this, Step::Completion);
       } else {
         LayErrorPanel();
         l_dhcp->hide();
@@ -92,13 +103,6 @@ void TForm1::TimerTimer(QObject*) {
   Timer->Tag = 6;
 }
 
-// Every wait has its full count of ticks, even one started while an earlier wait still runs
-// (a search from the error panel that an unusable reply opened).
-void TForm1::RestartWait() {
-  Timer->SetEnabled(false);
-  Timer->Tag = 6;
-}
-
 void TForm1::errormsgClick(QObject*) {
   errormsg->hide();
   b_setup->setEnabled(true);
@@ -106,7 +110,7 @@ void TForm1::errormsgClick(QObject*) {
   b_min->show();
   b_min->setEnabled(true);
   b_close->setEnabled(true);
-  if (CurrentStep() == Step::Confirmation) {
+  if (CurrentStep(*this) == Step::Confirmation) {
     (ip_dhcp->isChecked() ? static_cast<QWidget*>(e_dhcp) : e_ip)->show();
     (l_dhcp->Hint == "off" ? l_ip : l_dhcp)->show();
     SetVisible({e_ess, e_ch, e_wep}, true);
