@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QProxyStyle>
 #include <QWindow>
 
@@ -32,7 +34,11 @@ std::unique_ptr<TForm1> StartUp(platform::Platform& platform) {
   ApplyApplicationLook();
   // The form's socket component must be registered before the form creates it.
   platform.RegisterSocketControl();
-  QApplication::setWindowIcon(QIcon(":/form/trx61.png"));
+  // Read as what it is: an icon built from the file name alone probes its content with every
+  // image plugin, loading each of them into the program before the first frame.
+  QImageReader icon(":/form/trx61.png", "png");
+  icon.setAutoDetectImageFormat(false);
+  QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon.read())));
   auto form = std::make_unique<TForm1>(platform);
   // The task bar names the program by its title; the form keeps its own caption. (An
   // application display name would be appended to every window's title by Qt.)
