@@ -25,12 +25,14 @@ QString Run(const QString& program, const QStringList& args) {
   return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-// The window's name as the window manager and the task bar read it.
+// The window's name and icon as the window manager and the task bar read them.
 QString NetWmName(const QWidget* w) {
   const QString out = Run("xprop", {"-id", QString::number(w->winId()), "_NET_WM_NAME"});
   const auto m = QRegularExpression(R"re(= "(.*)"\s*$)re").match(out);
   return m.hasMatch() ? m.captured(1) : out;
 }
+
+QString NetWmIcon(const QWidget* w) { return Run("xprop", {"-id", QString::number(w->winId()), "_NET_WM_ICON"}); }
 
 // Where the window really is on the screen, as the X server says (not what Qt believes).
 QRect OnScreen(const QWidget* w) {
@@ -52,11 +54,12 @@ std::unique_ptr<TForm1> Launch(FakePlatform& platform) {
 
 }  // namespace
 
-TEST(Desktop, TheWindowSystemShowsTheProgramsTitles) {
+TEST(Desktop, TheWindowSystemShowsTheProgramsTitlesAndIcon) {
   FakePlatform platform;
   DialogAnswerer dialogs;
   auto form = Launch(platform);
   EXPECT_EQ(NetWmName(form.get()), "TRX61 Utility");
+  EXPECT_TRUE(NetWmIcon(form.get()).contains("Icon (32 x 32)"));
   QStringList titles;
   dialogs.inspect = [&](QMessageBox* box) { titles << NetWmName(box); };
   form->ShowMessage("plain");
