@@ -6,7 +6,6 @@
 namespace trx::wizard {
 
 using app::TImage;
-using app::TLabel;
 
 void ShowPage(TForm1& f, TImage* store) { f.welcome->CopyPictureFrom(store); }
 

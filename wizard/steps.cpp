@@ -8,27 +8,26 @@
 #include "wizard/wizard.h"
 
 namespace trx::wizard {
+namespace {
 
-
-Step CurrentStep(const TForm1& form) {
-  const QString& text = form.welcome->Hint;
-  if (text.size() != 1 || text[0] < '0' || text[0] > '8') return Step::Unknown;
-  return static_cast<Step>(text[0].unicode() - '0');
+// A state kept as one digit in a Hint; any other text reads as the enum's last value, Unknown.
+template <class State>
+State ReadDigit(const QString& text) {
+  const int value = text.size() == 1 ? text[0].unicode() - '0' : -1;
+  return value >= 0 && value < static_cast<int>(State::Unknown) ? static_cast<State>(value) : State::Unknown;
 }
 
-void SetStep(TForm1& form, Step step) {
-  if (step != Step::Unknown) form.welcome->Hint = QString::number(static_cast<int>(step));
+template <class State>
+void WriteDigit(QString& hint, State state) {
+  if (state != State::Unknown) hint = QString::number(static_cast<int>(state));
 }
 
-WaitFrame CurrentWaitFrame(const TForm1& form) {
-  const QString& text = form.checklink->Hint;
-  if (text.size() != 1 || text[0] < '0' || text[0] > '3') return WaitFrame::Unknown;
-  return static_cast<WaitFrame>(text[0].unicode() - '0');
-}
+}  // namespace
 
-void SetWaitFrame(TForm1& form, WaitFrame frame) {
-  if (frame != WaitFrame::Unknown) form.checklink->Hint = QString::number(static_cast<int>(frame));
-}
+Step CurrentStep(const TForm1& form) { return ReadDigit<Step>(form.welcome->Hint); }
+void SetStep(TForm1& form, Step step) { WriteDigit(form.welcome->Hint, step); }
+WaitFrame CurrentWaitFrame(const TForm1& form) { return ReadDigit<WaitFrame>(form.checklink->Hint); }
+void SetWaitFrame(TForm1& form, WaitFrame frame) { WriteDigit(form.checklink->Hint, frame); }
 
 }  // namespace trx::wizard
 
