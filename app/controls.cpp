@@ -1,11 +1,13 @@
 #include "app/controls.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QStyledItemDelegate>
 #include <QToolTip>
 
@@ -87,7 +89,24 @@ const QImage& TImage::Picture() const {
 }
 
 void TImage::CopyPictureFrom(const QObject* store) {
-  if (const auto* image = qobject_cast<const TImage*>(store)) SetPicture(image->Picture());
+  const auto* image = qobject_cast<const TImage*>(store);
+  if (!image) return;
+  SetPicture(image->Picture());
+  shownFrom_ = image->objectName();
+  // A face or page change is a change of name for assistive technology.
+  if (QAccessible::isActive()) {
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+  }
+}
+
+void TImage::Press() {
+  if (!isEnabled() || !isVisible()) return;
+  const QPointF centre = QRectF(rect()).center();
+  QMouseEvent down(QEvent::MouseButtonPress, centre, mapToGlobal(centre), Qt::LeftButton, Qt::LeftButton, {});
+  mousePressEvent(&down);
+  QMouseEvent up(QEvent::MouseButtonRelease, centre, mapToGlobal(centre), Qt::LeftButton, Qt::NoButton, {});
+  mouseReleaseEvent(&up);
 }
 
 void TImage::paintEvent(QPaintEvent*) {
@@ -95,6 +114,35 @@ void TImage::paintEvent(QPaintEvent*) {
   if (picture.isNull()) return;
   QPainter painter(this);
   painter.drawImage(rect(), picture);
+  // A focus frame only for focus that came from the keyboard: a mouse user never sees one.
+  if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+    QStyleOptionFocusRect frame;
+    frame.initFrom(this);
+    frame.rect = rect().adjusted(3, 3, -3, -3);
+    frame.backgroundColor = palette().color(QPalette::Window);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
+    painter.drawRect(frame.rect.adjusted(0, 0, -1, -1));
+  }
+}
+
+void TImage::keyPressEvent(QKeyEvent* e) {
+  if (focusPolicy() != Qt::NoFocus && e->modifiers() == Qt::NoModifier &&
+      (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
+    Press();
+    e->accept();
+    return;
+  }
+  QWidget::keyPressEvent(e);
+}
+
+void TImage::focusInEvent(QFocusEvent* e) {
+  QWidget::focusInEvent(e);
+  update();
+}
+
+void TImage::focusOutEvent(QFocusEvent* e) {
+  QWidget::focusOutEvent(e);
+  update();
 }
 
 void TImage::mouseMoveEvent(QMouseEvent* e) {
@@ -201,6 +249,16 @@ void TEdit::focusOutEvent(QFocusEvent* e) {
       Qt::QueuedConnection);
 }
 
+void TEdit::keyPressEvent(QKeyEvent* e) {
+  // Alt with a letter is a command, never typing (AltGr, which Windows reports as Ctrl+Alt, is).
+  const Qt::KeyboardModifiers mods = e->modifiers();
+  if ((mods & Qt::AltModifier) && !(mods & Qt::ControlModifier) && !e->text().isEmpty() && e->text()[0].isPrint()) {
+    e->ignore();
+    return;
+  }
+  QLineEdit::keyPressEvent(e);
+}
+
 bool TEdit::event(QEvent* e) { return HandleToolTip(this, e) || QLineEdit::event(e); }
 
 // ---- TComboBox
@@ -208,6 +266,22 @@ bool TEdit::event(QEvent* e) { return HandleToolTip(this, e) || QLineEdit::event
 TComboBox::TComboBox(QWidget* parent) : QComboBox(parent) {
   setEditable(false);
   setItemDelegate(new FixedRowDelegate(16, this));
+  // A choice made with the list closed is handed over as the list's closing would hand it.
+  connect(this, &QComboBox::activated, this, [this] {
+    if (!popupOpen_) QueueCloseUp();
+  });
+}
+
+void TComboBox::QueueCloseUp() {
+  // One close-up per choice, whichever of the closing and the activation comes first.
+  if (closeUpQueued_) return;
+  closeUpQueued_ = true;
+  QMetaObject::invokeMethod(
+      this, [this] {
+        closeUpQueued_ = false;
+        emit OnCloseUp(this);
+      },
+      Qt::QueuedConnection);
 }
 
 void TComboBox::showPopup() {
@@ -220,12 +294,7 @@ void TComboBox::hidePopup() {
   popupOpen_ = false;
   QComboBox::hidePopup();
   // The list hands over the chosen item only after it has closed.
-  if (wasOpen)
-    QMetaObject::invokeMethod(
-        this, [this] {
-          emit OnCloseUp(this);
-        },
-        Qt::QueuedConnection);
+  if (wasOpen) QueueCloseUp();
 }
 
 bool TComboBox::event(QEvent* e) { return HandleToolTip(this, e) || QComboBox::event(e); }
@@ -235,6 +304,11 @@ bool TComboBox::event(QEvent* e) { return HandleToolTip(this, e) || QComboBox::e
 TListBox::TListBox(QWidget* parent) : QListWidget(parent) {
   setItemDelegate(new FixedRowDelegate(13, this));
   setUniformItemSizes(true);
+}
+
+void TListBox::keyboardSearch(const QString& search) {
+  if (search.trimmed().isEmpty()) return;
+  QListWidget::keyboardSearch(search);
 }
 
 void TListBox::mousePressEvent(QMouseEvent* e) {

@@ -62,6 +62,11 @@ class TImage : public QWidget, public TControl {
   void SetJpeg(const QByteArray& jpeg, const QString& name);
   // Shows another control's picture: the way pages and faces change.
   void CopyPictureFrom(const QObject* store);
+  // The name of the store whose picture shows (the control's own name until one is copied).
+  QString ShownFrom() const { return shownFrom_.isEmpty() ? objectName() : shownFrom_; }
+  // What a left click does, for the keyboard and assistive technology: a press and a
+  // release in the middle of the control, with the same events in the same order.
+  void Press();
 
  signals:
   void OnClick(QObject* sender);
@@ -75,10 +80,14 @@ class TImage : public QWidget, public TControl {
   void mousePressEvent(QMouseEvent*) override;
   void mouseReleaseEvent(QMouseEvent*) override;
   void changeEvent(QEvent*) override;
+  void keyPressEvent(QKeyEvent*) override;
+  void focusInEvent(QFocusEvent*) override;
+  void focusOutEvent(QFocusEvent*) override;
   bool event(QEvent*) override;
 
  private:
   mutable QImage picture_;
+  QString shownFrom_;
   mutable QByteArray jpeg_;  // not yet decoded
   QString jpegName_;
   bool pressed_ = false;
@@ -116,6 +125,7 @@ class TEdit : public QLineEdit, public TControl {
 
  protected:
   void focusOutEvent(QFocusEvent*) override;
+  void keyPressEvent(QKeyEvent*) override;
   bool event(QEvent*) override;
 
  private:
@@ -132,21 +142,26 @@ class TComboBox : public QComboBox, public TControl {
   void hidePopup() override;
 
  signals:
-  // After the drop-down list the user opened has closed, with the item then in force; not
-  // when the control is hidden, nor for a change made while the list is closed.
+  // After the drop-down list the user opened has closed, with the item then in force, and
+  // after the user changed the item with the list closed (keys, wheel); not for the
+  // program's own changes, nor when the control is hidden.
   void OnCloseUp(QObject* sender);
 
  protected:
   bool event(QEvent*) override;
 
  private:
+  void QueueCloseUp();
   bool popupOpen_ = false;
+  bool closeUpQueued_ = false;
 };
 
 class TListBox : public QListWidget, public TControl {
   Q_OBJECT
  public:
   explicit TListBox(QWidget* parent);
+  // Every entry begins with a space: the list's type-to-find would take Space as a search.
+  void keyboardSearch(const QString& search) override;
 
  signals:
   void OnClick(QObject* sender);

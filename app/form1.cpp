@@ -60,8 +60,11 @@ void ApplyCursor(QWidget* w, const ControlEntry& entry) {
 TForm1::TForm1(platform::Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), platform_(platform) {
   setObjectName("Form1");
+  InstallAccessibility();
   BuildFromDescription();
   WireHandlers();
+  NameControls();
+  qApp->installEventFilter(this);
   FormCreate(this);
 }
 
@@ -108,6 +111,8 @@ void TForm1::BuildFromDescription() {
           qWarning("picture %s of %s cannot be shown: %s", qPrintable(entry.Option("picture")), qPrintable(entry.name),
                    qPrintable(jpeg.errorString()));
       }
+      // Picture buttons take the focus from the keyboard only: a click never moves it.
+      if (entry.kind == "button") image->setFocusPolicy(Qt::TabFocus);
       widget = image;
       control = image;
     } else if (entry.kind == "label") {
@@ -219,6 +224,7 @@ void TForm1::WireHandlers() {
   connect(b_min, &TImage::OnMouseDown, this, [this](QObject* s) { b_minMouseDown(s); });
   connect(b_min, &TImage::OnMouseUp, this, [this](QObject* s) { b_minMouseUp(s); });
   connect(errormsg, &TImage::OnClick, this, &TForm1::errormsgClick);
+  errormsg->setFocusPolicy(Qt::TabFocus);  // the error panel is one large Continue button
 
   connect(e_ip, &TEdit::OnExit, this, &TForm1::e_ipExit);
   connect(e_dhcp, &TEdit::OnExit, this, &TForm1::e_ipExit);
@@ -304,6 +310,7 @@ class CentredBox : public QMessageBox {
 }  // namespace
 
 void TForm1::ShowMessage(const QString& text) {
+  ++messagesShown_;
   CentredBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, this);
   box.exec();
   // Closing one of the program's own dialogs gives the focus back to the form, which

@@ -90,6 +90,16 @@ class TForm1 : public QWidget {
   // and its face name change together.
   void SetFace(TImage* button, const QString& faceName, const TImage* pictureFrom = nullptr);
 
+  // ---- keyboard (app/keyboard.cpp)
+  // The page's fields, then its buttons, each in screen order: what Tab goes through.
+  QList<QWidget*> FocusChain() const;
+  // The focus on the page's first field, or on its forward button when it has none.
+  void FocusPage();
+  void FocusPageSoon();
+  // What Return and Escape press on the page shown; nullptr when nothing.
+  TImage* ForwardButton() const;
+  TImage* BackwardButton() const;
+
   // ---- help and web
   bool ReaderInstalled();
   void b_helpClick(QObject* sender);
@@ -136,10 +146,17 @@ class TForm1 : public QWidget {
  protected:
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void BuildFromDescription();
   void WireHandlers();
+  // Assistive technology (app/accessibility.cpp): the picture interfaces, before any control
+  // exists; the names of the window and its fields, after.
+  static void InstallAccessibility();
+  void NameControls();
   void StartSearch();
   void StartSave();
   void LayErrorPanel();
@@ -158,6 +175,8 @@ class TForm1 : public QWidget {
   bool activatedOnce_ = false;
   QPoint dragOffset_;
   bool dragging_ = false;
+  bool lastInputKeyboard_ = false;
+  int messagesShown_ = 0;  // a leave check refused when it showed one
 
   std::vector<QByteArray> replies_;  // each listed reply whole, by list position
   ShownReply shown_;                 // read, not yet in the controls

@@ -75,6 +75,7 @@ void TForm1::LayErrorPanel() {
   bar->SetPosition(100);
   errormsg->show();
   b_min->hide();
+  FocusPageSoon();
 }
 
 void TForm1::SearchFailed(bool endsWait) {

@@ -25,7 +25,10 @@ void WriteDigit(QString& hint, State state) {
 }  // namespace
 
 Step CurrentStep(const TForm1& form) { return ReadDigit<Step>(form.welcome->Hint); }
-void SetStep(TForm1& form, Step step) { WriteDigit(form.welcome->Hint, step); }
+void SetStep(TForm1& form, Step step) {
+  WriteDigit(form.welcome->Hint, step);
+  form.FocusPageSoon();  // every page change, whatever caused it
+}
 WaitFrame CurrentWaitFrame(const TForm1& form) { return ReadDigit<WaitFrame>(form.checklink->Hint); }
 void SetWaitFrame(TForm1& form, WaitFrame frame) { WriteDigit(form.checklink->Hint, frame); }
 

@@ -117,6 +117,7 @@ void TForm1::errormsgClick(QObject*) {
     b_back->setEnabled(true);
     b_setup->setEnabled(true);
   }
+  FocusPageSoon();
 }
 
 }  // namespace trx::app

@@ -11,6 +11,9 @@
 #include "tests/support/manualticks.h"
 #include "tests/support/replies.h"
 
+// Failures print texts as text.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
 namespace trx::test {
 
 class FormTest : public ::testing::Test {

@@ -42,17 +42,24 @@ TEST_F(Wep, ClosingTheListOnASizeEmptiesThePassphrase) {
   EXPECT_FALSE(form->e_64key1->Masked()) << "zero keys are shown in clear";
 }
 
-TEST_F(Wep, AChangeMadeWithTheListClosedGetsNoCloseUp) {
+TEST_F(Wep, AChangeMadeWithTheKeysAndTheListClosedDoesWhatClosingDoes) {
   ToWepSettings();
+  ChooseWep(0);
+  ASSERT_FALSE(form->e_pas->isEnabled());
   form->s_wep->setFocus();
-  QTest::keyClick(form->s_wep, Qt::Key_Down);
+  QTest::keyClick(form->s_wep, Qt::Key_Down);  // Disable -> 64Bits
   Settle();
-  EXPECT_EQ(form->s_wep->currentIndex(), 2);
-  EXPECT_EQ(form->e_pas->text(), "phrase");
-  EXPECT_TRUE(form->e_pas->Masked());
-  EXPECT_EQ(form->e_64key1->MaxLength, 10) << "the limit is first set by the key generation";
-  Next();
+  EXPECT_EQ(form->s_wep->currentIndex(), 1);
+  EXPECT_TRUE(form->e_pas->isEnabled()) << "the pass phrase can be typed";
+  EXPECT_EQ(form->e_pas->text(), "");
+  QTest::keyClick(form->s_wep, Qt::Key_Down);  // 128Bits
+  Settle();
   EXPECT_EQ(form->e_64key1->MaxLength, 26);
+  form->setFocus();  // a program change is no user choice
+  form->e_pas->setText("kept");
+  form->s_wep->setCurrentIndex(3);
+  Settle();
+  EXPECT_EQ(form->e_pas->text(), "kept");
 }
 
 TEST_F(Wep, TheDevicesOwnPassphraseKeepsTheKeysMasked) {

@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <turbojpeg.h>
 
+#include "app/pagewords.h"
+
 namespace {
 
 QString g_out;
@@ -76,7 +78,21 @@ void Logo(QPainter& p, int x, int y) {
 
 // The frame every page shares: header band with logo and product title, content area,
 // side column from x = 453.
-QImage Page(const QString& title, const QString& subtitle) {
+struct QtWords {
+  QString title, instruction;
+};
+
+QtWords Words(const char* store) {
+  const trx::app::PageWords w = trx::app::WordsOf(store);
+  return {QString::fromUtf8(w.title.data(), static_cast<qsizetype>(w.title.size())),
+          QString::fromUtf8(w.instruction.data(), static_cast<qsizetype>(w.instruction.size()))};
+}
+
+// withInstruction: the instruction as the subtitle; pages with a question draw it themselves.
+QImage Page(const char* store, bool withInstruction = true) {
+  const QtWords words = Words(store);
+  const QString& title = words.title;
+  const QString subtitle = withInstruction ? words.instruction : QString();
   QImage img(580, 435, QImage::Format_RGB32);
   img.fill(kContent);
   QPainter p(&img);
@@ -138,8 +154,7 @@ void Save(const QImage& img, const QString& name) { WriteJpeg(img, name, false);
 
 void Pages() {
   {
-    QImage img = Page("Welcome", "This utility finds the TRX61 ver. 2.2 wireless access points on your network and "
-                                 "lets you change their host name, ESSID, channel, IP settings and WEP keys.");
+    QImage img = Page("welcome");
     QPainter p(&img);
     Device(p, 150, 232);
     Note(p, QRect(24, 360, 420, 60),
@@ -147,8 +162,7 @@ void Pages() {
     Save(img, "welcome.jpg");
   }
   {
-    QImage img = Page("Connection method", "The utility talks to access points on the local Ethernet segment with "
-                                           "broadcast messages (UDP port 27155).");
+    QImage img = Page("step");
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     // PC -- cable -- access point
@@ -168,7 +182,7 @@ void Pages() {
     Save(img, "step.jpg");
   }
   {
-    QImage img = Page("Access points found", "");
+    QImage img = Page("no1", false);
     QPainter p(&img);
     Caption(p, 63, 219, 125, "Access points");
     FieldBox(p, 63, 239, 121, 136);
@@ -180,13 +194,13 @@ void Pages() {
     StatusRow(p, 318, "ESSID:");
     StatusRow(p, 335, "Channel:");
     StatusRow(p, 352, "WEP:");
-    Text(p, QRect(24, 142, 420, 60), "Do you want to change the settings of the selected access point?", 14, kInk,
+    Text(p, QRect(24, 142, 420, 60), Words("no1").instruction, 14, kInk,
          Qt::AlignLeft | Qt::AlignTop);
     Note(p, QRect(24, 384, 420, 40), "Yes: change its settings.  No: close the utility.");
     Save(img, "no1.jpg");
   }
   {
-    QImage img = Page("Basic settings", "Name the wireless network and choose its radio channel.");
+    QImage img = Page("no2");
     QPainter p(&img);
     Caption(p, 89, 219, 200, "ESSID");
     FieldBox(p, 89, 237, 96, 16);
@@ -199,7 +213,7 @@ void Pages() {
     Save(img, "no2.jpg");
   }
   {
-    QImage img = Page("IP settings", "Give the access point a fixed address, or let a DHCP server assign one.");
+    QImage img = Page("no3");
     QPainter p(&img);
     p.setPen(QColor(160, 166, 196));
     p.setBrush(kIpBox);
@@ -220,7 +234,7 @@ void Pages() {
     Save(img, "no3.jpg");
   }
   {
-    QImage img = Page("Security settings", "Choose the WEP encryption and type a pass phrase; the keys are made from it.");
+    QImage img = Page("no4");
     QPainter p(&img);
     Caption(p, 89, 219, 200, "WEP method");
     Note(p, QRect(200, 238, 240, 40), "Disable, or a key size of 64, 128 or 256 bits.");
@@ -230,7 +244,7 @@ void Pages() {
     Save(img, "no4.jpg");
   }
   {
-    QImage img = Page("WEP key", "The first key, made from your pass phrase. You may type your own key instead.");
+    QImage img = Page("no5");
     QPainter p(&img);
     Caption(p, 90, 237, 200, "WEP key 1");
     FieldBox(p, 90, 255, 70, 14);
@@ -240,9 +254,9 @@ void Pages() {
     Save(img, "no5.jpg");
   }
   {
-    QImage img = Page("Confirm the new settings", "");
+    QImage img = Page("no6", false);
     QPainter p(&img);
-    Text(p, QRect(24, 142, 420, 40), "Do you want to save these settings to the access point?", 14, kInk,
+    Text(p, QRect(24, 142, 420, 40), Words("no6").instruction, 14, kInk,
          Qt::AlignLeft | Qt::AlignTop);
     Text(p, QRect(128, 234, 150, 18), "Current", 12, kMuted, Qt::AlignLeft, true);
     Text(p, QRect(336, 234, 100, 18), "New", 12, kAccent, Qt::AlignLeft, true);
@@ -257,7 +271,7 @@ void Pages() {
     Save(img, "no6.jpg");
   }
   {
-    QImage img = Page("Settings saved", "The access point has acknowledged the new settings.");
+    QImage img = Page("exit1");
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(60, 170, 100), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
@@ -299,8 +313,8 @@ void Panels() {
     p.drawRect(1, 1, 419, 120);
     p.fillRect(25, 17, 88, 88, QColor(248, 249, 253));
     Hourglass(p, 69, 61, 0);
-    Text(p, QRect(130, 24, 280, 26), "Checking the network connection", 16, kInk, Qt::AlignLeft | Qt::AlignVCenter, true);
-    Text(p, QRect(130, 52, 280, 20), "Please wait...", 14, kMuted);
+    Text(p, QRect(130, 24, 280, 26), Words("checklink").title, 16, kInk, Qt::AlignLeft | Qt::AlignVCenter, true);
+    Text(p, QRect(130, 52, 280, 20), Words("checklink").instruction, 14, kMuted);
     WriteJpeg(img, "checklink.jpg", false);
   }
   for (int phase = 0; phase < 3; ++phase) {
@@ -323,8 +337,8 @@ void Panels() {
     p.drawEllipse(QPoint(40, 37), 18, 18);
     p.drawLine(40, 27, 40, 39);
     p.drawPoint(40, 46);
-    Text(p, QRect(72, 14, 340, 46), "No access point could be located", 18, Qt::white, Qt::AlignLeft | Qt::AlignVCenter, true);
-    Text(p, QRect(24, 88, 375, 40), "No access point answered in time, or an answer could not be used.", 13, kInk,
+    Text(p, QRect(72, 14, 340, 46), Words("errormsg").title, 18, Qt::white, Qt::AlignLeft | Qt::AlignVCenter, true);
+    Text(p, QRect(24, 88, 375, 40), Words("errormsg").instruction, 13, kInk,
          Qt::AlignLeft | Qt::AlignTop);
     Text(p, QRect(24, 132, 375, 20), "Please check:", 13, kInk, Qt::AlignLeft | Qt::AlignTop, true);
     const char* items[] = {
