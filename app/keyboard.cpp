@@ -38,7 +38,11 @@ bool TForm1::focusNextPrevChild(bool next) {
   const qsizetype at = chain.indexOf(focusWidget());
   const qsizetype n = chain.size();
   const qsizetype to = at < 0 ? (next ? 0 : n - 1) : (at + (next ? 1 : n - 1)) % n;
-  chain[to]->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  // Qt also moves the focus on when the focused control is hidden or disabled: after a
+  // click that is no keyboard move, and shows no keyboard cues (frame, selected text).
+  const Qt::FocusReason reason =
+      !lastInputKeyboard_ ? Qt::OtherFocusReason : next ? Qt::TabFocusReason : Qt::BacktabFocusReason;
+  chain[to]->setFocus(reason);
   return true;
 }
 

@@ -85,6 +85,7 @@ std::unique_ptr<TForm1> Launch(trx::platform::Platform& platform, int settleMs) 
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  QApplication::setCursorFlashTime(0);  // a steady text cursor: the same picture every time
   if (argc < 3) {
     std::fprintf(stderr, "usage: trx61-tour APSIM OUTPUT-FOLDER [SHOT...]\n");
     return 2;
