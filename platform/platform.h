@@ -34,4 +34,8 @@ class Platform {
 // The implementation for the system the program was built for.
 std::unique_ptr<Platform> CreateNativePlatform();
 
+// A windowed program started from a console writes its --help and --version answers there
+// (Windows gives such a program no console of its own); elsewhere nothing to do.
+void UseParentConsole();
+
 }  // namespace trx::platform

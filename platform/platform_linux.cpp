@@ -58,6 +58,8 @@ class LinuxPlatform final : public Platform {
 
 }  // namespace
 
+void UseParentConsole() {}
+
 std::unique_ptr<Platform> CreateNativePlatform() { return std::make_unique<LinuxPlatform>(); }
 
 }  // namespace trx::platform

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <cstdio>
 
 #include "platform/platform.h"
 
@@ -70,5 +71,14 @@ class WindowsPlatform final : public Platform {
 }  // namespace
 
 std::unique_ptr<Platform> CreateNativePlatform() { return std::make_unique<WindowsPlatform>(); }
+
+void UseParentConsole() {
+  // Output already redirected (a pipe, a file) stays where it goes.
+  const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
+  if (out != nullptr && out != INVALID_HANDLE_VALUE) return;
+  if (!AttachConsole(ATTACH_PARENT_PROCESS)) return;
+  std::freopen("CONOUT$", "w", stdout);
+  std::freopen("CONOUT$", "w", stderr);
+}
 
 }  // namespace trx::platform

@@ -2,6 +2,9 @@
 #include <QTemporaryDir>
 
 #include "tests/support/formfixture.h"
+#if defined(_WIN32)
+#include <windows.h>
+#endif
 
 using namespace trx::test;
 
@@ -55,7 +58,67 @@ TEST(NativePlatform, ProgramFolderIsTheExecutablesNotTheWorkingDirectory) {
   EXPECT_NE(QDir(folder).canonicalPath(), QDir(QDir::tempPath()).canonicalPath());
 }
 
+#if defined(_WIN32)
+// The reader check looks for either of two registry keys; the registration of the socket
+// component runs hidden and does no harm when the component file is not there.
+class WindowsPlatform : public ::testing::Test {
+ protected:
+  static void SetKey(const char* path, bool present) {
+    if (present) {
+      HKEY key = nullptr;
+      ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+                ERROR_SUCCESS);
+      RegCloseKey(key);
+    } else {
+      RegDeleteKeyA(HKEY_LOCAL_MACHINE, path);
+    }
+  }
+  void TearDown() override {
+    SetKey("Software\\Adobe\\Acrobat Reader", false);
+    SetKey("Software\\Adobe\\Acrobat\\4.0", false);
+  }
+};
+
+TEST_F(WindowsPlatform, EitherReaderKeyCounts) {
+  const auto native = trx::platform::CreateNativePlatform();
+  TearDown();
+  EXPECT_FALSE(native->PdfReaderInstalled());
+  SetKey("Software\\Adobe\\Acrobat\\4.0", true);
+  EXPECT_TRUE(native->PdfReaderInstalled());
+  TearDown();
+  SetKey("Software\\Adobe\\Acrobat Reader", true);
+  EXPECT_TRUE(native->PdfReaderInstalled());
+}
+
+TEST_F(WindowsPlatform, WithoutTheKeysTheHelpButtonAsksAndWithThemItOpens) {
+  TearDown();
+  const auto native = trx::platform::CreateNativePlatform();
+  trx::test::DialogAnswerer dialogs;  // No
+  trx::app::TForm1 form(*native);
+  form.b_helpClick(form.b_help);
+  EXPECT_EQ(dialogs.seen.size(), 1u) << "the question box";
+  SetKey("Software\\Adobe\\Acrobat Reader", true);
+  form.b_helpClick(form.b_help);
+  EXPECT_EQ(dialogs.seen.size(), 1u) << "no question: the guide opens";
+}
+
+TEST_F(WindowsPlatform, RegistrationWithoutTheComponentFileDoesNoHarm) {
+  const auto native = trx::platform::CreateNativePlatform();
+  QTemporaryDir empty;
+  const QString before = QDir::currentPath();
+  QDir::setCurrent(empty.path());
+  native->RegisterSocketControl();
+  native->UnregisterSocketControl();
+  QDir::setCurrent(before);
+  trx::app::TForm1 form(*native);  // the form and its socket still come up
+  EXPECT_TRUE(form.ZEL_UDPSocket1 != nullptr);
+}
+#endif
+
 TEST(NativePlatform, APdfReaderCountsWhenTheDesktopNamesOneForPdf) {
+#if !defined(__linux__)
+  GTEST_SKIP() << "asks the Linux desktop's MIME database";
+#endif
   QTemporaryDir home;
   const QString config = home.filePath("config"), data = home.filePath("data");
   QDir().mkpath(config);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#if defined(TRX_HAVE_OPENSSL)
 #include <openssl/evp.h>
+#endif
 
 #include <random>
 #include <string>
@@ -19,6 +21,8 @@ std::string Ours(const std::string& data) {
   return Md5Hex(Md5Finish(s));
 }
 
+#if defined(TRX_HAVE_OPENSSL)
+#define TRX_NEEDS_OPENSSL()
 std::string OpenSsl(const std::string& data) {
   unsigned char digest[EVP_MAX_MD_SIZE];
   unsigned int size = 0;
@@ -31,6 +35,10 @@ std::string OpenSsl(const std::string& data) {
   }
   return hex;
 }
+#else
+#define TRX_NEEDS_OPENSSL() GTEST_SKIP() << "compares with OpenSSL, which this build does not carry"
+std::string OpenSsl(const std::string&) { return {}; }
+#endif
 
 }  // namespace
 
@@ -46,6 +54,7 @@ TEST(Md5, ReproducesTheRfc1321Suite) {
 }
 
 TEST(Md5, AgreesWithOpenSslForEveryLengthUpTo200) {
+  TRX_NEEDS_OPENSSL();
   std::mt19937 random(61);
   std::string data;
   for (int n = 0; n <= 200; ++n) {
@@ -55,6 +64,7 @@ TEST(Md5, AgreesWithOpenSslForEveryLengthUpTo200) {
 }
 
 TEST(Md5, InputInUnevenPiecesGivesTheSameDigest) {
+  TRX_NEEDS_OPENSSL();
   std::mt19937 random(7);
   std::string data(1000, '\0');
   for (char& c : data) c = static_cast<char>(random());
@@ -80,6 +90,7 @@ TEST(Md5, FinishWipesTheState) {
 }
 
 TEST(PassphraseHash, RepeatsTheTextTo64Bytes) {
+  TRX_NEEDS_OPENSSL();
   const std::string sixtyFour = "0123456789abcdef0123456789ABCDEF0123456789abcdef0123456789ABCDEF";
   EXPECT_EQ(PassphraseHash(sixtyFour), OpenSsl(sixtyFour));
   EXPECT_EQ(PassphraseHash("z"), OpenSsl(std::string(64, 'z')));

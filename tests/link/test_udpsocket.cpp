@@ -111,6 +111,9 @@ TEST_P(UdpSocket, ABurstOfAThousandRepliesIsNotLost) {
 
 // Sent minus read back is what the system dropped: the counter must say exactly that.
 TEST(UdpDrops, CounterMatchesWhatAFullBufferLost) {
+#if !defined(__linux__)
+  GTEST_SKIP() << "the system's drop counter is read on Linux only";
+#endif
   QUdpSocket receiver;
   ASSERT_TRUE(receiver.bind(QHostAddress::LocalHost, 0));
   receiver.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 4096);

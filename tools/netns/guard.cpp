@@ -50,7 +50,11 @@ bool InPrivateNetworkNamespace() {
     if (!i.flags().testFlag(QNetworkInterface::IsLoopBack) && Driver(i.name()) != "veth") return false;
   return true;
 #else
-  return false;
+  // No namespaces to compare (Windows, also under wine in a private namespace): only a
+  // system whose every running interface is loopback can send nothing to a real network.
+  for (const QNetworkInterface& i : QNetworkInterface::allInterfaces())
+    if (i.flags().testFlag(QNetworkInterface::IsUp) && !i.flags().testFlag(QNetworkInterface::IsLoopBack)) return false;
+  return true;
 #endif
 }
 

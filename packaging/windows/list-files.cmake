@@ -1,0 +1,17 @@
+# Writes the uninstaller's list of what the installer put down: each file, then each folder
+# deepest first, so that uninstalling removes exactly that and nothing a user added.
+file(GLOB_RECURSE files RELATIVE ${STAGE} ${STAGE}/*)
+file(GLOB_RECURSE dirs LIST_DIRECTORIES true RELATIVE ${STAGE} ${STAGE}/*)
+list(REMOVE_ITEM dirs ${files})
+list(SORT files)
+list(SORT dirs ORDER DESCENDING)
+set(text "")
+foreach(f IN LISTS files)
+  string(REPLACE "/" "\\" f "${f}")
+  string(APPEND text "  Delete \"$INSTDIR\\${f}\"\n")
+endforeach()
+foreach(d IN LISTS dirs)
+  string(REPLACE "/" "\\" d "${d}")
+  string(APPEND text "  RMDir \"$INSTDIR\\${d}\"\n")
+endforeach()
+file(WRITE ${OUT} "${text}")
