@@ -84,11 +84,17 @@ void Print(const std::vector<Row>& rows, const std::string& format) {
   if (rows.empty()) return;
   if (format == "csv") {
     std::string head;
-    for (const auto& [k, v] : rows.front()) head += (head.empty() ? "" : ",") + k;
+    for (const auto& [k, v] : rows.front()) {
+      if (!head.empty()) head += ',';
+      head += k;
+    }
     std::printf("%s\n", head.c_str());
     for (const Row& row : rows) {
       std::string line;
-      for (std::size_t i = 0; i < row.size(); ++i) line += (i ? "," : "") + CsvField(row[i].second);
+      for (std::size_t i = 0; i < row.size(); ++i) {
+        if (i) line += ',';
+        line += CsvField(row[i].second);
+      }
       std::printf("%s\n", line.c_str());
     }
     return;

@@ -18,6 +18,7 @@ void DebugLine(const QString& line) {
   if (!DebugEnabled()) return;
   const QByteArray text = "trx61: " + line.toLocal8Bit() + '\n';
   std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stderr);  // one write per line
+  std::fflush(stderr);  // the Windows runtime buffers a standard error that goes to a file
 }
 
 }  // namespace trx::link

@@ -8,12 +8,14 @@
 
 namespace trx::link {
 
+#if defined(__linux__)
 namespace {
 
 // A line of /proc/net/route or /proc/net/udp split at white space.
 QList<QByteArray> Columns(const QByteArray& line) { return line.simplified().split(' '); }
 
 }  // namespace
+#endif
 
 int RoutedBroadcastInterface() {
 #if defined(__linux__)

@@ -476,7 +476,7 @@ class PosixBackend : public SocketBackend {
 
 }  // namespace
 
-TZEL_UDPSocket::TZEL_UDPSocket(QObject* parent, Backend backend) : QObject(parent) {
+TZEL_UDPSocket::TZEL_UDPSocket(QObject* parent, [[maybe_unused]] Backend backend) : QObject(parent) {
   setObjectName("ZEL_UDPSocket1");
 #if defined(__linux__)
   if (backend == Backend::Native) backend_ = std::make_unique<PosixBackend>(this);

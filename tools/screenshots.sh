@@ -14,3 +14,9 @@ for scale in 125 150; do
 done
 tools/netns-run xvfb-run -a -s "-screen 0 1024x768x24 -wr" tests/desktop/under-openbox.sh \
   $tour docs/screenshots/desktop basic-channels-open list-markup
+
+# The Windows program under wine, when it has been built (./test --windows).
+if [ -x build-windows/wine-run ] && [ -f build-windows/trx61-utility.exe ]; then
+  WINEPREFIX=$PWD/build-windows/wine tools/netns-run tools/windows/wine-session \
+    xvfb-run -a -s "-screen 0 640x494x24 -wr" tools/windows/shots.sh build-windows docs/screenshots/windows
+fi

@@ -8,9 +8,7 @@ set -eu
 build=$1
 work=$(mktemp -d)
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-sim=""
 cleanup() {
-  [ -n "$sim" ] && kill "$sim" 2>/dev/null
   wineserver -k 2>/dev/null || true
   rm -rf "$work"
 }
@@ -28,31 +26,35 @@ for f in trx61-utility.exe trx61ctl.exe Qt6Core.dll Qt6Widgets.dll libstdc++-6.d
 done
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/TRX61 Utility"
 [ -f "$menu/TRX61 Utility.lnk" ] || fail "no Start-menu shortcut"
-wine "$dir/trx61-utility.exe" --version | grep -q "TRX61 Utility 2.2" || fail "--version"
-
-# The simulator of this build, in the build's own wine prefix, answers on the same segment.
-"$build/wine-run" "$build/trx61-apsim.exe" --count 3 >"$work/sim.log" 2>&1 &
-sim=$!
-i=0
-until grep -q listening "$work/sim.log"; do
-  i=$((i + 1)); [ $i -lt 300 ] || fail "the simulator did not start: $(cat "$work/sim.log")"; sleep 0.1
-done
+wine "$dir/trx61-utility.exe" --version >"$work/version.txt"
+wineserver -w  # the window below must be the first of this prefix's programs still running
+grep -q "TRX61 Utility 2.2" "$work/version.txt" || fail "--version: $(cat "$work/version.txt")"
 
 # Enter twice: Setup, then Next (the search); Escape on the list page is No, which closes.
 cat >"$work/drive.sh" <<'DRIVE'
 set -eu
 TRX61_DEBUG=1 wine "$1" 2>"$2" &
 app=$!
-win=$(xdotool search --sync --name "^TRX61 Utility$" | head -n 1)
+win=$(timeout 90 xdotool search --sync --name "^TRX61 Utility$" | head -n 1)
+# The simulator of this build answers on the same segment once the window is up.
+"$3/wine-run" "$3/trx61-apsim.exe" --count 3 >"$4" 2>&1 &
+sim=$!
+i=0
+until grep -q listening "$4"; do
+  i=$((i + 1)); [ $i -lt 300 ] || { echo "the simulator did not start: $(cat "$4")" >&2; exit 1; }; sleep 0.1
+done
 sleep 1
-xdotool windowfocus --sync "$win" key Return
+xdotool windowfocus "$win"  # no window manager here to confirm it: give it a moment
+sleep 0.5
+xdotool key Return
 sleep 1
 xdotool key Return
 sleep 5
 xdotool key Escape
 wait $app
+kill $sim 2>/dev/null || true
 DRIVE
-xvfb-run -a -s "-screen 0 1024x768x24" sh "$work/drive.sh" "$dir/trx61-utility.exe" "$work/app.log" ||
+timeout 120 xvfb-run -a -s "-screen 0 1024x768x24" sh "$work/drive.sh" "$dir/trx61-utility.exe" "$work/app.log" "$build" "$work/sim.log" ||
   fail "the installed program did not run: $(tail -n 5 "$work/app.log")"
 grep -q "3 access point(s) listed" "$work/app.log" || fail "the installed program listed no access points: $(grep 'wait over' "$work/app.log")"
 

@@ -2,7 +2,7 @@
 # What the Windows build needs beyond Debian's packages: Qt 6 for Windows (from Debian's own
 # qt6-base source, so that it matches the host's moc, rcc and uic), libjpeg-turbo and
 # googletest, each cross-built once into a cache outside the work tree. A part is built again
-# when its recipe, the toolchain file or its Debian source version changes.
+# when its recipe (the function below), the cross compiler or its Debian source version changes.
 # Sourced by ./test --windows and ./run --windows; sets TRX_WINDOWS_PREFIX (a CMake list).
 set -euo pipefail
 trx_here=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
@@ -28,12 +28,14 @@ trx_enable_sources() {
   trx_as_root apt-get update -qq
 }
 
+trx_compiler_version() { x86_64-w64-mingw32-g++-posix --version | head -n 1; }
+
 trx_source_version() { apt-cache showsrc "$1" | awk '/^Version:/ { print $2; exit }'; }
 
 # trx_part NAME SOURCE-PACKAGE RECIPE: runs RECIPE SRC PREFIX unless the cache has it.
 trx_part() {
   local name=$1 package=$2 recipe=$3 key prefix work
-  key=$( { declare -f "$recipe"; cat "$trx_toolchain"; trx_source_version "$package"; } | sha256sum | cut -c1-16)
+  key=$( { declare -f "$recipe"; trx_compiler_version; trx_source_version "$package"; } | sha256sum | cut -c1-16)
   prefix=$trx_windows_cache/$name-$key
   if [ ! -f "$prefix/.complete" ]; then
     echo "== Windows: building $name ($package $(trx_source_version "$package")) into $prefix"
