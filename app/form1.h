@@ -105,6 +105,7 @@ class TForm1 : public QWidget {
   void b_helpClick(QObject* sender);
   void b_webClick(QObject* sender);
   QString UserGuidePath() const;
+  QString UserGuideHtmlPath() const;  // the same guide for a web browser
   QString ReaderInstallerPath() const;
 
   // ---- discovery and replies

@@ -22,11 +22,23 @@ QString BesideProgram(platform::Platform& platform, const QString& folderName, c
 
 QString TForm1::UserGuidePath() const { return BesideProgram(platform_, "Users Guide", "trx61v2.2_ug.pdf"); }
 
+QString TForm1::UserGuideHtmlPath() const { return BesideProgram(platform_, "Users Guide", "trx61v2.2_ug.html"); }
+
 QString TForm1::ReaderInstallerPath() const { return BesideProgram(platform_, "Acrobat", "ar505enu.exe"); }
 
 void TForm1::b_helpClick(QObject*) {
   if (ReaderInstalled()) {
     platform_.OpenDocument(UserGuidePath());
+    return;
+  }
+  // Where no reader installer can help (Linux), the guide's HTML edition in the browser, or
+  // at least where the guide is: never a Windows installer that cannot run there.
+  if (!platform_.OffersReaderInstaller()) {
+    if (platform_.WebBrowserInstalled())
+      platform_.OpenDocument(UserGuideHtmlPath());
+    else
+      ShowMessage("No program to show the user guide was found on this computer. The guide is the file\n" +
+                  UserGuidePath());
     return;
   }
   if (InformationBox(kReaderQuestion, QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) == QMessageBox::Yes) {

@@ -23,6 +23,11 @@ class Platform {
 
   // Whether the system has a reader for PDF documents.
   virtual bool PdfReaderInstalled() const = 0;
+  // Whether a PDF reader's installer beside the program can help when none is found: on
+  // Windows; a Linux desktop installs software its own way.
+  virtual bool OffersReaderInstaller() const = 0;
+  // Whether the system has a web browser to show the guide's HTML edition.
+  virtual bool WebBrowserInstalled() const = 0;
   // Opens a document with the program the system associates with it.
   virtual void OpenDocument(const QString& path) = 0;
   // Starts a program with its window hidden.

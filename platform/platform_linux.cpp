@@ -15,6 +15,19 @@
 namespace trx::platform {
 namespace {
 
+bool HasDefaultApplication(const char* mimeType) {
+  const QString xdgMime = QStandardPaths::findExecutable("xdg-mime");
+  if (xdgMime.isEmpty()) return false;
+  QProcess query;
+  query.start(xdgMime, {"query", "default", mimeType});
+  if (!query.waitForFinished(3000)) {
+    query.kill();
+    query.waitForFinished(1000);
+    return false;
+  }
+  return query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty();
+}
+
 class LinuxPlatform final : public Platform {
  public:
   void RegisterSocketControl() override {}
@@ -36,18 +49,10 @@ class LinuxPlatform final : public Platform {
   QChar PathSeparator() const override { return QDir::separator(); }
 
   // A reader counts as installed when the desktop names a default application for PDF files.
-  bool PdfReaderInstalled() const override {
-    const QString xdgMime = QStandardPaths::findExecutable("xdg-mime");
-    if (xdgMime.isEmpty()) return false;
-    QProcess query;
-    query.start(xdgMime, {"query", "default", "application/pdf"});
-    if (!query.waitForFinished(3000)) {
-      query.kill();
-      query.waitForFinished(1000);
-      return false;
-    }
-    return query.exitCode() == 0 && !query.readAllStandardOutput().trimmed().isEmpty();
-  }
+  bool PdfReaderInstalled() const override { return HasDefaultApplication("application/pdf"); }
+  bool OffersReaderInstaller() const override { return false; }
+  // A browser: the desktop's default for HTML files (what opening the guide's HTML starts).
+  bool WebBrowserInstalled() const override { return HasDefaultApplication("text/html"); }
 
   void OpenDocument(const QString& path) override { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
 

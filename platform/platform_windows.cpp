@@ -59,6 +59,9 @@ class WindowsPlatform final : public Platform {
     return KeyOpens("Software\\Adobe\\Acrobat Reader") || KeyOpens("Software\\Adobe\\Acrobat\\4.0");
   }
 
+  bool OffersReaderInstaller() const override { return true; }
+  bool WebBrowserInstalled() const override { return true; }
+
   void OpenDocument(const QString& path) override {
     ShellExecuteA(nullptr, nullptr, path.toLocal8Bit().constData(), nullptr, nullptr, SW_SHOW);
   }

@@ -43,6 +43,28 @@ TEST_F(Help, WithoutAReaderNoChangesNothing) {
   EXPECT_EQ(form->WizardStep(), "0");
 }
 
+// Where no reader installer can help (Linux): the HTML guide in the browser, or where it is.
+TEST_F(Help, WithoutAReaderOrInstallerTheBrowserShowsTheGuide) {
+  platform.readerInstalled = false;
+  platform.offersInstaller = false;
+  Click(form->b_help);
+  EXPECT_TRUE(dialogs.seen.empty()) << "no question about a Windows installer";
+  EXPECT_EQ(platform.calls,
+            QStringList({"reader?", "browser?", "open-document /opt/trx61/Users Guide/trx61v2.2_ug.html"}));
+}
+
+TEST_F(Help, WithNeitherReaderNorBrowserAMessageNamesTheGuidesFile) {
+  Show();
+  platform.readerInstalled = false;
+  platform.offersInstaller = false;
+  platform.browserInstalled = false;
+  Click(form->b_help);
+  ASSERT_EQ(dialogs.seen.size(), 1u);
+  EXPECT_TRUE(dialogs.seen[0].text.endsWith("\n/opt/trx61/Users Guide/trx61v2.2_ug.pdf"));
+  EXPECT_FALSE(form->isMinimized());
+  EXPECT_EQ(platform.calls, QStringList({"reader?", "browser?"}));
+}
+
 TEST_F(Help, WebOpensTheMakersSiteWithoutAnyCheck) {
   Click(form->b_web);
   EXPECT_EQ(platform.calls, QStringList({"open-web https://www.example.com/trx61/"}));
@@ -133,6 +155,8 @@ TEST(NativePlatform, APdfReaderCountsWhenTheDesktopNamesOneForPdf) {
   }
   const auto native = trx::platform::CreateNativePlatform();
   EXPECT_FALSE(native->PdfReaderInstalled()) << "nothing registered";
+  EXPECT_FALSE(native->WebBrowserInstalled());
+  EXPECT_FALSE(native->OffersReaderInstaller()) << "no Windows installer on Linux";
 
   QFile list(config + "/mimeapps.list");
   ASSERT_TRUE(list.open(QIODevice::WriteOnly));
@@ -143,6 +167,11 @@ TEST(NativePlatform, APdfReaderCountsWhenTheDesktopNamesOneForPdf) {
   entry.write("[Desktop Entry]\nType=Application\nName=Reader\nExec=true %f\nMimeType=application/pdf;\n");
   entry.close();
   EXPECT_TRUE(native->PdfReaderInstalled());
+  EXPECT_FALSE(native->WebBrowserInstalled()) << "a PDF reader is no browser";
+  ASSERT_TRUE(list.open(QIODevice::Append));
+  list.write("text/html=reader.desktop\n");
+  list.close();
+  EXPECT_TRUE(native->WebBrowserInstalled());
 
   for (const auto& [name, wasSet, value] : saved) {
     if (wasSet)

@@ -22,5 +22,11 @@ env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$program" --help | grep -q "
 "$prefix/bin/trx61ctl" --version | grep -q "^trx61ctl 2.2"
 [ -s "$prefix/share/man/man1/trx61ctl.1" ] || { echo "no man page for trx61ctl" >&2; exit 1; }
 # The guide stays beside the program, wherever the prefix is.
-[ -s "$(dirname "$(readlink -f "$program")")/Users Guide/trx61v2.2_ug.pdf" ]
+guide="$(dirname "$(readlink -f "$program")")/Users Guide"
+[ -s "$guide/trx61v2.2_ug.pdf" ]
+# and its HTML edition with every picture it shows, for a desktop without a PDF reader
+[ -s "$guide/trx61v2.2_ug.html" ]
+for picture in $(grep -o 'src="[^"]*"' "$guide/trx61v2.2_ug.html" | sed 's/src="\(.*\)"/\1/'); do
+  [ -s "$guide/$picture" ] || { echo "the HTML guide misses $picture" >&2; exit 1; }
+done
 echo "installed and checked under $prefix"

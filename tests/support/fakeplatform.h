@@ -13,6 +13,8 @@ class FakePlatform : public platform::Platform {
   mutable QStringList calls;  // queries too: "reader?", "register", "unregister", "open-document <path>", "start-hidden <path>", "open-web <address>"
   int ppi = 96;
   bool readerInstalled = true;
+  bool offersInstaller = true;  // as on Windows
+  bool browserInstalled = true;
   QString programFolder = "/opt/trx61/";
   std::function<void()> onRegister, onUnregister;
 
@@ -30,6 +32,11 @@ class FakePlatform : public platform::Platform {
   bool PdfReaderInstalled() const override {
     calls << "reader?";
     return readerInstalled;
+  }
+  bool OffersReaderInstaller() const override { return offersInstaller; }
+  bool WebBrowserInstalled() const override {
+    calls << "browser?";
+    return browserInstalled;
   }
   void OpenDocument(const QString& path) override { calls << "open-document " + path; }
   void StartHidden(const QString& program) override { calls << "start-hidden " + program; }

@@ -1,5 +1,6 @@
-// Builds the user guide PDF from its Markdown source and the screenshots beside it.
-//   trx61-guide docs/users-guide.md "build/Users Guide/trx61v2.2_ug.pdf"
+// Builds the user guide PDF from its Markdown source and the screenshots beside it, and the
+// same guide as HTML with its pictures, for a system that has a browser but no PDF reader.
+//   trx61-guide docs/users-guide.md "build/Users Guide/trx61v2.2_ug.pdf" [".../trx61v2.2_ug.html"]
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -20,8 +21,8 @@
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  if (argc != 3) {
-    std::fprintf(stderr, "usage: trx61-guide SOURCE.md OUTPUT.pdf\n");
+  if (argc != 3 && argc != 4) {
+    std::fprintf(stderr, "usage: trx61-guide SOURCE.md OUTPUT.pdf [OUTPUT.html]\n");
     return 2;
   }
   QFile source(QString::fromLocal8Bit(argv[1]));
@@ -40,8 +41,10 @@ int main(int argc, char* argv[]) {
   doc.setMarkdown(markdown);  // clears the resources, so the pictures come after it
   // Every picture the text names must be there: a guide with holes is no guide.
   const QRegularExpression image(R"(!\[[^\]]*\]\(([^)]+)\))");
+  QStringList pictures;
   for (auto it = image.globalMatch(markdown); it.hasNext();) {
     const QString name = it.next().captured(1);
+    pictures << name;
     const QImage picture(base.filePath(name));
     if (picture.isNull()) {
       std::fprintf(stderr, "trx61-guide: missing picture %s\n", qPrintable(name));
@@ -101,6 +104,28 @@ int main(int argc, char* argv[]) {
       format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
       QTextCursor(block).setBlockFormat(format);
       moved = true;
+    }
+  }
+
+  if (argc == 4) {
+    // The HTML edition: the same document, its pictures copied beside it under their names.
+    const QString html = QString::fromLocal8Bit(argv[3]);
+    const QDir htmlDir = QFileInfo(html).absoluteDir();
+    QDir().mkpath(htmlDir.path());
+    doc.setMetaInformation(QTextDocument::DocumentTitle, "TRX61 Utility User Guide");
+    QFile file(html);
+    if (!file.open(QIODevice::WriteOnly) || file.write(doc.toHtml().toUtf8()) < 0) {
+      std::fprintf(stderr, "trx61-guide: cannot write %s\n", argv[3]);
+      return 1;
+    }
+    for (const QString& name : pictures) {
+      const QString target = htmlDir.filePath(name);
+      QDir().mkpath(QFileInfo(target).absolutePath());
+      QFile::remove(target);
+      if (!QFile::copy(base.filePath(name), target)) {
+        std::fprintf(stderr, "trx61-guide: cannot copy %s\n", qPrintable(name));
+        return 1;
+      }
     }
   }
 
