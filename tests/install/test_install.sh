@@ -20,7 +20,9 @@ version=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= PATH="$prefix/bin:$
 echo "$version" | grep -q "^TRX61 Utility 2.2" || { echo "--version said: $version" >&2; exit 1; }
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$program" --help | grep -q "^Usage: trx61-utility"
 "$prefix/bin/trx61ctl" --version | grep -q "^trx61ctl 2.2"
-[ -s "$prefix/share/man/man1/trx61ctl.1" ] || { echo "no man page for trx61ctl" >&2; exit 1; }
+for page in trx61ctl trx61-utility; do
+  [ -s "$prefix/share/man/man1/$page.1" ] || { echo "no man page for $page" >&2; exit 1; }
+done
 # The guide stays beside the program, wherever the prefix is.
 guide="$(dirname "$(readlink -f "$program")")/Users Guide"
 [ -s "$guide/trx61v2.2_ug.pdf" ]
