@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 #include <QStyledItemDelegate>
 #include <QToolTip>
 
@@ -116,17 +115,13 @@ void TImage::paintEvent(QPaintEvent*) {
   painter.drawImage(rect(), picture);
   // A focus frame only for focus that came from the keyboard: a mouse user never sees one.
   if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
-    QStyleOptionFocusRect frame;
-    frame.initFrom(this);
-    frame.rect = rect().adjusted(3, 3, -3, -3);
-    frame.backgroundColor = palette().color(QPalette::Window);
     painter.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
-    painter.drawRect(frame.rect.adjusted(0, 0, -1, -1));
+    painter.drawRect(rect().adjusted(3, 3, -4, -4));
   }
 }
 
 void TImage::keyPressEvent(QKeyEvent* e) {
-  if (focusPolicy() != Qt::NoFocus && e->modifiers() == Qt::NoModifier &&
+  if (focusPolicy() != Qt::NoFocus && !(e->modifiers() & ~Qt::KeypadModifier) &&
       (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)) {
     Press();
     e->accept();
