@@ -6,7 +6,7 @@ set -e
 here=$(cd "$(dirname "$0")/../.." && pwd)
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-xvfb-run -a -s "-screen 0 640x494x24 -wr" "$1/trx61-tour" "$1/trx61-apsim" "$out" >/dev/null
+xvfb-run -a -n 150 -s "-screen 0 640x494x24 -wr" "$1/trx61-tour" "$1/trx61-apsim" "$out" >/dev/null
 failed=0
 for shot in "$here"/docs/screenshots/*.png; do
   name=$(basename "$shot")
