@@ -64,7 +64,7 @@ TForm1::TForm1(platform::Platform& platform, QWidget* parent)
   BuildFromDescription();
   WireHandlers();
   NameControls();
-  qApp->installEventFilter(this);
+  installEventFilter(this);  // keys that reach the window itself when no control has the focus
   FormCreate(this);
 }
 
@@ -178,6 +178,7 @@ void TForm1::BuildFromDescription() {
 
     if (widget) {
       object = widget;
+      widget->installEventFilter(this);  // notes whether the keyboard or the mouse was used last
       if (entry.kind != "label") widget->setGeometry(entry.left, entry.top, entry.width, entry.height);
       widget->setVisible(entry.Has("visible"));
       widget->setEnabled(!entry.Has("disabled"));
