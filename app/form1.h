@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/controls.h"
+#include "link/copies.h"
 #include "link/udpsocket.h"
 #include "platform/platform.h"
 #include "app/shownreply.h"
@@ -180,6 +181,7 @@ class TForm1 : public QWidget {
   int messagesShown_ = 0;  // a leave check refused when it showed one
 
   std::vector<QByteArray> replies_;  // each listed reply whole, by list position
+  link::ReplyCopies copies_;         // this search's replies, so that a copy is not listed again
   ShownReply shown_;                 // read, not yet in the controls
   long long dropsAtWaitStart_ = 0;  // the socket's drop count when the wait began
   bool receivingBurst_ = false;      // the socket is delivering a turn's datagrams

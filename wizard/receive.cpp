@@ -41,6 +41,10 @@ void TForm1::ZEL_UDPSocket1Recv(QObject*, const std::uint8_t* buf, int len) {
       if (debug) note("refused: not a discovery reply");
       return;
     }
+    if (copies_.CopyOf(datagram)) {
+      if (debug) note("duplicate: the same bytes as an earlier reply of this search, not listed again");
+      return;
+    }
     const QByteArray reply(reinterpret_cast<const char*>(buf), len);
     ShownReply::Outcome outcome{};
     const QString listText = ReadReply(reply, &outcome);

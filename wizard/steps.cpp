@@ -144,6 +144,7 @@ void TForm1::StartSearch() {
   SetEnabled({b_min, b_close, b_exit, b_back, b_setup}, false);
   ap_list->clear();
   replies_.clear();
+  copies_.Clear();
   std::uint16_t request[link::kSearchRequest.size()];
   for (std::size_t i = 0; i < link::kSearchRequest.size(); ++i)
     request[i] = static_cast<std::uint8_t>(link::kSearchRequest[i]);

@@ -198,6 +198,17 @@ TEST_F(Receive, AClickOnAnEntryShowsThatEntrysReplyAgain) {
   EXPECT_EQ(form->ap_list->count(), 2) << "the list is not changed";
 }
 
+TEST_F(Receive, ACopyOfAReplyIsListedOnceAndADifferentReplyFromTheSameMacIsListedToo) {
+  Deliver(ReplyBuilder().Host("twice"));
+  Deliver(ReplyBuilder().Host("twice"));  // the search went out on two adapters
+  Deliver(ReplyBuilder().Host("twice").Byte(10, 1));
+  EXPECT_EQ(form->ap_list->count(), 2) << "bytes that differ anywhere make another reply";
+  form->b_setupClick(nullptr);
+  form->Timer->SetEnabled(false);
+  Deliver(ReplyBuilder().Host("twice"));
+  EXPECT_EQ(form->ap_list->count(), 1) << "a new search takes it again";
+}
+
 TEST_F(Receive, TheStoreFindsRepliesByPositionBeyond255AndWhateverTheyHold) {
   for (int i = 0; i < 300; ++i) {
     ReplyBuilder r;

@@ -45,9 +45,11 @@ bool InPrivateNetworkNamespace() {
   const std::string mine = LinkText("/proc/self/ns/net");
   const std::string machine = LinkText("/proc/1/ns/net");
   if (!mine.empty() && !machine.empty()) return mine != machine;
-  // Where process 1 is out of sight: only loopback and the veth links of a test segment.
+  // Where process 1 is out of sight: only loopback and the veth links of a test segment, and
+  // bridges, which can join only what is here (a real adapter here would fail this itself).
   for (const QNetworkInterface& i : QNetworkInterface::allInterfaces())
-    if (!i.flags().testFlag(QNetworkInterface::IsLoopBack) && Driver(i.name()) != "veth") return false;
+    if (!i.flags().testFlag(QNetworkInterface::IsLoopBack) && Driver(i.name()) != "veth" && Driver(i.name()) != "bridge")
+      return false;
   return true;
 #else
   // No namespaces to compare (Windows, also under wine in a private namespace): only a
