@@ -1,6 +1,7 @@
 #include "ctl/edit.h"
 
 #include <QString>
+#include <cctype>
 
 #include "input/address.h"
 #include "input/wepkeys.h"
@@ -10,7 +11,10 @@
 namespace trx::ctl {
 
 bool Changes::Empty() const {
-  return !host && !essid && !passphrase && !key && !ip && !mask && !gateway && !channel && !dhcp && !wepSize;
+  bool anyKey = false;
+  for (const auto& k : keys) anyKey = anyKey || k.has_value();
+  return !host && !essid && !passphrase && !anyKey && !ip && !mask && !gateway && !channel && !dhcp && !wepSize &&
+         !defaultKey;
 }
 
 std::string Utf8FromDevice(const std::string& bytes) {
@@ -33,98 +37,163 @@ std::string WepText(const link::SettingsRecord& record) {
   return size ? kNames[*size] : "?";
 }
 
-namespace {
-
-// A text field: stored in the device's code page, within its length.
-bool SetText(const std::optional<std::string>& value, std::string& field, std::size_t maxLength, const char* name,
-             std::string* error) {
-  if (!value) return true;
-  const auto bytes = DeviceFromUtf8(*value);
-  if (!bytes) {
-    *error = std::string(name) + ": a character cannot be stored by the access point";
-    return false;
+std::string KeyText(const link::SettingsRecord& r, std::size_t k) {
+  switch (link::ReadWepSize(r.wepOn, r.keySize).value_or(0)) {
+    case 2: return link::FormatHex(r.keys128[k]);
+    case 3: return link::FormatHex(r.keys256[k]);
+    default: return link::FormatHex(r.keys64[k]);
   }
-  if (bytes->size() > maxLength) {
-    *error = std::string(name) + ": at most " + std::to_string(maxLength) + " characters";
-    return false;
-  }
-  field = *bytes;
-  return true;
 }
 
-bool SetAddress(const std::optional<std::string>& value, link::Ipv4& field, const char* message, std::string* error) {
-  if (!value) return true;
-  if (!input::IsDottedQuad(*value)) {
-    *error = message;
-    return false;
-  }
-  field = input::AddressBytes(*value);
-  return true;
+namespace {
+
+constexpr int kKeyDigits[] = {0, 10, 26, 58};
+const char* const kSizeNames[] = {"off", "64", "128", "256"};
+
+// A text as the device stores it, or why it cannot be.
+std::string TextProblem(const std::optional<std::string>& value, std::size_t maxLength, const char* name) {
+  if (!value) return {};
+  for (const QChar c : QString::fromStdString(*value))
+    if (c.category() == QChar::Other_Control)
+      return std::string(name) + ": control characters (such as a line break or tab) cannot be stored";
+  const auto bytes = DeviceFromUtf8(*value);
+  if (!bytes) return std::string(name) + ": a character cannot be stored by the access point";
+  if (bytes->size() > maxLength) return std::string(name) + ": at most " + std::to_string(maxLength) + " characters";
+  return {};
+}
+
+std::string KeyProblem(const std::string& key, std::size_t k, std::optional<int> size) {
+  const std::string name = "key" + std::to_string(k + 1);
+  for (const char c : key)
+    if (!std::isxdigit(static_cast<unsigned char>(c))) return name + ": hexadecimal digits only (0-9, A-F)";
+  const int digits = static_cast<int>(key.size());
+  if (size && *size > 0 && digits != kKeyDigits[*size])
+    return name + ": " + std::to_string(kKeyDigits[*size]) + " hexadecimal digits for " + kSizeNames[*size] + "-bit WEP";
+  if (digits != 10 && digits != 26 && digits != 58) return name + ": 10, 26 or 58 hexadecimal digits";
+  return {};
+}
+
+std::uint32_t Value(const link::Ipv4& a) {
+  return std::uint32_t{a[0]} << 24 | std::uint32_t{a[1]} << 16 | std::uint32_t{a[2]} << 8 | a[3];
 }
 
 template <std::size_t N>
-void SetKeys(std::array<std::array<std::uint8_t, N>, 4>& keys, const input::FourKeys& text) {
-  for (std::size_t k = 0; k < 4; ++k) {
-    const auto bytes = input::KeyBytes(text[k], N);
-    std::copy(bytes.begin(), bytes.end(), keys[k].begin());
-  }
+void SetKey(std::array<std::uint8_t, N>& key, const std::string& hex) {
+  const auto bytes = input::KeyBytes(QString::fromStdString(hex).toUpper().toStdString(), N);
+  std::copy(bytes.begin(), bytes.end(), key.begin());
+}
+
+void SetKey(link::SettingsRecord& r, int size, std::size_t k, const std::string& hex) {
+  if (size == 1) SetKey(r.keys64[k], hex);
+  if (size == 2) SetKey(r.keys128[k], hex);
+  if (size == 3) SetKey(r.keys256[k], hex);
 }
 
 }  // namespace
 
-std::optional<link::SettingsRecord> Apply(const Changes& c, const link::SettingsRecord& device, std::string* error) {
-  link::SettingsRecord r = device;
-  if (c.essid && c.essid->empty()) {
-    *error = "Wrong ESSID value!";
-    return std::nullopt;
+std::string CheckAlone(const Changes& c) {
+  if (c.essid && c.essid->empty()) return "Wrong ESSID value!";
+  for (std::string problem : {TextProblem(c.host, 31, "host name"), TextProblem(c.essid, 32, "ESSID"),
+                              TextProblem(c.passphrase, 32, "pass phrase")})
+    if (!problem.empty()) return problem;
+  const std::pair<const std::optional<std::string>*, const char*> addresses[] = {
+      {&c.ip, "Wrong IP address value!"}, {&c.mask, "Wrong NetMask IP address value!"}, {&c.gateway, "Wrong GateWay IP address value!"}};
+  for (const auto& [value, message] : addresses)
+    if (*value && !input::IsDottedQuad(**value)) return message;
+  for (std::size_t k = 0; k < 4; ++k) {
+    if (!c.keys[k]) continue;
+    // With WEP off the keys shown and kept are the 64-bit set.
+    const std::optional<int> size = c.wepSize == 0 ? std::optional<int>(1) : c.wepSize;
+    if (const std::string problem = KeyProblem(*c.keys[k], k, size); !problem.empty()) return problem;
   }
-  if (!SetText(c.host, r.hostName, 31, "host name", error) || !SetText(c.essid, r.essid, 32, "ESSID", error) ||
-      !SetText(c.passphrase, r.passphrase, 32, "pass phrase", error) ||
-      !SetAddress(c.ip, r.ip, "Wrong IP address value!", error) ||
-      !SetAddress(c.mask, r.mask, "Wrong NetMask IP address value!", error) ||
-      !SetAddress(c.gateway, r.gateway, "Wrong GateWay IP address value!", error))
-    return std::nullopt;
-  if (c.dhcp) r.addressMode = *c.dhcp ? 0 : 1;
+  if (c.defaultKey && (*c.defaultKey < 1 || *c.defaultKey > 4)) return "the default key is 1, 2, 3 or 4";
+  return {};
+}
 
-  // The domain and channel as the wizard writes them: the domain by the code for its name,
-  // the channel by its position in the domain's list.
+std::string AddressProblem(const link::SettingsRecord& r) {
+  const std::uint32_t ip = Value(r.ip), mask = Value(r.mask), gateway = Value(r.gateway);
+  const std::string ipText = link::FormatIpv4(r.ip), maskText = link::FormatIpv4(r.mask);
+  if (mask == 0 || (~mask & (~mask + 1)) != 0) return "mask " + maskText + ": not a net mask (ones, then zeros)";
+  if (ip == 0 || ip == 0xFFFFFFFF) return "ip " + ipText + ": not an address an access point can have";
+  const std::string subnet = " of the subnet " + ipText + "/" + maskText;
+  if (ip == (ip & mask)) return "ip " + ipText + ": the network address" + subnet;
+  if (ip == (ip | ~mask)) return "ip " + ipText + ": the broadcast address" + subnet;
+  if (gateway != 0 && (gateway & mask) != (ip & mask))
+    return "gateway " + link::FormatIpv4(r.gateway) + ": outside the subnet " + ipText + "/" + maskText;
+  return {};
+}
+
+std::optional<link::SettingsRecord> Apply(const Changes& c, const link::SettingsRecord& device, bool force,
+                                          std::string* error) {
+  const auto refuse = [&](const std::string& why) {
+    *error = why;
+    return std::nullopt;
+  };
+  if (std::string problem = CheckAlone(c); !problem.empty()) return refuse(problem);
   const link::Domain* domain = link::FindDomain(device.domain);
-  r.domain = link::SettingsDomainCode(domain ? domain->name : "Error");
+  const std::string domainName = domain ? std::string(domain->name) : "Error";
+  const std::string firmware = Utf8FromDevice(device.firmware);
+  if (c.domain && *c.domain != domainName)
+    return refuse("domain: " + domainName + " on the access point, " + *c.domain + " here");
+  if (c.firmware && *c.firmware != firmware)
+    return refuse("firmware: " + firmware + " on the access point, " + *c.firmware + " here");
+
+  link::SettingsRecord r = device;
+  if (c.host) r.hostName = *DeviceFromUtf8(*c.host);
+  if (c.essid) r.essid = *DeviceFromUtf8(*c.essid);
+  if (c.passphrase) r.passphrase = *DeviceFromUtf8(*c.passphrase);
+  if (c.ip) r.ip = input::AddressBytes(*c.ip);
+  if (c.mask) r.mask = input::AddressBytes(*c.mask);
+  if (c.gateway) r.gateway = input::AddressBytes(*c.gateway);
+  if (c.dhcp) r.addressMode = *c.dhcp ? 0 : 1;
+  if (!c.dhcp && device.addressMode == 0 && (c.mask || c.gateway))
+    return refuse(std::string("the access point uses DHCP: ") + (c.mask ? "mask" : "gateway") +
+                  " needs ip as well (a fixed ip turns DHCP off)");
+
+  // The domain as the wizard writes it, by the code for its name: the device reads settings
+  // messages that way.
+  r.domain = link::SettingsDomainCode(domainName);
   if (c.channel) {
     if (!domain || *c.channel < domain->firstChannel || *c.channel > domain->lastChannel) {
-      *error = "channel " + std::to_string(*c.channel) + " is not one of this access point's channels" +
-               (domain ? " (" + std::to_string(domain->firstChannel) + " to " + std::to_string(domain->lastChannel) + ")"
-                       : std::string());
-      return std::nullopt;
+      return refuse("channel " + std::to_string(*c.channel) + " is not one of this access point's channels" +
+                    (domain ? " (" + std::to_string(domain->firstChannel) + " to " + std::to_string(domain->lastChannel) + ")"
+                            : std::string()));
     }
     r.channel = static_cast<std::uint8_t>(*c.channel - domain->firstChannel + 1);
   }
 
-  const int size = c.wepSize.value_or(link::ReadWepSize(device.wepOn, device.keySize).value_or(0));
-  if (c.key && size == 0) {
-    *error = "a key needs WEP on: --wep 64, 128 or 256";
-    return std::nullopt;
+  // Keys change only when the size or the pass phrase does (made again from the phrase, as
+  // the wizard makes them) or a key is named; otherwise typed keys would be lost.
+  const int current = link::ReadWepSize(device.wepOn, device.keySize).value_or(0);
+  const int size = c.wepSize.value_or(current);
+  bool anyKey = false;
+  for (std::size_t k = 0; k < 4; ++k) {
+    if (!c.keys[k]) continue;
+    anyKey = true;
+    if (std::string problem = KeyProblem(*c.keys[k], k, size == 0 ? 1 : size); !problem.empty()) return refuse(problem);
   }
   if (size == 0) {
     r.wepOn = 0;  // the key size and keys keep what they held, as the wizard leaves them
-  } else if (c.wepSize || c.passphrase || c.key) {
+    for (std::size_t k = 0; k < 4; ++k)
+      if (c.keys[k]) SetKey(r, 1, k, *c.keys[k]);  // the set shown while WEP is off
+  } else {
     r.wepOn = 1;
     r.keySize = static_cast<std::uint8_t>(size);
-    const std::string phrase = r.passphrase;
-    input::FourKeys keys = size == 1 ? input::Keys64(phrase) : size == 2 ? input::Keys128(phrase) : input::Keys256(phrase);
-    if (c.key) {
-      const int digits = input::KeyDigits(static_cast<input::WepSize>(size));
-      if (const char* failure = input::KeyFailure(*c.key, digits)) {
-        *error = failure;
-        return std::nullopt;
-      }
-      keys[0] = *c.key;
+    if (size != current || r.passphrase != device.passphrase) {
+      const input::FourKeys made = size == 1 ? input::Keys64(r.passphrase)
+                                   : size == 2 ? input::Keys128(r.passphrase)
+                                               : input::Keys256(r.passphrase);
+      for (std::size_t k = 0; k < 4; ++k) SetKey(r, size, k, made[k]);
     }
-    if (size == 1) SetKeys(r.keys64, keys);
-    if (size == 2) SetKeys(r.keys128, keys);
-    if (size == 3) SetKeys(r.keys256, keys);
+    if (anyKey)
+      for (std::size_t k = 0; k < 4; ++k)
+        if (c.keys[k]) SetKey(r, size, k, *c.keys[k]);
   }
-  r.defaultKey = 0;
+  if (c.defaultKey) r.defaultKey = static_cast<std::uint8_t>(*c.defaultKey - 1);
+
+  const bool setsAddress = c.ip || c.mask || c.gateway || c.dhcp == false;
+  if (!force && setsAddress && r.addressMode != 0)
+    if (std::string problem = AddressProblem(r); !problem.empty()) return refuse(problem);
   return r;
 }
 
@@ -136,13 +205,8 @@ struct Shown {
 };
 
 std::string Keys(const link::SettingsRecord& r) {
-  const auto size = link::ReadWepSize(r.wepOn, r.keySize).value_or(0);
   std::string text;
-  for (std::size_t k = 0; k < 4; ++k) {
-    if (size == 1) text += link::FormatHex(r.keys64[k]) + " ";
-    if (size == 2) text += link::FormatHex(r.keys128[k]) + " ";
-    if (size == 3) text += link::FormatHex(r.keys256[k]) + " ";
-  }
+  for (std::size_t k = 0; k < 4; ++k) text += (k ? " " : "") + KeyText(r, k);
   return text;
 }
 
@@ -158,18 +222,22 @@ const Shown kFields[] = {
     {"wep", WepText},
     {"passphrase", [](const link::SettingsRecord& r) { return Utf8FromDevice(r.passphrase); }},
     {"keys", Keys},
+    {"default_key", [](const link::SettingsRecord& r) { return std::to_string(r.defaultKey + 1); }},
 };
+
+bool Secret(const Shown& f) { return std::string(f.name) == "passphrase" || std::string(f.name) == "keys"; }
 
 }  // namespace
 
-std::vector<std::string> Differences(const link::SettingsRecord& sent, const link::SettingsRecord& reported) {
+std::vector<std::string> Differences(const link::SettingsRecord& a, const link::SettingsRecord& b) {
   std::vector<std::string> names;
   for (const Shown& f : kFields)
-    if (f.text(sent) != f.text(reported)) names.push_back(f.name);
+    if (f.text(a) != f.text(b)) names.push_back(f.name);
   return names;
 }
 
-std::vector<std::string> DescribeChanges(const link::SettingsRecord& before, const link::SettingsRecord& after) {
+std::vector<std::string> DescribeChanges(const link::SettingsRecord& before, const link::SettingsRecord& after,
+                                         bool showSecrets) {
   std::vector<std::string> lines;
   for (const Shown& f : kFields) {
     std::string was = f.text(before), now = f.text(after);
@@ -180,7 +248,8 @@ std::vector<std::string> DescribeChanges(const link::SettingsRecord& before, con
       was = a ? std::to_string(*a) : was;
       now = b ? std::to_string(*b) : now;
     }
-    if (was != now) lines.push_back(std::string(f.name) + ": " + was + " -> " + now);
+    if (was == now) continue;
+    lines.push_back(std::string(f.name) + ": " + (Secret(f) && !showSecrets ? "changed" : was + " -> " + now));
   }
   return lines;
 }

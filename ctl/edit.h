@@ -1,7 +1,8 @@
 #pragma once
-// What `set` changes in an access point's settings: read-modify-write over the record the
-// device reported, with the wizard's checks and messages, and the comparison that verifies
-// the device took it.
+// What `set` and `apply` change in an access point's settings: read-modify-write over the
+// record the device reported, so that every field not named goes back as it came. The
+// wizard's checks and messages where the wizard has them; trx61ctl's own address checks.
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -11,22 +12,38 @@
 namespace trx::ctl {
 
 struct Changes {
-  std::optional<std::string> host, essid, passphrase, key, ip, mask, gateway;  // UTF-8
-  std::optional<int> channel;  // the channel number, as listed for the device's domain
-  std::optional<bool> dhcp;
-  std::optional<int> wepSize;  // 0 off, 1 to 3: 64, 128, 256 bits
+  std::optional<std::string> host, essid, passphrase, ip, mask, gateway;  // UTF-8
+  std::array<std::optional<std::string>, 4> keys;  // key 1 to 4, hexadecimal digits
+  std::optional<int> channel;     // the channel number, as listed for the device's domain
+  std::optional<bool> dhcp;       // named by --dhcp, --ip or a dhcp cell
+  std::optional<int> wepSize;     // 0 off, 1 to 3: 64, 128, 256 bits
+  std::optional<int> defaultKey;  // 1 to 4
+  // Read-only values a backup carries: a file whose value differs names another device.
+  std::optional<std::string> domain, firmware;
   bool Empty() const;
+  bool NamesAddress() const { return ip || mask || gateway || dhcp; }
 };
 
+// Checks that need no device: texts, addresses, keys. Empty when they pass, else the message.
+std::string CheckAlone(const Changes& changes);
+
 // The record to send; on a refusal, nothing, and *error says why (the wizard's message
-// where the wizard has one).
-std::optional<link::SettingsRecord> Apply(const Changes& changes, const link::SettingsRecord& device, std::string* error);
+// where the wizard has one). Unless force, an address that would leave the device out of
+// reach is refused too.
+std::optional<link::SettingsRecord> Apply(const Changes& changes, const link::SettingsRecord& device, bool force,
+                                          std::string* error);
 
-// Field names whose values differ between what was sent and what the device reports.
-std::vector<std::string> Differences(const link::SettingsRecord& sent, const link::SettingsRecord& reported);
+// Why an address setting would leave the device unreachable (empty when it would not): the
+// option and its value are named.
+std::string AddressProblem(const link::SettingsRecord& result);
 
-// One line per changed field: "essid: office-2 -> lobby".
-std::vector<std::string> DescribeChanges(const link::SettingsRecord& before, const link::SettingsRecord& after);
+// Field names whose values differ between two records, as the device reports them.
+std::vector<std::string> Differences(const link::SettingsRecord& a, const link::SettingsRecord& b);
+
+// One line per changed field: "essid: office-2 -> lobby". Secrets only with showSecrets,
+// else "passphrase: changed".
+std::vector<std::string> DescribeChanges(const link::SettingsRecord& before, const link::SettingsRecord& after,
+                                         bool showSecrets);
 
 // Device text (single-byte code page) as UTF-8, and back; nothing when a character cannot be stored.
 std::string Utf8FromDevice(const std::string& bytes);
@@ -36,5 +53,7 @@ std::optional<std::string> DeviceFromUtf8(const std::string& utf8);
 std::optional<int> ChannelNumber(const link::SettingsRecord& record);
 // "off", "64", "128", "256", or "?" when unreadable.
 std::string WepText(const link::SettingsRecord& record);
+// Key k (0 to 3) of the record's current size (the 64-bit set when WEP is off), as hex digits.
+std::string KeyText(const link::SettingsRecord& record, std::size_t k);
 
 }  // namespace trx::ctl

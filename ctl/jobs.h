@@ -11,9 +11,22 @@
 
 namespace trx::ctl {
 
-enum class Outcome { Verified, NotFound, Refused, NotAcknowledged, Different };
+enum class Outcome {
+  Verified,           // acknowledged, and reports what it was sent
+  ChangedWithoutAck,  // no acknowledgement came, but it reports what it was sent
+  Unchanged,          // it already had every value named: nothing sent
+  WouldChange,        // a dry run
+  NotFound,
+  Refused,            // its values were refused here: nothing sent to it
+  NotAcknowledged,    // no acknowledgement, and it does not report the new values
+  Different,          // acknowledged, but it reports other values
+  NotSent,            // interrupted before its turn
+  Unknown,            // interrupted after it was sent, before it was verified
+};
 const char* OutcomeText(Outcome outcome);  // "verified", "not found", ...
-int ExitStatus(Outcome outcome);           // 0, 2, 1, 3, 4
+// 0 for the outcomes that leave the device as asked (and for those of an interrupted run,
+// whose status is the signal's); else 2 not found, 3 not acknowledged, 4 different, 5 refused.
+int ExitStatus(Outcome outcome);
 
 struct Job {
   link::Mac mac{};
@@ -21,12 +34,24 @@ struct Job {
   int line = 0;  // in the file it came from, for the report
   // Filled in as the run goes:
   Outcome outcome = Outcome::NotFound;
-  std::string detail;  // the refusal, or the fields that differ
-  std::vector<std::string> dryRun;
+  std::string detail;              // the refusal, or the fields that differ
+  std::vector<std::string> shown;  // the changes, field by field
+  bool sent = false, acknowledged = false;
 };
 
-// Runs the jobs; done(job) is called once per job as soon as its outcome is known.
-// dryRun: only finds each device and fills job.dryRun with the changes.
-void Run(Session& session, std::vector<Job>& jobs, int applyMs, bool dryRun, const std::function<void(const Job&)>& done);
+struct RunOptions {
+  int searchMs = 3000, ackMs = 3000, applyMs = 60000;
+  bool dryRun = false;
+  bool force = false;        // send addresses that look wrong or are another device's
+  bool showSecrets = false;  // pass phrases and keys in the changes shown
+  // Two devices given one fixed address refuse the whole run (nothing is sent) rather than
+  // only the devices concerned.
+  bool conflictRefusesAll = false;
+  std::function<void(const Job&)> done;  // once per job, as soon as its outcome is known
+  std::function<void(int verified, int waiting, int secondsLeft)> progress;  // while verifying
+};
+
+// Runs the jobs. False when nothing was sent because of an address conflict (conflictRefusesAll).
+bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& options);
 
 }  // namespace trx::ctl

@@ -3,8 +3,28 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QTimer>
+#include <algorithm>
+#include <csignal>
+
+#include "link/debuglog.h"
 
 namespace trx::ctl {
+
+namespace {
+volatile std::sig_atomic_t interrupted = 0;
+
+extern "C" void OnInterrupt(int signal) {
+  interrupted = signal;
+  std::signal(signal, SIG_DFL);  // a second one ends the program without a report
+}
+}  // namespace
+
+void CatchInterrupts() {
+  std::signal(SIGINT, OnInterrupt);
+  std::signal(SIGTERM, OnInterrupt);
+}
+
+int Interrupted() { return interrupted; }
 
 Session::Session() {
   socket_.lclPort = link::kPort;
@@ -13,10 +33,35 @@ Session::Session() {
   socket_.SetAcceptedHeaders({std::string(link::kReplySignature), std::string(link::kAckHeader)});
   connect(&socket_, &link::TZEL_UDPSocket::OnRecv, this, [this](QObject*, const std::uint8_t* buf, int len) {
     const link::ByteView datagram(buf, static_cast<std::size_t>(len));
+    const QString where = socket_.CurrentInterface();
+    const auto note = [&](const QString& what) {
+      if (!link::DebugEnabled()) return;
+      link::DebugLine(QString("recv %1 bytes from %2%3: %4")
+                          .arg(len)
+                          .arg(socket_.CurrentSource().toString(), where.isEmpty() ? "" : " on " + where, what));
+    };
     if (searching_ && link::HasHeader(datagram, link::kReplySignature)) {
-      answers_.push_back({socket_.CurrentSource(), link::CheckReply(datagram), link::DecodeReply(datagram)});
+      if (const auto earlier = copies_.CopyOf(datagram)) {
+        QStringList& on = answers_[*earlier].interfaces;
+        if (!where.isEmpty() && !on.contains(where)) {
+          on << where;
+          on.sort();  // the same list whichever copy came first
+        }
+        note("duplicate: the same bytes as an earlier reply of this search");
+        return;
+      }
+      Answer a{socket_.CurrentSource(), where.isEmpty() ? QStringList() : QStringList{where}, link::CheckReply(datagram),
+               link::DecodeReply(datagram), link::Bytes(datagram.begin(), datagram.end())};
+      if (link::DebugEnabled())
+        note(QString("reply from %1: %2")
+                 .arg(a.record ? QString::fromStdString(link::FormatMac(a.record->mac)) : QString("?"), link::Reason(a.outcome)));
+      answers_.push_back(std::move(a));
     } else if (saving_ && link::HasHeader(datagram, link::kAckHeader)) {
-      ++acknowledgements_;
+      const bool ours = ackFrom_.empty() || std::find(ackFrom_.begin(), ackFrom_.end(), socket_.CurrentSource()) != ackFrom_.end();
+      if (ours) ++acknowledgements_;
+      note(ours ? "acknowledgement" : "acknowledgement from another address, not counted for this device");
+    } else {
+      note("ignored: not waiting for it");
     }
   });
 }
@@ -29,7 +74,7 @@ void Session::RunUntil(int ms, const std::function<bool()>& done) {
   clock.start();
   QTimer check;
   QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-    if (clock.elapsed() >= ms || done()) loop.quit();
+    if (clock.elapsed() >= ms || Interrupted() || done()) loop.quit();
   });
   check.start(10);
   loop.exec();
@@ -37,6 +82,7 @@ void Session::RunUntil(int ms, const std::function<bool()>& done) {
 
 std::vector<Answer> Session::Search(int waitMs, const std::function<bool(const Answer&)>& enough) {
   answers_.clear();
+  copies_.Clear();
   searching_ = true;
   const link::Bytes request = link::SearchRequest();
   socket_.SendBytes(request.data(), static_cast<int>(request.size()));
@@ -50,10 +96,10 @@ std::vector<Answer> Session::Search(int waitMs, const std::function<bool(const A
   return answers_;
 }
 
-bool Session::Send(const link::SettingsRecord& record, int waitMs) {
+bool Session::Send(const link::Bytes& message, int waitMs, const std::vector<QHostAddress>& from) {
   acknowledgements_ = 0;
+  ackFrom_ = from;
   saving_ = true;
-  const link::Bytes message = link::EncodeSettingsMessage(record);
   socket_.SendBytes(message.data(), static_cast<int>(message.size()));
   RunUntil(waitMs, [&] { return acknowledgements_ > 0; });
   saving_ = false;

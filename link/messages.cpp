@@ -150,6 +150,17 @@ Bytes EncodeSettingsMessage(const SettingsRecord& record) {
   return out;
 }
 
+Bytes EncodeSettingsMessage(const SettingsRecord& record, ByteView reply) {
+  Bytes out(kSettingsMessageSize, 0);
+  PutHeader(out, kSettingsHeader);
+  if (reply.size() > kReplyRecordOffset) {
+    const ByteView base = reply.subspan(kReplyRecordOffset, std::min(reply.size() - kReplyRecordOffset, kRecordSize));
+    std::copy(base.begin(), base.end(), out.begin() + kSettingsRecordOffset);
+  }
+  WriteRecord(record, out, kSettingsRecordOffset);
+  return out;
+}
+
 Bytes SearchRequest() { return Bytes(kSearchRequest.begin(), kSearchRequest.end()); }
 Bytes Acknowledgement() { return Bytes(kAckHeader.begin(), kAckHeader.end()); }
 

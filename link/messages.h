@@ -112,6 +112,9 @@ Bytes EncodeReply(const SettingsRecord& record);
 // Settings message: "gstset" and the record, exactly 324 bytes.
 std::optional<SettingsRecord> DecodeSettingsMessage(ByteView datagram);
 Bytes EncodeSettingsMessage(const SettingsRecord& record);
+// The same over the record of the reply the device sent: bytes that no field covers, such as
+// those after a text's terminator, go back as the device gave them.
+Bytes EncodeSettingsMessage(const SettingsRecord& record, ByteView reply);
 Bytes SearchRequest();
 Bytes Acknowledgement();
 

@@ -18,40 +18,51 @@ QString Ip(const QStringList& args) {
 #define EXPECT_IP(...) EXPECT_EQ(Ip({__VA_ARGS__}), "")
 
 // One link of this PC: name here, and behind it a namespace with access points whose host
-// names begin with the link's name. address: this side's IPv4 (empty: none).
+// names begin with the link's name. address: this side's IPv4 (empty: none). With a second
+// address, a second cable (name + "b") joins the same segment through a bridge there, as a
+// laptop on Wi-Fi and Ethernet on one network.
 class Link {
  public:
-  Link(const QString& name, const QString& address, int accessPoints, const QString& apAddress) : name_(name) {
+  Link(const QString& name, const QString& address, int accessPoints, const QString& apAddress,
+       const QString& secondAddress = {})
+      : name_(name), second_(secondAddress.isEmpty() ? QString() : name + "b") {
     config_.open();
     for (int i = 0; i < accessPoints; ++i)
       config_.write(QString("[ap]\nhost = %1-ap%2\nip = %3\n").arg(name).arg(i).arg(apAddress).toUtf8());
     config_.flush();
-    // The far side waits for its end of the cable, brings it up, and answers through it
-    // (or, with no access points, only holds the cable).
+    // The far side waits for its ends of the cables, brings them up (bridged when two), and
+    // answers through them (or, with no access points, only holds the cable).
     const QString script =
-        "while ! ip link show far >/dev/null 2>&1; do sleep 0.02; done; "
-        "ip link set lo up && ip link set far up && ip addr add \"$1\" dev far && ip route add default dev far && "
-        "shift && if [ $# -gt 0 ]; then exec \"$@\"; else echo listening; exec sleep 100000; fi";
-    QStringList command{"unshare", "-n", "sh", "-c", script, "sh", apAddress + "/24"};
+        "for f in $1; do while ! ip link show $f >/dev/null 2>&1; do sleep 0.02; done; done; "
+        "dev=far; ip link set lo up && if [ \"$1\" != far ]; then ip link add br0 type bridge && dev=br0 && "
+        "for f in $1; do ip link set $f master br0 && ip link set $f up || exit 1; done; fi && "
+        "ip link set $dev up && ip addr add \"$2\" dev $dev && ip route add default dev $dev && "
+        "shift 2 && if [ $# -gt 0 ]; then exec \"$@\"; else echo listening; exec sleep 100000; fi";
+    QStringList command{"unshare", "-n", "sh", "-c", script, "sh", second_.isEmpty() ? "far" : "far far2", apAddress + "/24"};
     if (accessPoints > 0) command << TRX_APSIM << "--config" << config_.fileName();
     simulator_ = std::make_unique<Simulator>(command, [&](qint64 pid) {
-          EXPECT_IP("link", "add", "name", name, "type", "veth", "peer", "name", "far");
-          EXPECT_IP("link", "set", "far", "netns", QString::number(pid));
-          EXPECT_IP("link", "set", name, "up");
-          if (!address.isEmpty()) {
-            EXPECT_IP("addr", "add", address + "/24", "dev", name);
-          }
+          const auto cable = [&](const QString& here, const QString& far, const QString& at) {
+            EXPECT_IP("link", "add", "name", here, "type", "veth", "peer", "name", far);
+            EXPECT_IP("link", "set", far, "netns", QString::number(pid));
+            EXPECT_IP("link", "set", here, "up");
+            if (!at.isEmpty()) {
+              EXPECT_IP("addr", "add", at + "/24", "dev", here);
+            }
+          };
+          cable(name, "far", address);
+          if (!second_.isEmpty()) cable(second_, "far2", secondAddress);
         });
   }
   ~Link() {
     simulator_.reset();
     Ip({"link", "del", name_});  // both ends, now: the next test makes one of the same name
+    if (!second_.isEmpty()) Ip({"link", "del", second_});
   }
   void Down() { EXPECT_IP("link", "set", name_, "down"); }
   Simulator& Aps() { return *simulator_; }
 
  private:
-  QString name_;
+  QString name_, second_;
   QTemporaryFile config_;
   std::unique_ptr<Simulator> simulator_;
 };
@@ -118,6 +129,20 @@ TEST_F(MultiLinkWithApsOnBoth, ALinkThatGoesDownLeavesTheOthersWorking) {
   form = NewForm();
   Search(*form);
   EXPECT_EQ(Listed(*form).join(','), "wlan-ap0");
+}
+
+TEST_F(MultiLink, TwoAdaptersOnOneSegmentListEachAccessPointOnce) {
+  Link both("eth", "192.168.5.1", 2, "192.168.5.20", "192.168.5.2");
+  auto form = NewForm();
+  Search(*form);
+  EXPECT_EQ(Listed(*form).join(','), "eth-ap0,eth-ap1");
+  // trx61ctl: once each, with both adapters named.
+  QProcess ctl;
+  ctl.start(TRX61CTL, {"discover", "--wait", "1", "--csv"});
+  ASSERT_TRUE(ctl.waitForFinished(60000));
+  const QStringList lines = QString::fromUtf8(ctl.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 3) << lines.join('\n').toStdString();
+  EXPECT_TRUE(lines[1].contains(",eth ethb,")) << lines[1].toStdString();
 }
 
 }  // namespace

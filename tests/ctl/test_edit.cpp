@@ -1,0 +1,119 @@
+// What set and apply write: only the fields named, the keys only when asked, and the
+// addresses that would leave a device unreachable refused.
+#include <gtest/gtest.h>
+
+#include "ctl/edit.h"
+
+namespace trx::ctl {
+namespace {
+
+link::SettingsRecord Device() {
+  link::SettingsRecord d;
+  d.ip = {192, 168, 1, 20};
+  d.mask = {255, 255, 255, 0};
+  d.gateway = {192, 168, 1, 1};
+  d.hostName = "ap";
+  d.firmware = "2.2.0";
+  d.domain = 0x10;
+  d.channel = 6;
+  d.essid = "office";
+  d.passphrase = "ab";
+  d.wepOn = 1;
+  d.keySize = 2;
+  d.defaultKey = 2;
+  d.keys128[1].fill(0x5A);  // typed by hand, not made from the phrase
+  d.keys64[0].fill(0x11);
+  return d;
+}
+
+Changes C(void (*fill)(Changes&)) {
+  Changes c;
+  fill(c);
+  return c;
+}
+
+std::optional<link::SettingsRecord> Applied(const Changes& c, std::string* error, bool force = false) {
+  return Apply(c, Device(), force, error);
+}
+
+TEST(Edit, TypedKeysAndTheDefaultKeyStayUnlessTheSizeOrPhraseChanges) {
+  std::string error;
+  Changes same;
+  same.wepSize = 2;
+  same.passphrase = "ab";
+  same.essid = "lobby";
+  const auto kept = Applied(same, &error);
+  ASSERT_TRUE(kept) << error;
+  EXPECT_EQ(kept->keys128, Device().keys128);
+  EXPECT_EQ(kept->defaultKey, 2);
+  EXPECT_EQ(Differences(Device(), *kept), std::vector<std::string>{"essid"});
+
+  Changes smaller;
+  smaller.wepSize = 1;
+  smaller.defaultKey = 4;
+  const auto made = Applied(smaller, &error);
+  ASSERT_TRUE(made) << error;
+  EXPECT_EQ(KeyText(*made, 0), "6A9E9C0123") << "the wizard's 64-bit keys for \"ab\"";
+  EXPECT_EQ(made->defaultKey, 3);
+
+  Changes oneKey;
+  oneKey.keys[2] = "00112233445566778899aabbcc";
+  const auto typed = Applied(oneKey, &error);
+  ASSERT_TRUE(typed) << error;
+  EXPECT_EQ(KeyText(*typed, 2), "00112233445566778899AABBCC");
+  EXPECT_EQ(KeyText(*typed, 1), "5A5A5A5A5A5A5A5A5A5A5A5A5A");
+  oneKey.keys[2] = "0011223344";
+  EXPECT_FALSE(Applied(oneKey, &error));
+  EXPECT_EQ(error, "key3: 26 hexadecimal digits for 128-bit WEP");
+}
+
+TEST(Edit, AddressesThatLeaveADeviceOutOfReachAreRefusedUnlessForced) {
+  const std::pair<Changes, const char*> cases[] = {
+      {C([](Changes& c) { c.ip = "0.0.0.0"; }), "ip 0.0.0.0: not an address an access point can have"},
+      {C([](Changes& c) { c.ip = "255.255.255.255"; c.mask = "0.0.0.0"; }), "mask 0.0.0.0: not a net mask (ones, then zeros)"},
+      {C([](Changes& c) { c.ip = "192.168.1.0"; }), "ip 192.168.1.0: the network address of the subnet 192.168.1.0/255.255.255.0"},
+      {C([](Changes& c) { c.ip = "192.168.1.255"; }), "ip 192.168.1.255: the broadcast address of the subnet 192.168.1.255/255.255.255.0"},
+      {C([](Changes& c) { c.mask = "255.0.255.0"; }), "mask 255.0.255.0: not a net mask (ones, then zeros)"},
+      {C([](Changes& c) { c.gateway = "10.0.0.1"; }), "gateway 10.0.0.1: outside the subnet 192.168.1.20/255.255.255.0"},
+  };
+  for (const auto& [changes, message] : cases) {
+    std::string error;
+    EXPECT_FALSE(Applied(changes, &error)) << message;
+    EXPECT_EQ(error, message);
+    EXPECT_TRUE(Applied(changes, &error, true)) << message << ": --force sends it";
+  }
+  link::SettingsRecord dhcp = Device();
+  dhcp.addressMode = 0;
+  std::string error;
+  EXPECT_FALSE(Apply(C([](Changes& c) { c.gateway = "192.168.1.2"; }), dhcp, false, &error));
+  EXPECT_EQ(error, "the access point uses DHCP: gateway needs ip as well (a fixed ip turns DHCP off)");
+}
+
+TEST(Edit, ControlCharactersAndAnotherDeviceInABackupAreRefused) {
+  std::string error;
+  EXPECT_FALSE(Applied(C([](Changes& c) { c.essid = "two\nlines"; }), &error));
+  EXPECT_EQ(error, "ESSID: control characters (such as a line break or tab) cannot be stored");
+  EXPECT_FALSE(Applied(C([](Changes& c) { c.host = "bell\a"; }), &error));
+  EXPECT_FALSE(Applied(C([](Changes& c) { c.firmware = "2.1.0"; }), &error));
+  EXPECT_EQ(error, "firmware: 2.2.0 on the access point, 2.1.0 here");
+  EXPECT_TRUE(Applied(C([](Changes& c) { c.domain = "FCC"; c.firmware = "2.2.0"; }), &error)) << error;
+}
+
+TEST(Edit, TheMessageCarriesTheReplysOwnBytesWhereNoFieldWasNamed) {
+  link::Bytes reply = link::EncodeReply(Device());
+  const std::size_t essidEnd = link::kReplyRecordOffset + link::record::kEssid.offset + 7;  // after "office\0"
+  reply[essidEnd] = 0xEE;                                    // left behind by the device
+  reply[link::kReplyRecordOffset + link::record::kHostName.offset + 5] = 0xDD;
+  std::string error;
+  const auto wanted = Apply(C([](Changes& c) { c.host = "lobby-1"; }), *link::DecodeReply(reply), false, &error);
+  ASSERT_TRUE(wanted) << error;
+  const link::Bytes message = link::EncodeSettingsMessage(*wanted, reply);
+  std::vector<std::size_t> changed;
+  for (std::size_t i = 0; i < link::kRecordSize; ++i)
+    if (message[link::kSettingsRecordOffset + i] != reply[link::kReplyRecordOffset + i]) changed.push_back(i);
+  EXPECT_EQ(changed, (std::vector<std::size_t>{12, 13, 14, 15, 16, 17, 18}))
+      << "\"ap\\0\" became \"lobby-1\\0\" (its own zero stood at 19 already); the rest, 0xEE after the ESSID included, stays";
+}
+
+}  // namespace
+}  // namespace trx::ctl
