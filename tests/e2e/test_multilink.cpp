@@ -23,12 +23,16 @@ QString Ip(const QStringList& args) {
 // laptop on Wi-Fi and Ethernet on one network.
 class Link {
  public:
+  // simulator: more options for its access points, which then take MACs of their own
+  // (02-00-00-0E-xx-yy, xx the name's first letter in hexadecimal, yy the number).
   Link(const QString& name, const QString& address, int accessPoints, const QString& apAddress,
-       const QString& secondAddress = {})
+       const QString& secondAddress = {}, const QStringList& simulator = {})
       : name_(name), second_(secondAddress.isEmpty() ? QString() : name + "b") {
     config_.open();
-    for (int i = 0; i < accessPoints; ++i)
+    for (int i = 0; i < accessPoints; ++i) {
       config_.write(QString("[ap]\nhost = %1-ap%2\nip = %3\n").arg(name).arg(i).arg(apAddress).toUtf8());
+      if (!simulator.isEmpty()) config_.write(QString("mac = 02-00-00-0E-%1-%2\n").arg(name.front().unicode(), 2, 16).arg(i, 2, 10, QChar('0')).toUtf8());
+    }
     config_.flush();
     // The far side waits for its ends of the cables, brings them up (bridged when two), and
     // answers through them (or, with no access points, only holds the cable).
@@ -39,7 +43,7 @@ class Link {
         "ip link set $dev up && ip addr add \"$2\" dev $dev && ip route add default dev $dev && "
         "shift 2 && if [ $# -gt 0 ]; then exec \"$@\"; else echo listening; exec sleep 100000; fi";
     QStringList command{"unshare", "-n", "sh", "-c", script, "sh", second_.isEmpty() ? "far" : "far far2", apAddress + "/24"};
-    if (accessPoints > 0) command << TRX_APSIM << "--config" << config_.fileName();
+    if (accessPoints > 0) command << TRX_APSIM << "--config" << config_.fileName() << simulator;
     simulator_ = std::make_unique<Simulator>(command, [&](qint64 pid) {
           const auto cable = [&](const QString& here, const QString& far, const QString& at) {
             EXPECT_IP("link", "add", "name", here, "type", "veth", "peer", "name", far);
@@ -143,6 +147,24 @@ TEST_F(MultiLink, TwoAdaptersOnOneSegmentListEachAccessPointOnce) {
   const QStringList lines = QString::fromUtf8(ctl.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
   ASSERT_EQ(lines.size(), 3) << lines.join('\n').toStdString();
   EXPECT_TRUE(lines[1].contains(",eth ethb,")) << lines[1].toStdString();
+}
+
+// Acknowledgements name no device: one that comes late, while trx61ctl waits for the next
+// device's, must not count for that one. Here each device has an address of its own.
+TEST_F(MultiLink, ALateAcknowledgementIsNotCreditedToTheNextDevice) {
+  Link late("eth", "192.168.5.1", 1, "192.168.5.20", {}, {"--ack-delay", "1500"});
+  Link silent("usb", "192.168.6.1", 1, "192.168.6.20", {}, {"--no-ack", "--keep-old"});
+  QTemporaryFile csv;
+  ASSERT_TRUE(csv.open());
+  csv.write("mac,essid\n02-00-00-0E-65-00,first\n02-00-00-0E-75-00,second\n");
+  csv.flush();
+  QProcess ctl;
+  ctl.start(TRX61CTL, {"apply", csv.fileName(), "--ack-wait", "1", "--apply-time", "2"});
+  ASSERT_TRUE(ctl.waitForFinished(60000));
+  const QString out = QString::fromUtf8(ctl.readAllStandardOutput());
+  EXPECT_TRUE(out.contains("02-00-00-0E-65-00 changed without acknowledgement\n")) << out.toStdString();
+  EXPECT_TRUE(out.contains("02-00-00-0E-75-00 not acknowledged")) << out.toStdString();
+  EXPECT_EQ(ctl.exitCode(), 3);
 }
 
 }  // namespace
