@@ -37,6 +37,15 @@ std::string WepText(const link::SettingsRecord& record) {
   return size ? kNames[*size] : "?";
 }
 
+std::string Join(const std::vector<std::string>& parts, const char* separator) {
+  std::string text;
+  for (std::size_t i = 0; i < parts.size(); ++i) {
+    if (i) text += separator;
+    text += parts[i];
+  }
+  return text;
+}
+
 std::string KeyText(const link::SettingsRecord& r, std::size_t k) {
   switch (link::ReadWepSize(r.wepOn, r.keySize).value_or(0)) {
     case 2: return link::FormatHex(r.keys128[k]);
@@ -205,9 +214,7 @@ struct Shown {
 };
 
 std::string Keys(const link::SettingsRecord& r) {
-  std::string text;
-  for (std::size_t k = 0; k < 4; ++k) text += (k ? " " : "") + KeyText(r, k);
-  return text;
+  return Join({KeyText(r, 0), KeyText(r, 1), KeyText(r, 2), KeyText(r, 3)}, " ");
 }
 
 // The fields a settings message can change, as they are compared and shown.

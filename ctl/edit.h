@@ -45,6 +45,9 @@ std::vector<std::string> Differences(const link::SettingsRecord& a, const link::
 std::vector<std::string> DescribeChanges(const link::SettingsRecord& before, const link::SettingsRecord& after,
                                          bool showSecrets);
 
+// The parts with the separator between them.
+std::string Join(const std::vector<std::string>& parts, const char* separator);
+
 // Device text (single-byte code page) as UTF-8, and back; nothing when a character cannot be stored.
 std::string Utf8FromDevice(const std::string& bytes);
 std::optional<std::string> DeviceFromUtf8(const std::string& utf8);

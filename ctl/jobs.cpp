@@ -205,8 +205,7 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
       finish(*p.job, Outcome::Unknown);
       continue;
     }
-    std::string names;
-    for (const std::string& n : differences[p.job->mac]) names += (names.empty() ? "" : ", ") + n;
+    std::string names = Join(differences[p.job->mac], ", ");
     if (names.empty()) names = "not found again";
     finish(*p.job, p.job->acknowledged ? Outcome::Different : Outcome::NotAcknowledged, names);
   }

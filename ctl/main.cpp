@@ -119,13 +119,13 @@ void Print(const std::vector<Row>& rows, const std::string& format) {
   }
   if (rows.empty()) return;
   if (format == "csv") {
-    std::string head;
-    for (const Cell& c : rows.front()) head += (head.empty() ? "" : ",") + c.name;
-    std::printf("%s\n", head.c_str());
+    std::vector<std::string> head;
+    for (const Cell& c : rows.front()) head.push_back(c.name);
+    std::printf("%s\n", ctl::Join(head, ",").c_str());
     for (const Row& row : rows) {
-      std::string line;
-      for (std::size_t i = 0; i < row.size(); ++i) line += (i ? "," : "") + ctl::CsvCell(row[i].text);
-      std::printf("%s\n", line.c_str());
+      std::vector<std::string> cells;
+      for (const Cell& c : row) cells.push_back(ctl::CsvCell(c.text));
+      std::printf("%s\n", ctl::Join(cells, ",").c_str());
     }
     return;
   }
@@ -269,9 +269,9 @@ struct Progress {
 void Summary(const std::vector<ctl::Job>& jobs) {
   std::map<std::string, int> counts;
   for (const ctl::Job& job : jobs) ++counts[ctl::OutcomeText(job.outcome)];
-  std::string line;
-  for (const auto& [what, n] : counts) line += (line.empty() ? "" : ", ") + std::to_string(n) + " " + what;
-  Err(line);
+  std::vector<std::string> parts;
+  for (const auto& [what, n] : counts) parts.push_back(std::to_string(n) + " " + what);
+  Err(ctl::Join(parts, ", "));
 }
 
 int Status(const std::vector<ctl::Job>& jobs) {
@@ -415,9 +415,11 @@ int Apply(const QStringList& args) {
   options.done = [&](const ctl::Job& job) {
     progress.Clear();
     if (p.isSet(json)) return;
-    const std::string where = name + ":" + std::to_string(job.line) + ": ";
-    std::printf("%s %s%s\n", link::FormatMac(job.mac).c_str(), ctl::OutcomeText(job.outcome),
-                job.detail.empty() ? "" : (": " + (job.outcome == ctl::Outcome::Refused ? where : "") + job.detail).c_str());
+    std::string detail;
+    if (job.outcome == ctl::Outcome::Refused) detail = name + ":" + std::to_string(job.line) + ": ";
+    detail += job.detail;
+    std::printf("%s %s%s%s\n", link::FormatMac(job.mac).c_str(), ctl::OutcomeText(job.outcome), detail.empty() ? "" : ": ",
+                detail.c_str());
     if (job.outcome == ctl::Outcome::WouldChange)
       for (const std::string& line : job.shown) std::printf("  %s\n", line.c_str());
     std::fflush(stdout);
@@ -593,7 +595,7 @@ int Set(const QStringList& args) {
       for (const std::string& line : job.shown) std::printf("%s\n", line.c_str());
       return;
     }
-    std::printf("%s%s\n", ctl::OutcomeText(job.outcome), job.detail.empty() ? "" : (": " + job.detail).c_str());
+    std::printf("%s%s%s\n", ctl::OutcomeText(job.outcome), job.detail.empty() ? "" : ": ", job.detail.c_str());
   };
   ctl::Run(session, jobs, options);
   progress.Clear();
