@@ -29,5 +29,6 @@ trx_require \
   libgtest-dev libbenchmark-dev libssl-dev \
   fonts-liberation \
   xvfb xauth imagemagick poppler-utils x11-utils openbox desktop-file-utils \
+  dpkg-dev lintian appstream \
   iproute2 util-linux xdg-utils \
   dbus-daemon at-spi2-core python3-pyatspi

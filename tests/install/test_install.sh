@@ -21,7 +21,7 @@ echo "$version" | grep -q "^TRX61 Utility 2.2" || { echo "--version said: $versi
 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$program" --help | grep -q "^Usage: trx61-utility"
 "$prefix/bin/trx61ctl" --version | grep -q "^trx61ctl 2.2"
 for page in trx61ctl trx61-utility; do
-  [ -s "$prefix/share/man/man1/$page.1" ] || { echo "no man page for $page" >&2; exit 1; }
+  [ -s "$prefix/share/man/man1/$page.1.gz" ] || { echo "no man page for $page" >&2; exit 1; }
 done
 # The guide stays beside the program, wherever the prefix is.
 guide="$(dirname "$(readlink -f "$program")")/Users Guide"
