@@ -23,7 +23,9 @@ int main(int argc, char* argv[]) {
       return 0;
     }
   }
+  trx::platform::FontSetup fonts;  // beside the window system's start
   QApplication application(argc, argv);
+  fonts.Wait();
   const auto platform = trx::platform::CreateNativePlatform();
   const auto form = trx::app::StartUp(*platform);
   form->show();

@@ -3,6 +3,7 @@
 // build, a Windows build and the tests each supply their own.
 #include <QString>
 #include <memory>
+#include <thread>
 
 namespace trx::platform {
 
@@ -42,5 +43,20 @@ std::unique_ptr<Platform> CreateNativePlatform();
 // A windowed program started from a console writes its --help and --version answers there
 // (Windows gives such a program no console of its own); elsewhere nothing to do.
 void UseParentConsole();
+
+// Reads the system's font configuration on a thread of its own while the window system
+// starts, where that takes long (Linux: fontconfig parses its configuration at first use);
+// Wait() before any text is measured. Elsewhere nothing to do.
+class FontSetup {
+ public:
+  FontSetup();
+  ~FontSetup() { Wait(); }
+  FontSetup(const FontSetup&) = delete;
+  FontSetup& operator=(const FontSetup&) = delete;
+  void Wait();
+
+ private:
+  std::thread thread_;
+};
 
 }  // namespace trx::platform

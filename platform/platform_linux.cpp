@@ -9,6 +9,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 #include <cmath>
+#include <fontconfig/fontconfig.h>
 
 #include "platform/platform.h"
 
@@ -64,6 +65,13 @@ class LinuxPlatform final : public Platform {
 }  // namespace
 
 void UseParentConsole() {}
+
+// Fontconfig may be set up from any thread; Qt's first use then finds it ready.
+FontSetup::FontSetup() : thread_([] { FcInit(); }) {}
+
+void FontSetup::Wait() {
+  if (thread_.joinable()) thread_.join();
+}
 
 std::unique_ptr<Platform> CreateNativePlatform() { return std::make_unique<LinuxPlatform>(); }
 

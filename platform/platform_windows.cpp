@@ -75,6 +75,9 @@ class WindowsPlatform final : public Platform {
 
 std::unique_ptr<Platform> CreateNativePlatform() { return std::make_unique<WindowsPlatform>(); }
 
+FontSetup::FontSetup() {}
+void FontSetup::Wait() {}
+
 void UseParentConsole() {
   // Output already redirected (a pipe, a file) stays where it goes.
   const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);

@@ -25,7 +25,7 @@ trx_require() {
 trx_require \
   g++ cmake ninja-build pkg-config \
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev \
-  libturbojpeg0-dev \
+  libturbojpeg0-dev libfontconfig-dev \
   libgtest-dev libbenchmark-dev libssl-dev \
   fonts-liberation \
   xvfb xauth imagemagick poppler-utils x11-utils openbox desktop-file-utils \
