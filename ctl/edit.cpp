@@ -37,6 +37,10 @@ std::string WepText(const link::SettingsRecord& record) {
   return size ? kNames[*size] : "?";
 }
 
+std::uint32_t AddressValue(const link::Ipv4& a) {
+  return std::uint32_t{a[0]} << 24 | std::uint32_t{a[1]} << 16 | std::uint32_t{a[2]} << 8 | a[3];
+}
+
 std::string Join(const std::vector<std::string>& parts, const char* separator) {
   std::string text;
   for (std::size_t i = 0; i < parts.size(); ++i) {
@@ -82,10 +86,6 @@ std::string KeyProblem(const std::string& key, std::size_t k, std::optional<int>
   return {};
 }
 
-std::uint32_t Value(const link::Ipv4& a) {
-  return std::uint32_t{a[0]} << 24 | std::uint32_t{a[1]} << 16 | std::uint32_t{a[2]} << 8 | a[3];
-}
-
 template <std::size_t N>
 void SetKey(std::array<std::uint8_t, N>& key, const std::string& hex) {
   const auto bytes = input::KeyBytes(QString::fromStdString(hex).toUpper().toStdString(), N);
@@ -120,7 +120,7 @@ std::string CheckAlone(const Changes& c) {
 }
 
 std::string AddressProblem(const link::SettingsRecord& r) {
-  const std::uint32_t ip = Value(r.ip), mask = Value(r.mask), gateway = Value(r.gateway);
+  const std::uint32_t ip = AddressValue(r.ip), mask = AddressValue(r.mask), gateway = AddressValue(r.gateway);
   const std::string ipText = link::FormatIpv4(r.ip), maskText = link::FormatIpv4(r.mask);
   if (mask == 0 || (~mask & (~mask + 1)) != 0) return "mask " + maskText + ": not a net mask (ones, then zeros)";
   if (ip == 0 || ip == 0xFFFFFFFF) return "ip " + ipText + ": not an address an access point can have";
@@ -200,8 +200,7 @@ std::optional<link::SettingsRecord> Apply(const Changes& c, const link::Settings
   }
   if (c.defaultKey) r.defaultKey = static_cast<std::uint8_t>(*c.defaultKey - 1);
 
-  const bool setsAddress = c.ip || c.mask || c.gateway || c.dhcp == false;
-  if (!force && setsAddress && r.addressMode != 0)
+  if (!force && c.SetsAddress() && r.addressMode != 0)
     if (std::string problem = AddressProblem(r); !problem.empty()) return refuse(problem);
   return r;
 }

@@ -3,6 +3,7 @@
 // record the device reported, so that every field not named goes back as it came. The
 // wizard's checks and messages where the wizard has them; trx61ctl's own address checks.
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,7 +22,8 @@ struct Changes {
   // Read-only values a backup carries: a file whose value differs names another device.
   std::optional<std::string> domain, firmware;
   bool Empty() const;
-  bool NamesAddress() const { return ip || mask || gateway || dhcp; }
+  // Names a fixed address: an address field, or DHCP off.
+  bool SetsAddress() const { return ip || mask || gateway || dhcp == false; }
 };
 
 // Checks that need no device: texts, addresses, keys. Empty when they pass, else the message.
@@ -44,6 +46,9 @@ std::vector<std::string> Differences(const link::SettingsRecord& a, const link::
 // else "passphrase: changed".
 std::vector<std::string> DescribeChanges(const link::SettingsRecord& before, const link::SettingsRecord& after,
                                          bool showSecrets);
+
+// An address as one number, its first byte highest.
+std::uint32_t AddressValue(const link::Ipv4& address);
 
 // The parts with the separator between them.
 std::string Join(const std::vector<std::string>& parts, const char* separator);

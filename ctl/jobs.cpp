@@ -57,13 +57,7 @@ Found SearchFor(Session& session, const std::vector<link::Mac>& macs, int waitMs
   return found;
 }
 
-bool SetsAddress(const Changes& c) { return c.ip || c.mask || c.gateway || c.dhcp == false; }
-
 bool Fixed(const link::SettingsRecord& r) { return r.addressMode != 0 && r.ip != link::Ipv4{}; }
-
-QHostAddress Address(const link::Ipv4& ip) {
-  return QHostAddress(std::uint32_t{ip[0]} << 24 | std::uint32_t{ip[1]} << 16 | std::uint32_t{ip[2]} << 8 | ip[3]);
-}
 
 void Pause(int ms) {
   for (int waited = 0; waited < ms && !Interrupted(); waited += 20) QThread::msleep(20);
@@ -81,7 +75,7 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
   bool all = false;
   for (const Job& j : jobs) {
     macs.push_back(j.mac);
-    all = all || (SetsAddress(j.changes) && !o.force);
+    all = all || (j.changes.SetsAddress() && !o.force);
   }
   const Found found = SearchFor(session, macs, o.searchMs, all);
 
@@ -130,7 +124,7 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
     for (const Planned& p : plan) after[p.job->mac] = p.wanted;
     bool conflict = false;
     for (Planned& p : plan) {
-      if (!SetsAddress(p.job->changes) || !Fixed(p.wanted)) continue;
+      if (!p.job->changes.SetsAddress() || !Fixed(p.wanted)) continue;
       for (const auto& [mac, other] : after) {
         if (mac == p.job->mac || !Fixed(other) || other.ip != p.wanted.ip) continue;
         p.job->detail = "ip " + link::FormatIpv4(p.wanted.ip) + ": " + link::FormatMac(mac) +
@@ -169,7 +163,7 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
     }
     std::vector<QHostAddress> from;
     if (!p.device->from.isNull() && p.device->from != QHostAddress::AnyIPv4)  // some systems do not tell
-      from = {p.device->from, Address(p.wanted.ip)};
+      from = {p.device->from, QHostAddress(AddressValue(p.wanted.ip))};
     p.job->acknowledged = session.Send(link::EncodeSettingsMessage(p.wanted, p.device->bytes), o.ackMs, from);
     p.job->sent = true;
     sent.push_back(p);

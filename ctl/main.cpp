@@ -281,6 +281,13 @@ int Status(const std::vector<ctl::Job>& jobs) {
   return status;
 }
 
+// A file to read, or standard input for "-".
+bool OpenInput(QFile& file, const QString& path) {
+  if (path == "-") return file.open(stdin, QIODevice::ReadOnly);
+  file.setFileName(path);
+  return file.open(QIODevice::ReadOnly);
+}
+
 bool WriteReport(const QString& path, const QJsonArray& all) {
   QSaveFile out(path);
   if (out.open(QIODevice::WriteOnly) && out.write(QJsonDocument(all).toJson()) >= 0 && out.commit()) return true;
@@ -321,8 +328,7 @@ int Apply(const QStringList& args) {
   const QString path = p.positionalArguments().first();
   const std::string name = path == "-" ? "(standard input)" : path.toStdString();
   QFile file;
-  const bool opened = path == "-" ? file.open(stdin, QIODevice::ReadOnly) : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-  if (!opened) {
+  if (!OpenInput(file, path)) {
     Err(name + ": " + file.errorString().toStdString());
     return kRefused;
   }
@@ -548,8 +554,7 @@ int Set(const QStringList& args) {
     if (p.isSet(phrase)) return refuse("--passphrase and --passphrase-file exclude each other");
     QFile file;
     const QString path = p.value(phraseFile);
-    const bool opened = path == "-" ? file.open(stdin, QIODevice::ReadOnly) : (file.setFileName(path), file.open(QIODevice::ReadOnly));
-    if (!opened) return refuse(path.toStdString() + ": " + file.errorString().toStdString());
+    if (!OpenInput(file, path)) return refuse(path.toStdString() + ": " + file.errorString().toStdString());
     QByteArray line = file.readLine();
     while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);
     passphrase = QString::fromUtf8(line);
