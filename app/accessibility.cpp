@@ -1,30 +1,61 @@
 // What assistive technology is told. The pages and buttons are pictures, so Qt cannot know
 // what they say: a picture button is a push button named after its face, with a Press action
 // that does what a click does; the page picture carries the words drawn on the page shown;
-// fields are named by the captions drawn next to them.
+// fields are named by the captions drawn next to them. Every page change, wait and outcome is
+// announced with the words the page shows, and a masked field gives away nothing.
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
+#include "app/accessibility.h"
 #include "app/form1.h"
 #include "app/pagewords.h"
 
 namespace trx::app {
 namespace {
 
-QString Text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+// Words of the shared table, in the language in use.
+QString Say(std::string_view words) {
+  return QCoreApplication::translate("PageWords", std::string(words).c_str());
+}
+
+QString Sentence(const QString& s) {
+  const QString t = s.trimmed();
+  return t.isEmpty() || t.endsWith('.') || t.endsWith('?') || t.endsWith('!') || t.endsWith(':') ? t : t + '.';
+}
 
 // A face name is family + "_off" or "_on"; the button is named after the family's face.
 QString FaceName(const QString& face) {
   static const std::pair<const char*, const char*> kFaces[] = {
-      {"b_setup", "Setup"}, {"b_help", "User Guide"}, {"b_web", "Web Site"}, {"b_exit", "Exit"},
-      {"b_next", "Next"},   {"b_back", "Back"},       {"b_yes", "Yes"},      {"b_no", "No"},
-      {"b_min", "Minimise"}, {"b_close", "Close"},
+      {"b_setup", QT_TRANSLATE_NOOP("Buttons", "Setup")}, {"b_help", QT_TRANSLATE_NOOP("Buttons", "User Guide")},
+      {"b_web", QT_TRANSLATE_NOOP("Buttons", "Web Site")}, {"b_exit", QT_TRANSLATE_NOOP("Buttons", "Exit")},
+      {"b_next", QT_TRANSLATE_NOOP("Buttons", "Next")},    {"b_back", QT_TRANSLATE_NOOP("Buttons", "Back")},
+      {"b_yes", QT_TRANSLATE_NOOP("Buttons", "Yes")},      {"b_no", QT_TRANSLATE_NOOP("Buttons", "No")},
+      {"b_min", QT_TRANSLATE_NOOP("Buttons", "Minimise")}, {"b_close", QT_TRANSLATE_NOOP("Buttons", "Close")},
   };
   const QString family = face.left(face.lastIndexOf('_')).toLower();
   for (const auto& [f, name] : kFaces)
-    if (family == f) return name;
+    if (family == f) return QCoreApplication::translate("Buttons", name);
   return {};
 }
+
+// The error panel's words: what it means depends on the wait it ends.
+struct PanelWords {
+  QString title, text;
+};
+
+PanelWords ErrorPanelWords(const TForm1& form) {
+  const PageWords words = form.WizardStep() == "7" ? kSaveFailedWords : WordsOf("errormsg");
+  QStringList text{Sentence(Say(words.instruction)), Say(kPanelChecksHeading)};
+  for (const std::string_view check : kPanelChecks) text << Sentence(Say(check));
+  return {Say(words.title), text.join(' ')};
+}
+
+class FormAccessible : public QAccessibleWidget {
+ public:
+  // A frame, so that "speak the title bar" names the program.
+  explicit FormAccessible(QWidget* form) : QAccessibleWidget(form, QAccessible::Window) {}
+};
 
 class PictureAccessible : public QAccessibleWidget {
  public:
@@ -41,16 +72,21 @@ class PictureAccessible : public QAccessibleWidget {
     const TForm1* form = Form();
     if (!form) return {};
     if (IsButton()) {
-      if (Image() == form->errormsg) return t == QAccessible::Name ? QStringLiteral("Continue") : PanelText();
+      if (Image() == form->errormsg) {
+        const PanelWords words = ErrorPanelWords(*form);
+        return t == QAccessible::Name ? Say(kPanelContinue) : Sentence(words.title) + ' ' + words.text;
+      }
       return t == QAccessible::Name ? FaceName(Image()->Hint) : QString();
     }
     if (!IsPage()) return {};
     // The page is what shows on top: the error panel, the wait panel, or the page picture.
-    const char* store = form->errormsg->isVisible()    ? "errormsg"
-                        : form->checklink->isVisible() ? "checklink"
-                                                       : nullptr;
-    const PageWords words = WordsOf(store ? std::string_view(store) : Image()->ShownFrom().toStdString());
-    return Text(t == QAccessible::Name ? words.title : words.instruction);
+    if (form->errormsg->isVisible()) {
+      const PanelWords words = ErrorPanelWords(*form);
+      return t == QAccessible::Name ? words.title : words.text;
+    }
+    const PageWords words =
+        WordsOf(form->checklink->isVisible() ? std::string_view("checklink") : Image()->ShownFrom().toStdString());
+    return Say(t == QAccessible::Name ? words.title : words.instruction);
   }
 
   QStringList actionNames() const override {
@@ -71,43 +107,130 @@ class PictureAccessible : public QAccessibleWidget {
   const TForm1* Form() const { return qobject_cast<const TForm1*>(widget()->window()); }
   bool IsButton() const { return Image()->focusPolicy() != Qt::NoFocus; }
   bool IsPage() const { return Form() && Image() == Form()->welcome; }
-  static QString PanelText() {
-    const PageWords words = WordsOf("errormsg");
-    return Text(words.title) + ". " + Text(words.instruction);
-  }
 };
 
-// Qt names a drop-down list after its value on Linux and leaves the caption to a buddy label
-// that a page picture cannot be: the caption is its name here, the item its value.
-class ListAccessible : public QAccessibleWidget {
+// A drop-down list is named by its caption (Qt names it after its value on Linux and leaves the
+// caption to a buddy label that a page picture cannot be). Its item is its value and its text,
+// which is what a screen reader reads on focus and after every change.
+class ListAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
  public:
-  explicit ListAccessible(TComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {
-    addControllingSignal(QStringLiteral("currentIndexChanged(int)"));
+  explicit ListAccessible(TComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
   }
   QString text(QAccessible::Text t) const override {
-    if (t == QAccessible::Value) return static_cast<TComboBox*>(widget())->currentText();
+    if (t == QAccessible::Value) return Combo()->currentText();
     return QAccessibleWidget::text(t);
   }
   QStringList actionNames() const override { return QStringList{showMenuAction()} + QAccessibleWidget::actionNames(); }
   void doAction(const QString& action) override {
     if (action == showMenuAction())
-      static_cast<TComboBox*>(widget())->showPopup();
+      Combo()->showPopup();
     else
       QAccessibleWidget::doAction(action);
+  }
+
+  // Read-only text: the item shown.
+  QString text(int start, int end) const override { return Combo()->currentText().mid(start, end - start); }
+  int characterCount() const override { return static_cast<int>(Combo()->currentText().size()); }
+  // The item is all selected, as a closed list shows it: a reader speaks a new item as it
+  // would a selected text that replaced the old one.
+  void selection(int, int* start, int* end) const override {
+    *start = 0;
+    *end = characterCount();
+  }
+  int selectionCount() const override { return characterCount() > 0 ? 1 : 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int, int* start, int* end) const override {
+    *start = 0;
+    *end = characterCount();
+    return {};
+  }
+
+ private:
+  TComboBox* Combo() const { return static_cast<TComboBox*>(widget()); }
+};
+
+// Where announcements come from: a notification that shows for each one. It draws nothing and
+// takes no input, so nothing on the screen changes.
+class Announcer : public QWidget {
+  Q_OBJECT
+ public:
+  explicit Announcer(QWidget* parent) : QWidget(parent) {
+    setObjectName("announcer");
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(0, 0, 1, 1);  // paints nothing: the page shows through
+    hide();
   }
 };
 
 QAccessibleInterface* Factory(const QString&, QObject* object) {
   if (auto* image = qobject_cast<TImage*>(object)) return new PictureAccessible(image);
   if (auto* combo = qobject_cast<TComboBox*>(object)) return new ListAccessible(combo);
+  if (auto* form = qobject_cast<TForm1*>(object)) return new FormAccessible(form);
+  if (auto* announcer = qobject_cast<Announcer*>(object)) return new QAccessibleWidget(announcer, QAccessible::Notification);
   return nullptr;
 }
 
+bool IsTextChange(QAccessible::Event type) {
+  return type == QAccessible::TextInserted || type == QAccessible::TextRemoved || type == QAccessible::TextUpdated ||
+         type == QAccessible::TextSelectionChanged || type == QAccessible::TextCaretMoved;
+}
+
+QAccessible::UpdateHandler g_platformHandler = nullptr;
+
+void Pass(QAccessibleEvent* event) {
+  // Hands the event on as Qt would have: the platform's handler, or none.
+  const QAccessible::UpdateHandler ours = QAccessible::installUpdateHandler(g_platformHandler);
+  QAccessible::updateAccessibility(event);
+  QAccessible::installUpdateHandler(ours);
+}
+
+void Filter(QAccessibleEvent* event) { ForwardAccessibilityEvent(event, Pass); }
+
 }  // namespace
+
+// Every event on its way to the platform. A line edit reports its text in clear in its change
+// events whatever it shows: a masked field's, or a hidden one's (where the program puts the
+// device's secrets before anyone may see them), never leave here. A drop-down list's new item
+// is reported as its new text, which screen readers read.
+void ForwardAccessibilityEvent(QAccessibleEvent* event, void (*pass)(QAccessibleEvent*)) {
+  QObject* const object = event->object();
+  // A list reports its new current entry as focused even when the list has no focus (a hidden
+  // list filled during a search): a screen reader would move there.
+  if (auto* widget = qobject_cast<QWidget*>(object); widget && event->type() == QAccessible::Focus && !widget->hasFocus())
+    return;
+  if (auto* edit = qobject_cast<TEdit*>(object); edit && IsTextChange(event->type()) &&
+                                                  (edit->Masked() || !edit->isVisible()))
+    return;
+  if (auto* combo = qobject_cast<TComboBox*>(object); combo && event->type() == QAccessible::ValueChanged) {
+    const QString before = combo->property("trxSpokenItem").toString();
+    const QString now = combo->currentText();
+    combo->setProperty("trxSpokenItem", now);
+    if (before != now && combo->isVisible()) {
+      // Only the new item: a reader that is told of the old one's removal says "deleted".
+      QAccessibleTextInsertEvent changed(combo, 0, now);
+      pass(&changed);
+    }
+    return;
+  }
+  pass(event);
+}
 
 void TForm1::InstallAccessibility() {
   static const bool installed = [] {
     QAccessible::installFactory(Factory);
+    g_platformHandler = QAccessible::installUpdateHandler(Filter);
     return true;
   }();
   (void)installed;
@@ -117,24 +240,124 @@ void TForm1::NameControls() {
   setAccessibleName(kApplicationTitle);
   // Fields by the caption drawn next to them.
   const std::pair<QWidget*, const char*> names[] = {
-      {e_essid, "ESSID"},        {s_ch, "Channel"},        {e_ap, "Host Name"},
-      {e_ip, "IP Address"},      {e_mask, "Net Mask"},     {e_gateway, "Gateway"},
-      {ip_dhcp, "Obtain the address by DHCP"},             {ip_ip, "Set the address manually"},
-      {s_wep, "WEP"},            {e_pas, "Pass Phrase"},   {e_64key1, "Key 1"},
-      {e_64key2, "Key 2"},       {e_64key3, "Key 3"},      {e_64key4, "Key 4"},
-      {ap_list, "Access points"}, {e_dhcp, "IP Address"},  {e_ess, "ESSID"},
-      {e_ch, "Channel"},         {e_wep, "WEP"},           {bar, "Progress"},
+      {e_essid, QT_TR_NOOP("ESSID")},
+      {s_ch, QT_TR_NOOP("Channel")},
+      {e_ap, QT_TR_NOOP("Host Name")},
+      {e_ip, QT_TR_NOOP("IP Address")},
+      {e_mask, QT_TR_NOOP("Net Mask")},
+      {e_gateway, QT_TR_NOOP("Gateway")},
+      {ip_dhcp, QT_TR_NOOP("Obtain the address by DHCP")},
+      {ip_ip, QT_TR_NOOP("Set the address manually")},
+      {s_wep, QT_TR_NOOP("WEP")},
+      {e_pas, QT_TR_NOOP("Pass Phrase")},
+      {e_64key1, QT_TR_NOOP("Key 1")},
+      {e_64key2, QT_TR_NOOP("Key 2")},
+      {e_64key3, QT_TR_NOOP("Key 3")},
+      {e_64key4, QT_TR_NOOP("Key 4")},
+      {ap_list, QT_TR_NOOP("Access points")},
+      {e_dhcp, QT_TR_NOOP("IP Address")},
+      {e_ess, QT_TR_NOOP("ESSID")},
+      {e_ch, QT_TR_NOOP("Channel")},
+      {e_wep, QT_TR_NOOP("WEP")},
+      {bar, QT_TR_NOOP("Progress")},
   };
-  for (const auto& [widget, name] : names) widget->setAccessibleName(name);
+  for (const auto& [widget, name] : names) widget->setAccessibleName(tr(name));
   // The read-only values of the list and confirmation pages: the label reads its value, the
   // caption drawn beside it is the description.
   const std::pair<QWidget*, const char*> captions[] = {
-      {l_domain, "Regulatory domain"}, {l_fw, "Firmware version"}, {l_mac, "MAC address"},
-      {l_ip, "IP address"},            {l_dhcp, "IP address"},     {l_essid, "ESSID"},
-      {l_ch, "Channel"},               {l_wep, "WEP"},             {e_dhcp, "New IP address"},
-      {e_ess, "New ESSID"},            {e_ch, "New channel"},      {e_wep, "New WEP"},
+      {l_domain, QT_TR_NOOP("Regulatory domain")}, {l_fw, QT_TR_NOOP("Firmware version")},
+      {l_mac, QT_TR_NOOP("MAC address")},          {l_ip, QT_TR_NOOP("IP address")},
+      {l_dhcp, QT_TR_NOOP("IP address")},          {l_essid, QT_TR_NOOP("ESSID")},
+      {l_ch, QT_TR_NOOP("Channel")},               {l_wep, QT_TR_NOOP("WEP")},
   };
-  for (const auto& [widget, caption] : captions) widget->setAccessibleDescription(caption);
+  for (const auto& [widget, caption] : captions) widget->setAccessibleDescription(tr(caption));
+  announcer_ = new Announcer(this);
+}
+
+QString TForm1::DescribeEntry(const QString& domain, const QString& firmware, const QString& mac, const QString& ip,
+                              const QString& essid, const QString& channel, const QString& wep) {
+  return tr("Regulatory domain %1, firmware version %2, MAC address %3, IP address %4, ESSID %5, channel %6, WEP %7.")
+      .arg(domain, firmware, mac, ip, essid, channel, wep);
+}
+
+void TForm1::DescribeChanges() {
+  // Each new value tells the old one beside it.
+  const bool deviceUsedDhcp = l_dhcp->Hint != "off";
+  const QString oldAddress = deviceUsedDhcp ? l_dhcp->Caption() : l_ip->Caption();
+  for (QWidget* address : {static_cast<QWidget*>(e_ip), static_cast<QWidget*>(e_dhcp)})
+    address->setAccessibleDescription(tr("Was %1.").arg(oldAddress));
+  e_ess->setAccessibleDescription(tr("Was %1.").arg(l_essid->Hint));
+  e_ch->setAccessibleDescription(tr("Was %1.").arg(l_ch->Caption()));
+  e_wep->setAccessibleDescription(tr("Was %1.").arg(l_wep->Caption()));
+}
+
+void TForm1::ForgetChanges() {
+  for (QWidget* field : {static_cast<QWidget*>(e_ip), static_cast<QWidget*>(e_dhcp), static_cast<QWidget*>(e_ess),
+                         static_cast<QWidget*>(e_ch), static_cast<QWidget*>(e_wep)})
+    field->setAccessibleDescription({});
+}
+
+QString TForm1::FocusedPhrase() const {
+  QWidget* const focus = focusWidget();
+  if (!focus || focus == bar) return {};
+  QAccessibleInterface* const iface = QAccessible::queryAccessibleInterface(focus);
+  if (!iface) return {};
+  const QString name = iface->text(QAccessible::Name);
+  QString value;
+  if (const auto* list = qobject_cast<const TListBox*>(focus))
+    value = list->currentItem() ? list->currentItem()->text().trimmed() : QString();
+  else if (qobject_cast<const TEdit*>(focus) || qobject_cast<const TComboBox*>(focus))
+    value = iface->state().passwordEdit ? QString() : iface->text(QAccessible::Value);
+  return Sentence(value.isEmpty() ? name : tr("%1: %2").arg(name, value));
+}
+
+void TForm1::AnnouncePage() {
+  QString title;
+  QStringList text;
+  const QString step = WizardStep();
+  if (errormsg->isVisible()) {
+    const PanelWords words = ErrorPanelWords(*this);
+    title = words.title;
+    text << words.text;
+  } else if (checklink->isVisible()) {
+    const PageWords words = WordsOf("checklink");
+    title = Say(words.title);
+    if (step == "7") text << tr("Saving the settings to the access point.");
+    text << Sentence(Say(words.instruction));
+  } else {
+    const QString page = welcome->ShownFrom();
+    const PageWords words = WordsOf(page.toStdString());
+    title = Say(words.title);
+    if (page == "no1") {
+      const int n = ap_list->count();
+      text << (n == 1 ? tr("1 access point answered.") : tr("%n access points answered.", nullptr, n));
+    }
+    text << Sentence(Say(words.instruction));
+    if (page == "no6") {
+      const bool dhcpChosen = ip_dhcp->isChecked();
+      const QString rows[][3] = {
+          {tr("IP Address"), dhcpChosen ? e_dhcp->text() : e_ip->text(),
+           l_dhcp->Hint != "off" ? l_dhcp->Caption() : l_ip->Caption()},
+          {tr("ESSID"), e_ess->Hint, l_essid->Hint},
+          {tr("Channel"), e_ch->text(), l_ch->Caption()},
+          {tr("WEP"), e_wep->text(), l_wep->Caption()},
+      };
+      for (const auto& row : rows) text << tr("%1: %2, was %3.").arg(row[0], row[1], row[2]);
+    }
+  }
+  text << FocusedPhrase();
+  text.removeAll(QString());
+  Announce(Sentence(title), text.join(' '));
+}
+
+void TForm1::Announce(const QString& title, const QString& text) {
+  // Shown anew for every announcement: screen readers speak a notification as it appears.
+  announcer_->hide();
+  announcer_->setAccessibleName(title);
+  announcer_->setAccessibleDescription(text);
+  announcer_->show();
 }
 
 }  // namespace trx::app
+
+#include "accessibility.moc"

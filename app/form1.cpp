@@ -226,6 +226,7 @@ void TForm1::WireHandlers() {
   connect(b_min, &TImage::OnMouseUp, this, [this](QObject* s) { b_minMouseUp(s); });
   connect(errormsg, &TImage::OnClick, this, &TForm1::errormsgClick);
   errormsg->setFocusPolicy(Qt::TabFocus);  // the error panel is one large Continue button
+  bar->setFocusPolicy(Qt::TabFocus);       // the focus rests on it while a wait shows nothing else
 
   connect(e_ip, &TEdit::OnExit, this, &TForm1::e_ipExit);
   connect(e_dhcp, &TEdit::OnExit, this, &TForm1::e_ipExit);

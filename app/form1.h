@@ -118,6 +118,14 @@ class TForm1 : public QWidget {
   int StoredReplyCount() const { return static_cast<int>(replies_.size()); }
   QByteArray StoredReply(int position) const;
 
+  // ---- assistive technology (app/accessibility.cpp)
+  // The chosen access point's settings, as one sentence for its list entry.
+  static QString DescribeEntry(const QString& domain, const QString& firmware, const QString& mac, const QString& ip,
+                               const QString& essid, const QString& channel, const QString& wep);
+  // The confirmation page's new values name their old ones, and stop doing so when it is left.
+  void DescribeChanges();
+  void ForgetChanges();
+
   // ---- wizard: defined in wizard/; the typed reading of the step and the page layouts are
   // in wizard/wizard.h
   QString WizardStep() const { return welcome->Hint; }
@@ -159,6 +167,11 @@ class TForm1 : public QWidget {
   // exists; the names of the window and its fields, after.
   static void InstallAccessibility();
   void NameControls();
+  // Tells assistive technology what the page shown is: its title, its instruction (and what
+  // the page adds: the count of access points, the old and new values) and the focused control.
+  void AnnouncePage();
+  void Announce(const QString& title, const QString& text);
+  QString FocusedPhrase() const;
   void StartSearch();
   void StartSave();
   void LayErrorPanel();
@@ -180,6 +193,7 @@ class TForm1 : public QWidget {
   bool lastInputKeyboard_ = false;
   int messagesShown_ = 0;  // a leave check refused when it showed one
 
+  QWidget* announcer_ = nullptr;     // what announcements come from
   std::vector<QByteArray> replies_;  // each listed reply whole, by list position
   link::ReplyCopies copies_;         // this search's replies, so that a copy is not listed again
   ShownReply shown_;                 // read, not yet in the controls

@@ -96,10 +96,12 @@ void TForm1::FocusPage() {
     }
   if (!target) target = ForwardButton();
   if (!target && Usable(b_exit)) target = b_exit;
-  if (!target) return;
-  ProgramFocus guard;  // the old page's fields are hidden or already checked
-  // Focus that follows a key keeps the keyboard's focus frame; after a click there is none.
-  target->setFocus(lastInputKeyboard_ ? Qt::TabFocusReason : Qt::OtherFocusReason);
+  if (target) {
+    ProgramFocus guard;  // the old page's fields are hidden or already checked
+    // Focus that follows a key keeps the keyboard's focus frame; after a click there is none.
+    target->setFocus(lastInputKeyboard_ ? Qt::TabFocusReason : Qt::OtherFocusReason);
+  }
+  AnnouncePage();
 }
 
 void TForm1::FocusPageSoon() {

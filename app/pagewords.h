@@ -37,4 +37,26 @@ constexpr PageWords WordsOf(std::string_view store) {
   return {};
 }
 
+
+// What the error panel lists under its instruction, drawn on it and read out with it.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, text) text
+#endif
+inline constexpr std::string_view kPanelChecksHeading = QT_TRANSLATE_NOOP("PageWords", "Please check:");
+inline constexpr std::string_view kPanelChecks[] = {
+    QT_TRANSLATE_NOOP("PageWords",
+                      "The Ethernet cables of this PC and of the access point are plugged in, and their link lights are on."),
+    QT_TRANSLATE_NOOP("PageWords",
+                      "This PC and the access point are on the same Ethernet segment (no router between them)."),
+    QT_TRANSLATE_NOOP("PageWords", "The access point is switched on and has finished starting up."),
+    QT_TRANSLATE_NOOP("PageWords", "A firewall on this PC lets UDP port 27155 through, in and out."),
+    QT_TRANSLATE_NOOP("PageWords", "After saving, the access point may need up to 60 seconds before it answers again."),
+};
+inline constexpr std::string_view kPanelContinue = QT_TRANSLATE_NOOP("PageWords", "Continue");
+
+// The same panel after a save: its picture is the search's, but what it means differs.
+inline constexpr PageWords kSaveFailedWords = {
+    "errormsg", QT_TRANSLATE_NOOP("PageWords", "The access point did not acknowledge the settings"),
+    QT_TRANSLATE_NOOP("PageWords", "No acknowledgement arrived in time: the settings may not have been saved.")};
+
 }  // namespace trx::app

@@ -169,6 +169,7 @@ void TForm1::ShowConfirmationPage(bool fromWepSettings) {
 
   SetFace(b_setup, "b_yes_off");
   SetFace(b_back, "b_no_off");
+  DescribeChanges();
 }
 
 void TForm1::LeaveConfirmationPage() {
@@ -202,6 +203,7 @@ void TForm1::LeaveConfirmationPage() {
   if (!deviceUsedDhcp) CorrectForDensity(*this, l_ip, 6, true);
   for (TLabel* label : {l_essid, l_ch, l_wep}) CorrectForDensity(*this, label, 6, true);
   if (!dhcpChosen) CorrectForDensity(*this, e_ip, 6, true);
+  ForgetChanges();
 }
 
 }  // namespace trx::app

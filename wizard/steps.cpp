@@ -142,6 +142,7 @@ void TForm1::StartSearch() {
   bar->show();
   RestartWait(*this);
   SetEnabled({b_min, b_close, b_exit, b_back, b_setup}, false);
+  FocusPage();  // the progress bar, the one control that shows during the wait
   ap_list->clear();
   replies_.clear();
   copies_.Clear();
@@ -160,6 +161,7 @@ void TForm1::StartSave() {
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
   bar->SetPosition(0);
   bar->show();
+  FocusPage();
   RestartWait(*this);
   // Only an acknowledgement of this save may count: a late one from an earlier, failed
   // save would otherwise report this one as done.

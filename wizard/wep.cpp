@@ -27,6 +27,12 @@ void TForm1::GenerateWepKeys() {
   const std::string passphrase = ToDevice(e_pas->text());
   TEdit* const fields[] = {e_64key1, e_64key2, e_64key3, e_64key4};
 
+  // The device's own pass phrase gives the device's own keys: keep them out of sight, from
+  // before they are written, so that no report of the change carries them.
+  const bool masked = index != 0 && !passphrase.empty() && e_pas->text() == wep_tmp->Caption();
+  if (index != 0)
+    for (TEdit* field : fields) field->SetMasked(masked);
+
   if (index >= 1 && index <= 3) {
     const auto size = static_cast<input::WepSize>(index);
     const int digits = input::KeyDigits(size);
@@ -46,13 +52,8 @@ void TForm1::GenerateWepKeys() {
   }
   for (TEdit* field : fields) field->Hint = field->text();
 
-  if (index == 0) return;
-  // The device's own pass phrase gives the device's own keys: keep them out of sight.
-  const bool masked = !passphrase.empty() && e_pas->text() == wep_tmp->Caption();
-  for (TEdit* field : fields) {
-    field->SetMasked(masked);
-    if (masked) field->Hint.clear();
-  }
+  if (masked)
+    for (TEdit* field : fields) field->Hint.clear();
 }
 
 bool TForm1::CheckKeyField() {

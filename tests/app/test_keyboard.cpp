@@ -166,6 +166,7 @@ TEST_F(Keyboard, AFocusFrameShowsOnlyAfterTheKeyboardMovedTheFocus) {
 
 TEST_F(Keyboard, AssistiveTechnologyHearsNamesRolesAndPressesButtons) {
   EXPECT_EQ(Name(form.get()), "TRX61 Utility");
+  EXPECT_EQ(Accessible(form.get())->role(), QAccessible::Window) << "a frame: its title can be spoken";
   EXPECT_EQ(Name(form->welcome), "Welcome");
   EXPECT_EQ(Accessible(form->b_setup)->role(), QAccessible::Button);
   std::vector<std::string> buttons;

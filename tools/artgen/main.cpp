@@ -340,20 +340,16 @@ void Panels() {
     Text(p, QRect(72, 14, 340, 46), Words("errormsg").title, 18, Qt::white, Qt::AlignLeft | Qt::AlignVCenter, true);
     Text(p, QRect(24, 88, 375, 40), Words("errormsg").instruction, 13, kInk,
          Qt::AlignLeft | Qt::AlignTop);
-    Text(p, QRect(24, 132, 375, 20), "Please check:", 13, kInk, Qt::AlignLeft | Qt::AlignTop, true);
-    const char* items[] = {
-        "The Ethernet cables of this PC and of the access point are plugged in, and their link lights are on.",
-        "This PC and the access point are on the same Ethernet segment (no router between them).",
-        "The access point is switched on and has finished starting up.",
-        "A firewall on this PC lets UDP port 27155 through, in and out.",
-        "After saving, the access point may need up to 60 seconds before it answers again.",
-    };
+    Text(p, QRect(24, 132, 375, 20), QString::fromUtf8(trx::app::kPanelChecksHeading.data(),
+                                                      static_cast<qsizetype>(trx::app::kPanelChecksHeading.size())),
+         13, kInk, Qt::AlignLeft | Qt::AlignTop, true);
     int y = 158;
-    for (const char* item : items) {
+    for (const std::string_view item : trx::app::kPanelChecks) {
       p.setPen(Qt::NoPen);
       p.setBrush(kAccent);
       p.drawEllipse(QPoint(32, y + 9), 3, 3);
-      Text(p, QRect(44, y, 355, 40), item, 12, kInk, Qt::AlignLeft | Qt::AlignTop);
+      Text(p, QRect(44, y, 355, 40), QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())), 12, kInk,
+           Qt::AlignLeft | Qt::AlignTop);
       y += 42;
     }
     QLinearGradient bar(0, 376, 0, 420);
@@ -362,7 +358,7 @@ void Panels() {
     p.setPen(Qt::NoPen);
     p.setBrush(bar);
     p.drawRoundedRect(16, 376, 389, 40, 8, 8);
-    Text(p, QRect(16, 376, 389, 40), "Continue", 16, Qt::white, Qt::AlignCenter, true);
+    Text(p, QRect(16, 376, 389, 40), QString::fromUtf8(trx::app::kPanelContinue.data()), 16, Qt::white, Qt::AlignCenter, true);
     WriteJpeg(img, "errormsg.jpg", false);
   }
 }

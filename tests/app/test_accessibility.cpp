@@ -1,0 +1,163 @@
+// What a screen reader is given beyond names: announcements of pages, waits and outcomes,
+// values of lists, the chosen access point, and nothing of a masked field.
+#include <QAccessible>
+
+#include "app/accessibility.h"
+#include "tests/support/settingsfixture.h"
+
+using namespace trx::app;
+using namespace trx::test;
+
+namespace {
+
+std::vector<std::pair<QAccessible::Event, QString>> g_passed;  // what would reach the platform
+
+void Record(QAccessibleEvent* e) {
+  const auto* insert = dynamic_cast<QAccessibleTextInsertEvent*>(e);
+  g_passed.emplace_back(e->type(), insert ? insert->textInserted() : QString());
+}
+
+// Every announcement, as "title | text", in order.
+class Announcements : public QObject {
+ public:
+  explicit Announcements(QWidget* announcer) : announcer_(announcer) { announcer->installEventFilter(this); }
+  QStringList heard;
+  QString Last() const { return heard.isEmpty() ? QString() : heard.last(); }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Show) heard << announcer_->accessibleName() + " | " + announcer_->accessibleDescription();
+    return false;
+  }
+
+ private:
+  QWidget* announcer_;
+};
+
+class Accessibility : public SettingsTest {
+ protected:
+  void SetUp() override {
+    SettingsTest::SetUp();
+    announcements = std::make_unique<Announcements>(form->findChild<QWidget*>("announcer"));
+    g_passed.clear();
+  }
+  void Key(Qt::Key key) {
+    Settle();
+    QTest::keyClick(form->focusWidget() ? form->focusWidget() : form.get(), key);
+    Settle();
+  }
+  void WaitEnds() {
+    Ticks(6);
+    Settle();
+  }
+  std::unique_ptr<Announcements> announcements;
+};
+
+TEST_F(Accessibility, EveryPageWaitAndOutcomeIsAnnouncedWithTheFocusedControlLast) {
+  Key(Qt::Key_Return);
+  EXPECT_EQ(announcements->Last(),
+            "Connection method. | The utility talks to access points on the local Ethernet segment with broadcast "
+            "messages (UDP port 27155). Next.")
+      << "Setup became Next in place: said with the page";
+
+  Key(Qt::Key_Return);  // the search
+  EXPECT_EQ(form->focusWidget(), form->bar) << "the one control that shows during the wait";
+  EXPECT_EQ(announcements->Last(), "Checking the network connection. | Please wait...");
+  WaitEnds();
+  EXPECT_TRUE(announcements->Last().startsWith("No access point could be located. | No access point answered in time"));
+  EXPECT_TRUE(announcements->Last().contains("Please check: The Ethernet cables")) << "the panel's checks";
+  EXPECT_TRUE(announcements->Last().endsWith("Continue.")) << "the panel has the focus";
+
+  Key(Qt::Key_Escape);
+  EXPECT_TRUE(announcements->Last().startsWith("Connection method."));
+  Key(Qt::Key_Return);
+  Deliver(ReplyBuilder().Host("north").Essid("office"));
+  Deliver(ReplyBuilder().Host("south").Mac(2, 0, 0, 0, 0, 9));
+  WaitEnds();
+  EXPECT_EQ(announcements->Last(), "Access points found. | 2 access points answered. Do you want to change the settings "
+                                   "of the selected access point? Access points: south.");
+
+  Key(Qt::Key_Return);
+  EXPECT_EQ(announcements->Last(), "Basic settings. | Name the wireless network and choose its radio channel. ESSID: "
+                                   "office.");
+  Key(Qt::Key_Tab);
+  Key(Qt::Key_Down);  // channel 7
+  for (int page = 4; page <= 7; ++page) Key(Qt::Key_Return);
+  ASSERT_EQ(form->WizardStep(), "7");
+  EXPECT_TRUE(announcements->Last().startsWith("Confirm the new settings. | Do you want to save"));
+  EXPECT_TRUE(announcements->Last().contains("Channel: 7, was 6.")) << "each row: caption, new, old";
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(form->e_ch)->text(QAccessible::Description), "Was 6.");
+
+  Key(Qt::Key_Return);  // Yes, and OK on the note
+  EXPECT_TRUE(announcements->Last().startsWith("Checking the network connection. | Saving the settings"));
+  WaitEnds();  // no acknowledgement
+  EXPECT_TRUE(announcements->Last().startsWith("The access point did not acknowledge the settings. |"))
+      << "not the search's words";
+  EXPECT_TRUE(announcements->Last().contains("Please check:"));
+  Key(Qt::Key_Return);  // continue
+  Key(Qt::Key_Return);  // Yes again
+  Deliver(QByteArray("gstack"));
+  WaitEnds();
+  EXPECT_EQ(announcements->Last(), "Settings saved. | The access point has acknowledged the new settings. Exit.");
+}
+
+TEST_F(Accessibility, AMaskedFieldGivesAwayNothing) {
+  ToBasic();
+  for (int page = 3; page <= 5; ++page) Next();  // the device's own pass phrase: its keys stay masked
+  ASSERT_EQ(form->WizardStep(), "6");
+  ASSERT_TRUE(form->e_64key1->Masked());
+  const QString key = form->e_64key1->text();
+  QAccessibleInterface* const field = QAccessible::queryAccessibleInterface(form->e_64key1);
+  for (const QAccessible::Text t : {QAccessible::Name, QAccessible::Description, QAccessible::Value})
+    EXPECT_FALSE(field->text(t).contains(key.left(4))) << t;
+  EXPECT_EQ(field->textInterface()->text(0, static_cast<int>(key.size())), "");
+
+  // What Qt reports of a change of the text: nothing of a masked or a hidden field.
+  QAccessibleTextInsertEvent masked(form->e_64key1, 0, key);
+  ForwardAccessibilityEvent(&masked, Record);
+  QAccessibleTextInsertEvent hidden(form->e_64key2, 0, form->e_64key2->text());
+  ForwardAccessibilityEvent(&hidden, Record);
+  EXPECT_TRUE(g_passed.empty());
+  form->e_64key1->SetMasked(false);
+  QAccessibleTextInsertEvent shown(form->e_64key1, 0, key);
+  ForwardAccessibilityEvent(&shown, Record);
+  EXPECT_EQ(g_passed.size(), 1u) << "a field shown in plain is read as usual";
+}
+
+TEST_F(Accessibility, ADropDownListTellsItsItemAndEveryChangeOfIt) {
+  ToBasic();
+  form->s_ch->setFocus();
+  QAccessibleInterface* const list = QAccessible::queryAccessibleInterface(form->s_ch);
+  EXPECT_EQ(list->text(QAccessible::Name), "Channel");
+  EXPECT_EQ(list->textInterface()->text(0, 9), "6") << "the value a reader reads on focus";
+  form->s_ch->setCurrentIndex(6);
+  QAccessibleValueChangeEvent changed(form->s_ch, "7");
+  ForwardAccessibilityEvent(&changed, Record);
+  ASSERT_EQ(g_passed.size(), 1u);
+  EXPECT_EQ(g_passed[0], std::make_pair(QAccessible::TextInserted, QString("7")));
+}
+
+TEST_F(Accessibility, OnlyTheFocusedControlReportsFocus) {
+  SearchWith({ReplyBuilder()});
+  QAccessibleEvent listFocus(form->ap_list, QAccessible::Focus);
+  form->b_setup->setFocus();
+  ForwardAccessibilityEvent(&listFocus, Record);
+  EXPECT_TRUE(g_passed.empty()) << "a list filled in the background would take a reader there";
+  form->ap_list->setFocus();
+  ForwardAccessibilityEvent(&listFocus, Record);
+  EXPECT_EQ(g_passed.size(), 1u);
+}
+
+TEST_F(Accessibility, TheChosenAccessPointCanBeHeard) {
+  SearchWith({ReplyBuilder().Host("north").Mac(2, 0, 0, 0, 0, 1), ReplyBuilder().Host("south").Ip(24, 10, 1, 2, 3)});
+  const auto described = [&](int row) {
+    return form->ap_list->item(row)->data(Qt::AccessibleDescriptionRole).toString();
+  };
+  EXPECT_TRUE(described(1).contains("IP address 10.1.2.3")) << described(1).toStdString();
+  form->ap_list->setCurrentRow(0);
+  form->ap_listClick(form->ap_list);
+  EXPECT_EQ(described(0), "Regulatory domain FCC, firmware version 2.2.0, MAC address 02-00-00-00-00-01, IP address "
+                          "192.168.1.251, ESSID office, channel 6, WEP 64Bits.");
+}
+
+}  // namespace
