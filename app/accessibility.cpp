@@ -271,6 +271,8 @@ void TForm1::NameControls() {
       {l_ch, QT_TR_NOOP("Channel")},               {l_wep, QT_TR_NOOP("WEP")},
   };
   for (const auto& [widget, caption] : captions) widget->setAccessibleDescription(tr(caption));
+  // The hidden holder of the device's pass phrase is named for what it is, never by its text.
+  wep_tmp->setAccessibleName(tr("Remembered pass phrase"));
   announcer_ = new Announcer(this);
 }
 

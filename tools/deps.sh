@@ -31,4 +31,5 @@ trx_require \
   xvfb xauth imagemagick poppler-utils x11-utils openbox desktop-file-utils \
   dpkg-dev lintian appstream \
   iproute2 util-linux xdg-utils \
-  dbus-daemon at-spi2-core python3-pyatspi
+  dbus-daemon at-spi2-core python3-pyatspi \
+  orca speech-dispatcher xdotool
