@@ -8,6 +8,8 @@ import time
 
 import pyatspi
 
+from accessible_tree import showing, walk
+
 program, apsim = sys.argv[1], sys.argv[2]
 failures = []
 
@@ -25,18 +27,6 @@ def wait_for(find, what, seconds=10):
             return found
         time.sleep(0.1)
     sys.exit(f"FAIL: no {what} within {seconds} s")
-
-
-def walk(node):
-    yield node
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield from walk(child)
-
-
-def showing(node):
-    return node.getState().contains(pyatspi.STATE_SHOWING)
 
 
 def app():

@@ -12,6 +12,8 @@ import time
 
 import pyatspi
 
+from accessible_tree import showing, walk
+
 scratch, program, apsim = sys.argv[1], sys.argv[2], sys.argv[3]
 log_path = os.path.join(scratch, "orca.log")
 prefs = os.path.join(scratch, "orca")
@@ -43,21 +45,13 @@ def key(*names, pause=0.6):
         time.sleep(pause)
 
 
-def walk(node):
-    yield node
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is not None:
-            yield from walk(child)
-
-
 def named(role, name):
     desktop = pyatspi.Registry.getDesktop(0)
     for i in range(desktop.childCount):
         a = desktop.getChildAtIndex(i)
         if a is not None and a.name == "trx61-utility":
             for n in walk(a):
-                if n.getRoleName() == role and n.name == name and n.getState().contains(pyatspi.STATE_SHOWING):
+                if n.getRoleName() == role and n.name == name and showing(n):
                     return n
     return None
 
