@@ -19,9 +19,11 @@ QString Say(std::string_view words) {
   return QCoreApplication::translate("PageWords", std::string(words).c_str());
 }
 
+// A text as a sentence of its own: with its full stop, or the one of its language.
 QString Sentence(const QString& s) {
   const QString t = s.trimmed();
-  return t.isEmpty() || t.endsWith('.') || t.endsWith('?') || t.endsWith('!') || t.endsWith(':') ? t : t + '.';
+  static const QString kEnds = QStringLiteral(".?!:\u3002\uFF1F\uFF01\uFF1A");
+  return t.isEmpty() || kEnds.contains(t.back()) ? t : t + QCoreApplication::translate("Sentence", ".", "full stop");
 }
 
 // A face name is family + "_off" or "_on"; the button is named after the family's face.
