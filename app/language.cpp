@@ -39,19 +39,16 @@ bool HasLanguage(const QString& wanted) { return Known(PrimaryTag(wanted)); }
 std::optional<QString> LanguageOption(int argc, char* argv[], QString* error) {
   std::optional<QString> code;
   for (int i = 1; i < argc; ++i) {
-    const char* arg = argv[i];
-    if (std::strncmp(arg, "--language=", 11) == 0) {
-      code = QString::fromLocal8Bit(arg + 11);
-    } else if (std::strcmp(arg, "--language") == 0) {
-      if (i + 1 >= argc) {
-        if (error) *error = "--language needs a language code, for example --language de";
-        return std::nullopt;
-      }
-      code = QString::fromLocal8Bit(argv[++i]);
-    }
+    if (std::strncmp(argv[i], "--language=", 11) == 0)
+      code = QString::fromLocal8Bit(argv[i] + 11);
+    else if (std::strcmp(argv[i], "--language") == 0)
+      code = i + 1 < argc ? QString::fromLocal8Bit(argv[++i]) : QString();
   }
-  if (code && code->isEmpty() && error) *error = "--language needs a language code, for example --language de";
-  return code && !code->isEmpty() ? code : std::nullopt;
+  if (code && code->isEmpty()) {
+    if (error) *error = "--language needs a language code, for example --language de";
+    return std::nullopt;
+  }
+  return code;
 }
 
 void UseLanguage(const QString& code) {
