@@ -321,7 +321,7 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
     </message>
     <message>
         <source>Security settings</source>
-        <translation>Sicherheit</translation>
+        <translation>Sicherheitseinstellungen</translation>
     </message>
     <message>
         <source>Choose the WEP encryption and type a pass phrase; the keys are made from it.</source>

@@ -324,7 +324,7 @@ tráfico de red en la salida de error estándar.
     </message>
     <message>
         <source>Security settings</source>
-        <translation>Seguridad</translation>
+        <translation>Configuración de seguridad</translation>
     </message>
     <message>
         <source>Choose the WEP encryption and type a pass phrase; the keys are made from it.</source>
@@ -340,7 +340,7 @@ tráfico de red en la salida de error estándar.
     </message>
     <message>
         <source>Confirm the new settings</source>
-        <translation>Confirmar la configuración</translation>
+        <translation>Confirmar la nueva configuración</translation>
     </message>
     <message>
         <source>Do you want to save these settings to the access point?</source>

@@ -321,7 +321,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
     </message>
     <message>
         <source>Security settings</source>
-        <translation>Sécurité</translation>
+        <translation>Paramètres de sécurité</translation>
     </message>
     <message>
         <source>Choose the WEP encryption and type a pass phrase; the keys are made from it.</source>
@@ -337,7 +337,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
     </message>
     <message>
         <source>Confirm the new settings</source>
-        <translation>Confirmer les paramètres</translation>
+        <translation>Confirmer les nouveaux paramètres</translation>
     </message>
     <message>
         <source>Do you want to save these settings to the access point?</source>
