@@ -18,13 +18,12 @@ namespace trx::app {
 namespace {
 
 // The texts of the form description that a user reads, for the translation tools. The rest
-// (placeholders that a reply replaces, device values) are never translated.
+// (placeholders that a reply replaces, device values, "DHCP") are never translated.
 [[maybe_unused]] constexpr const char* kFormTexts[] = {
     QT_TRANSLATE_NOOP("Form1", "Disable"),
     QT_TRANSLATE_NOOP("Form1", "64Bits"),
     QT_TRANSLATE_NOOP("Form1", "128Bits"),
     QT_TRANSLATE_NOOP("Form1", "256Bits"),
-    QT_TRANSLATE_NOOP("Form1", "DHCP disabled"),
     QT_TRANSLATE_NOOP("Form1", "ASCII: Enter 5,13,or 29 characters for 40,128, or 256 bits WEP Keys respectively"),
     QT_TRANSLATE_NOOP("Form1",
                       "Hexdecimal(0-9 & a-f ,or a-f ): Enter 10, 26, 58 digits for 40,128, or 256 bits WEP Key "

@@ -241,10 +241,6 @@ Nein: Änderungen verwerfen und neu suchen.</translation>
         <translation>256 Bit</translation>
     </message>
     <message>
-        <source>DHCP disabled</source>
-        <translation>DHCP aus</translation>
-    </message>
-    <message>
         <source>ASCII: Enter 5,13,or 29 characters for 40,128, or 256 bits WEP Keys respectively</source>
         <translation>ASCII: 5, 13 oder 29 Zeichen für 64-, 128- oder 256-Bit-WEP-Schlüssel</translation>
     </message>

@@ -244,10 +244,6 @@ No: descartar los cambios y volver a buscar.</translation>
         <translation>256 bits</translation>
     </message>
     <message>
-        <source>DHCP disabled</source>
-        <translation>DHCP desactivado</translation>
-    </message>
-    <message>
         <source>ASCII: Enter 5,13,or 29 characters for 40,128, or 256 bits WEP Keys respectively</source>
         <translation>ASCII: introduzca 5, 13 o 29 caracteres para una clave WEP de 64, 128 o 256 bits</translation>
     </message>

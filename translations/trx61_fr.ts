@@ -241,10 +241,6 @@ Non&#xa0;: abandonner les modifications et relancer la recherche.</translation>
         <translation>256 bits</translation>
     </message>
     <message>
-        <source>DHCP disabled</source>
-        <translation>DHCP désactivé</translation>
-    </message>
-    <message>
         <source>ASCII: Enter 5,13,or 29 characters for 40,128, or 256 bits WEP Keys respectively</source>
         <translation>ASCII : saisissez 5, 13 ou 29 caractères pour une clé WEP de 64, 128 ou 256 bits</translation>
     </message>

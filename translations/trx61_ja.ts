@@ -244,10 +244,6 @@ No: discard the changes and search again.</source>
         <translation>256ビット</translation>
     </message>
     <message>
-        <source>DHCP disabled</source>
-        <translation>DHCP無効</translation>
-    </message>
-    <message>
         <source>ASCII: Enter 5,13,or 29 characters for 40,128, or 256 bits WEP Keys respectively</source>
         <translation>ASCII: 64/128/256ビットのWEPキーは5/13/29文字</translation>
     </message>
