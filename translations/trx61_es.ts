@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>Settings of the selected one</source>
-        <translation>Configuración del seleccionado</translation>
+        <translation>Configuración del punto elegido</translation>
     </message>
     <message>
         <source>Regulatory domain:</source>
