@@ -9,15 +9,12 @@
 
 #include "app/accessibility.h"
 #include "app/form1.h"
-#include "app/pagewords.h"
+#include "app/pagewordstext.h"
 
 namespace trx::app {
 namespace {
 
-// Words of the shared table, in the language in use.
-QString Say(std::string_view words) {
-  return QCoreApplication::translate("PageWords", std::string(words).c_str());
-}
+QString Say(std::string_view words) { return TranslatedWords(words); }
 
 // A text as a sentence of its own: with its full stop, or the one of its language.
 QString Sentence(const QString& s) {

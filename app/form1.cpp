@@ -11,11 +11,34 @@
 #include <map>
 
 #include "app/formdescription.h"
+#include "app/language.h"
 #include "link/messages.h"
 
 namespace trx::app {
 namespace {
 
+// The texts of the form description that a user reads, for the translation tools. The rest
+// (placeholders that a reply replaces, device values, "DHCP") are never translated.
+[[maybe_unused]] constexpr const char* kFormTexts[] = {
+    QT_TRANSLATE_NOOP("Form1", "Disable"),
+    QT_TRANSLATE_NOOP("Form1", "64Bits"),
+    QT_TRANSLATE_NOOP("Form1", "128Bits"),
+    QT_TRANSLATE_NOOP("Form1", "256Bits"),
+    QT_TRANSLATE_NOOP("Form1", "ASCII: Enter 5,13,or 29 characters for 40,128, or 256 bits WEP Keys respectively"),
+    QT_TRANSLATE_NOOP("Form1",
+                      "Hexdecimal(0-9 & a-f ,or a-f ): Enter 10, 26, 58 digits for 40,128, or 256 bits WEP Key "
+                      "respectively."),
+};
+
+QString Translated(const QString& formText) {
+  return QCoreApplication::translate("Form1", formText.toUtf8().constData());
+}
+
+// A picture that carries words in the language in use, else the one every language shares.
+QString PictureResource(const QString& name) {
+  const QString own = ":/form/" + LanguageInUse() + "/" + name;
+  return LanguageInUse() != "en" && QFile::exists(own) ? own : ":/form/" + name;
+}
 
 QColor ParseColour(const QString& rgb) {
   const QStringList parts = rgb.split(',');
@@ -104,7 +127,7 @@ void TForm1::BuildFromDescription() {
     if (entry.kind == "picture" || entry.kind == "button") {
       auto* image = new TImage(parentWidget);
       if (entry.Has("picture")) {
-        QFile jpeg(":/form/" + entry.Option("picture"));
+        QFile jpeg(PictureResource(entry.Option("picture")));
         if (jpeg.open(QIODevice::ReadOnly))
           image->SetJpeg(jpeg.readAll(), entry.Option("picture"));
         else
@@ -119,7 +142,7 @@ void TForm1::BuildFromDescription() {
       auto* label = new TLabel(parentWidget);
       label->setFont(FontFor(entry, formFont));
       label->move(entry.left, entry.top);
-      label->SetCaption(entry.Option("text"));
+      label->SetCaption(Translated(entry.Option("text")));
       widget = label;
       control = label;
     } else if (entry.kind == "edit") {
@@ -136,7 +159,8 @@ void TForm1::BuildFromDescription() {
     } else if (entry.kind == "combo") {
       auto* combo = new TComboBox(parentWidget);
       combo->setFont(FontFor(entry, formFont));
-      if (entry.Has("items")) combo->addItems(entry.Option("items").split('|'));
+      if (entry.Has("items"))
+        for (const QString& item : entry.Option("items").split('|')) combo->addItem(Translated(item));
       combo->setCurrentIndex(-1);
       widget = combo;
       control = combo;
@@ -154,7 +178,7 @@ void TForm1::BuildFromDescription() {
     } else if (entry.kind == "radio") {
       auto* radio = new TRadioButton(parentWidget);
       radio->setFont(FontFor(entry, formFont));
-      radio->setText(entry.Option("text"));
+      radio->setText(Translated(entry.Option("text")));
       radio->setChecked(entry.Has("checked"));
       ApplyColours(radio, entry, QPalette::Window);
       widget = radio;
@@ -324,7 +348,7 @@ int TForm1::InformationBox(const QString& text, int buttons, int icon) {
   // Qt breaks lines at LF alone; the CR of a CR LF pair would show as a stray glyph.
   QString shown = text;
   shown.replace("\r\n", "\n");
-  CentredBox box(static_cast<QMessageBox::Icon>(icon), "Information", shown,
+  CentredBox box(static_cast<QMessageBox::Icon>(icon), tr("Information"), shown,
                  static_cast<QMessageBox::StandardButtons>(buttons), this);
   return box.exec();
 }

@@ -49,10 +49,13 @@ class TForm1 : public QWidget {
   // The maker's product site, opened by the web button.
   static constexpr char kMakerWebSite[] = "https://www.example.com/trx61/";
   static constexpr char kApplicationTitle[] = "TRX61 Utility";
+  // Shown through tr(): marked here for the translation tools.
   static constexpr char kReaderQuestion[] =
-      "\r\nThe user guide can only be viewed with Adobe Reader!\r\n\r\n        Do you want install Acrobat Reader 5.0.5?";
-  static constexpr char kSaveNote[] =
-      "After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.";
+      QT_TRANSLATE_NOOP("trx::app::TForm1",
+                        "\r\nThe user guide can only be viewed with Adobe Reader!\r\n\r\n        Do you want install "
+                        "Acrobat Reader 5.0.5?");
+  static constexpr char kSaveNote[] = QT_TRANSLATE_NOOP(
+      "trx::app::TForm1", "After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.");
 
   explicit TForm1(platform::Platform& platform, QWidget* parent = nullptr);
   ~TForm1() override;

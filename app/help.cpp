@@ -37,11 +37,12 @@ void TForm1::b_helpClick(QObject*) {
     if (platform_.WebBrowserInstalled())
       platform_.OpenDocument(UserGuideHtmlPath());
     else
-      ShowMessage("No program to show the user guide was found on this computer. The guide is the file\n" +
-                  UserGuidePath());
+      ShowMessage(tr("No program to show the user guide was found on this computer. The guide is the file\n%1")
+                      .arg(UserGuidePath()));
     return;
   }
-  if (InformationBox(kReaderQuestion, QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) == QMessageBox::Yes) {
+  if (InformationBox(tr(kReaderQuestion), QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) ==
+      QMessageBox::Yes) {
     showMinimized();
     platform_.StartHidden(ReaderInstallerPath());
   }

@@ -1,11 +1,27 @@
 #include <QApplication>
+#include <QLocale>
 #include <cstdio>
 #include <cstring>
 
+#include "app/language.h"
 #include "app/startup.h"
 #include "platform/platform.h"
 
+namespace {
+
+// The language asked for on the command line, else the system's.
+QString ChosenLanguage(const std::optional<QString>& option) {
+  if (!option) return trx::app::ChooseLanguage(QLocale::system().uiLanguages());
+  if (!trx::app::HasLanguage(*option))
+    std::fprintf(stderr, "trx61-utility: there is no language %s; English is used\n", qPrintable(*option));
+  return trx::app::ChooseLanguage({*option});
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  QString optionError;
+  const std::optional<QString> languageOption = trx::app::LanguageOption(argc, argv, &optionError);
   // Answered before any window system is needed: these work on a bare terminal too.
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
@@ -15,16 +31,20 @@ int main(int argc, char* argv[]) {
       return 0;
     }
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-      std::printf(
-          "Usage: trx61-utility [--version] [--help]\n"
-          "Finds TRX61 ver. 2.2 wireless access points on every network adapter of this PC and\n"
-          "changes their settings, in a window. It uses UDP port 27155: let it through the firewall.\n"
-          "With TRX61_DEBUG=1 in the environment it reports its network traffic on standard error.\n");
+      QCoreApplication core(argc, argv);
+      trx::app::UseLanguage(ChosenLanguage(languageOption));
+      std::fputs(trx::app::HelpText().toLocal8Bit().constData(), stdout);
       return 0;
     }
   }
+  if (!optionError.isEmpty()) {
+    trx::platform::UseParentConsole();
+    std::fprintf(stderr, "trx61-utility: %s\n", qPrintable(optionError));
+    return 2;
+  }
   trx::platform::FontSetup fonts;  // beside the window system's start
   QApplication application(argc, argv);
+  trx::app::UseLanguage(ChosenLanguage(languageOption));
   fonts.Wait();
   const auto platform = trx::platform::CreateNativePlatform();
   const auto form = trx::app::StartUp(*platform);

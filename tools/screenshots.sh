@@ -1,13 +1,18 @@
 #!/bin/sh
 # Captures every page of the dialogue from a real window under Xvfb into docs/screenshots/,
-# with the simulator answering, all inside a private network namespace; then a few pages at
-# 125 % and 150 % scaling, and two shots under the openbox window manager (the channel list
-# open, and device text full of markup characters on the list page).
+# with the simulator answering, all inside a private network namespace; then every page in
+# each other language (docs/screenshots/<language>/), a few pages at 125 % and 150 % scaling,
+# and two shots under the openbox window manager (the channel list open, and device text full
+# of markup characters on the list page).
 set -e
 cd "$(dirname "$0")/.."
 cmake --build --preset default --target trx61-tour trx61-apsim
 tour="build/trx61-tour build/trx61-apsim"
 tools/netns-run xvfb-run -a -s "-screen 0 640x494x24 -wr" $tour docs/screenshots
+# Every page in each of the other languages.
+for language in fr es de ja; do
+  tools/netns-run xvfb-run -a -s "-screen 0 640x494x24 -wr" $tour docs/screenshots/$language --language $language
+done
 for scale in 125 150; do
   tools/netns-run env QT_SCALE_FACTOR=$(awk "BEGIN { print $scale / 100 }") \
     xvfb-run -a -s "-screen 0 1024x768x24 -wr" $tour docs/screenshots/$scale welcome list basic confirm

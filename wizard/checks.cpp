@@ -13,9 +13,11 @@ struct AddressTag {
 };
 
 constexpr AddressTag kAddressTags[] = {
-    {"ip", &TForm1::e_ip, "Wrong IP address value!", "192.168.1.251"},
-    {"mask", &TForm1::e_mask, "Wrong NetMask IP address value!", "255.255.255.0"},
-    {"gateway", &TForm1::e_gateway, "Wrong GateWay IP address value!", "0.0.0.0"},
+    {"ip", &TForm1::e_ip, QT_TRANSLATE_NOOP("trx::app::TForm1", "Wrong IP address value!"), "192.168.1.251"},
+    {"mask", &TForm1::e_mask, QT_TRANSLATE_NOOP("trx::app::TForm1", "Wrong NetMask IP address value!"),
+     "255.255.255.0"},
+    {"gateway", &TForm1::e_gateway, QT_TRANSLATE_NOOP("trx::app::TForm1", "Wrong GateWay IP address value!"),
+     "0.0.0.0"},
 };
 
 bool Passes(const TEdit* field) { return input::IsDottedQuad(field->text().toStdString()); }
@@ -27,7 +29,7 @@ void TForm1::CheckAddressField(const QString& tag) {
     if (tag != t.tag) continue;
     TEdit* field = this->*t.field;
     if (!Passes(field)) {
-      ShowMessage(t.message);
+      ShowMessage(tr(t.message));
       FocusField(field);
     }
   }
@@ -43,7 +45,7 @@ bool TForm1::CheckAddressPage() {
     TEdit* field = this->*t.field;
     if (field->text().isEmpty()) field->setText(t.fallback);
     if (!Passes(field)) {
-      ShowMessage(t.message);
+      ShowMessage(tr(t.message));
       FocusField(field);  // a disabled field (DHCP chosen) cannot take it; the focus stays
       return false;
     }
@@ -53,7 +55,7 @@ bool TForm1::CheckAddressPage() {
 
 bool TForm1::CheckEssid() {
   if (!e_essid->text().isEmpty()) return true;
-  ShowMessage("Wrong ESSID value!");
+  ShowMessage(tr("Wrong ESSID value!"));
   FocusField(e_essid);
   return false;
 }

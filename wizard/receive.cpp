@@ -127,8 +127,9 @@ QString TForm1::ReadReply(const QByteArray& bytes, ShownReply::Outcome* outcome)
     s.domain = QString::fromUtf8(domain->name.data(), static_cast<qsizetype>(domain->name.size()));
     for (int c = domain->firstChannel; c <= domain->lastChannel; ++c) s.channels->items << QString::number(c);
   } else {
-    s.domain = "Error";
-    s.channels->placeholder = "Error";
+    // Shown only: the save reads any name it does not know as the same code, translated or not.
+    s.domain = tr("Error");
+    s.channels->placeholder = tr("Error");
   }
 
   const std::optional<int> channel = link::ReadChannel(r.channel);
@@ -151,7 +152,7 @@ QString TForm1::ReadReply(const QByteArray& bytes, ShownReply::Outcome* outcome)
   const std::optional<int> size = link::ReadWepSize(r.wepOn, r.keySize);
   s.wepCaption = HexText(r.wepOn);
   if (size == 0) {
-    s.wepCaption = "Disable";
+    s.wepCaption = s_wep->itemText(0);
     s.wepIndex = 0;
     s.passphraseEnabled = false;
     s.keyDigits = 10;

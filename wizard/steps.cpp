@@ -155,7 +155,7 @@ void TForm1::StartSearch() {
 }
 
 void TForm1::StartSave() {
-  InformationBox(kSaveNote, QMessageBox::Ok, QMessageBox::Information);
+  InformationBox(tr(kSaveNote), QMessageBox::Ok, QMessageBox::Information);
   SetEnabled({b_min, b_close, b_setup, b_back}, false);
   checklink->show();
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);

@@ -4,6 +4,15 @@
 #include "input/wepkeys.h"
 
 namespace trx::app {
+namespace {
+
+// input::KeyFailure's answers, shown through tr().
+[[maybe_unused]] constexpr const char* kKeyFailures[] = {
+    QT_TRANSLATE_NOOP("trx::app::TForm1", "Wrong Wep-Key1 Length!"),
+    QT_TRANSLATE_NOOP("trx::app::TForm1", "Wrong Wep-Key1 Word!"),
+};
+
+}  // namespace
 
 void TForm1::s_wepCloseUp(QObject*) {
   const int index = s_wep->currentIndex();
@@ -60,7 +69,7 @@ bool TForm1::CheckKeyField() {
   e_64key1->selectAll();
   const char* failure = input::KeyFailure(e_64key1->text().toStdString(), e_64key1->MaxLength);
   if (!failure) return true;
-  ShowMessage(failure);
+  ShowMessage(tr(failure));
   FocusField(e_64key1);
   e_64key1->selectAll();
   return false;

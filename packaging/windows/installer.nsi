@@ -24,6 +24,14 @@ Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
 
+; The languages of the program. The installer speaks the user's Windows display language when
+; it is one of them, English otherwise (English is loaded first: the default).
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\English.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\French.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\Spanish.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\German.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\Japanese.nlf"
+
 Function .onInit
   SetRegView 64
 FunctionEnd

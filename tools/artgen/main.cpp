@@ -1,22 +1,53 @@
 // Draws every picture of the form at its final size and writes the JPEGs (and the icon)
-// into the folder given: pages, wait and error panels, hourglass frames, button faces.
+// into the folder given: pages, wait and error panels, hourglass frames, button faces. With
+// translations (.qm files made from translations/*.ts) it draws in their language instead.
 //   trx61-artgen app/form
+//   trx61-artgen build/app/form-de build/app/trx61_de.qm
+#include <turbojpeg.h>
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTranslator>
+#include <algorithm>
 #include <cstdio>
-#include <turbojpeg.h>
+#include <cstring>
 
-#include "app/pagewords.h"
+#include "app/pagewordstext.h"
 
 namespace {
 
+// The texts drawn here beside the page words, for the translation tools.
+struct Artwork {
+  Q_DECLARE_TR_FUNCTIONS(Artwork)
+};
+
 QString g_out;
+// Families asked for after each face, for the glyphs it lacks (Japanese: the CJK face whose
+// glyph forms are Japanese ones, not whichever the system would pick).
+QStringList g_fallbacks;
+// Texts that do not fit the room drawn for them: too wide, or wrapped onto more lines than
+// the room holds.
+QStringList g_overflows;
+
+void CheckFits(QPainter& p, const QRect& room, int flags, const QString& s) {
+  const QRect needed = p.boundingRect(room, flags, s);
+  const bool wrapped = needed.height() > p.fontMetrics().height() * 3 / 2;
+  if (needed.width() > room.width() || (wrapped && needed.height() > room.height()))
+    g_overflows << QString("\"%1\" needs %2 x %3 px of %4 x %5")
+                       .arg(s)
+                       .arg(needed.width())
+                       .arg(needed.height())
+                       .arg(room.width())
+                       .arg(room.height());
+}
 
 // Palette: a calm blue header, a light content area, a lavender side column.
 const QColor kHeaderTop(36, 52, 118), kHeaderBottom(66, 88, 168);
@@ -50,6 +81,7 @@ bool WriteJpeg(const QImage& image, const QString& name, bool progressive) {
 
 QFont Font(int px, bool bold = false, const char* family = "Liberation Sans") {
   QFont f(family);
+  if (!g_fallbacks.isEmpty()) f.setFamilies(QStringList{family} + g_fallbacks);
   f.setPixelSize(px);
   f.setBold(bold);
   f.setHintingPreference(QFont::PreferFullHinting);
@@ -60,6 +92,7 @@ void Text(QPainter& p, const QRect& r, const QString& s, int px, const QColor& c
           bool bold = false, const char* family = "Liberation Sans") {
   p.setFont(Font(px, bold, family));
   p.setPen(c);
+  CheckFits(p, r, flags | Qt::TextWordWrap, s);
   p.drawText(r, flags | Qt::TextWordWrap, s);
 }
 
@@ -78,19 +111,11 @@ void Logo(QPainter& p, int x, int y) {
 
 // The frame every page shares: header band with logo and product title, content area,
 // side column from x = 453.
-struct QtWords {
-  QString title, instruction;
-};
-
-QtWords Words(const char* store) {
-  const trx::app::PageWords w = trx::app::WordsOf(store);
-  return {QString::fromUtf8(w.title.data(), static_cast<qsizetype>(w.title.size())),
-          QString::fromUtf8(w.instruction.data(), static_cast<qsizetype>(w.instruction.size()))};
-}
+trx::app::PageText Words(const char* store) { return trx::app::TranslatedWordsOf(store); }
 
 // withInstruction: the instruction as the subtitle; pages with a question draw it themselves.
 QImage Page(const char* store, bool withInstruction = true) {
-  const QtWords words = Words(store);
+  const trx::app::PageText words = Words(store);
   const QString& title = words.title;
   const QString subtitle = withInstruction ? words.instruction : QString();
   QImage img(580, 435, QImage::Format_RGB32);
@@ -105,7 +130,7 @@ QImage Page(const char* store, bool withInstruction = true) {
   p.fillRect(0, 96, 580, 3, QColor(255, 200, 80));
   Logo(p, 22, 24);
   Text(p, QRect(80, 22, 360, 30), "TRX61 ver. 2.2", 24, Qt::white, Qt::AlignLeft | Qt::AlignVCenter, true);
-  Text(p, QRect(81, 52, 360, 20), "Wireless Access Point Setup Utility", 13, QColor(210, 218, 245));
+  Text(p, QRect(81, 52, 360, 20), Artwork::tr("Wireless Access Point Setup Utility"), 13, QColor(210, 218, 245));
   p.fillRect(453, 99, 127, 336, kColumn);
   p.fillRect(453, 99, 1, 336, QColor(150, 156, 186));
   Text(p, QRect(24, 110, 420, 28), title, 20, kInk, Qt::AlignLeft | Qt::AlignVCenter, true);
@@ -122,6 +147,39 @@ void FieldBox(QPainter& p, int x, int y, int w, int h, const QColor& fill = Qt::
 
 void Caption(QPainter& p, int x, int y, int w, const QString& s) {
   Text(p, QRect(x, y, w, 16), s, 12, kInk, Qt::AlignLeft | Qt::AlignVCenter, true);
+}
+
+// The caption to the left of an address field, against it. One that does not fit beside the
+// field takes the lines its translation breaks it into, narrowed if a line is still too wide.
+void FieldLabel(QPainter& p, int y, const QString& s) {
+  const QRect beside(32, y, 53, 15);
+  QFont font = Font(12, false, "Liberation Sans Narrow");
+  const QFontMetrics metrics(font);
+  if (!s.contains('\n') && metrics.horizontalAdvance(s) <= beside.width()) {
+    Text(p, beside, s, 12, kInk, Qt::AlignRight | Qt::AlignVCenter, false, "Liberation Sans Narrow");
+    return;
+  }
+  // Each line as high as the one-line caption, the lines centred on the field.
+  const QStringList lines = s.split('\n');
+  int widest = 0;
+  for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+  constexpr int kRoom = 56, kStep = 14;  // from the content box's edge to the field
+  // Narrowed by drawing, which reaches every glyph, the fallback faces' too.
+  const double narrowing = widest > kRoom ? std::max(0.85, double(kRoom) / widest) : 1.0;
+  p.save();
+  p.translate(beside.right() + 1, 0);
+  p.scale(narrowing, 1);
+  const int width = static_cast<int>(kRoom / narrowing);
+  p.setFont(font);
+  p.setPen(kInk);
+  int top = y + beside.height() / 2 - static_cast<int>(lines.size()) * kStep / 2;
+  for (const QString& line : lines) {
+    const QRect room(-width, top, width, beside.height());
+    CheckFits(p, room, Qt::AlignRight | Qt::AlignVCenter, line);
+    p.drawText(room, Qt::AlignRight | Qt::AlignVCenter, line);
+    top += kStep;
+  }
+  p.restore();
 }
 
 void Note(QPainter& p, const QRect& r, const QString& s) { Text(p, r, s, 11, kMuted, Qt::AlignLeft | Qt::AlignTop); }
@@ -158,7 +216,7 @@ void Pages() {
     QPainter p(&img);
     Device(p, 150, 232);
     Note(p, QRect(24, 360, 420, 60),
-         "Press Setup to begin. User Guide opens the manual; Web Site opens the product pages.");
+         Artwork::tr("Press Setup to begin. User Guide opens the manual; Web Site opens the product pages."));
     Save(img, "welcome.jpg");
   }
   {
@@ -174,42 +232,42 @@ void Pages() {
     p.setPen(QPen(kAccent, 3, Qt::DashLine));
     p.drawLine(130, 274, 250, 274);
     Device(p, 250, 226);
-    Text(p, QRect(40, 318, 110, 18), "This PC", 12, kInk, Qt::AlignHCenter);
-    Text(p, QRect(150, 250, 100, 18), "Ethernet", 12, kAccent, Qt::AlignHCenter);
+    Text(p, QRect(40, 318, 110, 18), Artwork::tr("This PC"), 12, kInk, Qt::AlignHCenter);
+    Text(p, QRect(150, 250, 100, 18), Artwork::tr("Ethernet"), 12, kAccent, Qt::AlignHCenter);
     Note(p, QRect(24, 350, 420, 70),
-         "Connect this PC and the access points to the same Ethernet segment, then press Next to search. "
-         "The search takes three seconds.");
+         Artwork::tr("Connect this PC and the access points to the same Ethernet segment, then press Next to search. "
+                     "The search takes three seconds."));
     Save(img, "step.jpg");
   }
   {
     QImage img = Page("no1", false);
     QPainter p(&img);
-    Caption(p, 63, 219, 125, "Access points");
+    Caption(p, 63, 219, 125, Artwork::tr("Access points"));
     FieldBox(p, 63, 239, 121, 136);
-    Text(p, QRect(210, 214, 230, 18), "Settings of the selected one", 12, kInk, Qt::AlignLeft, true);
-    StatusRow(p, 237, "Regulatory domain:");
-    StatusRow(p, 254, "Firmware version:");
-    StatusRow(p, 271, "MAC address:");
-    StatusRow(p, 302, "IP address:");
-    StatusRow(p, 318, "ESSID:");
-    StatusRow(p, 335, "Channel:");
-    StatusRow(p, 352, "WEP:");
+    Text(p, QRect(210, 214, 230, 18), Artwork::tr("Settings of the selected one"), 12, kInk, Qt::AlignLeft, true);
+    StatusRow(p, 237, Artwork::tr("Regulatory domain:"));
+    StatusRow(p, 254, Artwork::tr("Firmware version:"));
+    StatusRow(p, 271, Artwork::tr("MAC address:"));
+    StatusRow(p, 302, Artwork::tr("IP address:"));
+    StatusRow(p, 318, Artwork::tr("ESSID:"));
+    StatusRow(p, 335, Artwork::tr("Channel:"));
+    StatusRow(p, 352, Artwork::tr("WEP:"));
     Text(p, QRect(24, 142, 420, 60), Words("no1").instruction, 14, kInk,
          Qt::AlignLeft | Qt::AlignTop);
-    Note(p, QRect(24, 384, 420, 40), "Yes: change its settings.  No: close the utility.");
+    Note(p, QRect(24, 384, 420, 40), Artwork::tr("Yes: change its settings.  No: close the utility."));
     Save(img, "no1.jpg");
   }
   {
     QImage img = Page("no2");
     QPainter p(&img);
-    Caption(p, 89, 219, 200, "ESSID");
+    Caption(p, 89, 219, 200, Artwork::tr("ESSID"));
     FieldBox(p, 89, 237, 96, 16);
-    Note(p, QRect(200, 236, 240, 30), "The network name: 1 to 32 characters.");
-    Caption(p, 89, 272, 200, "Channel");
-    Note(p, QRect(200, 292, 240, 30), "The channels allowed in the access point's regulatory domain.");
-    Caption(p, 89, 329, 200, "Host Name");
+    Note(p, QRect(200, 236, 240, 30), Artwork::tr("The network name: 1 to 32 characters."));
+    Caption(p, 89, 272, 200, Artwork::tr("Channel"));
+    Note(p, QRect(200, 292, 240, 30), Artwork::tr("The channels allowed in the access point's regulatory domain."));
+    Caption(p, 89, 329, 200, Artwork::tr("Host Name"));
     FieldBox(p, 89, 347, 96, 16);
-    Note(p, QRect(200, 346, 240, 30), "The access point's own name: up to 31 characters.");
+    Note(p, QRect(200, 346, 240, 30), Artwork::tr("The access point's own name: up to 31 characters."));
     Save(img, "no2.jpg");
   }
   {
@@ -218,39 +276,44 @@ void Pages() {
     p.setPen(QColor(160, 166, 196));
     p.setBrush(kIpBox);
     p.drawRoundedRect(30, 232, 410, 140, 6, 6);
-    Text(p, QRect(62, 240, 160, 18), "Set the address manually", 12, kInk, Qt::AlignLeft | Qt::AlignVCenter, true);
-    Text(p, QRect(248, 240, 180, 18), "Obtain the address by DHCP", 12, kInk, Qt::AlignLeft | Qt::AlignVCenter, true);
+    Text(p, QRect(62, 240, 160, 18), Artwork::tr("Set the address manually"), 12, kInk,
+         Qt::AlignLeft | Qt::AlignVCenter, true);
+    Text(p, QRect(248, 240, 180, 18), Artwork::tr("Obtain the address by DHCP"), 12, kInk,
+         Qt::AlignLeft | Qt::AlignVCenter, true);
     p.setPen(QColor(160, 166, 196));
     p.drawLine(38, 262, 432, 262);
-    Text(p, QRect(32, 269, 53, 15), "IP Address", 12, kInk, Qt::AlignRight | Qt::AlignVCenter, false, "Liberation Sans Narrow");
+    FieldLabel(p, 269, Artwork::tr("IP Address"));
     FieldBox(p, 89, 269, 97, 15);
-    Text(p, QRect(32, 307, 53, 15), "Net Mask", 12, kInk, Qt::AlignRight | Qt::AlignVCenter, false, "Liberation Sans Narrow");
+    FieldLabel(p, 307, Artwork::tr("Net Mask"));
     FieldBox(p, 89, 307, 97, 15);
-    Text(p, QRect(32, 345, 53, 15), "Gateway", 12, kInk, Qt::AlignRight | Qt::AlignVCenter, false, "Liberation Sans Narrow");
+    FieldLabel(p, 345, Artwork::tr("Gateway"));
     FieldBox(p, 89, 345, 97, 15, kGatewayGrey);
     Note(p, QRect(200, 270, 230, 92),
-         "Four numbers from 0 to 255 separated by dots, such as 192.168.1.251. An empty field gets the usual "
-         "default when you go on.");
+         Artwork::tr(
+             "Four numbers from 0 to 255 separated by dots, such as 192.168.1.251. An empty field gets the usual "
+             "default when you go on."));
     Save(img, "no3.jpg");
   }
   {
     QImage img = Page("no4");
     QPainter p(&img);
-    Caption(p, 89, 219, 200, "WEP method");
-    Note(p, QRect(200, 238, 240, 40), "Disable, or a key size of 64, 128 or 256 bits.");
-    Caption(p, 91, 282, 200, "Pass phrase");
+    Caption(p, 89, 219, 200, Artwork::tr("WEP method"));
+    Note(p, QRect(200, 238, 240, 40), Artwork::tr("Disable, or a key size of 64, 128 or 256 bits."));
+    Caption(p, 91, 282, 200, Artwork::tr("Pass phrase"));
     FieldBox(p, 91, 300, 96, 15);
-    Note(p, QRect(200, 299, 240, 50), "Up to 32 characters. The same pass phrase always gives the same keys.");
+    Note(p, QRect(200, 299, 240, 50),
+         Artwork::tr("Up to 32 characters. The same pass phrase always gives the same keys."));
     Save(img, "no4.jpg");
   }
   {
     QImage img = Page("no5");
     QPainter p(&img);
-    Caption(p, 90, 237, 200, "WEP key 1");
+    Caption(p, 90, 237, 200, Artwork::tr("WEP key 1"));
     FieldBox(p, 90, 255, 70, 14);
     Note(p, QRect(180, 254, 260, 90),
-         "Hexadecimal digits 0-9 and A-F: 10 digits for 64 bits, 26 for 128 bits, 58 for 256 bits. Keys 2 to 4 "
-         "are made from the pass phrase and saved with it.");
+         Artwork::tr(
+             "Hexadecimal digits 0-9 and A-F: 10 digits for 64 bits, 26 for 128 bits, 58 for 256 bits. Keys 2 to 4 "
+             "are made from the pass phrase and saved with it."));
     Save(img, "no5.jpg");
   }
   {
@@ -258,16 +321,18 @@ void Pages() {
     QPainter p(&img);
     Text(p, QRect(24, 142, 420, 40), Words("no6").instruction, 14, kInk,
          Qt::AlignLeft | Qt::AlignTop);
-    Text(p, QRect(128, 234, 150, 18), "Current", 12, kMuted, Qt::AlignLeft, true);
-    Text(p, QRect(336, 234, 100, 18), "New", 12, kAccent, Qt::AlignLeft, true);
+    Text(p, QRect(128, 234, 150, 18), Artwork::tr("Current"), 12, kMuted, Qt::AlignLeft, true);
+    Text(p, QRect(336, 234, 100, 18), Artwork::tr("New"), 12, kAccent, Qt::AlignLeft, true);
     p.setPen(QColor(160, 166, 196));
     p.drawLine(24, 253, 440, 253);
-    const char* rows[] = {"IP address", "ESSID", "Channel", "WEP"};
+    const QString rows[] = {Artwork::tr("IP address"), Artwork::tr("ESSID"), Artwork::tr("Channel"),
+                            Artwork::tr("WEP")};
     const int ys[] = {257, 273, 290, 307};
     for (int i = 0; i < 4; ++i) Text(p, QRect(24, ys[i], 96, 16), rows[i], 12, kInk, Qt::AlignLeft | Qt::AlignVCenter, true);
     for (int y : {257, 273, 290, 307}) FieldBox(p, 336, y, 97, 15);
-    Note(p, QRect(24, 340, 420, 60), "Yes: save. The access point may need 60 seconds to apply the settings.\n"
-                                     "No: discard the changes and search again.");
+    Note(p, QRect(24, 340, 420, 60),
+         Artwork::tr("Yes: save. The access point may need 60 seconds to apply the settings.\n"
+                     "No: discard the changes and search again."));
     Save(img, "no6.jpg");
   }
   {
@@ -277,7 +342,7 @@ void Pages() {
     p.setPen(QPen(QColor(60, 170, 100), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPolyline(QPolygon({QPoint(170, 280), QPoint(205, 315), QPoint(280, 240)}));
     Note(p, QRect(24, 350, 420, 60),
-         "It may take the access point up to 60 seconds to apply them. Press Exit to close the utility.");
+         Artwork::tr("It may take the access point up to 60 seconds to apply them. Press Exit to close the utility."));
     Save(img, "exit1.jpg");
   }
 }
@@ -340,16 +405,16 @@ void Panels() {
     Text(p, QRect(72, 14, 340, 46), Words("errormsg").title, 18, Qt::white, Qt::AlignLeft | Qt::AlignVCenter, true);
     Text(p, QRect(24, 88, 375, 40), Words("errormsg").instruction, 13, kInk,
          Qt::AlignLeft | Qt::AlignTop);
-    Text(p, QRect(24, 132, 375, 20), QString::fromUtf8(trx::app::kPanelChecksHeading.data(),
-                                                      static_cast<qsizetype>(trx::app::kPanelChecksHeading.size())),
-         13, kInk, Qt::AlignLeft | Qt::AlignTop, true);
+    const auto shared = trx::app::TranslatedWords;
+    Text(p, QRect(24, 132, 375, 20), shared(trx::app::kPanelChecksHeading), 13, kInk, Qt::AlignLeft | Qt::AlignTop,
+         true);
     int y = 158;
-    for (const std::string_view item : trx::app::kPanelChecks) {
+    for (const std::string_view check : trx::app::kPanelChecks) {
+      const QString item = shared(check);
       p.setPen(Qt::NoPen);
       p.setBrush(kAccent);
       p.drawEllipse(QPoint(32, y + 9), 3, 3);
-      Text(p, QRect(44, y, 355, 40), QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())), 12, kInk,
-           Qt::AlignLeft | Qt::AlignTop);
+      Text(p, QRect(44, y, 355, 40), item, 12, kInk, Qt::AlignLeft | Qt::AlignTop);
       y += 42;
     }
     QLinearGradient bar(0, 376, 0, 420);
@@ -358,7 +423,7 @@ void Panels() {
     p.setPen(Qt::NoPen);
     p.setBrush(bar);
     p.drawRoundedRect(16, 376, 389, 40, 8, 8);
-    Text(p, QRect(16, 376, 389, 40), QString::fromUtf8(trx::app::kPanelContinue.data()), 16, Qt::white, Qt::AlignCenter, true);
+    Text(p, QRect(16, 376, 389, 40), shared(trx::app::kPanelContinue), 16, Qt::white, Qt::AlignCenter, true);
     WriteJpeg(img, "errormsg.jpg", false);
   }
 }
@@ -409,12 +474,14 @@ void SmallFace(const QString& family, bool close, const QString& suffix) {
 
 void Faces() {
   const std::pair<const char*, const char*> families[] = {
-      {"b_setup", "Setup"}, {"b_help", "User Guide"}, {"b_web", "Web Site"}, {"b_exit", "Exit"},
-      {"b_next", "Next"},   {"b_yes", "Yes"},         {"b_no", "No"},        {"b_back", "Back"},
+      {"b_setup", QT_TRANSLATE_NOOP("Artwork", "Setup")},  {"b_help", QT_TRANSLATE_NOOP("Artwork", "User Guide")},
+      {"b_web", QT_TRANSLATE_NOOP("Artwork", "Web Site")}, {"b_exit", QT_TRANSLATE_NOOP("Artwork", "Exit")},
+      {"b_next", QT_TRANSLATE_NOOP("Artwork", "Next")},    {"b_yes", QT_TRANSLATE_NOOP("Artwork", "Yes")},
+      {"b_no", QT_TRANSLATE_NOOP("Artwork", "No")},        {"b_back", QT_TRANSLATE_NOOP("Artwork", "Back")},
   };
   for (const auto& [family, label] : families) {
-    Face(family, label, false);
-    Face(family, label, true);
+    Face(family, Artwork::tr(label), false);
+    Face(family, Artwork::tr(label), true);
   }
   for (const char* suffix : {"off", "on", "x"}) {
     SmallFace("b_close", true, suffix);
@@ -451,15 +518,27 @@ void Icon() {
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: trx61-artgen OUTPUT-FOLDER\n");
+  // --check: fail on any text that does not fit its room.
+  const bool check = argc > 1 && std::strcmp(argv[1], "--check") == 0;
+  const int first = check ? 2 : 1;
+  if (argc <= first) {
+    std::fprintf(stderr, "usage: trx61-artgen [--check] OUTPUT-FOLDER [TRANSLATION.qm...]\n");
     return 2;
   }
-  g_out = QString::fromLocal8Bit(argv[1]);
+  g_out = QString::fromLocal8Bit(argv[first]);
+  for (int i = first + 1; i < argc; ++i) {
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(QString::fromLocal8Bit(argv[i])) || !QCoreApplication::installTranslator(translator)) {
+      std::fprintf(stderr, "trx61-artgen: cannot load the translation %s\n", argv[i]);
+      return 1;
+    }
+    if (translator->language().startsWith("ja")) g_fallbacks = {"Noto Sans CJK JP"};
+  }
   QDir().mkpath(g_out);
   Pages();
   Panels();
   Faces();
   Icon();
-  return 0;
+  for (const QString& overflow : g_overflows) std::fprintf(stderr, "does not fit: %s\n", qPrintable(overflow));
+  return check && !g_overflows.isEmpty() ? 1 : 0;
 }

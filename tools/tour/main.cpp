@@ -9,7 +9,9 @@
 #include <QProcess>
 #include <QTimer>
 #include <cstdio>
+#include <cstring>
 
+#include "app/language.h"
 #include "app/startup.h"
 #include "platform/platform.h"
 
@@ -87,12 +89,19 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setCursorFlashTime(0);  // a steady text cursor: the same picture every time
   if (argc < 3) {
-    std::fprintf(stderr, "usage: trx61-tour APSIM OUTPUT-FOLDER [SHOT...]\n");
+    std::fprintf(stderr, "usage: trx61-tour APSIM OUTPUT-FOLDER [--language CODE] [SHOT...]\n");
     return 2;
   }
   g_apsim = argv[1];
   g_out = argv[2];
-  for (int i = 3; i < argc; ++i) g_only << argv[i];
+  if (const auto language = trx::app::LanguageOption(argc, argv, nullptr))
+    trx::app::UseLanguage(trx::app::ChooseLanguage({*language}));
+  for (int i = 3; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--language") == 0)
+      ++i;
+    else if (std::strncmp(argv[i], "--language=", 11) != 0)
+      g_only << argv[i];
+  }
   QDir().mkpath(g_out);
   const auto platform = trx::platform::CreateNativePlatform();
 
