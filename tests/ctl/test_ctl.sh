@@ -158,6 +158,15 @@ expect_status 0 "conflicts" "$ctl" discover --wait 1 --json
   fail "both twins flagged: $(cat /tmp/ctl.out.$$)"
 grep -q "more than one access point has the MAC 02-00-00-0C-00-01" /tmp/ctl.err.$$ || fail "a summary: $(cat /tmp/ctl.err.$$)"
 
+# Side by side: every message goes out before the first acknowledgement comes back, and a
+# device that never acknowledges is decided on its own.
+start_sim --count 4 --ack-delay 800 --no-ack --faulty 1
+printf 'mac,essid\n02-00-00-0A-00-01,s1\n02-00-00-0A-00-02,s2\n02-00-00-0A-00-03,s3\n02-00-00-0A-00-04,s4\n' > $csv
+expect_status 0 "a slow fleet" "$ctl" apply $csv --ack-wait 2
+[ "$(grep -E 'recv gstset|send gstack' /tmp/ctl.sim.$$ | head -n 4 | grep -c 'recv gstset')" -eq 4 ] ||
+  fail "all four sent before the first acknowledgement: $(grep -E 'recv gstset|send gstack' /tmp/ctl.sim.$$)"
+[ "$(grep -c ' verified$' /tmp/ctl.out.$$)" -eq 3 ] && [ "$(grep -c ' changed without acknowledgement$' /tmp/ctl.out.$$)" -eq 1 ] ||
+  fail "three acknowledged, one not: $(cat /tmp/ctl.out.$$)"
 # Interrupted while verifying: a report and a summary with what is known, and the signal's status.
 start_sim --count 2 --keep-old
 printf 'mac,essid\n02-00-00-0A-00-01,a\n02-00-00-0A-00-02,b\n' > $csv
