@@ -42,13 +42,26 @@ int Apply(const QStringList& args) {
     Err(name + ": " + file.errorString().toStdString());
     return kRefused;
   }
-  const QByteArray text = file.readAll();
-  Rows rows = ReadRows(std::string_view(text.constData(), static_cast<std::size_t>(text.size())), name);
+  const QByteArray bytes = file.readAll();
+  std::string note, error;
+  const auto text = FileText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), &note, &error);
+  if (!text) {
+    Err(name + ": " + error);
+    Err("nothing was sent");
+    return kRefused;
+  }
+  if (!note.empty()) Err(name + ": " + note);
+  Rows rows = ReadRows(*text, name);
+  // The report's folder must take it before anything is sent.
+  if (p.isSet(report))
+    if (const std::string problem = WriteProblem(p.value(report)); !problem.empty())
+      rows.refusals.push_back("--report " + p.value(report).toStdString() + ": " + problem);
   if (!rows.refusals.empty()) {
     for (const std::string& r : rows.refusals) Err(r);
     Err("nothing was sent");
     return kRefused;
   }
+  for (const std::string& n : rows.notes) Err(n);
   std::vector<Job>& jobs = rows.jobs;
 
   CatchInterrupts();

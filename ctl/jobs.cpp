@@ -82,6 +82,10 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
   };
   std::vector<Planned> plan;
   for (Job& job : jobs) {
+    if (!job.refusal.empty()) {
+      finish(job, Outcome::Refused, job.refusal);
+      continue;
+    }
     if (Interrupted()) {
       finish(job, Outcome::NotSent);
       continue;
@@ -103,6 +107,7 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
       finish(job, Outcome::Refused, why);
       continue;
     }
+    job.changes = Effective(job.changes, *device->record);  // what the conflict check judges
     job.shown = DescribeChanges(*device->record, *wanted, o.showSecrets);
     if (Differences(*device->record, *wanted).empty()) {
       finish(job, Outcome::Unchanged);
@@ -114,10 +119,14 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
   // One fixed address for two devices: those given one here, against every other device
   // as it will be (given one here too, or as it answered).
   if (!o.force) {
-    std::map<link::Mac, link::SettingsRecord> after;
-    for (const auto& [mac, copies] : found.byMac)
-      if (copies.size() == 1) after[mac] = *copies.front().record;
-    for (const Planned& p : plan) after[p.job->mac] = p.wanted;
+    // Every device that answered, devices that share a MAC included.
+    std::vector<std::pair<link::Mac, link::SettingsRecord>> after;
+    for (const auto& [mac, copies] : found.byMac) {
+      const bool planned = std::any_of(plan.begin(), plan.end(), [&](const Planned& p) { return p.job->mac == mac; });
+      for (const Answer& a : copies)
+        if (!planned) after.emplace_back(mac, *a.record);
+    }
+    for (const Planned& p : plan) after.emplace_back(p.job->mac, p.wanted);
     bool conflict = false;
     for (Planned& p : plan) {
       if (!p.job->changes.SetsAddress() || !Fixed(p.wanted)) continue;

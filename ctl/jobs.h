@@ -32,6 +32,7 @@ struct Job {
   link::Mac mac{};
   Changes changes;
   int line = 0;  // in the file it came from, for the report
+  std::string refusal;  // why it was refused as read, before any search
   // Filled in as the run goes:
   Outcome outcome = Outcome::NotFound;
   std::string detail;              // the refusal, or the fields that differ

@@ -131,9 +131,18 @@ void Summary(const std::vector<Job>& jobs) {
 
 bool WriteReport(const QString& path, const QJsonArray& all) {
   QSaveFile out(path);
-  if (out.open(QIODevice::WriteOnly) && out.write(QJsonDocument(all).toJson()) >= 0 && out.commit()) return true;
+  if (out.open(QIODevice::WriteOnly) && out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
+      out.write(QJsonDocument(all).toJson()) >= 0 && out.commit())
+    return true;
   Err(path.toStdString() + ": " + out.errorString().toStdString());
   return false;
+}
+
+std::string WriteProblem(const QString& path) {
+  QSaveFile out(path);
+  const std::string problem = out.open(QIODevice::WriteOnly) ? "" : out.errorString().toStdString();
+  out.cancelWriting();
+  return problem;
 }
 
 Progress::Progress() : on(Terminal(stderr)) {}

@@ -34,6 +34,8 @@ QJsonObject JobJson(const Job& job, bool withLine);
 void Summary(const std::vector<Job>& jobs);
 // The report, readable by its owner only: it may hold keys.
 bool WriteReport(const QString& path, const QJsonArray& all);
+// Why a file cannot be written there now (tried, and nothing left behind); empty when it can.
+std::string WriteProblem(const QString& path);
 
 // Progress on a terminal, on one line that is cleared before anything else is printed.
 struct Progress {

@@ -1,11 +1,13 @@
 #include "ctl/rows.h"
 
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <QStringList>
 #include <algorithm>
 #include <map>
 
 #include "ctl/csv.h"
+#include "link/cp1252.h"
 
 namespace trx::ctl {
 
@@ -52,9 +54,41 @@ std::optional<Changes> ReadChanges(const std::function<std::optional<QString>(co
     if (i < 0) return *error = "wep " + v->toStdString() + ": off, 64, 128 or 256", std::nullopt;
     c.wepSize = static_cast<int>(i);
   }
-  *error = CheckAlone(c);
+  *error = CheckAlone(c, true);
   if (!error->empty()) return std::nullopt;
   return c;
+}
+
+std::optional<std::string> FileText(std::string_view bytes, std::string* note, std::string* error) {
+  if (bytes.substr(0, 4) == std::string_view("PK\x03\x04", 4)) {
+    *error = "a spreadsheet workbook (.xlsx or .ods), not CSV: save it as CSV (comma-separated values) first";
+    return std::nullopt;
+  }
+  const auto utf16 = [&](bool little, std::string_view body) {
+    std::u16string units;
+    for (std::size_t i = 0; i + 1 < body.size(); i += 2) {
+      const auto a = static_cast<unsigned char>(body[i]), b = static_cast<unsigned char>(body[i + 1]);
+      units.push_back(static_cast<char16_t>(little ? a | b << 8 : b | a << 8));
+    }
+    *note = std::string("read as UTF-16") + (little ? "LE" : "BE");
+    return QString::fromStdU16String(units).toStdString();
+  };
+  if (bytes.substr(0, 2) == "\xFF\xFE") return utf16(true, bytes.substr(2));
+  if (bytes.substr(0, 2) == "\xFE\xFF") return utf16(false, bytes.substr(2));
+  if (bytes.size() >= 4 && bytes.size() % 2 == 0) {
+    bool evenZero = true, oddZero = true;
+    for (std::size_t i = 0; i < bytes.size(); ++i) (i % 2 ? oddZero : evenZero) &= bytes[i] == '\0';
+    if (oddZero != evenZero) return utf16(oddZero, bytes);
+  }
+  if (bytes.find('\0') != std::string_view::npos) {
+    *error = "not text: it holds zero bytes (save it as CSV, UTF-8 or Windows-1252)";
+    return std::nullopt;
+  }
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  const QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  if (!utf8.hasError()) return std::string(bytes);
+  *note = "read as Windows-1252 (not UTF-8)";
+  return QString::fromStdU16String(link::DeviceToUnicode(bytes)).toStdString();
 }
 
 Rows ReadRows(std::string_view text, const std::string& name) {
@@ -71,7 +105,6 @@ Rows ReadRows(std::string_view text, const std::string& name) {
   if (records.empty() && csvError.what.empty()) refuseRow(1, "the file is empty");
 
   std::vector<QString> header;
-  std::map<link::Mac, int> firstLine;
   if (!records.empty()) {
     const CsvRecord& head = records.front();
     for (const std::string& cell : head.cells) {
@@ -92,6 +125,11 @@ Rows ReadRows(std::string_view text, const std::string& name) {
     if (std::find(header.begin(), header.end(), "mac") == header.end()) refuseRow(head.line, "no mac column");
   }
   const bool headerRefused = !out.refusals.empty();
+  if (!headerRefused && records.size() == 1) refuseRow(records.front().line, "no rows under the header: nothing to do");
+  // A backup that discover wrote without --show-keys: the keys stay as the devices have them.
+  const auto has = [&](const char* column) { return std::find(header.begin(), header.end(), column) != header.end(); };
+  if (has("firmware") && !has("passphrase") && !has("key1"))
+    out.notes.push_back(name + ": no passphrase or key columns (a backup without --show-keys): keys are not restored");
   for (std::size_t r = 1; !headerRefused && r < records.size(); ++r) {
     const CsvRecord& row = records[r];
     if (row.cells.size() != header.size()) {
@@ -110,10 +148,6 @@ Rows ReadRows(std::string_view text, const std::string& name) {
       refuseRow(row.line, "not a MAC address: \"" + cell("mac").value_or("").toStdString() + "\"");
       continue;
     }
-    if (const auto [at, added] = firstLine.emplace(*mac, row.line); !added) {
-      refuseRow(row.line, "the same MAC as line " + std::to_string(at->second));
-      continue;
-    }
     std::string error;
     const auto changes = ReadChanges(cell, &error);
     if (!changes) {
@@ -126,6 +160,14 @@ Rows ReadRows(std::string_view text, const std::string& name) {
     job.changes = *changes;
     out.jobs.push_back(std::move(job));
   }
+  // Two devices that answer with one MAC both take a message sent to it: their rows are
+  // skipped, and the rest of the file goes ahead.
+  std::map<link::Mac, std::vector<std::string>> lines;
+  for (const Job& job : out.jobs) lines[job.mac].push_back(std::to_string(job.line));
+  for (Job& job : out.jobs)
+    if (const auto& on = lines[job.mac]; on.size() > 1)
+      job.refusal = "skipped: the MAC is on lines " + Join(on, ", ") +
+                    " (devices that share a MAC all take what is sent to it; set them up one at a time)";
   return out;
 }
 

@@ -21,11 +21,18 @@ std::optional<link::Mac> ParseMac(const QString& text);
 // reported unreadable, in a backup) keeps the device's value.
 std::optional<Changes> ReadChanges(const std::function<std::optional<QString>(const char*)>& value, std::string* error);
 
+// A file's text as UTF-8: UTF-8 as it stands, UTF-16 (with its byte order mark, or without
+// one when every other byte is zero) and Windows-1252 (what older spreadsheets save)
+// converted, noted in *note. Nothing, and *error says why, for a spreadsheet workbook or
+// text in none of these.
+std::optional<std::string> FileText(std::string_view bytes, std::string* note, std::string* error);
+
 // The jobs of a file; refusals holds "name:line: why" for each row or header fault, and a
 // file with any refusal sends nothing.
 struct Rows {
   std::vector<Job> jobs;
   std::vector<std::string> refusals;
+  std::vector<std::string> notes;  // what the file leaves out, said before anything is sent
 };
 Rows ReadRows(std::string_view text, const std::string& name);
 

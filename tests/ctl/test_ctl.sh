@@ -61,7 +61,7 @@ if [ "$(id -u)" -eq 0 ]; then
 fi
 expect_status 2 "an unknown MAC" "$ctl" set 02-00-00-0A-00-99 --essid x
 expect_status 1 "an empty ESSID" "$ctl" set $M --essid ""
-grep -q "Wrong ESSID value!" /tmp/ctl.err.$$ || fail "the wizard's message for an empty ESSID"
+grep -q 'essid "": 1 to 32 characters' /tmp/ctl.err.$$ || fail "an empty ESSID, named: $(cat /tmp/ctl.err.$$)"
 expect_status 1 "a channel outside the domain" "$ctl" set $M --channel 13
 
 # A device that acknowledges but keeps its values; one that never acknowledges.
@@ -102,7 +102,7 @@ expect_status 1 "an unknown column" "$ctl" apply $csv
 grep -q "ctl.csv.$$:1: unknown column \"colour\"" /tmp/ctl.err.$$ || fail "file:line of a bad header: $(cat /tmp/ctl.err.$$)"
 printf 'mac,ip\n02-00-00-0A-00-01,10.0.0.1\n02-00-00-0A-00-02,10.0.0\n' > $csv
 expect_status 1 "a bad row" "$ctl" apply $csv
-grep -q "ctl.csv.$$:3: Wrong IP address value!" /tmp/ctl.err.$$ || fail "file:line of a bad row: $(cat /tmp/ctl.err.$$)"
+grep -q "ctl.csv.$$:3: ip 10.0.0: not an IPv4 address" /tmp/ctl.err.$$ || fail "file:line of a bad row: $(cat /tmp/ctl.err.$$)"
 grep -q "recv gstset" /tmp/ctl.sim.$$ && [ "$(grep -c 'recv gstset' /tmp/ctl.sim.$$)" -ne 95 ] && fail "a refused file sends nothing"
 
 # A backup restores as it stands, sending nothing; one edited cell changes that field alone.
@@ -124,13 +124,13 @@ echo "$changed" | awk '{ for (i = 1; i <= NF; i++) if ($i < 61 || $i > 93) exit 
 "$ctl" discover --wait 1 --csv | grep -q '^02-00-00-0A-00-01,.*," office, one ",' || fail "spaces inside quotes are kept"
 printf 'mac,essid\n02-00-00-0A-00-01,office-1\n02-00-00-0A-00-02,"net\ntwo"\n' > $csv
 expect_status 1 "a control character" "$ctl" apply $csv
-grep -q "ctl.csv.$$:3: ESSID: control characters" /tmp/ctl.err.$$ || fail "a line break in an ESSID: $(cat /tmp/ctl.err.$$)"
+grep -q "ctl.csv.$$:3: essid: control characters" /tmp/ctl.err.$$ || fail "a line break in an ESSID: $(cat /tmp/ctl.err.$$)"
 printf 'mac;essid\n02-00-00-0A-00-01;x\n' > $csv
 expect_status 1 "semicolons" "$ctl" apply $csv
 grep -q "separated by semicolons" /tmp/ctl.err.$$ || fail "a hint for semicolons: $(cat /tmp/ctl.err.$$)"
 { echo "MAC,Essid"; i=0; while [ $i -lt 1000 ]; do echo "02-00-00-0A-00-01,x"; i=$((i + 1)); done; } > $csv
-expect_status 1 "1000 rows of one MAC" "$ctl" apply $csv
-[ "$(wc -l < /tmp/ctl.err.$$)" -eq 1000 ] || fail "one line per duplicate row: $(wc -l < /tmp/ctl.err.$$)"
+expect_status 5 "1000 rows of one MAC" "$ctl" apply $csv
+[ "$(grep -c ' refused: .*skipped: the MAC is on lines 2, 3, ' /tmp/ctl.out.$$)" -eq 1000 ] || fail "one line per duplicate row: $(head -c 500 /tmp/ctl.out.$$)"
 printf 'mac,essid,channel\n02-00-00-0A-00-01,a,11\n02-00-00-0A-00-02,b,14\n' > $csv
 expect_status 5 "one device refused, one set" "$ctl" apply $csv
 grep -q "^02-00-00-0A-00-02 refused: .*ctl.csv.$$:3: channel 14" /tmp/ctl.out.$$ || fail "refused with file:line: $(cat /tmp/ctl.out.$$)"
@@ -157,6 +157,38 @@ expect_status 0 "conflicts" "$ctl" discover --wait 1 --json
 [ "$(grep -c '"mac"$' /tmp/ctl.out.$$)" -eq 2 ] && [ "$(grep -c '"ip",$' /tmp/ctl.out.$$)" -eq 2 ] ||
   fail "both twins flagged: $(cat /tmp/ctl.out.$$)"
 grep -q "more than one access point has the MAC 02-00-00-0C-00-01" /tmp/ctl.err.$$ || fail "a summary: $(cat /tmp/ctl.err.$$)"
+
+# A site as it is: twins on one MAC, a 32-character host name, a gateway outside the subnet.
+# Its backup restores as it stands (the twins skipped), and an edit is judged on what it changes.
+C=02-00-00-0C-00-02
+printf '[ap]\nmac = %s\nhost = %s\nip = 10.0.0.7\nmask = 255.255.255.0\ngateway = 10.9.9.9\ndhcp = no\n' $C "$(printf '%032d' 0 | tr 0 h)" >> /tmp/ctl.conf.$$
+start_sim --config /tmp/ctl.conf.$$
+"$ctl" discover --wait 1 --csv --show-keys > $backup
+expect_status 5 "restore twins and odd values" "$ctl" apply $backup --report /tmp/ctl.report.$$
+grep -q "^$C unchanged$" /tmp/ctl.out.$$ && [ "$(grep -c 'skipped: the MAC is on lines 2, 3 ' /tmp/ctl.out.$$)" -eq 2 ] ||
+  fail "the twins skipped, the rest unchanged: $(cat /tmp/ctl.out.$$ /tmp/ctl.err.$$)"
+[ "$(stat -c %a /tmp/ctl.report.$$)" = 600 ] || fail "the report is its owner's only: $(stat -c %a /tmp/ctl.report.$$)"
+awk -F, -v OFS=, -v m=$C '$1 == m { $9 = "moved" } !/0C-00-01/' $backup > $csv
+expect_status 0 "an edit beside values as read" "$ctl" apply $csv
+grep -q "^$C verified$" /tmp/ctl.out.$$ || fail "an odd gateway and 32 characters as read: $(cat /tmp/ctl.out.$$ /tmp/ctl.err.$$)"
+: > /tmp/ctl.sim.$$
+expect_status 1 "a twin's address" "$ctl" set $C --ip 10.0.0.5 --gateway 10.0.0.1
+grep -q "02-00-00-0C-00-01 has this address too" /tmp/ctl.err.$$ || fail "a twin's address: $(cat /tmp/ctl.err.$$)"
+expect_status 1 "an empty pass phrase" "$ctl" set $C --passphrase "" --wep 64
+expect_status 1 "a loopback address" "$ctl" set $C --ip 127.0.0.7
+grep -q "ip 127.0.0.7: a loopback address" /tmp/ctl.err.$$ || fail "loopback: $(cat /tmp/ctl.err.$$)"
+expect_status 1 "--wait 0" "$ctl" set $C --essid x --wait 0
+grep -q -- "--wait 0: takes a number of seconds from 0.1 to 3600" /tmp/ctl.err.$$ || fail "--wait 0: $(cat /tmp/ctl.err.$$)"
+printf 'mac,essid\n%s,nowhere\n' $C > $csv
+expect_status 1 "a report that cannot be written" "$ctl" apply $csv --report /tmp/ctl.none.$$/report.json
+grep -q -- "--report /tmp/ctl.none.$$/report.json: " /tmp/ctl.err.$$ || fail "the report path: $(cat /tmp/ctl.err.$$)"
+grep -q "recv gstset" /tmp/ctl.sim.$$ && fail "refusals send nothing: $(grep 'recv gstset' /tmp/ctl.sim.$$)"
+printf 'mac,essid\n%s,B\374ro \200\n' $C > $csv
+expect_status 0 "a Windows-1252 file" "$ctl" apply $csv
+grep -q "read as Windows-1252" /tmp/ctl.err.$$ && "$ctl" discover --wait 1 --csv | grep -q "^$C,.*,Büro €," || fail "Windows-1252: $(cat /tmp/ctl.out.$$ /tmp/ctl.err.$$)"
+printf 'PK\003\004rest' > $csv
+expect_status 1 "a workbook" "$ctl" apply $csv
+grep -q "save it as CSV" /tmp/ctl.err.$$ || fail "a workbook: $(cat /tmp/ctl.err.$$)"
 
 # Side by side: every message goes out before the first acknowledgement comes back, and a
 # device that never acknowledges is decided on its own.
