@@ -33,7 +33,7 @@ int Discover(const QStringList& args) {
   const auto answers = session.Search(static_cast<int>(seconds * 1000));
   std::vector<Answer> listed;
   for (const Answer& a : answers)
-    if (a.outcome == link::ReplyOutcome::Listed && a.record) listed.push_back(a);
+    if (Usable(a)) listed.push_back(a);
 
   std::map<link::Ipv4, int> byIp;
   std::map<link::Mac, int> byMac;

@@ -189,9 +189,9 @@ std::optional<link::SettingsRecord> Apply(const Changes& named, const link::Sett
   const Changes c = Effective(named, device);
   if (std::string problem = CheckAlone(c, false); !problem.empty()) return refuse(problem);
   const link::Domain* domain = link::FindDomain(device.domain);
-  const std::string domainName = domain ? std::string(domain->name) : "Error";
+  const std::string domainName = domain ? std::string(domain->name) : "?";
   const std::string firmware = Utf8FromDevice(device.firmware);
-  if (c.domain && *c.domain != domainName)
+  if (c.domain && *c.domain != domainName && *c.domain != "?")
     return refuse("domain: " + domainName + " on the access point, " + *c.domain + " here");
   if (c.firmware && *c.firmware != firmware)
     return refuse("firmware: " + firmware + " on the access point, " + *c.firmware + " here");
@@ -210,7 +210,8 @@ std::optional<link::SettingsRecord> Apply(const Changes& named, const link::Sett
 
   // The domain as the wizard writes it, by the code for its name: the device reads settings
   // messages that way.
-  r.domain = link::SettingsDomainCode(domainName);
+  // An unreadable one goes back as it came.
+  if (domain) r.domain = link::SettingsDomainCode(domainName);
   if (c.channel) {
     if (!domain || *c.channel < domain->firstChannel || *c.channel > domain->lastChannel) {
       return refuse("channel " + std::to_string(*c.channel) + " is not one of this access point's channels" +
@@ -222,15 +223,20 @@ std::optional<link::SettingsRecord> Apply(const Changes& named, const link::Sett
 
   // Keys change only when the size or the pass phrase does (made again from the phrase, as
   // the wizard makes them) or a key is named; otherwise typed keys would be lost.
-  const int current = link::ReadWepSize(device.wepOn, device.keySize).value_or(0);
-  const int size = c.wepSize.value_or(current);
+  // WEP bytes that cannot be read go back as they came, unless a size is named.
+  const auto readable = link::ReadWepSize(device.wepOn, device.keySize);
   bool anyKey = false;
-  for (std::size_t k = 0; k < 4; ++k) {
-    if (!c.keys[k]) continue;
-    anyKey = true;
-    if (std::string problem = KeyProblem(*c.keys[k], k, size == 0 ? 1 : size); !problem.empty()) return refuse(problem);
-  }
-  if (size == 0) {
+  for (const auto& k : c.keys) anyKey = anyKey || k.has_value();
+  if (!readable && !c.wepSize && (c.passphrase || anyKey))
+    return refuse("wep: unreadable on the access point; name the WEP size with the pass phrase or keys");
+  const int current = readable.value_or(0);
+  const int size = c.wepSize.value_or(current);
+  for (std::size_t k = 0; k < 4; ++k)
+    if (c.keys[k])
+      if (std::string problem = KeyProblem(*c.keys[k], k, size == 0 ? 1 : size); !problem.empty()) return refuse(problem);
+  if (!readable && !c.wepSize) {
+    // nothing: the WEP bytes as they came
+  } else if (size == 0) {
     r.wepOn = 0;  // the key size and keys keep what they held, as the wizard leaves them
     for (std::size_t k = 0; k < 4; ++k)
       if (c.keys[k]) SetKey(r, 1, k, *c.keys[k]);  // the set shown while WEP is off
@@ -243,9 +249,8 @@ std::optional<link::SettingsRecord> Apply(const Changes& named, const link::Sett
                                                : input::Keys256(r.passphrase);
       for (std::size_t k = 0; k < 4; ++k) SetKey(r, size, k, made[k]);
     }
-    if (anyKey)
-      for (std::size_t k = 0; k < 4; ++k)
-        if (c.keys[k]) SetKey(r, size, k, *c.keys[k]);
+    for (std::size_t k = 0; k < 4; ++k)
+      if (c.keys[k]) SetKey(r, size, k, *c.keys[k]);
   }
   if (c.defaultKey) r.defaultKey = static_cast<std::uint8_t>(*c.defaultKey - 1);
 

@@ -51,7 +51,7 @@ struct Found {
 Found SearchFor(Session& session, const std::vector<link::Mac>& macs, int waitMs, bool all) {
   Found found;
   session.Search(waitMs, [&](const Answer& a) {
-    if (a.outcome == link::ReplyOutcome::Listed && a.record) found.byMac[a.record->mac].push_back(a);
+    if (Usable(a)) found.byMac[a.record->mac].push_back(a);
     return !all && std::all_of(macs.begin(), macs.end(), [&](const link::Mac& m) { return found.byMac.count(m) > 0; });
   });
   return found;

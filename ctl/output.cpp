@@ -41,7 +41,7 @@ Row Describe(const Answer& a, bool showKeys, const QStringList& conflicts) {
              Text("mask", link::FormatIpv4(r.mask)),
              Text("gateway", link::FormatIpv4(r.gateway)),
              {"dhcp", r.addressMode == 0 ? "yes" : "no", r.addressMode == 0},
-             Text("domain", domain ? std::string(domain->name) : "Error"),
+             Text("domain", domain ? std::string(domain->name) : "?"),
              Number("channel", ChannelNumber(r)),
              Text("essid", Utf8FromDevice(r.essid)),
              Text("firmware", Utf8FromDevice(r.firmware)),
@@ -103,8 +103,12 @@ void Print(const std::vector<Row>& rows, Format format) {
 
 void ReportUnusable(const std::vector<Answer>& answers) {
   std::map<std::string, int> reasons;
-  for (const Answer& a : answers)
-    if (a.outcome != link::ReplyOutcome::Listed) ++reasons[link::Reason(a.outcome)];
+  for (const Answer& a : answers) {
+    if (!Usable(a))
+      ++reasons[link::Reason(a.outcome)];
+    else if (const std::string what = Unreadable(a); !what.empty())
+      Err(link::FormatMac(a.record->mac) + ": " + what + " (listed with ?)");
+  }
   for (const auto& [reason, n] : reasons) Err(std::to_string(n) + " reply(s) " + reason);
 }
 

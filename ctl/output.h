@@ -26,7 +26,8 @@ Row Describe(const Answer& a, bool showKeys, const QStringList& conflicts);
 enum class Format { Table, Csv, Json };
 void Print(const std::vector<Row>& rows, Format format);
 
-// Replies that cannot be used, counted by reason on standard error.
+// Replies that cannot be used, counted by reason on standard error; devices listed with
+// unreadable values, by MAC.
 void ReportUnusable(const std::vector<Answer>& answers);
 
 QJsonObject JobJson(const Job& job, bool withLine);

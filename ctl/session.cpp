@@ -20,6 +20,17 @@ extern "C" void OnInterrupt(int signal) {
 }
 }  // namespace
 
+bool Usable(const Answer& a) { return a.record && a.outcome != link::ReplyOutcome::Short; }
+
+std::string Unreadable(const Answer& a) {
+  switch (a.outcome) {
+    case link::ReplyOutcome::RefusedDomain: return "domain code 0";
+    case link::ReplyOutcome::UnreadableChannel: return "unreadable channel";
+    case link::ReplyOutcome::UnreadableDefaultKey: return "unreadable default key";
+    default: return {};
+  }
+}
+
 void CatchInterrupts() {
   std::signal(SIGINT, OnInterrupt);
   std::signal(SIGTERM, OnInterrupt);

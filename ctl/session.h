@@ -24,6 +24,12 @@ struct Answer {
   link::Bytes bytes;                           // the reply as received
 };
 
+// A reply trx61ctl lists and may write to: decoded, even with values the wizard cannot read
+// (they show as "?" and go back as they came).
+bool Usable(const Answer& a);
+// What cannot be read in a usable reply: "unreadable channel", ...; empty when nothing.
+std::string Unreadable(const Answer& a);
+
 // Catches SIGINT and SIGTERM from now on; a second one of the same ends the program at once.
 void CatchInterrupts();
 // The signal that interrupted the run, or 0.

@@ -153,6 +153,28 @@ TEST(Edit, OnlyWhatARowChangesIsJudged) {
   EXPECT_EQ(KeyText(*Apply(phrase, full, false, &error), 1), std::string(26, '7'));
 }
 
+TEST(Edit, UnreadableBytesGoBackAsTheyCameUnlessNamed) {
+  link::SettingsRecord odd = Device();
+  odd.domain = 0x00;
+  odd.channel = 0x0F;
+  odd.defaultKey = 0x0A;
+  odd.keySize = 9;
+  std::string error;
+  const auto wanted = Apply(C([](Changes& c) { c.essid = "lobby"; c.domain = "?"; }), odd, false, &error);
+  ASSERT_TRUE(wanted) << error;
+  EXPECT_EQ(wanted->domain, 0x00);
+  EXPECT_EQ(wanted->channel, 0x0F);
+  EXPECT_EQ(wanted->defaultKey, 0x0A);
+  EXPECT_EQ(wanted->wepOn, 1);
+  EXPECT_EQ(wanted->keySize, 9);
+  EXPECT_FALSE(Apply(C([](Changes& c) { c.passphrase = "new one"; }), odd, false, &error));
+  EXPECT_EQ(error, "wep: unreadable on the access point; name the WEP size with the pass phrase or keys");
+  const auto named = Apply(C([](Changes& c) { c.wepSize = 1; c.passphrase = "ab"; c.defaultKey = 2; }), odd, false, &error);
+  ASSERT_TRUE(named) << error;
+  EXPECT_EQ(WepText(*named), "64");
+  EXPECT_EQ(named->defaultKey, 1);
+}
+
 TEST(Edit, ControlCharactersAndAnotherDeviceInABackupAreRefused) {
   std::string error;
   EXPECT_FALSE(Applied(C([](Changes& c) { c.essid = "two\nlines"; }), &error));
