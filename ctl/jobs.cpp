@@ -254,9 +254,9 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
       it = decided ? open.erase(it) : it + 1;
     }
     tally.acknowledged = tally.verified = 0;
-    for (const Job& job : jobs) {
-      tally.acknowledged += job.acknowledged ? 1 : 0;
-      tally.verified += job.outcome == Outcome::Verified || job.outcome == Outcome::ChangedWithoutAck ? 1 : 0;
+    for (const Sent& s : sent) {
+      tally.acknowledged += s.plan.job->acknowledged ? 1 : 0;
+      tally.verified += s.verified ? 1 : 0;
     }
     if (o.progress && !open.empty() && !(tally == shown)) o.progress(shown = tally);
     if (!open.empty()) session.WaitForAcknowledgement(50);

@@ -42,7 +42,7 @@ struct Job {
 
 // Where a run stands, for the progress line.
 struct Tally {
-  int total = 0, done = 0, sent = 0, acknowledged = 0, verified = 0;
+  int total = 0, done = 0, sent = 0, acknowledged = 0, verified = 0;  // verified: showing the new values
   bool operator==(const Tally&) const = default;
 };
 

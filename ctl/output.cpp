@@ -134,8 +134,14 @@ void Summary(const std::vector<Job>& jobs) {
 }
 
 bool WriteReport(const QString& path, const QJsonArray& all) {
+#ifdef _WIN32
+  constexpr bool kAccessListDecides = true;  // file modes mean little there; the folder's access list rules
+#else
+  constexpr bool kAccessListDecides = false;
+#endif
   QSaveFile out(path);
-  if (out.open(QIODevice::WriteOnly) && out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) &&
+  if (out.open(QIODevice::WriteOnly) &&
+      (out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) || kAccessListDecides) &&
       out.write(QJsonDocument(all).toJson()) >= 0 && out.commit())
     return true;
   Err(path.toStdString() + ": " + out.errorString().toStdString());
@@ -153,14 +159,14 @@ Progress::Progress() : on(Terminal(stderr)) {}
 
 void Progress::Show(const Tally& t) {
   if (!on) return;
-  std::fprintf(stderr, "\r%d of %d done: %d sent, %d acknowledged, %d verified   ", t.done, t.total, t.sent, t.acknowledged,
+  std::fprintf(stderr, "\r%d of %d done: %d sent, %d acknowledged, %d showing the new values   ", t.done, t.total, t.sent, t.acknowledged,
                t.verified);
   std::fflush(stderr);
   shown = true;
 }
 
 void Progress::Clear() {
-  if (shown) std::fprintf(stderr, "\r%70s\r", "");
+  if (shown) std::fprintf(stderr, "\r%80s\r", "");
   shown = false;
 }
 
