@@ -22,8 +22,9 @@ rows() {  # first last tag
 }
 # Each outcome line with the seconds since the run began.
 timed() {
+  t0=$(date +%s.%N)
   "$build/trx61ctl" apply "$csv" --ack-wait 3 2>/dev/null |
-    perl -MTime::HiRes=time -ne 'BEGIN { $t0 = time } printf "%.3f %s", time - $t0, $_' > "$out" || true
+    while IFS= read -r line; do echo "$(date +%s.%N) $line"; done | awk -v t0="$t0" '{ $1 = sprintf("%.3f", $1 - t0) } 1' > "$out" || true
 }
 for round in 1 2 3; do
   rows 106 106 "one-$round" > "$csv"

@@ -20,7 +20,9 @@ int Apply(const QStringList& args) {
               "An empty cell keeps the device's value; so does a row that names only what the device already has "
               "(unchanged: nothing is sent). A fixed ip turns DHCP off unless the row says dhcp yes (then the "
               "addresses are kept for later). Bad rows are refused, with file:line and the reason, before anything "
-              "is sent. FILE - reads standard input.\nOne line per device as its outcome is known. ") +
+              "is sent; rows that share a MAC are skipped and the rest goes ahead. A value the device already has is "
+              "never refused. UTF-8, UTF-16 and Windows-1252 files are read. FILE - reads standard input.\n"
+              "Every device is sent its settings at once; one line per device as soon as its outcome is known. ") +
       kStatuses + "\nThe status is that of the worst outcome.");
   p.addHelpOption();
   p.addPositionalArgument("FILE", "The CSV file, or - for standard input.");
