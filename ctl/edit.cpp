@@ -204,7 +204,7 @@ std::optional<link::SettingsRecord> Apply(const Changes& named, const link::Sett
   if (c.mask) r.mask = input::AddressBytes(*c.mask);
   if (c.gateway) r.gateway = input::AddressBytes(*c.gateway);
   if (c.dhcp) r.addressMode = *c.dhcp ? 0 : 1;
-  if (!c.dhcp && device.addressMode == 0 && (c.mask || c.gateway))
+  if (!named.dhcp && device.addressMode == 0 && (c.mask || c.gateway))  // dhcp yes: kept for later
     return refuse(std::string("the access point uses DHCP: ") + (c.mask ? "mask" : "gateway") +
                   " needs ip as well (a fixed ip turns DHCP off)");
 

@@ -96,6 +96,11 @@ TEST(Edit, AddressesThatLeaveADeviceOutOfReachAreRefusedUnlessForced) {
   std::string error;
   EXPECT_FALSE(Apply(C([](Changes& c) { c.gateway = "192.168.1.2"; }), dhcp, false, &error));
   EXPECT_EQ(error, "the access point uses DHCP: gateway needs ip as well (a fixed ip turns DHCP off)");
+  // A backup row of a DHCP device, dhcp yes as read, with its mask edited: kept for later.
+  const auto later = Apply(C([](Changes& c) { c.dhcp = true; c.mask = "255.255.0.0"; }), dhcp, false, &error);
+  ASSERT_TRUE(later) << error;
+  EXPECT_EQ(later->addressMode, 0);
+  EXPECT_EQ(link::FormatIpv4(later->mask), "255.255.0.0");
 }
 
 TEST(Edit, RefusalsNameTheValue) {
