@@ -261,7 +261,9 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
     if (o.progress && !open.empty() && !(tally == shown)) o.progress(shown = tally);
     if (!open.empty()) session.WaitForAcknowledgement(50);
   }
-  for (Sent* s : open) decide(*s, Outcome::Unknown);
+  // Interrupted: what the searches showed still counts.
+  for (Sent* s : open)
+    decide(*s, !s->verified ? Outcome::Unknown : take(*s) ? Outcome::Verified : Outcome::ChangedWithoutAck);
   return true;
 }
 

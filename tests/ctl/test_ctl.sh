@@ -219,6 +219,17 @@ for sig in INT TERM; do
   : > /tmp/ctl.sim.$$
 done
 
+# Interrupted while waiting for a late acknowledgement: a device already seen with its new
+# values is reported changed, not unknown.
+start_sim --count 1 --ack-delay 20000
+printf 'mac,essid\n02-00-00-0A-00-01,late\n' > $csv
+"$ctl" apply $csv --ack-wait 30 --report /tmp/ctl.report.$$ > /tmp/ctl.out.$$ 2> /tmp/ctl.err.$$ &
+ctl_pid=$!
+i=0; until grep -q 'recv gstset' /tmp/ctl.sim.$$ || [ $i -gt 500 ]; do i=$((i + 1)); sleep 0.02; done
+sleep 1
+kill -INT $ctl_pid; wait $ctl_pid
+grep -q '"outcome": "changed without acknowledgement"' /tmp/ctl.report.$$ || fail "seen before the interrupt: $(cat /tmp/ctl.report.$$)"
+
 # A burst of 10000, all listed.
 start_sim --count 10000 --line-rate 100
 "$ctl" discover --csv > /tmp/ctl.out.$$
