@@ -63,15 +63,16 @@ namespace {
 constexpr int kKeyDigits[] = {0, 10, 26, 58};
 const char* const kSizeNames[] = {"off", "64", "128", "256"};
 
-// A text as the device stores it, or why it cannot be.
+// A text as the device stores it, or why it cannot be; the option or column and the value named.
 std::string TextProblem(const std::optional<std::string>& value, std::size_t maxLength, const char* name) {
   if (!value) return {};
+  const std::string named = std::string(name) + " \"" + *value + "\": ";
   for (const QChar c : QString::fromStdString(*value))
     if (c.category() == QChar::Other_Control)
       return std::string(name) + ": control characters (such as a line break or tab) cannot be stored";
   const auto bytes = DeviceFromUtf8(*value);
-  if (!bytes) return std::string(name) + ": a character cannot be stored by the access point";
-  if (bytes->size() > maxLength) return std::string(name) + ": at most " + std::to_string(maxLength) + " characters";
+  if (!bytes) return named + "a character cannot be stored by the access point (it keeps Windows-1252 characters)";
+  if (bytes->size() > maxLength) return named + "at most " + std::to_string(maxLength) + " characters";
   return {};
 }
 
@@ -100,49 +101,97 @@ void SetKey(link::SettingsRecord& r, int size, std::size_t k, const std::string&
 
 }  // namespace
 
-std::string CheckAlone(const Changes& c) {
-  if (c.essid && c.essid->empty()) return "Wrong ESSID value!";
-  for (std::string problem : {TextProblem(c.host, 31, "host name"), TextProblem(c.essid, 32, "ESSID"),
-                              TextProblem(c.passphrase, 32, "pass phrase")})
+std::string CheckAlone(const Changes& c, bool asRead) {
+  if (c.essid && c.essid->empty()) return "essid \"\": 1 to 32 characters";
+  if (c.passphrase && c.passphrase->empty())
+    return "passphrase \"\": empty (the keys made from it would be all zeros); 1 to 32 characters";
+  // A device may fill a text's whole area (no terminator); such a value, as read, goes back.
+  const std::size_t more = asRead ? 1 : 0;
+  for (std::string problem : {TextProblem(c.host, 31 + more, "host"), TextProblem(c.essid, 32 + more, "essid"),
+                              TextProblem(c.passphrase, 32, "passphrase")})
     if (!problem.empty()) return problem;
-  const std::pair<const std::optional<std::string>*, const char*> addresses[] = {
-      {&c.ip, "Wrong IP address value!"}, {&c.mask, "Wrong NetMask IP address value!"}, {&c.gateway, "Wrong GateWay IP address value!"}};
-  for (const auto& [value, message] : addresses)
-    if (*value && !input::IsDottedQuad(**value)) return message;
+  for (const auto& [value, name] : {std::pair{&c.ip, "ip"}, {&c.mask, "mask"}, {&c.gateway, "gateway"}})
+    if (*value && !input::IsDottedQuad(**value))
+      return std::string(name) + " " + **value + ": not an IPv4 address (four numbers from 0 to 255 with dots)";
   for (std::size_t k = 0; k < 4; ++k) {
     if (!c.keys[k]) continue;
     // With WEP off the keys shown and kept are the 64-bit set.
     const std::optional<int> size = c.wepSize == 0 ? std::optional<int>(1) : c.wepSize;
     if (const std::string problem = KeyProblem(*c.keys[k], k, size); !problem.empty()) return problem;
   }
-  if (c.defaultKey && (*c.defaultKey < 1 || *c.defaultKey > 4)) return "the default key is 1, 2, 3 or 4";
+  if (c.defaultKey && (*c.defaultKey < 1 || *c.defaultKey > 4))
+    return "default key " + std::to_string(*c.defaultKey) + ": 1, 2, 3 or 4";
   return {};
 }
+
+Changes Effective(const Changes& c, const link::SettingsRecord& d) {
+  Changes e = c;
+  const auto same = [](auto& field, const auto& now) {
+    if (field && *field == now) field.reset();
+  };
+  same(e.host, Utf8FromDevice(d.hostName));
+  same(e.essid, Utf8FromDevice(d.essid));
+  same(e.passphrase, Utf8FromDevice(d.passphrase));
+  for (const auto& [field, now] : {std::pair{&e.ip, d.ip}, {&e.mask, d.mask}, {&e.gateway, d.gateway}})
+    if (*field && input::IsDottedQuad(**field) && input::AddressBytes(**field) == now) field->reset();
+  same(e.dhcp, d.addressMode == 0);
+  if (const auto n = ChannelNumber(d)) same(e.channel, *n);
+  if (d.defaultKey <= 3) same(e.defaultKey, d.defaultKey + 1);
+  const auto size = link::ReadWepSize(d.wepOn, d.keySize);
+  if (size) same(e.wepSize, *size);
+  // Keys as read mean nothing new while the size stays; a new pass phrase then makes new ones.
+  if (!e.wepSize)
+    for (std::size_t k = 0; k < 4; ++k)
+      if (e.keys[k] && QString::fromStdString(*e.keys[k]).toUpper().toStdString() == KeyText(d, k)) e.keys[k].reset();
+  return e;
+}
+
+namespace {
+
+// Why an address can be no device's own (empty when it can).
+std::string Unusable(std::uint32_t a) {
+  if (a >> 24 == 0) return "reserved for this network (0.0.0.0/8)";
+  if (a >> 24 == 127) return "a loopback address (127.0.0.0/8)";
+  if (a >> 28 == 0xE) return "a multicast address (224.0.0.0/4)";
+  if (a >> 28 == 0xF) return "reserved (240.0.0.0/4)";
+  return {};
+}
+
+}  // namespace
 
 std::string AddressProblem(const link::SettingsRecord& r) {
   const std::uint32_t ip = AddressValue(r.ip), mask = AddressValue(r.mask), gateway = AddressValue(r.gateway);
-  const std::string ipText = link::FormatIpv4(r.ip), maskText = link::FormatIpv4(r.mask);
+  const std::string ipText = link::FormatIpv4(r.ip), maskText = link::FormatIpv4(r.mask),
+                    gatewayText = link::FormatIpv4(r.gateway);
   if (mask == 0 || (~mask & (~mask + 1)) != 0) return "mask " + maskText + ": not a net mask (ones, then zeros)";
-  if (ip == 0 || ip == 0xFFFFFFFF) return "ip " + ipText + ": not an address an access point can have";
+  if (~mask < 3) return "mask " + maskText + ": leaves no address for devices (at most 255.255.255.252)";
+  if (const std::string why = Unusable(ip); !why.empty()) return "ip " + ipText + ": " + why;
   const std::string subnet = " of the subnet " + ipText + "/" + maskText;
   if (ip == (ip & mask)) return "ip " + ipText + ": the network address" + subnet;
   if (ip == (ip | ~mask)) return "ip " + ipText + ": the broadcast address" + subnet;
-  if (gateway != 0 && (gateway & mask) != (ip & mask))
-    return "gateway " + link::FormatIpv4(r.gateway) + ": outside the subnet " + ipText + "/" + maskText;
+  if (gateway == 0) return {};
+  if (const std::string why = Unusable(gateway); !why.empty()) return "gateway " + gatewayText + ": " + why;
+  if ((gateway & mask) != (ip & mask)) return "gateway " + gatewayText + ": outside the subnet " + ipText + "/" + maskText;
+  if (gateway == (ip | ~mask)) return "gateway " + gatewayText + ": the broadcast address" + subnet;
+  if (gateway == (ip & mask)) return "gateway " + gatewayText + ": the network address" + subnet;
+  if (gateway == ip) return "gateway " + gatewayText + ": the access point's own address";
   return {};
 }
 
-std::optional<link::SettingsRecord> Apply(const Changes& c, const link::SettingsRecord& device, bool force,
+std::optional<link::SettingsRecord> Apply(const Changes& named, const link::SettingsRecord& device, bool force,
                                           std::string* error) {
   const auto refuse = [&](const std::string& why) {
     *error = why;
     return std::nullopt;
   };
-  if (std::string problem = CheckAlone(c); !problem.empty()) return refuse(problem);
+  if (std::string problem = CheckAlone(named, true); !problem.empty()) return refuse(problem);
+  // Only what differs from the device is judged and written.
+  const Changes c = Effective(named, device);
+  if (std::string problem = CheckAlone(c, false); !problem.empty()) return refuse(problem);
   const link::Domain* domain = link::FindDomain(device.domain);
-  const std::string domainName = domain ? std::string(domain->name) : "Error";
+  const std::string domainName = domain ? std::string(domain->name) : "?";
   const std::string firmware = Utf8FromDevice(device.firmware);
-  if (c.domain && *c.domain != domainName)
+  if (c.domain && *c.domain != domainName && *c.domain != "?")
     return refuse("domain: " + domainName + " on the access point, " + *c.domain + " here");
   if (c.firmware && *c.firmware != firmware)
     return refuse("firmware: " + firmware + " on the access point, " + *c.firmware + " here");
@@ -155,13 +204,14 @@ std::optional<link::SettingsRecord> Apply(const Changes& c, const link::Settings
   if (c.mask) r.mask = input::AddressBytes(*c.mask);
   if (c.gateway) r.gateway = input::AddressBytes(*c.gateway);
   if (c.dhcp) r.addressMode = *c.dhcp ? 0 : 1;
-  if (!c.dhcp && device.addressMode == 0 && (c.mask || c.gateway))
+  if (!named.dhcp && device.addressMode == 0 && (c.mask || c.gateway))  // dhcp yes: kept for later
     return refuse(std::string("the access point uses DHCP: ") + (c.mask ? "mask" : "gateway") +
                   " needs ip as well (a fixed ip turns DHCP off)");
 
   // The domain as the wizard writes it, by the code for its name: the device reads settings
   // messages that way.
-  r.domain = link::SettingsDomainCode(domainName);
+  // An unreadable one goes back as it came.
+  if (domain) r.domain = link::SettingsDomainCode(domainName);
   if (c.channel) {
     if (!domain || *c.channel < domain->firstChannel || *c.channel > domain->lastChannel) {
       return refuse("channel " + std::to_string(*c.channel) + " is not one of this access point's channels" +
@@ -173,15 +223,20 @@ std::optional<link::SettingsRecord> Apply(const Changes& c, const link::Settings
 
   // Keys change only when the size or the pass phrase does (made again from the phrase, as
   // the wizard makes them) or a key is named; otherwise typed keys would be lost.
-  const int current = link::ReadWepSize(device.wepOn, device.keySize).value_or(0);
-  const int size = c.wepSize.value_or(current);
+  // WEP bytes that cannot be read go back as they came, unless a size is named.
+  const auto readable = link::ReadWepSize(device.wepOn, device.keySize);
   bool anyKey = false;
-  for (std::size_t k = 0; k < 4; ++k) {
-    if (!c.keys[k]) continue;
-    anyKey = true;
-    if (std::string problem = KeyProblem(*c.keys[k], k, size == 0 ? 1 : size); !problem.empty()) return refuse(problem);
-  }
-  if (size == 0) {
+  for (const auto& k : c.keys) anyKey = anyKey || k.has_value();
+  if (!readable && !c.wepSize && (c.passphrase || anyKey))
+    return refuse("wep: unreadable on the access point; name the WEP size with the pass phrase or keys");
+  const int current = readable.value_or(0);
+  const int size = c.wepSize.value_or(current);
+  for (std::size_t k = 0; k < 4; ++k)
+    if (c.keys[k])
+      if (std::string problem = KeyProblem(*c.keys[k], k, size == 0 ? 1 : size); !problem.empty()) return refuse(problem);
+  if (!readable && !c.wepSize) {
+    // nothing: the WEP bytes as they came
+  } else if (size == 0) {
     r.wepOn = 0;  // the key size and keys keep what they held, as the wizard leaves them
     for (std::size_t k = 0; k < 4; ++k)
       if (c.keys[k]) SetKey(r, 1, k, *c.keys[k]);  // the set shown while WEP is off
@@ -194,9 +249,8 @@ std::optional<link::SettingsRecord> Apply(const Changes& c, const link::Settings
                                                : input::Keys256(r.passphrase);
       for (std::size_t k = 0; k < 4; ++k) SetKey(r, size, k, made[k]);
     }
-    if (anyKey)
-      for (std::size_t k = 0; k < 4; ++k)
-        if (c.keys[k]) SetKey(r, size, k, *c.keys[k]);
+    for (std::size_t k = 0; k < 4; ++k)
+      if (c.keys[k]) SetKey(r, size, k, *c.keys[k]);
   }
   if (c.defaultKey) r.defaultKey = static_cast<std::uint8_t>(*c.defaultKey - 1);
 

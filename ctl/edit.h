@@ -26,8 +26,13 @@ struct Changes {
   bool SetsAddress() const { return ip || mask || gateway || dhcp == false; }
 };
 
-// Checks that need no device: texts, addresses, keys. Empty when they pass, else the message.
-std::string CheckAlone(const Changes& changes);
+// Checks that need no device: texts, addresses, keys. Empty when they pass, else the message,
+// naming the option or column and the value. asRead: texts may fill the device's whole area,
+// as a device's own value read back may.
+std::string CheckAlone(const Changes& changes, bool asRead = false);
+
+// The changes less the values the device already has.
+Changes Effective(const Changes& changes, const link::SettingsRecord& device);
 
 // The record to send; on a refusal, nothing, and *error says why (the wizard's message
 // where the wizard has one). Unless force, an address that would leave the device out of

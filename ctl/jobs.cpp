@@ -1,7 +1,7 @@
 #include "ctl/jobs.h"
 
 #include <QElapsedTimer>
-#include <QThread>
+#include <QHash>
 #include <algorithm>
 #include <map>
 #include <optional>
@@ -51,17 +51,13 @@ struct Found {
 Found SearchFor(Session& session, const std::vector<link::Mac>& macs, int waitMs, bool all) {
   Found found;
   session.Search(waitMs, [&](const Answer& a) {
-    if (a.outcome == link::ReplyOutcome::Listed && a.record) found.byMac[a.record->mac].push_back(a);
+    if (Usable(a)) found.byMac[a.record->mac].push_back(a);
     return !all && std::all_of(macs.begin(), macs.end(), [&](const link::Mac& m) { return found.byMac.count(m) > 0; });
   });
   return found;
 }
 
 bool Fixed(const link::SettingsRecord& r) { return r.addressMode != 0 && r.ip != link::Ipv4{}; }
-
-void Pause(int ms) {
-  for (int waited = 0; waited < ms && !Interrupted(); waited += 20) QThread::msleep(20);
-}
 
 }  // namespace
 
@@ -86,6 +82,10 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
   };
   std::vector<Planned> plan;
   for (Job& job : jobs) {
+    if (!job.refusal.empty()) {
+      finish(job, Outcome::Refused, job.refusal);
+      continue;
+    }
     if (Interrupted()) {
       finish(job, Outcome::NotSent);
       continue;
@@ -107,6 +107,7 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
       finish(job, Outcome::Refused, why);
       continue;
     }
+    job.changes = Effective(job.changes, *device->record);  // what the conflict check judges
     job.shown = DescribeChanges(*device->record, *wanted, o.showSecrets);
     if (Differences(*device->record, *wanted).empty()) {
       finish(job, Outcome::Unchanged);
@@ -118,10 +119,14 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
   // One fixed address for two devices: those given one here, against every other device
   // as it will be (given one here too, or as it answered).
   if (!o.force) {
-    std::map<link::Mac, link::SettingsRecord> after;
-    for (const auto& [mac, copies] : found.byMac)
-      if (copies.size() == 1) after[mac] = *copies.front().record;
-    for (const Planned& p : plan) after[p.job->mac] = p.wanted;
+    // Every device that answered, devices that share a MAC included.
+    std::vector<std::pair<link::Mac, link::SettingsRecord>> after;
+    for (const auto& [mac, copies] : found.byMac) {
+      const bool planned = std::any_of(plan.begin(), plan.end(), [&](const Planned& p) { return p.job->mac == mac; });
+      for (const Answer& a : copies)
+        if (!planned) after.emplace_back(mac, *a.record);
+    }
+    for (const Planned& p : plan) after.emplace_back(p.job->mac, p.wanted);
     bool conflict = false;
     for (Planned& p : plan) {
       if (!p.job->changes.SetsAddress() || !Fixed(p.wanted)) continue;
@@ -154,55 +159,111 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
     return true;
   }
 
-  // Acknowledgements name no device: one message at a time, each with its own wait.
-  std::vector<Planned> sent;
+  // Every message at once; then acknowledgements as they come, and searches for the devices
+  // not yet seen with their new values, until each is decided or its own time is over.
+  struct Sent {
+    Planned plan;
+    std::vector<QHostAddress> from;  // where its acknowledgement may come from
+    qint64 ackBy = 0, applyBy = 0;   // ms on the run's clock
+    bool verified = false;
+    std::vector<std::string> differences = {"not found again"};
+  };
+  QElapsedTimer clock;
+  clock.start();
+  std::vector<Sent> sent;
   for (Planned& p : plan) {
     if (Interrupted()) {
       finish(*p.job, Outcome::NotSent);
       continue;
     }
-    std::vector<QHostAddress> from;
+    Sent s{p, {}, 0, 0};
     if (!p.device->from.isNull() && p.device->from != QHostAddress::AnyIPv4)  // some systems do not tell
-      from = {p.device->from, QHostAddress(AddressValue(p.wanted.ip))};
-    p.job->acknowledged = session.Send(link::EncodeSettingsMessage(p.wanted, p.device->bytes), o.ackMs, from);
+      s.from = {p.device->from, QHostAddress(AddressValue(p.wanted.ip))};
+    session.Post(link::EncodeSettingsMessage(p.wanted, p.device->bytes));
     p.job->sent = true;
-    sent.push_back(p);
+    s.ackBy = clock.elapsed() + o.ackMs;
+    s.applyBy = s.ackBy + o.applyMs;
+    sent.push_back(std::move(s));
   }
 
-  // Proof, for all of them together, acknowledged or not: search until each reports what it
-  // was sent.
-  QElapsedTimer clock;
-  clock.start();
-  std::map<link::Mac, std::vector<std::string>> differences;
-  const int total = static_cast<int>(sent.size());
-  while (!sent.empty() && !Interrupted()) {
-    macs.clear();
-    for (const Planned& p : sent) macs.push_back(p.job->mac);
-    const Found now = SearchFor(session, macs, o.searchMs, false);
-    for (auto it = sent.begin(); it != sent.end();) {
-      const Answer* reported = now.One(it->job->mac);
-      if (reported) differences[it->job->mac] = Differences(it->wanted, *reported->record);
-      if (reported && differences[it->job->mac].empty()) {
-        finish(*it->job, it->job->acknowledged ? Outcome::Verified : Outcome::ChangedWithoutAck);
-        it = sent.erase(it);
+  // An acknowledgement names no device: its source address tells which one sent it where only
+  // one device was sent a message from that address. Otherwise (devices on one factory
+  // address) it goes to a pool for that address, and a device of the pool that the search
+  // shows with its new values takes one.
+  QHash<QHostAddress, int> pool;
+  const auto take = [&](Sent& s) {
+    if (s.plan.job->acknowledged) return true;
+    for (const QHostAddress& a : s.from)
+      if (pool[a] > 0) {
+        --pool[a];
+        return s.plan.job->acknowledged = true;
+      }
+    if (s.from.empty() && pool[QHostAddress()] > 0) {  // the system told no addresses
+      --pool[QHostAddress()];
+      return s.plan.job->acknowledged = true;
+    }
+    return false;
+  };
+  Tally tally, shown;
+  tally.total = static_cast<int>(jobs.size());
+  const auto decide = [&](Sent& s, Outcome outcome, std::string detail = {}) {
+    finish(*s.plan.job, outcome, std::move(detail));
+    ++tally.done;
+  };
+  for (const Job& job : jobs) tally.done += job.sent ? 0 : 1;
+  tally.sent = static_cast<int>(sent.size());
+  qint64 lastSearch = -1000000;
+  std::vector<Sent*> open;
+  for (Sent& s : sent) open.push_back(&s);
+  while (!open.empty() && !Interrupted()) {
+    for (const QHostAddress& source : session.TakeAcknowledgements()) {
+      std::vector<Sent*> from;
+      for (Sent& s : sent)
+        if (std::find(s.from.begin(), s.from.end(), source) != s.from.end()) from.push_back(&s);
+      if (from.size() == 1 && !from.front()->plan.job->acknowledged) {
+        from.front()->plan.job->acknowledged = true;
+        from.front()->applyBy = std::min(from.front()->applyBy, clock.elapsed() + o.applyMs);
       } else {
-        ++it;
+        ++pool[from.empty() ? QHostAddress() : source];
       }
     }
-    const int left = static_cast<int>((o.applyMs - clock.elapsed() + 999) / 1000);
-    if (o.progress && !sent.empty()) o.progress(total - static_cast<int>(sent.size()), static_cast<int>(sent.size()), std::max(left, 0));
-    if (sent.empty() || clock.elapsed() >= o.applyMs) break;
-    Pause(500);
-  }
-  for (Planned& p : sent) {
-    if (Interrupted()) {
-      finish(*p.job, Outcome::Unknown);
-      continue;
+    // Search while some device has not shown its new values, at most twice a second.
+    std::vector<link::Mac> unseen;
+    for (const Sent* s : open)
+      if (!s->verified) unseen.push_back(s->plan.job->mac);
+    if (!unseen.empty() && clock.elapsed() - lastSearch >= 500) {
+      const Found now = SearchFor(session, unseen, o.searchMs, false);
+      lastSearch = clock.elapsed();
+      for (Sent* s : open) {
+        const Answer* reported = now.One(s->plan.job->mac);
+        if (s->verified || !reported) continue;
+        s->differences = Differences(s->plan.wanted, *reported->record);
+        s->verified = s->differences.empty();
+      }
     }
-    std::string names = Join(differences[p.job->mac], ", ");
-    if (names.empty()) names = "not found again";
-    finish(*p.job, p.job->acknowledged ? Outcome::Different : Outcome::NotAcknowledged, names);
+    const qint64 t = clock.elapsed();
+    for (auto it = open.begin(); it != open.end();) {
+      Sent& s = **it;
+      bool decided = true;
+      if (s.verified && (take(s) || t >= s.ackBy))
+        decide(s, s.plan.job->acknowledged ? Outcome::Verified : Outcome::ChangedWithoutAck);
+      else if (!s.verified && t >= s.applyBy)
+        decide(s, take(s) ? Outcome::Different : Outcome::NotAcknowledged, Join(s.differences, ", "));
+      else
+        decided = false;
+      it = decided ? open.erase(it) : it + 1;
+    }
+    tally.acknowledged = tally.verified = 0;
+    for (const Sent& s : sent) {
+      tally.acknowledged += s.plan.job->acknowledged ? 1 : 0;
+      tally.verified += s.verified ? 1 : 0;
+    }
+    if (o.progress && !open.empty() && !(tally == shown)) o.progress(shown = tally);
+    if (!open.empty()) session.WaitForAcknowledgement(50);
   }
+  // Interrupted: what the searches showed still counts.
+  for (Sent* s : open)
+    decide(*s, !s->verified ? Outcome::Unknown : take(*s) ? Outcome::Verified : Outcome::ChangedWithoutAck);
   return true;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
-// Settings for several access points at once: one search for all of them, each message
-// sent and acknowledged in turn, then searches until each reports what it was sent or the
-// apply time is over. A device that fails never holds up the others.
+// Settings for several access points at once: one search for all of them, every message
+// sent without waiting, then acknowledgements taken as they come and searches until each
+// reports what it was sent or its time is over. A slow or silent device holds up no other.
 #include <functional>
 #include <string>
 #include <vector>
@@ -20,7 +20,7 @@ enum class Outcome {
   Refused,            // its values were refused here: nothing sent to it
   NotAcknowledged,    // no acknowledgement, and it does not report the new values
   Different,          // acknowledged, but it reports other values
-  NotSent,            // interrupted before its turn
+  NotSent,            // interrupted before it was sent
   Unknown,            // interrupted after it was sent, before it was verified
 };
 const char* OutcomeText(Outcome outcome);  // "verified", "not found", ...
@@ -32,11 +32,18 @@ struct Job {
   link::Mac mac{};
   Changes changes;
   int line = 0;  // in the file it came from, for the report
+  std::string refusal;  // why it was refused as read, before any search
   // Filled in as the run goes:
   Outcome outcome = Outcome::NotFound;
   std::string detail;              // the refusal, or the fields that differ
   std::vector<std::string> shown;  // the changes, field by field
   bool sent = false, acknowledged = false;
+};
+
+// Where a run stands, for the progress line.
+struct Tally {
+  int total = 0, done = 0, sent = 0, acknowledged = 0, verified = 0;  // verified: showing the new values
+  bool operator==(const Tally&) const = default;
 };
 
 struct RunOptions {
@@ -48,7 +55,7 @@ struct RunOptions {
   // only the devices concerned.
   bool conflictRefusesAll = false;
   std::function<void(const Job&)> done;  // once per job, as soon as its outcome is known
-  std::function<void(int verified, int waiting, int secondsLeft)> progress;  // while verifying
+  std::function<void(const Tally&)> progress;  // whenever the tally changes after the first send
 };
 
 // Runs the jobs. False when nothing was sent because of an address conflict (conflictRefusesAll).

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <csignal>
+#include <utility>
 
 #include "link/debuglog.h"
 
@@ -18,6 +19,17 @@ extern "C" void OnInterrupt(int signal) {
   std::signal(signal, SIG_DFL);  // a second one ends the program without a report
 }
 }  // namespace
+
+bool Usable(const Answer& a) { return a.record && a.outcome != link::ReplyOutcome::Short; }
+
+std::string Unreadable(const Answer& a) {
+  switch (a.outcome) {
+    case link::ReplyOutcome::RefusedDomain: return "domain code 0";
+    case link::ReplyOutcome::UnreadableChannel: return "unreadable channel";
+    case link::ReplyOutcome::UnreadableDefaultKey: return "unreadable default key";
+    default: return {};
+  }
+}
 
 void CatchInterrupts() {
   std::signal(SIGINT, OnInterrupt);
@@ -57,9 +69,8 @@ Session::Session() {
                  .arg(a.record ? QString::fromStdString(link::FormatMac(a.record->mac)) : QString("?"), link::Reason(a.outcome)));
       answers_.push_back(std::move(a));
     } else if (saving_ && link::HasHeader(datagram, link::kAckHeader)) {
-      const bool ours = ackFrom_.empty() || std::find(ackFrom_.begin(), ackFrom_.end(), socket_.CurrentSource()) != ackFrom_.end();
-      if (ours) ++acknowledgements_;
-      note(ours ? "acknowledgement" : "acknowledgement from another address, not counted for this device");
+      acknowledgements_.push_back(socket_.CurrentSource());
+      note("acknowledgement");
     } else {
       note("ignored: not waiting for it");
     }
@@ -96,14 +107,15 @@ std::vector<Answer> Session::Search(int waitMs, const std::function<bool(const A
   return answers_;
 }
 
-bool Session::Send(const link::Bytes& message, int waitMs, const std::vector<QHostAddress>& from) {
-  acknowledgements_ = 0;
-  ackFrom_ = from;
+void Session::Post(const link::Bytes& message) {
   saving_ = true;
   socket_.SendBytes(message.data(), static_cast<int>(message.size()));
-  RunUntil(waitMs, [&] { return acknowledgements_ > 0; });
-  saving_ = false;
-  return acknowledgements_ > 0;
+}
+
+std::vector<QHostAddress> Session::TakeAcknowledgements() { return std::exchange(acknowledgements_, {}); }
+
+void Session::WaitForAcknowledgement(int ms) {
+  RunUntil(ms, [&] { return !acknowledgements_.empty(); });
 }
 
 }  // namespace trx::ctl

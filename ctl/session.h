@@ -24,6 +24,12 @@ struct Answer {
   link::Bytes bytes;                           // the reply as received
 };
 
+// A reply trx61ctl lists and may write to: decoded, even with values the wizard cannot read
+// (they show as "?" and go back as they came).
+bool Usable(const Answer& a);
+// What cannot be read in a usable reply: "unreadable channel", ...; empty when nothing.
+std::string Unreadable(const Answer& a);
+
 // Catches SIGINT and SIGTERM from now on; a second one of the same ends the program at once.
 void CatchInterrupts();
 // The signal that interrupted the run, or 0.
@@ -36,10 +42,13 @@ class Session : public QObject {
   // Replies to one search, in arrival order, each once (copies merged), until waitMs has
   // passed or enough() holds.
   std::vector<Answer> Search(int waitMs, const std::function<bool(const Answer&)>& enough = {});
-  // The settings message; true when an acknowledgement came within waitMs from one of these
-  // addresses (acknowledgements name no device; the address tells a late one of another
-  // device apart). An empty list takes any.
-  bool Send(const link::Bytes& message, int waitMs, const std::vector<QHostAddress>& from);
+  // Sends a settings message without waiting; from now on acknowledgements are kept, during
+  // searches too, by the address they came from (they name no device).
+  void Post(const link::Bytes& message);
+  // The acknowledgements' source addresses since the last call.
+  std::vector<QHostAddress> TakeAcknowledgements();
+  // Runs the event loop for up to ms, less when an acknowledgement comes or on an interrupt.
+  void WaitForAcknowledgement(int ms);
 
  private:
   void RunUntil(int ms, const std::function<bool()>& done);
@@ -48,8 +57,7 @@ class Session : public QObject {
   bool searching_ = false, saving_ = false;
   std::vector<Answer> answers_;
   link::ReplyCopies copies_;
-  std::vector<QHostAddress> ackFrom_;
-  int acknowledgements_ = 0;
+  std::vector<QHostAddress> acknowledgements_;
 };
 
 }  // namespace trx::ctl

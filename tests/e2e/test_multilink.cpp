@@ -167,5 +167,61 @@ TEST_F(MultiLink, ALateAcknowledgementIsNotCreditedToTheNextDevice) {
   EXPECT_EQ(ctl.exitCode(), 3);
 }
 
+// trx61ctl apply with a CSV file's text; its standard output, and the status in *status.
+QString Apply(const QByteArray& rows, const QStringList& options, int* status) {
+  QTemporaryFile csv;
+  EXPECT_TRUE(csv.open());
+  csv.write(rows);
+  csv.flush();
+  QProcess ctl;
+  ctl.start(TRX61CTL, QStringList{"apply", csv.fileName()} + options);
+  EXPECT_TRUE(ctl.waitForFinished(120000));
+  *status = ctl.exitCode();
+  return QString::fromUtf8(ctl.readAllStandardOutput() + ctl.readAllStandardError());
+}
+
+// A device per address, all sent to at once: each acknowledgement is credited by its source,
+// and each outcome is printed when known, so the silent device, first in the file, comes last.
+TEST_F(MultiLink, ASlowFleetIsSetSideBySideAndEachAcknowledgementCountsForItsSender) {
+  Link silent("dsl", "192.168.7.1", 1, "192.168.7.20", {}, {"--no-ack"});
+  Link slow1("eth", "192.168.5.1", 1, "192.168.5.20", {}, {"--ack-delay", "1000"});
+  Link slow2("usb", "192.168.6.1", 1, "192.168.6.20", {}, {"--ack-delay", "1000"});
+  int status = -1;
+  const QString out = Apply("mac,essid\n02-00-00-0E-64-00,a\n02-00-00-0E-65-00,b\n02-00-00-0E-75-00,c\n", {"--ack-wait", "2.5"},
+                            &status);
+  EXPECT_EQ(status, 0) << out.toStdString();
+  const QStringList lines = out.split('\n', Qt::SkipEmptyParts);
+  ASSERT_GE(lines.size(), 3) << out.toStdString();
+  EXPECT_EQ(QStringList(lines.mid(0, 2)).filter(" verified").size(), 2) << out.toStdString();
+  EXPECT_EQ(lines[2], "02-00-00-0E-64-00 changed without acknowledgement") << out.toStdString();
+}
+
+// Units fresh from the box all on one factory address, each behind a cable of its own: the
+// backup restores as it stands, the site is readdressed (acknowledgements from one address:
+// the verifying search decides), and the backup, shared address and all, goes back on --force.
+TEST_F(MultiLink, AFactoryDefaultSiteIsBackedUpReaddressedAndRestored) {
+  Link a("abc", "", 1, "192.168.1.1", {}, {"--apply-delay", "200"});
+  Link b("bcd", "", 1, "192.168.1.1", {}, {"--apply-delay", "200"});
+  Link c("cde", "", 1, "192.168.1.1", {}, {"--apply-delay", "200"});
+  QProcess discover;
+  discover.start(TRX61CTL, {"discover", "--wait", "1", "--csv", "--show-keys"});
+  ASSERT_TRUE(discover.waitForFinished(60000));
+  const QByteArray backup = discover.readAllStandardOutput();
+  ASSERT_EQ(backup.count(",192.168.1.1,255.255.255.0,"), 3) << backup.toStdString();
+  int status = -1;
+  QString out = Apply(backup, {}, &status);
+  EXPECT_EQ(status, 0) << out.toStdString();
+  EXPECT_EQ(out.count("-00 unchanged\n"), 3) << out.toStdString();
+  out = Apply("mac,ip\n02-00-00-0E-61-00,192.168.1.11\n02-00-00-0E-62-00,192.168.1.12\n02-00-00-0E-63-00,192.168.1.13\n", {},
+              &status);
+  EXPECT_EQ(status, 0) << out.toStdString();
+  EXPECT_EQ(out.count("-00 verified\n"), 3) << out.toStdString();
+  out = Apply(backup, {}, &status);
+  EXPECT_EQ(status, 5) << "the factory address, its own gateway, refused unless forced: " << out.toStdString();
+  out = Apply(backup, {"--force"}, &status);
+  EXPECT_EQ(status, 0) << out.toStdString();
+  EXPECT_EQ(out.count("-00 verified\n"), 3) << out.toStdString();
+}
+
 }  // namespace
 }  // namespace trx::test

@@ -142,7 +142,8 @@ class Simulator : public QObject {
           SaveState();
         }
         ++settingsTaken_;
-        if (o_.noAck || (o_.ackLimit >= 0 && settingsTaken_ > o_.ackLimit)) {
+        const bool faulty = o_.faulty < 0 || &ap - aps_.data() < o_.faulty;
+        if ((o_.noAck && faulty) || (o_.ackLimit >= 0 && settingsTaken_ > o_.ackLimit)) {
           Print("no acknowledgement (as asked)");
           return;
         }
@@ -236,7 +237,7 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption domainZero("domain-zero", "Send replies with domain code 0 (refused).");
   const QCommandLineOption badChannel("bad-channel", "Send replies with the unreadable channel byte 0x0F.");
   const QCommandLineOption badKey("bad-default-key", "Send replies with the unreadable default-key byte 0x0A.");
-  const QCommandLineOption faulty("faulty", "Give the faults above to the first N access points only.", "N");
+  const QCommandLineOption faulty("faulty", "Give the faults above (--no-ack too) to the first N access points only.", "N");
   const QCommandLineOption duplicate("duplicate", "Send every reply twice.");
   const QCommandLineOption lineRate("line-rate",
                                     "Send replies no faster than a link of this speed carries them (default 1000; "

@@ -1,0 +1,100 @@
+// trx61ctl apply FILE: every row of a CSV file at once, each verified.
+#include <QJsonDocument>
+#include <algorithm>
+#include <cstdio>
+
+#include "ctl/command.h"
+#include "ctl/output.h"
+#include "ctl/rows.h"
+
+namespace trx::ctl {
+
+int Apply(const QStringList& args) {
+  QCommandLineParser p;
+  p.setApplicationDescription(
+      QString("Sets up every access point named in a CSV file, all at once, and verifies each.\n"
+              "The first line names the columns (in any letter case): mac (required), and any of host, essid, channel, "
+              "dhcp (yes/no), ip, mask, gateway, wep (off/64/128/256), passphrase, key1 to key4 (key is key1), "
+              "default_key (1 to 4), as the options of set. domain and firmware must match the device; interfaces "
+              "and conflicts are read and ignored, so what discover --csv prints is a file this command takes. "
+              "An empty cell keeps the device's value; so does a row that names only what the device already has "
+              "(unchanged: nothing is sent). A fixed ip turns DHCP off unless the row says dhcp yes (then the "
+              "addresses are kept for later). Bad rows are refused, with file:line and the reason, before anything "
+              "is sent; rows that share a MAC are skipped and the rest goes ahead. A value the device already has is "
+              "never refused. UTF-8, UTF-16 and Windows-1252 files are read. FILE - reads standard input.\n"
+              "Every device is sent its settings at once; one line per device as soon as its outcome is known. ") +
+      kStatuses + "\nThe status is that of the worst outcome.");
+  p.addHelpOption();
+  p.addPositionalArgument("FILE", "The CSV file, or - for standard input.");
+  const QCommandLineOption report("report", "Write every device's outcome to this JSON file.", "FILE");
+  const SendOptions send("Print what each device would change, and send nothing.");
+  p.addOption(report);
+  send.AddTo(p);
+  p.process(args);
+  if (p.positionalArguments().size() != 1) {
+    Err("apply takes one CSV file; see trx61ctl apply --help");
+    return kRefused;
+  }
+  RunOptions options;
+  if (!send.Read(p, options)) return kRefused;
+  const QString path = p.positionalArguments().first();
+  const std::string name = path == "-" ? "(standard input)" : path.toStdString();
+  QFile file;
+  if (!OpenInput(file, path)) {
+    Err(name + ": " + file.errorString().toStdString());
+    return kRefused;
+  }
+  const QByteArray bytes = file.readAll();
+  std::string note, error;
+  const auto text = FileText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), &note, &error);
+  if (!text) {
+    Err(name + ": " + error);
+    Err("nothing was sent");
+    return kRefused;
+  }
+  if (!note.empty()) Err(name + ": " + note);
+  Rows rows = ReadRows(*text, name);
+  // The report's folder must take it before anything is sent.
+  if (p.isSet(report))
+    if (const std::string problem = WriteProblem(p.value(report)); !problem.empty())
+      rows.refusals.push_back("--report " + p.value(report).toStdString() + ": " + problem);
+  if (!rows.refusals.empty()) {
+    for (const std::string& r : rows.refusals) Err(r);
+    Err("nothing was sent");
+    return kRefused;
+  }
+  for (const std::string& n : rows.notes) Err(n);
+  std::vector<Job>& jobs = rows.jobs;
+
+  CatchInterrupts();
+  Session session;
+  if (!Open(session)) return kRefused;
+  Progress progress;
+  const bool json = p.isSet(send.json);
+  options.conflictRefusesAll = true;
+  options.progress = [&](const Tally& t) { progress.Show(t); };
+  options.done = [&](const Job& job) {
+    progress.Clear();
+    if (json) return;
+    std::string detail;
+    if (job.outcome == Outcome::Refused) detail = name + ":" + std::to_string(job.line) + ": ";
+    detail += job.detail;
+    std::printf("%s %s%s%s\n", link::FormatMac(job.mac).c_str(), OutcomeText(job.outcome), detail.empty() ? "" : ": ",
+                detail.c_str());
+    if (job.outcome == Outcome::WouldChange)
+      for (const std::string& line : job.shown) std::printf("  %s\n", line.c_str());
+    std::fflush(stdout);
+  };
+  const bool went = Run(session, jobs, options);
+  progress.Clear();
+  QJsonArray all;
+  for (const Job& job : jobs) all.append(JobJson(job, true));
+  if (json) std::printf("%s", QJsonDocument(all).toJson().constData());
+  int status = went ? RunStatus(jobs) : static_cast<int>(kRefused);
+  if (!went) Err("two devices would have one fixed address; nothing was sent");
+  if (p.isSet(report) && !WriteReport(p.value(report), all)) status = std::max(status, static_cast<int>(kOutputFailed));
+  Summary(jobs);
+  return Finish(status);
+}
+
+}  // namespace trx::ctl

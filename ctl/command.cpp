@@ -1,0 +1,99 @@
+#include "ctl/command.h"
+
+#include <algorithm>
+#include <cstdio>
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace trx::ctl {
+
+const char kStatuses[] =
+    "Exit status: 0 done (discover: at least one access point answered; set, apply: verified, unchanged, or changed "
+    "without acknowledgement),\n1 refused: bad arguments, a bad file, or the UDP port cannot be opened; nothing was "
+    "sent,\n2 not found, 3 not acknowledged, 4 acknowledged but different, 5 refused for some devices (the others "
+    "went ahead),\n6 standard output or the report could not be written, 130 and 143 interrupted (Ctrl-C, SIGTERM).";
+
+const std::vector<Command>& Commands() {
+  static const std::vector<Command> kCommands = {
+      {"discover", "", "list the access points that answer a search", Discover},
+      {"set", "MAC", "change one access point's settings and verify them", Set},
+      {"apply", "CSV", "set up every access point of a file at once, and verify each", Apply},
+  };
+  return kCommands;
+}
+
+void Err(const std::string& line) { std::fprintf(stderr, "trx61ctl: %s\n", line.c_str()); }
+
+bool Terminal(std::FILE* f) {
+#ifdef _WIN32
+  return _isatty(_fileno(f)) != 0;
+#else
+  return isatty(fileno(f)) != 0;
+#endif
+}
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+int Finish(int status) {
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+    Err("cannot write standard output");
+    return std::max(status, static_cast<int>(kOutputFailed));
+  }
+  return status;
+}
+
+bool Open(Session& session) {
+  if (session.Open()) return true;
+  Err("cannot open UDP port 27155 (is another program using it?)");
+  return false;
+}
+
+bool OpenInput(QFile& file, const QString& path) {
+  if (path == "-") return file.open(stdin, QIODevice::ReadOnly);
+  file.setFileName(path);
+  return file.open(QIODevice::ReadOnly);
+}
+
+SendOptions::SendOptions(const char* dryRunHelp)
+    : dryRun("dry-run", dryRunHelp),
+      force("force", "Send addresses that look wrong or that another device has."),
+      json("json", "Print the outcomes as JSON at the end."),
+      keys("show-keys", "Show pass phrases and keys in the changes.") {}
+
+void SendOptions::AddTo(QCommandLineParser& p) const { p.addOptions({dryRun, force, json, keys, search, ack, apply}); }
+
+bool SendOptions::Read(const QCommandLineParser& p, RunOptions& o) const {
+  struct Wait {
+    const QCommandLineOption* option;
+    int* ms;
+    bool zero;  // 0 allowed
+  };
+  const Wait all[] = {{&search, &o.searchMs, false}, {&ack, &o.ackMs, true}, {&apply, &o.applyMs, true}};
+  for (const Wait& w : all) {
+    bool ok = false;
+    const QString text = p.value(*w.option);
+    const double seconds = text.toDouble(&ok);
+    if (!ok || seconds < (w.zero ? 0 : 0.1) || seconds > 3600) {
+      Err("--" + w.option->names().first().toStdString() + " " + text.toStdString() + ": takes a number of seconds from " +
+          (w.zero ? "0" : "0.1") + " to 3600");
+      return false;
+    }
+    *w.ms = static_cast<int>(seconds * 1000);
+  }
+  o.dryRun = p.isSet(dryRun);
+  o.force = p.isSet(force);
+  o.showSecrets = p.isSet(keys);
+  return true;
+}
+
+int RunStatus(const std::vector<Job>& jobs) {
+  if (const int signal = Interrupted()) return 128 + signal;
+  int status = kOk;
+  for (const Job& job : jobs) status = std::max(status, ExitStatus(job.outcome));
+  return status;
+}
+
+}  // namespace trx::ctl

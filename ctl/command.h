@@ -1,0 +1,58 @@
+#pragma once
+// What every trx61ctl command shares: its exit statuses, the options that talk to devices,
+// the way it opens the socket and files, and how it ends.
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+#include <QFile>
+#include <QString>
+#include <string>
+#include <vector>
+
+#include "ctl/jobs.h"
+#include "ctl/session.h"
+
+namespace trx::ctl {
+
+// Exit statuses, as --help lists them; the per-device ones come from ExitStatus(Outcome).
+enum Status { kOk = 0, kRefused = 1, kNotFound = 2, kOutputFailed = 6 };
+extern const char kStatuses[];
+
+// One command: its name as typed, a line for the list of commands, and its body, which gets
+// the arguments with the command's name first ("trx61ctl set", ...).
+struct Command {
+  const char* name;
+  const char* argument;  // what follows the name in the list of commands
+  const char* summary;
+  int (*run)(const QStringList& args);
+};
+const std::vector<Command>& Commands();
+int Discover(const QStringList& args);
+int Set(const QStringList& args);
+int Apply(const QStringList& args);
+
+void Err(const std::string& line);  // "trx61ctl: line" on standard error
+bool Terminal(std::FILE* f);
+QString Q(const std::string& s);
+// Standard output must have taken everything: a full disk is a failure, not a success.
+int Finish(int status);
+bool Open(Session& session);  // says why when it cannot
+// A file to read, or standard input for "-".
+bool OpenInput(QFile& file, const QString& path);
+
+// The options of the commands that send settings (set, apply), and the run options they make.
+struct SendOptions {
+  QCommandLineOption dryRun, force, json, keys;
+  QCommandLineOption search{"wait", "How long each search waits for replies, from 0.1 to 3600 s (default 3).", "SECONDS", "3"};
+  QCommandLineOption ack{"ack-wait", "How long to wait for each acknowledgement, from 0 to 3600 s (default 3).", "SECONDS", "3"};
+  QCommandLineOption apply{"apply-time", "How long the access points may take to apply, from 0 to 3600 s (default 60).",
+                           "SECONDS", "60"};
+  explicit SendOptions(const char* dryRunHelp);
+  void AddTo(QCommandLineParser& p) const;
+  // Fills the run options, or says which option is wrong.
+  bool Read(const QCommandLineParser& p, RunOptions& o) const;
+};
+
+// The worst outcome's status, or that of the signal that interrupted the run.
+int RunStatus(const std::vector<Job>& jobs);
+
+}  // namespace trx::ctl

@@ -1,0 +1,173 @@
+#include "ctl/output.h"
+
+#include <QJsonDocument>
+#include <QSaveFile>
+#include <algorithm>
+#include <cstdio>
+#include <map>
+
+#include "ctl/command.h"
+#include "ctl/csv.h"
+#include "ctl/edit.h"
+
+namespace trx::ctl {
+
+namespace {
+
+Cell Text(const char* name, const std::string& text) { return {name, text, Q(text)}; }
+Cell Number(const char* name, std::optional<int> n) {
+  return {name, n ? std::to_string(*n) : "?", n ? QJsonValue(*n) : QJsonValue()};
+}
+Cell List(const char* name, const QStringList& items) {
+  return {name, items.join(' ').toStdString(), QJsonArray::fromStringList(items)};
+}
+
+// A device's text may hold anything; a table row must stay one line.
+std::string OneLine(const std::string& text) {
+  QString line = Q(text);
+  for (QChar& c : line)
+    if (c.category() == QChar::Other_Control) c = QChar(0xFFFD);
+  return line.toStdString();
+}
+
+}  // namespace
+
+Row Describe(const Answer& a, bool showKeys, const QStringList& conflicts) {
+  const link::SettingsRecord& r = *a.record;
+  const link::Domain* domain = link::FindDomain(r.domain);
+  Row row = {Text("mac", link::FormatMac(r.mac)),
+             Text("host", Utf8FromDevice(r.hostName)),
+             Text("ip", link::FormatIpv4(r.ip)),
+             Text("mask", link::FormatIpv4(r.mask)),
+             Text("gateway", link::FormatIpv4(r.gateway)),
+             {"dhcp", r.addressMode == 0 ? "yes" : "no", r.addressMode == 0},
+             Text("domain", domain ? std::string(domain->name) : "?"),
+             Number("channel", ChannelNumber(r)),
+             Text("essid", Utf8FromDevice(r.essid)),
+             Text("firmware", Utf8FromDevice(r.firmware)),
+             Text("wep", WepText(r)),
+             Number("default_key", r.defaultKey <= 3 ? std::optional<int>(r.defaultKey + 1) : std::nullopt)};
+  if (showKeys) {
+    row.push_back(Text("passphrase", Utf8FromDevice(r.passphrase)));
+    static const char* const kKeys[] = {"key1", "key2", "key3", "key4"};
+    for (std::size_t k = 0; k < 4; ++k) row.push_back(Text(kKeys[k], KeyText(r, k)));
+  }
+  row.push_back(List("interfaces", a.interfaces));
+  row.push_back(List("conflicts", conflicts));
+  return row;
+}
+
+void Print(const std::vector<Row>& rows, Format format) {
+  if (format == Format::Json) {
+    QJsonArray all;
+    for (const Row& row : rows) {
+      QJsonObject o;
+      for (const Cell& c : row) o.insert(Q(c.name), c.json);
+      all.append(o);
+    }
+    std::printf("%s", QJsonDocument(all).toJson().constData());
+    return;
+  }
+  if (rows.empty()) return;
+  if (format == Format::Csv) {
+    std::vector<std::string> head;
+    for (const Cell& c : rows.front()) head.push_back(c.name);
+    std::printf("%s\n", Join(head, ",").c_str());
+    for (const Row& row : rows) {
+      std::vector<std::string> cells;
+      for (const Cell& c : row) cells.push_back(CsvCell(c.text));
+      std::printf("%s\n", Join(cells, ",").c_str());
+    }
+    return;
+  }
+  // The table: a "!" before a device that shares its address or MAC with another.
+  const bool marks = std::any_of(rows.begin(), rows.end(), [](const Row& row) { return !row.back().text.empty(); });
+  std::vector<std::vector<QString>> lines(1);
+  if (marks) lines[0].push_back(" ");
+  for (const Cell& c : rows.front()) lines[0].push_back(Q(c.name));
+  for (const Row& row : rows) {
+    lines.emplace_back();
+    if (marks) lines.back().push_back(row.back().text.empty() ? " " : "!");
+    for (const Cell& c : row) lines.back().push_back(Q(OneLine(c.text)));
+  }
+  std::vector<qsizetype> widths(lines[0].size(), 0);
+  for (const auto& cells : lines)
+    for (std::size_t i = 0; i < cells.size(); ++i) widths[i] = std::max(widths[i], cells[i].size());
+  for (const auto& cells : lines) {
+    QString text;
+    for (std::size_t i = 0; i < cells.size(); ++i) text += cells[i].leftJustified(widths[i] + (marks && i == 0 ? 1 : 2));
+    while (text.endsWith(' ')) text.chop(1);
+    std::printf("%s\n", text.toStdString().c_str());
+  }
+}
+
+void ReportUnusable(const std::vector<Answer>& answers) {
+  std::map<std::string, int> reasons;
+  for (const Answer& a : answers) {
+    if (!Usable(a))
+      ++reasons[link::Reason(a.outcome)];
+    else if (const std::string what = Unreadable(a); !what.empty())
+      Err(link::FormatMac(a.record->mac) + ": " + what + " (listed with ?)");
+  }
+  for (const auto& [reason, n] : reasons) Err(std::to_string(n) + " reply(s) " + reason);
+}
+
+QJsonObject JobJson(const Job& job, bool withLine) {
+  QJsonObject o{{"mac", Q(link::FormatMac(job.mac))},
+                {"outcome", OutcomeText(job.outcome)},
+                {"detail", Q(job.detail)},
+                {"sent", job.sent},
+                {"acknowledged", job.acknowledged}};
+  if (withLine) o.insert("line", job.line);
+  QJsonArray changes;
+  for (const std::string& c : job.shown) changes.append(Q(c));
+  o.insert("changes", changes);
+  return o;
+}
+
+void Summary(const std::vector<Job>& jobs) {
+  std::map<std::string, int> counts;
+  for (const Job& job : jobs) ++counts[OutcomeText(job.outcome)];
+  std::vector<std::string> parts;
+  for (const auto& [what, n] : counts) parts.push_back(std::to_string(n) + " " + what);
+  Err(Join(parts, ", "));
+}
+
+bool WriteReport(const QString& path, const QJsonArray& all) {
+#ifdef _WIN32
+  constexpr bool kAccessListDecides = true;  // file modes mean little there; the folder's access list rules
+#else
+  constexpr bool kAccessListDecides = false;
+#endif
+  QSaveFile out(path);
+  if (out.open(QIODevice::WriteOnly) &&
+      (out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) || kAccessListDecides) &&
+      out.write(QJsonDocument(all).toJson()) >= 0 && out.commit())
+    return true;
+  Err(path.toStdString() + ": " + out.errorString().toStdString());
+  return false;
+}
+
+std::string WriteProblem(const QString& path) {
+  QSaveFile out(path);
+  const std::string problem = out.open(QIODevice::WriteOnly) ? "" : out.errorString().toStdString();
+  out.cancelWriting();
+  return problem;
+}
+
+Progress::Progress() : on(Terminal(stderr)) {}
+
+void Progress::Show(const Tally& t) {
+  if (!on) return;
+  std::fprintf(stderr, "\r%d of %d done: %d sent, %d acknowledged, %d showing the new values   ", t.done, t.total, t.sent, t.acknowledged,
+               t.verified);
+  std::fflush(stderr);
+  shown = true;
+}
+
+void Progress::Clear() {
+  if (shown) std::fprintf(stderr, "\r%80s\r", "");
+  shown = false;
+}
+
+}  // namespace trx::ctl

@@ -1,0 +1,50 @@
+#pragma once
+// Everything trx61ctl prints: devices as a table, CSV or typed JSON; outcomes, the report,
+// the summary and the progress line on a terminal.
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QStringList>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ctl/jobs.h"
+#include "ctl/session.h"
+
+namespace trx::ctl {
+
+// A value as the table and CSV show it, and as JSON types it.
+struct Cell {
+  std::string name, text;
+  QJsonValue json;
+};
+using Row = std::vector<Cell>;
+
+// A device as discover lists it; conflicts names what it shares with another device.
+Row Describe(const Answer& a, bool showKeys, const QStringList& conflicts);
+enum class Format { Table, Csv, Json };
+void Print(const std::vector<Row>& rows, Format format);
+
+// Replies that cannot be used, counted by reason on standard error; devices listed with
+// unreadable values, by MAC.
+void ReportUnusable(const std::vector<Answer>& answers);
+
+QJsonObject JobJson(const Job& job, bool withLine);
+// One line per outcome count on standard error: "95 verified, 5 not found".
+void Summary(const std::vector<Job>& jobs);
+// The report, readable by its owner only: it may hold keys.
+bool WriteReport(const QString& path, const QJsonArray& all);
+// Why a file cannot be written there now (tried, and nothing left behind); empty when it can.
+std::string WriteProblem(const QString& path);
+
+// Progress on a terminal, on one line that is cleared before anything else is printed.
+struct Progress {
+  bool on;
+  bool shown = false;
+  Progress();
+  void Show(const Tally& tally);
+  void Clear();
+};
+
+}  // namespace trx::ctl

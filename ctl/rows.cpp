@@ -1,0 +1,174 @@
+#include "ctl/rows.h"
+
+#include <QRegularExpression>
+#include <QStringDecoder>
+#include <QStringList>
+#include <algorithm>
+#include <map>
+
+#include "ctl/csv.h"
+#include "link/cp1252.h"
+
+namespace trx::ctl {
+
+std::optional<link::Mac> ParseMac(const QString& text) {
+  const QStringList parts = text.split(QRegularExpression("[-:]"));
+  if (parts.size() != 6) return std::nullopt;
+  link::Mac mac{};
+  for (int i = 0; i < 6; ++i) {
+    bool ok = false;
+    const uint v = parts[i].toUInt(&ok, 16);
+    if (!ok || v > 255 || parts[i].size() != 2) return std::nullopt;
+    mac[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v);
+  }
+  return mac;
+}
+
+std::optional<Changes> ReadChanges(const std::function<std::optional<QString>(const char*)>& value, std::string* error) {
+  Changes c;
+  for (const auto& [name, field] : {std::pair{"host", &c.host}, {"essid", &c.essid}, {"passphrase", &c.passphrase},
+                                    {"ip", &c.ip}, {"mask", &c.mask}, {"gateway", &c.gateway},
+                                    {"domain", &c.domain}, {"firmware", &c.firmware}})
+    if (const auto v = value(name)) *field = v->toStdString();
+  static const char* const kKeys[] = {"key1", "key2", "key3", "key4"};
+  for (std::size_t k = 0; k < 4; ++k)
+    if (const auto v = value(kKeys[k])) c.keys[k] = v->toStdString();
+  const auto number = [&](const char* name, std::optional<int>& field) {
+    const auto v = value(name);
+    if (!v || *v == "?") return true;
+    bool ok = false;
+    field = v->toInt(&ok);
+    return ok;
+  };
+  if (!number("channel", c.channel))
+    return *error = "channel " + value("channel")->toStdString() + ": not a channel number", std::nullopt;
+  if (!number("default_key", c.defaultKey))
+    return *error = "default key " + value("default_key")->toStdString() + ": 1, 2, 3 or 4", std::nullopt;
+  if (const auto v = value("dhcp")) {
+    if (v->toLower() != "yes" && v->toLower() != "no") return *error = "dhcp " + v->toStdString() + ": yes or no", std::nullopt;
+    c.dhcp = v->toLower() == "yes";
+  }
+  if (c.ip && !c.dhcp) c.dhcp = false;  // a fixed address turns DHCP off
+  if (const auto v = value("wep"); v && *v != "?") {
+    const auto i = QStringList{"off", "64", "128", "256"}.indexOf(v->toLower());
+    if (i < 0) return *error = "wep " + v->toStdString() + ": off, 64, 128 or 256", std::nullopt;
+    c.wepSize = static_cast<int>(i);
+  }
+  *error = CheckAlone(c, true);
+  if (!error->empty()) return std::nullopt;
+  return c;
+}
+
+std::optional<std::string> FileText(std::string_view bytes, std::string* note, std::string* error) {
+  if (bytes.substr(0, 4) == std::string_view("PK\x03\x04", 4)) {
+    *error = "a spreadsheet workbook (.xlsx or .ods), not CSV: save it as CSV (comma-separated values) first";
+    return std::nullopt;
+  }
+  const auto utf16 = [&](bool little, std::string_view body) {
+    std::u16string units;
+    for (std::size_t i = 0; i + 1 < body.size(); i += 2) {
+      const auto a = static_cast<unsigned char>(body[i]), b = static_cast<unsigned char>(body[i + 1]);
+      units.push_back(static_cast<char16_t>(little ? a | b << 8 : b | a << 8));
+    }
+    *note = std::string("read as UTF-16") + (little ? "LE" : "BE");
+    return QString::fromStdU16String(units).toStdString();
+  };
+  if (bytes.substr(0, 2) == "\xFF\xFE") return utf16(true, bytes.substr(2));
+  if (bytes.substr(0, 2) == "\xFE\xFF") return utf16(false, bytes.substr(2));
+  if (bytes.size() >= 4 && bytes.size() % 2 == 0) {
+    bool evenZero = true, oddZero = true;
+    for (std::size_t i = 0; i < bytes.size(); ++i) (i % 2 ? oddZero : evenZero) &= bytes[i] == '\0';
+    if (oddZero != evenZero) return utf16(oddZero, bytes);
+  }
+  if (bytes.find('\0') != std::string_view::npos) {
+    *error = "not text: it holds zero bytes (save it as CSV, UTF-8 or Windows-1252)";
+    return std::nullopt;
+  }
+  QStringDecoder utf8(QStringDecoder::Utf8);
+  const QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+  if (!utf8.hasError()) return std::string(bytes);
+  *note = "read as Windows-1252 (not UTF-8)";
+  return QString::fromStdU16String(link::DeviceToUnicode(bytes)).toStdString();
+}
+
+Rows ReadRows(std::string_view text, const std::string& name) {
+  static const QStringList kColumns = {"mac",  "host", "essid", "channel",    "dhcp",       "ip",     "mask",
+                                       "gateway", "wep", "passphrase", "key", "key1", "key2", "key3", "key4",
+                                       "default_key", "domain", "firmware", "interfaces", "conflicts"};
+  Rows out;
+  const auto refuseRow = [&](int line, const std::string& why) {
+    out.refusals.push_back(name + ":" + std::to_string(line) + ": " + why);
+  };
+  CsvError csvError;
+  const std::vector<CsvRecord> records = ReadCsv(text, &csvError);
+  if (!csvError.what.empty()) refuseRow(csvError.line, csvError.what);
+  if (records.empty() && csvError.what.empty()) refuseRow(1, "the file is empty");
+
+  std::vector<QString> header;
+  if (!records.empty()) {
+    const CsvRecord& head = records.front();
+    for (const std::string& cell : head.cells) {
+      QString column = QString::fromStdString(cell).toLower();
+      if (column == "key") column = "key1";
+      if (column.isEmpty()) {
+        refuseRow(head.line, "a column without a name (a trailing comma?)");
+      } else if (!kColumns.contains(column)) {
+        const bool joined = head.cells.size() == 1 && (column.contains(';') || column.contains('\t'));
+        refuseRow(head.line, joined ? "the columns seem separated by " + std::string(column.contains(';') ? "semicolons" : "tabs") +
+                                          "; trx61ctl reads commas (save the file as comma-separated values)"
+                                    : "unknown column \"" + cell + "\"");
+      } else if (std::find(header.begin(), header.end(), column) != header.end()) {
+        refuseRow(head.line, "the column \"" + column.toStdString() + "\" twice");
+      }
+      header.push_back(column);
+    }
+    if (std::find(header.begin(), header.end(), "mac") == header.end()) refuseRow(head.line, "no mac column");
+  }
+  const bool headerRefused = !out.refusals.empty();
+  if (!headerRefused && records.size() == 1) refuseRow(records.front().line, "no rows under the header: nothing to do");
+  // A backup that discover wrote without --show-keys: the keys stay as the devices have them.
+  const auto has = [&](const char* column) { return std::find(header.begin(), header.end(), column) != header.end(); };
+  if (has("firmware") && !has("passphrase") && !has("key1"))
+    out.notes.push_back(name + ": no passphrase or key columns (a backup without --show-keys): keys are not restored");
+  for (std::size_t r = 1; !headerRefused && r < records.size(); ++r) {
+    const CsvRecord& row = records[r];
+    if (row.cells.size() != header.size()) {
+      const bool trailing = row.cells.size() == header.size() + 1 && row.cells.back().empty();
+      refuseRow(row.line, trailing ? "a trailing comma" : std::to_string(row.cells.size()) + " cells where the header names " +
+                                                             std::to_string(header.size()));
+      continue;
+    }
+    const auto cell = [&](const char* column) -> std::optional<QString> {
+      for (std::size_t i = 0; i < header.size(); ++i)
+        if (header[i] == column && !row.cells[i].empty()) return QString::fromStdString(row.cells[i]);
+      return std::nullopt;
+    };
+    const auto mac = ParseMac(cell("mac").value_or(""));
+    if (!mac) {
+      refuseRow(row.line, "not a MAC address: \"" + cell("mac").value_or("").toStdString() + "\"");
+      continue;
+    }
+    std::string error;
+    const auto changes = ReadChanges(cell, &error);
+    if (!changes) {
+      refuseRow(row.line, error);
+      continue;
+    }
+    Job job;
+    job.line = row.line;
+    job.mac = *mac;
+    job.changes = *changes;
+    out.jobs.push_back(std::move(job));
+  }
+  // Two devices that answer with one MAC both take a message sent to it: their rows are
+  // skipped, and the rest of the file goes ahead.
+  std::map<link::Mac, std::vector<std::string>> lines;
+  for (const Job& job : out.jobs) lines[job.mac].push_back(std::to_string(job.line));
+  for (Job& job : out.jobs)
+    if (const auto& on = lines[job.mac]; on.size() > 1)
+      job.refusal = "skipped: the MAC is on lines " + Join(on, ", ") +
+                    " (devices that share a MAC all take what is sent to it; set them up one at a time)";
+  return out;
+}
+
+}  // namespace trx::ctl

@@ -1,0 +1,39 @@
+#pragma once
+// Changes as people write them: a MAC address, options or CSV cells of the same names, and
+// a whole file of rows (what discover --csv prints, edited or not).
+#include <QString>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ctl/edit.h"
+#include "ctl/jobs.h"
+
+namespace trx::ctl {
+
+// 02-00-00-0A-1B-2C or 02:00:00:0a:1b:2c.
+std::optional<link::Mac> ParseMac(const QString& text);
+
+// The changes named by options or CSV columns of the same names (nothing: keep). Everything
+// that needs no device is checked here, before anything is sent. "?" (a value the device
+// reported unreadable, in a backup) keeps the device's value.
+std::optional<Changes> ReadChanges(const std::function<std::optional<QString>(const char*)>& value, std::string* error);
+
+// A file's text as UTF-8: UTF-8 as it stands, UTF-16 (with its byte order mark, or without
+// one when every other byte is zero) and Windows-1252 (what older spreadsheets save)
+// converted, noted in *note. Nothing, and *error says why, for a spreadsheet workbook or
+// text in none of these.
+std::optional<std::string> FileText(std::string_view bytes, std::string* note, std::string* error);
+
+// The jobs of a file; refusals holds "name:line: why" for each row or header fault, and a
+// file with any refusal sends nothing.
+struct Rows {
+  std::vector<Job> jobs;
+  std::vector<std::string> refusals;
+  std::vector<std::string> notes;  // what the file leaves out, said before anything is sent
+};
+Rows ReadRows(std::string_view text, const std::string& name);
+
+}  // namespace trx::ctl

@@ -1,0 +1,113 @@
+// trx61ctl set MAC: one access point, the named fields changed, the rest kept as it reports them.
+#include <QJsonDocument>
+#include <cstdio>
+#include <map>
+
+#include "ctl/command.h"
+#include "ctl/output.h"
+#include "ctl/rows.h"
+
+namespace trx::ctl {
+
+int Set(const QStringList& args) {
+  QCommandLineParser p;
+  p.setApplicationDescription(
+      QString("Changes the named settings of the access point with this MAC address (02-00-00-0A-1B-2C), keeps the "
+              "rest exactly as it reports them, sends them, waits for the acknowledgement, and then searches until the "
+              "access point reports the new values (verified) or its apply time runs out. Nothing is sent when it "
+              "already has every value named (unchanged). --ip turns DHCP off.\n") +
+      kStatuses);
+  p.addHelpOption();
+  p.addPositionalArgument("MAC", "The access point's MAC address.");
+  const QCommandLineOption host("host", "Host name (up to 31 characters).", "NAME");
+  const QCommandLineOption essid("essid", "ESSID (1 to 32 characters).", "TEXT");
+  const QCommandLineOption channel("channel", "Channel number, one of the access point's domain.", "N");
+  const QCommandLineOption dhcp("dhcp", "Address from a DHCP server.");
+  const QCommandLineOption ip("ip", "Fixed IP address (turns DHCP off).", "A");
+  const QCommandLineOption mask("mask", "Net mask (with --ip on a device that uses DHCP).", "M");
+  const QCommandLineOption gateway("gateway", "Gateway (with --ip on a device that uses DHCP).", "G");
+  const QCommandLineOption wep("wep", "WEP: off, 64, 128 or 256.", "SIZE");
+  const QCommandLineOption phrase("passphrase", "Pass phrase the keys are made from (seen by other users of this "
+                                                "PC while it runs: prefer --passphrase-file).", "P");
+  const QCommandLineOption phraseFile("passphrase-file", "Read the pass phrase from the first line of FILE (- for "
+                                                         "standard input).", "FILE");
+  const QCommandLineOption key1({"key", "key1"}, "Key 1 in hexadecimal digits (10, 26 or 58, as the WEP size).", "HEX");
+  const QCommandLineOption key2("key2", "Key 2.", "HEX");
+  const QCommandLineOption key3("key3", "Key 3.", "HEX");
+  const QCommandLineOption key4("key4", "Key 4.", "HEX");
+  const QCommandLineOption defaultKey("default-key", "The key in use: 1 to 4.", "N");
+  const SendOptions send("Print the changes field by field and send nothing.");
+  p.addOptions({host, essid, channel, dhcp, ip, mask, gateway, wep, phrase, phraseFile, key1, key2, key3, key4, defaultKey});
+  send.AddTo(p);
+  p.process(args);
+
+  const auto refuse = [](const std::string& why) {
+    Err(why);
+    return kRefused;
+  };
+  if (p.positionalArguments().size() != 1) return refuse("set takes one MAC address; see trx61ctl set --help");
+  const auto mac = ParseMac(p.positionalArguments().first());
+  if (!mac) return refuse("not a MAC address: " + p.positionalArguments().first().toStdString());
+  if (p.isSet(dhcp) && (p.isSet(ip) || p.isSet(mask) || p.isSet(gateway)))
+    return refuse("--dhcp and a fixed address exclude each other");
+  std::optional<QString> passphrase;
+  if (p.isSet(phraseFile)) {
+    if (p.isSet(phrase)) return refuse("--passphrase and --passphrase-file exclude each other");
+    QFile file;
+    const QString path = p.value(phraseFile);
+    if (!OpenInput(file, path)) return refuse(path.toStdString() + ": " + file.errorString().toStdString());
+    QByteArray line = file.readLine();
+    while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);
+    passphrase = QString::fromUtf8(line);
+  } else if (p.isSet(phrase)) {
+    passphrase = p.value(phrase);
+  }
+  const std::map<std::string, const QCommandLineOption*> byName = {
+      {"host", &host}, {"essid", &essid}, {"channel", &channel}, {"ip", &ip}, {"mask", &mask}, {"gateway", &gateway},
+      {"wep", &wep}, {"key1", &key1}, {"key2", &key2}, {"key3", &key3}, {"key4", &key4}, {"default_key", &defaultKey}};
+  const auto value = [&](const char* name) -> std::optional<QString> {
+    const std::string n = name;
+    if (n == "dhcp") return p.isSet(dhcp) ? std::optional<QString>("yes") : std::nullopt;
+    if (n == "passphrase") return passphrase;
+    const auto option = byName.find(n);
+    return option != byName.end() && p.isSet(*option->second) ? std::optional<QString>(p.value(*option->second)) : std::nullopt;
+  };
+  std::string error;
+  const auto read = ReadChanges(value, &error);
+  if (!read) return refuse(error);
+  RunOptions options;
+  if (!send.Read(p, options)) return kRefused;
+  if (read->Empty()) return refuse("nothing to change; see trx61ctl set --help");
+
+  CatchInterrupts();
+  Session session;
+  if (!Open(session)) return kRefused;
+  std::vector<Job> jobs(1);
+  jobs[0].mac = *mac;
+  jobs[0].changes = *read;
+  Progress progress;
+  const bool json = p.isSet(send.json);
+  options.progress = [&](const Tally& t) { progress.Show(t); };
+  options.done = [&](const Job& job) {
+    progress.Clear();
+    if (json) return;
+    if (job.outcome == Outcome::Refused) {
+      Err(job.detail);
+      return;
+    }
+    if (job.outcome == Outcome::WouldChange) {
+      for (const std::string& line : job.shown) std::printf("%s\n", line.c_str());
+      return;
+    }
+    std::printf("%s%s%s\n", OutcomeText(job.outcome), job.detail.empty() ? "" : ": ", job.detail.c_str());
+  };
+  Run(session, jobs, options);
+  progress.Clear();
+  if (json) std::printf("%s", QJsonDocument(JobJson(jobs[0], false)).toJson().constData());
+  if (Interrupted()) Summary(jobs);
+  // A refusal here sent nothing: the status of a refused command.
+  const int status = RunStatus(jobs);
+  return Finish(status == ExitStatus(Outcome::Refused) ? kRefused : status);
+}
+
+}  // namespace trx::ctl
