@@ -26,8 +26,14 @@ class SocketBackend;
 class UdpSocket : public QObject {
   Q_OBJECT
  public:
-  // Receive buffer requested so that a burst of a thousand replies is not dropped.
+  // Receive buffer requested so that a burst of replies is not dropped. Windows takes each
+  // datagram off the socket at a higher cost than Linux (under wine, a round trip to its
+  // server), so a burst needs more room there.
+#if defined(_WIN32)
+  static constexpr int kReceiveBufferBytes = 4 << 20;
+#else
   static constexpr int kReceiveBufferBytes = 1 << 20;
+#endif
   // How long one turn of delivery may hold the owner's thread.
   static constexpr int kDeliveryTurnMs = 8;
 
