@@ -38,7 +38,8 @@ void NoteRefused(qsizetype size, const QHostAddress& from, int interfaceIndex) {
                 .arg(from.toString(), InterfaceName(interfaceIndex)));
 }
 
-int SendEverywhere(const std::vector<QByteArray>& datagrams, const QHostAddress& to, quint16 port, const SendOne& send) {
+int SendEverywhere(const std::vector<QByteArray>& datagrams, const QHostAddress& to, quint16 port,
+                   const SendOne& send) {
   const bool debug = DebugEnabled();
   const QList<QNetworkInterface> others =
       to == QHostAddress(QHostAddress::Broadcast) ? OtherBroadcastInterfaces() : QList<QNetworkInterface>();
@@ -49,8 +50,8 @@ int SendEverywhere(const std::vector<QByteArray>& datagrams, const QHostAddress&
     QString error;
     bool anyTaken = send(bytes, to, port, 0, &error);
     if (debug)
-      report << QString("routed%1 %2").arg(routedVia.isEmpty() ? "" : " via " + routedVia,
-                                           anyTaken ? "ok" : "failed (" + error + ")");
+      report << QString("routed%1 %2")
+                    .arg(routedVia.isEmpty() ? "" : " via " + routedVia, anyTaken ? "ok" : "failed (" + error + ")");
     for (const QNetworkInterface& i : others) {  // a failure on one adapter does not stop the others
       const bool sent = send(bytes, to, port, i.index(), &error);
       anyTaken = anyTaken || sent;

@@ -45,7 +45,8 @@ void NoteRefused(qsizetype size, const QHostAddress& from, int interfaceIndex);
 
 // One datagram out: interfaceIndex 0 follows the routing table, any other leaves by that
 // interface. Returns true when the system took it; else error says why.
-using SendOne = std::function<bool(const QByteArray&, const QHostAddress&, quint16, int interfaceIndex, QString* error)>;
+using SendOne =
+    std::function<bool(const QByteArray&, const QHostAddress&, quint16, int interfaceIndex, QString* error)>;
 
 // Each datagram: the routed send, then one copy out of each other adapter for a limited
 // broadcast. Returns how many of the datagrams, from the first, some interface took.

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <functional>
 #include <mutex>
 #include <thread>
 
@@ -29,6 +30,35 @@ namespace {
 
 // The system's socket calls: a reader thread that takes up to 64 datagrams per call, and
 // sends straight from the caller's thread (the kernel serialises them).
+// One datagram out of fd, by the interface of that index (0: as the routing table says).
+bool SendDatagram(int fd, const QByteArray& bytes, const QHostAddress& to, quint16 port, int index, QString* error) {
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_port = htons(port);
+  address.sin_addr.s_addr = htonl(to.toIPv4Address());
+  iovec data{const_cast<char*>(bytes.constData()), static_cast<std::size_t>(bytes.size())};
+  alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))] = {};
+  msghdr message{};
+  message.msg_name = &address;
+  message.msg_namelen = sizeof address;
+  message.msg_iov = &data;
+  message.msg_iovlen = 1;
+  if (index > 0) {  // leave by that interface, whatever the routing table says
+    message.msg_control = control;
+    message.msg_controllen = sizeof control;
+    cmsghdr* c = CMSG_FIRSTHDR(&message);
+    c->cmsg_level = IPPROTO_IP;
+    c->cmsg_type = IP_PKTINFO;
+    c->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
+    in_pktinfo info{};
+    info.ipi_ifindex = index;
+    std::memcpy(CMSG_DATA(c), &info, sizeof info);
+  }
+  const bool ok = ::sendmsg(fd, &message, MSG_DONTWAIT) == bytes.size();
+  if (!ok) *error = QString::fromLocal8Bit(std::strerror(errno));
+  return ok;
+}
+
 class PosixBackend : public SocketBackend {
  public:
   explicit PosixBackend(UdpSocket* owner) : owner_(owner) {}
@@ -110,34 +140,7 @@ class PosixBackend : public SocketBackend {
       const int one = 1;
       ::setsockopt(fd, SOL_SOCKET, SO_BROADCAST, &one, sizeof one);
     }
-    const int taken = SendEverywhere(
-        datagrams, to, port, [fd](const QByteArray& bytes, const QHostAddress& to, quint16 port, int index, QString* error) {
-          sockaddr_in address{};
-          address.sin_family = AF_INET;
-          address.sin_port = htons(port);
-          address.sin_addr.s_addr = htonl(to.toIPv4Address());
-          iovec data{const_cast<char*>(bytes.constData()), static_cast<std::size_t>(bytes.size())};
-          alignas(cmsghdr) char control[CMSG_SPACE(sizeof(in_pktinfo))] = {};
-          msghdr message{};
-          message.msg_name = &address;
-          message.msg_namelen = sizeof address;
-          message.msg_iov = &data;
-          message.msg_iovlen = 1;
-          if (index > 0) {  // leave by that interface, whatever the routing table says
-            message.msg_control = control;
-            message.msg_controllen = sizeof control;
-            cmsghdr* c = CMSG_FIRSTHDR(&message);
-            c->cmsg_level = IPPROTO_IP;
-            c->cmsg_type = IP_PKTINFO;
-            c->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
-            in_pktinfo info{};
-            info.ipi_ifindex = index;
-            std::memcpy(CMSG_DATA(c), &info, sizeof info);
-          }
-          const bool ok = ::sendmsg(fd, &message, MSG_DONTWAIT) == bytes.size();
-          if (!ok) *error = QString::fromLocal8Bit(std::strerror(errno));
-          return ok;
-        });
+    const int taken = SendEverywhere(datagrams, to, port, std::bind_front(SendDatagram, fd));
     if (fd != fd_) ::close(fd);
     return taken;
   }

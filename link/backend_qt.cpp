@@ -49,14 +49,15 @@ class QtReader : public QObject {
       unopened = std::make_unique<QUdpSocket>();
       s = unopened.get();
     }
-    return SendEverywhere(datagrams, to, port,
-                          [s](const QByteArray& bytes, const QHostAddress& to, quint16 port, int index, QString* error) {
-                            QNetworkDatagram d(bytes, to, port);
-                            if (index > 0) d.setInterfaceIndex(static_cast<uint>(index));
-                            const bool ok = s->writeDatagram(d) == bytes.size();
-                            if (!ok) *error = s->errorString();
-                            return ok;
-                          });
+    return SendEverywhere(
+        datagrams, to, port,
+        [s](const QByteArray& bytes, const QHostAddress& to, quint16 port, int index, QString* error) {
+          QNetworkDatagram d(bytes, to, port);
+          if (index > 0) d.setInterfaceIndex(static_cast<uint>(index));
+          const bool ok = s->writeDatagram(d) == bytes.size();
+          if (!ok) *error = s->errorString();
+          return ok;
+        });
   }
 
  private:
@@ -110,10 +111,18 @@ class QtBackend : public SocketBackend {
       return 0;
     });
   }
-  bool IsOpen() const override { return Call([&] { return reader_->IsOpen(); }); }
-  int SetReceiveBuffer(int bytes) override { return Call([&] { return reader_->SetReceiveBuffer(bytes); }); }
-  int ReceiveBuffer() const override { return Call([&] { return reader_->ReceiveBuffer(); }); }
-  long long Drops() const override { return Call([&] { return reader_->Drops(); }); }
+  bool IsOpen() const override {
+    return Call([&] { return reader_->IsOpen(); });
+  }
+  int SetReceiveBuffer(int bytes) override {
+    return Call([&] { return reader_->SetReceiveBuffer(bytes); });
+  }
+  int ReceiveBuffer() const override {
+    return Call([&] { return reader_->ReceiveBuffer(); });
+  }
+  long long Drops() const override {
+    return Call([&] { return reader_->Drops(); });
+  }
   void SetHeaders(std::vector<std::string> headers, bool) override {
     Call([&] {
       reader_->SetHeaders(std::move(headers));

@@ -4,12 +4,13 @@
 // No event loop is in the reader's way: under Qt's, a burst waited for the window's turns
 // and overflowed the buffer. The reader waits on an event rather than inside a blocking
 // call, so that Close wakes it without closing the socket under it.
-#include <winsock2.h>
-#include <ws2tcpip.h>
 #include <mswsock.h>
 #include <windows.h>
+#include <winsock2.h>
+#include <ws2tcpip.h>
 
 #include <cstring>
+#include <functional>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -35,6 +36,33 @@ sockaddr_in Address(const QHostAddress& host, quint16 port) {
   address.sin_port = ::htons(port);
   address.sin_addr.s_addr = ::htonl(host.toIPv4Address());
   return address;
+}
+
+// One datagram out of s, by the adapter of that index (0: as the routing table says).
+bool SendDatagram(SOCKET s, const QByteArray& bytes, const QHostAddress& to, quint16 port, int index, QString* error) {
+  sockaddr_in address = Address(to, port);
+  WSABUF data{static_cast<ULONG>(bytes.size()), const_cast<char*>(bytes.constData())};
+  alignas(WSACMSGHDR) char control[WSA_CMSG_SPACE(sizeof(IN_PKTINFO))] = {};
+  WSAMSG message{};
+  message.name = reinterpret_cast<sockaddr*>(&address);
+  message.namelen = sizeof address;
+  message.lpBuffers = &data;
+  message.dwBufferCount = 1;
+  if (index > 0) {  // leave by that adapter, whatever the routing table says
+    message.Control = {sizeof control, control};
+    WSACMSGHDR* c = WSA_CMSG_FIRSTHDR(&message);
+    c->cmsg_level = IPPROTO_IP;
+    c->cmsg_type = IP_PKTINFO;
+    c->cmsg_len = WSA_CMSG_LEN(sizeof(IN_PKTINFO));
+    IN_PKTINFO info{};
+    info.ipi_ifindex = static_cast<ULONG>(index);
+    std::memcpy(WSA_CMSG_DATA(c), &info, sizeof info);
+  }
+  DWORD sent = 0;
+  const bool ok =
+      ::WSASendMsg(s, &message, 0, &sent, nullptr, nullptr) == 0 && sent == static_cast<DWORD>(bytes.size());
+  if (!ok) *error = LastError();
+  return ok;
 }
 
 class WinsockBackend : public SocketBackend {
@@ -104,9 +132,8 @@ class WinsockBackend : public SocketBackend {
   int ReceiveBuffer() const override {
     int size = 0;
     int length = sizeof size;
-    return IsOpen() && ::getsockopt(socket_, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<char*>(&size), &length) == 0
-               ? size
-               : 0;
+    return IsOpen() && ::getsockopt(socket_, SOL_SOCKET, SO_RCVBUF, reinterpret_cast<char*>(&size), &length) == 0 ? size
+                                                                                                                  : 0;
   }
   long long Drops() const override { return -1; }  // Winsock keeps no such count
   void SetHeaders(std::vector<std::string> headers, bool) override {
@@ -120,32 +147,7 @@ class WinsockBackend : public SocketBackend {
       s = ::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
       Enable(s, SOL_SOCKET, SO_BROADCAST);
     }
-    const int taken = SendEverywhere(
-        datagrams, to, port, [s](const QByteArray& bytes, const QHostAddress& to, quint16 port, int index, QString* error) {
-          sockaddr_in address = Address(to, port);
-          WSABUF data{static_cast<ULONG>(bytes.size()), const_cast<char*>(bytes.constData())};
-          alignas(WSACMSGHDR) char control[WSA_CMSG_SPACE(sizeof(IN_PKTINFO))] = {};
-          WSAMSG message{};
-          message.name = reinterpret_cast<sockaddr*>(&address);
-          message.namelen = sizeof address;
-          message.lpBuffers = &data;
-          message.dwBufferCount = 1;
-          if (index > 0) {  // leave by that adapter, whatever the routing table says
-            message.Control = {sizeof control, control};
-            WSACMSGHDR* c = WSA_CMSG_FIRSTHDR(&message);
-            c->cmsg_level = IPPROTO_IP;
-            c->cmsg_type = IP_PKTINFO;
-            c->cmsg_len = WSA_CMSG_LEN(sizeof(IN_PKTINFO));
-            IN_PKTINFO info{};
-            info.ipi_ifindex = static_cast<ULONG>(index);
-            std::memcpy(WSA_CMSG_DATA(c), &info, sizeof info);
-          }
-          DWORD sent = 0;
-          const bool ok = ::WSASendMsg(s, &message, 0, &sent, nullptr, nullptr) == 0 &&
-                          sent == static_cast<DWORD>(bytes.size());
-          if (!ok) *error = LastError();
-          return ok;
-        });
+    const int taken = SendEverywhere(datagrams, to, port, std::bind_front(SendDatagram, s));
     if (s != socket_) ::closesocket(s);
     return taken;
   }
