@@ -17,7 +17,7 @@ for n in 1 10 100; do
   start=$(now)
   "$build/trx61ctl" apply "$csv" > /dev/null
   seconds=$(echo "$(now) - $start" | awk '{ print $1 - $3 }')
-  eval "t$n=$seconds"
+  case $n in 1) t1=$seconds ;; 100) t100=$seconds ;; esac
   printf 'apply of %3d access points: %.2f s\n' "$n" "$seconds"
 done
 kill $sim
