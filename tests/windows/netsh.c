@@ -1,15 +1,25 @@
-/* A stand-in for netsh.exe in the installer test's wine prefix (wine's own has no
- * advfirewall): it appends its arguments, as netsh would parse them, to C:\netsh-calls.txt,
- * one call a line with the arguments separated by '|', and answers as netsh does. */
+/* A stand-in for netsh.exe in the installer test's wine prefix (wine's own answers "Ok." and
+ * keeps no firewall rule): it appends its arguments, as netsh would parse them, to
+ * C:\netsh-calls.txt in UTF-8, one call a line with the arguments separated by '|', and
+ * answers as netsh does. */
 #include <stdio.h>
-#include <wchar.h>
+#include <windows.h>
+
+static void Write(FILE* log, const wchar_t* text) {
+  char bytes[4096];
+  const int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes, sizeof bytes, NULL, NULL);
+  if (n > 1) fwrite(bytes, 1, (size_t)(n - 1), log);
+}
 
 int wmain(int argc, wchar_t** argv) {
-  FILE* log = _wfopen(L"C:\\netsh-calls.txt", L"a, ccs=UTF-8");
+  FILE* log = _wfopen(L"C:\\netsh-calls.txt", L"ab");
   if (log == NULL) return 1;
-  for (int i = 1; i < argc; ++i) fwprintf(log, L"%ls%ls", i > 1 ? L"|" : L"", argv[i]);
-  fwprintf(log, L"\n");
+  for (int i = 1; i < argc; ++i) {
+    if (i > 1) Write(log, L"|");
+    Write(log, argv[i]);
+  }
+  Write(log, L"\n");
   fclose(log);
-  wprintf(L"Ok.\n");
+  printf("Ok.\n");
   return 0;
 }

@@ -2,7 +2,7 @@
 # The Windows installer, tried as an installer uses it: a silent install into a fresh wine
 # prefix, the installed program started against the simulator and driven with the keyboard
 # until it lists the access points, then a silent uninstall that must leave nothing behind.
-# The firewall rules are read from a stand-in netsh (wine's has no advfirewall) that records
+# The firewall rules are read from a stand-in netsh (wine's answers but keeps no rule) that records
 # its arguments.
 # Runs inside the private namespace of the Windows tests (its own wineserver, stopped at the end).
 #   test_installer.sh BUILD-DIR
@@ -15,7 +15,7 @@ cleanup() {
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+fail() { printf 'FAIL: %s\n' "$*"; exit 1; }
 
 wine wineboot --init >/dev/null 2>&1 || true
 wineserver -w
@@ -28,9 +28,9 @@ dir="$WINEPREFIX/drive_c/Program Files/TRX61 Utility"
 installed='C:\Program Files\TRX61 Utility'
 rule() {  # rule add|delete NAME PROGRAM: the arguments netsh gets, as the stand-in records them
   if [ "$1" = add ]; then
-    echo "advfirewall|firewall|add|rule|name=$2|dir=in|action=allow|program=$installed\$3|protocol=UDP|profile=domain,private|enable=yes"
+    printf '%s\n' "advfirewall|firewall|add|rule|name=$2|dir=in|action=allow|program=$installed\\$3|protocol=UDP|profile=domain,private|enable=yes"
   else
-    echo "advfirewall|firewall|delete|rule|name=$2|program=$installed\$3"
+    printf '%s\n' "advfirewall|firewall|delete|rule|name=$2|program=$installed\\$3"
   fi
 }
 for r in "TRX61 Utility|trx61-utility.exe" "TRX61 Utility (trx61ctl)|trx61ctl.exe"; do
