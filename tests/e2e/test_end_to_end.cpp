@@ -173,10 +173,6 @@ TEST_F(EndToEnd, AccessPointsFromASettingsFileAndABurstOfTenThousand) {
     EXPECT_EQ(form->e_ip->text(), "10.9.8.7");
   }
   {
-#if defined(_WIN32)
-    GTEST_SKIP() << "under wine a burst of 10000 is not yet shown to be listed whole within the wait "
-                    "(the simulator under wine may send it slower than that); bench_receive measures it";
-#endif
     // At the 100 Mbit/s of the access points' own ports; bench_receive measures gigabit bursts.
     Simulator sim({"--count", "10000", "--line-rate", "100"});
     auto form = NewForm();
