@@ -18,7 +18,7 @@ sim=$!
 until grep -q listening "$log"; do sleep 0.05; done
 rows() {  # first last tag
   echo "mac,essid"
-  i=$1; while [ $i -le $2 ]; do printf '02-00-00-0A-%02X-%02X,%s-%d\n' $((i / 256)) $((i % 256)) "$3" $i; i=$((i + 1)); done
+  i=$1; while [ "$i" -le "$2" ]; do printf '02-00-00-0A-%02X-%02X,%s-%d\n' $((i / 256)) $((i % 256)) "$3" "$i"; i=$((i + 1)); done
 }
 # Each outcome line with the seconds since the run began.
 timed() {

@@ -10,58 +10,42 @@
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <sys/resource.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <thread>
+#include <vector>
 
 #include "app/form1.h"
 #include "app/startup.h"
 #include "link/messages.h"
+#include "link/udpsocket.h"
 #include "platform/platform.h"
 #include "tools/netns/guard.h"
 
 namespace {
 
-// Junk on the port at a steady rate, from a plain socket of this process, in batches of a
+// Junk on the port at a steady rate, from a socket of this process, in batches of a
 // millisecond's worth. At the lowest priority: it stands in for other machines.
 void Flood(int perSecond, int seconds, std::atomic<bool>& stop, long long& sent) {
-  ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 19);
-  const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-  const int one = 1;
-  ::setsockopt(fd, SOL_SOCKET, SO_BROADCAST, &one, sizeof one);
-  sockaddr_in to{};
-  to.sin_family = AF_INET;
-  to.sin_port = htons(trx::link::kPort);
-  to.sin_addr.s_addr = htonl(INADDR_BROADCAST);
-  char junk[64] = "junk that is neither a reply nor an acknowledgement";
-  constexpr int kBatch = 256;
-  iovec data{junk, sizeof junk};
-  mmsghdr messages[kBatch] = {};
-  for (mmsghdr& m : messages) {
-    m.msg_hdr.msg_name = &to;
-    m.msg_hdr.msg_namelen = sizeof to;
-    m.msg_hdr.msg_iov = &data;
-    m.msg_hdr.msg_iovlen = 1;
-  }
+  trx::platform::LowerThreadPriority();
+  trx::link::UdpSocket socket;  // unopened: it sends from a port of its own
+  socket.RmtAddr = trx::link::kBroadcastAddress;
+  socket.rmtPort = trx::link::kPort;
+  const std::vector<QByteArray> batch(256, QByteArray("junk that is neither a reply nor an acknowledgement"));
   const auto start = std::chrono::steady_clock::now();
   const auto end = start + std::chrono::seconds(seconds);
   while (!stop && std::chrono::steady_clock::now() < end) {
     const double due = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() * perSecond;
     while (sent < due) {
-      const int n = ::sendmmsg(fd, messages, static_cast<unsigned>(std::min<double>(kBatch, due - sent + 1)), 0);
-      if (n <= 0) break;
-      sent += n;
+      const auto n = static_cast<std::size_t>(std::min<double>(static_cast<double>(batch.size()), due - sent + 1));
+      const int taken = socket.SendMany(std::vector<QByteArray>(batch.begin(), batch.begin() + static_cast<std::ptrdiff_t>(n)));
+      if (taken <= 0) break;
+      sent += taken;
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
-  ::close(fd);
 }
 
 }  // namespace
@@ -85,7 +69,8 @@ int main(int argc, char** argv) {
   simulator.setProcessChannelMode(QProcess::MergedChannels);
   // The simulated access points stand in for other machines: lowest priority, so that the
   // figures are the program's and not the two sharing this machine's processors.
-  simulator.start("nice", {"-n", "19", TRX_APSIM, "--count", parser.value(count), "--line-rate", parser.value(lineRate)});
+  trx::platform::StartAtLowestPriority(simulator, TRX_APSIM,
+                                       {"--count", parser.value(count), "--line-rate", parser.value(lineRate)});
   QByteArray said;
   (void)QTest::qWaitFor(
       [&] {

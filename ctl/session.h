@@ -53,7 +53,7 @@ class Session : public QObject {
  private:
   void RunUntil(int ms, const std::function<bool()>& done);
 
-  link::TZEL_UDPSocket socket_;
+  link::UdpSocket socket_;
   bool searching_ = false, saving_ = false;
   std::vector<Answer> answers_;
   link::ReplyCopies copies_;

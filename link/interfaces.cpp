@@ -2,16 +2,13 @@
 
 #include <QFile>
 #include <QStringList>
-#if defined(__linux__)
-#include <sys/stat.h>
-#endif
 
 namespace trx::link {
 
 #if defined(__linux__)
 namespace {
 
-// A line of /proc/net/route or /proc/net/udp split at white space.
+// A line of /proc/net/route split at white space.
 QList<QByteArray> Columns(const QByteArray& line) { return line.simplified().split(' '); }
 
 }  // namespace
@@ -60,26 +57,6 @@ QList<QNetworkInterface> OtherBroadcastInterfaces() {
     out.push_back(i);
   }
   return out;
-}
-
-long long ReceiveDrops(qintptr socketDescriptor) {
-#if defined(__linux__)
-  struct stat st {};
-  if (socketDescriptor < 0 || ::fstat(static_cast<int>(socketDescriptor), &st) != 0) return -1;
-  QFile table("/proc/self/net/udp");
-  if (!table.open(QIODevice::ReadOnly)) return -1;
-  const QByteArray inode = QByteArray::number(static_cast<qulonglong>(st.st_ino));
-  table.readLine();  // the heading
-  for (QByteArray line = table.readLine(); !line.isEmpty(); line = table.readLine()) {
-    const QList<QByteArray> c = Columns(line);
-    // sl local rem st tx:rx tr:when retrnsmt uid timeout inode ref pointer drops
-    if (c.size() >= 13 && c[9] == inode) return c[12].toLongLong();
-  }
-  return -1;
-#else
-  (void)socketDescriptor;
-  return -1;
-#endif
 }
 
 }  // namespace trx::link

@@ -16,8 +16,4 @@ int RoutedBroadcastInterface();
 // loopback, able to broadcast, and not the routed interface. Read afresh on every call.
 QList<QNetworkInterface> OtherBroadcastInterfaces();
 
-// How many datagrams the system has dropped for this socket because its receive buffer was
-// full, since the socket was made; -1 where the system does not tell.
-long long ReceiveDrops(qintptr socketDescriptor);
-
 }  // namespace trx::link

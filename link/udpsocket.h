@@ -1,12 +1,13 @@
 #pragma once
-// TZEL_UDPSocket: the UDP socket component of the form. It sends every datagram to
-// RmtAddr:rmtPort (a limited broadcast goes out on every adapter, see interfaces.h) and
-// delivers each datagram that arrives on lclPort through OnRecv, in arrival order, on the
-// thread that owns the component.
+// UdpSocket sends every datagram to RmtAddr:rmtPort (a limited broadcast goes out on every
+// adapter, see interfaces.h) and delivers each datagram that arrives on lclPort through
+// OnRecv, in arrival order, on the thread that owns it. trx61ctl and the simulator use it as
+// it is; TZEL_UDPSocket is the form's control over it.
 //
 // A reader thread takes datagrams off the system's buffer as fast as they come, so a burst
 // of replies is not dropped while the owner is busy; the owner's thread then gets them in
-// turns of the event loop, each turn short enough to keep the window responsive.
+// turns of the event loop, each turn short enough to keep the window responsive. The
+// reading and sending is a backend's, one file per system (backend.h).
 #include <QHostAddress>
 #include <QObject>
 #include <QString>
@@ -22,20 +23,26 @@ namespace trx::link {
 
 class SocketBackend;
 
-class TZEL_UDPSocket : public QObject {
+class UdpSocket : public QObject {
   Q_OBJECT
  public:
-  // Receive buffer requested so that a burst of a thousand replies is not dropped.
+  // Receive buffer requested so that a burst of replies is not dropped. Windows takes each
+  // datagram off the socket at a higher cost than Linux (under wine, a round trip to its
+  // server), so a burst needs more room there.
+#if defined(_WIN32)
+  static constexpr int kReceiveBufferBytes = 4 << 20;
+#else
   static constexpr int kReceiveBufferBytes = 1 << 20;
+#endif
   // How long one turn of delivery may hold the owner's thread.
   static constexpr int kDeliveryTurnMs = 8;
 
-  // Native: the system's own socket calls where this build has them (Linux), else Qt's.
-  // Portable: Qt's socket classes everywhere, as a build for another system uses them.
+  // Native: the system's own socket calls where this build has them (Linux, Windows), else
+  // Qt's. Portable: Qt's socket classes everywhere, as a build for another system uses them.
   enum class Backend { Native, Portable };
 
-  explicit TZEL_UDPSocket(QObject* parent = nullptr, Backend backend = Backend::Native);
-  ~TZEL_UDPSocket() override;
+  explicit UdpSocket(QObject* parent = nullptr, Backend backend = Backend::Native);
+  ~UdpSocket() override;
 
   QString LclAddr;  // never set by the form; an empty text binds to every address
   QString RmtAddr;
@@ -45,9 +52,7 @@ class TZEL_UDPSocket : public QObject {
   // Binds lclPort with address reuse and broadcast permission. Opening a socket that is
   // already open on the same port keeps it, with every datagram already queued.
   bool Open();
-  // Sends count bytes, byte i being the low eight bits of element i.
-  int SendBuffer(const std::uint16_t* buffer, int count);
-  // The same for plain bytes. Returns the bytes sent when at least one interface took the
+  // Returns the bytes sent when at least one interface took the
   // datagram, or -1 when none could take it now.
   int SendBytes(const std::uint8_t* bytes, int count);
   // Several datagrams in one go, with one look at the interfaces; returns how many of them,
@@ -101,6 +106,15 @@ class TZEL_UDPSocket : public QObject {
   bool delivering_ = false;
   QHostAddress currentSource_;
   int currentInterface_ = 0;
+};
+
+// The form's UDP socket component, by its own name.
+class TZEL_UDPSocket : public UdpSocket {
+  Q_OBJECT
+ public:
+  explicit TZEL_UDPSocket(QObject* parent = nullptr, Backend backend = Backend::Native);
+  // Sends count bytes, byte i being the low eight bits of element i.
+  int SendBuffer(const std::uint16_t* buffer, int count);
 };
 
 }  // namespace trx::link

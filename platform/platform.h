@@ -2,8 +2,11 @@
 // The operating-system services the form calls, behind one interface so that the Linux
 // build, a Windows build and the tests each supply their own.
 #include <QString>
+#include <QStringList>
 #include <memory>
 #include <thread>
+
+class QProcess;
 
 namespace trx::platform {
 
@@ -58,5 +61,10 @@ class FontSetup {
  private:
   std::thread thread_;
 };
+
+// For benchmarks, where a thread or a process stands in for another machine: the calling
+// thread, or a program started, at the lowest priority the system gives a user.
+void LowerThreadPriority();
+void StartAtLowestPriority(QProcess& process, const QString& program, const QStringList& arguments);
 
 }  // namespace trx::platform

@@ -10,6 +10,8 @@
 #include <QUrl>
 #include <cmath>
 #include <fontconfig/fontconfig.h>
+#include <sys/resource.h>
+#include <unistd.h>
 
 #include "platform/platform.h"
 
@@ -74,5 +76,11 @@ void FontSetup::Wait() {
 }
 
 std::unique_ptr<Platform> CreateNativePlatform() { return std::make_unique<LinuxPlatform>(); }
+
+void LowerThreadPriority() { ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), 19); }
+
+void StartAtLowestPriority(QProcess& process, const QString& program, const QStringList& arguments) {
+  process.start("nice", QStringList{"-n", "19", program} + arguments);
+}
 
 }  // namespace trx::platform

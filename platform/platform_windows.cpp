@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QGuiApplication>
+#include <QProcess>
 #include <QScreen>
 #include <cstdio>
 
@@ -74,6 +75,14 @@ class WindowsPlatform final : public Platform {
 }  // namespace
 
 std::unique_ptr<Platform> CreateNativePlatform() { return std::make_unique<WindowsPlatform>(); }
+
+void LowerThreadPriority() { SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_LOWEST); }
+
+void StartAtLowestPriority(QProcess& process, const QString& program, const QStringList& arguments) {
+  process.setCreateProcessArgumentsModifier(
+      [](QProcess::CreateProcessArguments* a) { a->flags |= IDLE_PRIORITY_CLASS; });
+  process.start(program, arguments);
+}
 
 FontSetup::FontSetup() {}
 void FontSetup::Wait() {}

@@ -7,18 +7,18 @@
 set -e
 cd "$(dirname "$0")/.."
 cmake --build --preset default --target trx61-tour trx61-apsim
-tour="build/trx61-tour build/trx61-apsim"
-tools/netns-run xvfb-run -a -s "-screen 0 640x494x24 -wr" $tour docs/screenshots
+set -- build/trx61-tour build/trx61-apsim  # the tour and the simulator it starts
+tools/netns-run xvfb-run -a -s "-screen 0 640x494x24 -wr" "$@" docs/screenshots
 # Every page in each of the other languages.
 for language in fr es de ja; do
-  tools/netns-run xvfb-run -a -s "-screen 0 640x494x24 -wr" $tour docs/screenshots/$language --language $language
+  tools/netns-run xvfb-run -a -s "-screen 0 640x494x24 -wr" "$@" "docs/screenshots/$language" --language "$language"
 done
 for scale in 125 150; do
-  tools/netns-run env QT_SCALE_FACTOR=$(awk "BEGIN { print $scale / 100 }") \
-    xvfb-run -a -s "-screen 0 1024x768x24 -wr" $tour docs/screenshots/$scale welcome list basic confirm
+  tools/netns-run env QT_SCALE_FACTOR="$(awk "BEGIN { print $scale / 100 }")" \
+    xvfb-run -a -s "-screen 0 1024x768x24 -wr" "$@" docs/screenshots/$scale welcome list basic confirm
 done
 tools/netns-run xvfb-run -a -s "-screen 0 1024x768x24 -wr" tests/desktop/under-openbox.sh \
-  $tour docs/screenshots/desktop basic-channels-open list-markup
+  "$@" docs/screenshots/desktop basic-channels-open list-markup
 
 # The Windows program under wine, when it has been built (./test --windows).
 if [ -x build-windows/wine-run ] && [ -f build-windows/trx61-utility.exe ]; then

@@ -32,6 +32,22 @@ LoadLanguageFile "${NSISDIR}\Contrib\Language files\Spanish.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\German.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\Japanese.nlf"
 
+; The access points' replies are broadcasts, which the firewall counts as inbound: an allow
+; rule for each of our programs (UDP, by program path, on the networks a LAN uses) and no
+; open port for anything else. Removed first, so that installing again keeps one rule.
+!define NETSH '"$SYSDIR\netsh.exe" advfirewall firewall'
+!macro DeleteFirewallRule NAME PROGRAM
+  nsExec::ExecToLog '${NETSH} delete rule name="${NAME}" program="${PROGRAM}"'
+  Pop $0
+!macroend
+!macro AddFirewallRule NAME PROGRAM
+  !insertmacro DeleteFirewallRule "${NAME}" "${PROGRAM}"
+  nsExec::ExecToLog '${NETSH} add rule name="${NAME}" dir=in action=allow program="${PROGRAM}" protocol=UDP profile=domain,private enable=yes'
+  Pop $0
+  StrCmp $0 "0" +2
+    DetailPrint "The firewall rule ${NAME} could not be added ($0): searches may find nothing."
+!macroend
+
 Function .onInit
   SetRegView 64
 FunctionEnd
@@ -45,6 +61,8 @@ Section "Install"
   SetOutPath "$INSTDIR"
   File /r "${STAGE}\*.*"
   WriteUninstaller "$INSTDIR\Uninstall.exe"
+  !insertmacro AddFirewallRule "${PRODUCT}" "$INSTDIR\trx61-utility.exe"
+  !insertmacro AddFirewallRule "${PRODUCT} (trx61ctl)" "$INSTDIR\trx61ctl.exe"
   CreateDirectory "$SMPROGRAMS\${PRODUCT}"
   CreateShortcut "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk" "$INSTDIR\trx61-utility.exe"
   CreateShortcut "$SMPROGRAMS\${PRODUCT}\User Guide.lnk" "$INSTDIR\Users Guide\trx61v2.2_ug.pdf"
@@ -60,6 +78,8 @@ SectionEnd
 
 Section "Uninstall"
   SetShellVarContext all
+  !insertmacro DeleteFirewallRule "${PRODUCT}" "$INSTDIR\trx61-utility.exe"
+  !insertmacro DeleteFirewallRule "${PRODUCT} (trx61ctl)" "$INSTDIR\trx61ctl.exe"
 !include "${FILES}"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"

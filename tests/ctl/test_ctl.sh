@@ -39,7 +39,7 @@ expect_status 0 "discover --json" "$ctl" discover --wait 1 --json
 [ "$(grep -o '"host": "[^"]*"' /tmp/ctl.out.$$ | tr '\n' ' ')" = '"host": "TRX61-AP-1" "host": "TRX61-AP-2" "host": "TRX61-AP-3" ' ] ||
   fail "JSON: $(cat /tmp/ctl.out.$$)"
 grep -q key1 /tmp/ctl.out.$$ && fail "keys are shown only with --show-keys"
-grep -q '"channel": 6,' /tmp/ctl.out.$$ && grep -q '"dhcp": true,' /tmp/ctl.out.$$ || fail "JSON values are typed"
+{ grep -q '"channel": 6,' /tmp/ctl.out.$$ && grep -q '"dhcp": true,' /tmp/ctl.out.$$; } || fail "JSON values are typed"
 "$ctl" discover --wait 1 > /dev/full 2> /tmp/ctl.err.$$; [ $? -eq 6 ] || fail "a write error is a failure: $(cat /tmp/ctl.err.$$)"
 
 # Set, verified: every WEP size, DHCP and a fixed address.
@@ -157,7 +157,7 @@ expect_status 0 "--force" "$ctl" set $M --ip 192.168.1.13 --force --apply-time 5
 printf '[ap]\nmac = 02-00-00-0C-00-01\nip = 10.0.0.5\ndhcp = no\n[ap]\nmac = 02-00-00-0C-00-01\nhost = twin\nip = 10.0.0.5\ndhcp = no\n' > /tmp/ctl.conf.$$
 start_sim --config /tmp/ctl.conf.$$
 expect_status 0 "conflicts" "$ctl" discover --wait 1 --json
-[ "$(grep -c '"mac"$' /tmp/ctl.out.$$)" -eq 2 ] && [ "$(grep -c '"ip",$' /tmp/ctl.out.$$)" -eq 2 ] ||
+{ [ "$(grep -c '"mac"$' /tmp/ctl.out.$$)" -eq 2 ] && [ "$(grep -c '"ip",$' /tmp/ctl.out.$$)" -eq 2 ]; } ||
   fail "both twins flagged: $(cat /tmp/ctl.out.$$)"
 grep -q "more than one access point has the MAC 02-00-00-0C-00-01" /tmp/ctl.err.$$ || fail "a summary: $(cat /tmp/ctl.err.$$)"
 
@@ -211,8 +211,8 @@ for sig in INT TERM; do
   ctl_pid=$!
   i=0; until [ "$(grep -c 'recv gstset' /tmp/ctl.sim.$$)" -ge 2 ] || [ $i -gt 500 ]; do i=$((i + 1)); sleep 0.02; done
   sleep 0.5
-  kill -$sig $ctl_pid; wait $ctl_pid; got=$?
-  want=$([ $sig = INT ] && echo 130 || echo 143)
+  kill -"$sig" $ctl_pid; wait $ctl_pid; got=$?
+  if [ "$sig" = INT ]; then want=130; else want=143; fi
   [ $got -eq $want ] || fail "SIG$sig: exit status $got, expected $want"
   [ "$(grep -c '"outcome": "sent, not verified"' /tmp/ctl.report.$$)" -eq 2 ] || fail "SIG$sig report: $(cat /tmp/ctl.report.$$)"
   grep -q "2 sent, not verified" /tmp/ctl.err.$$ || fail "SIG$sig summary: $(cat /tmp/ctl.err.$$)"

@@ -173,10 +173,6 @@ TEST_F(EndToEnd, AccessPointsFromASettingsFileAndABurstOfTenThousand) {
     EXPECT_EQ(form->e_ip->text(), "10.9.8.7");
   }
   {
-#if defined(_WIN32)
-    GTEST_SKIP() << "under wine the Windows build lists only 2500 to 4500 of a burst of 10000 in the wait "
-                    "(its socket reads through Qt on the window's thread); a known gap";
-#endif
     // At the 100 Mbit/s of the access points' own ports; bench_receive measures gigabit bursts.
     Simulator sim({"--count", "10000", "--line-rate", "100"});
     auto form = NewForm();

@@ -31,6 +31,7 @@ lintian --fail-on error,warning "$deb" > "$work/lintian" 2>&1 || fail "lintian: 
 dpkg-deb -x "$deb" "$work/tree"
 appstreamcli validate --no-net "$work"/tree/usr/share/metainfo/*.metainfo.xml >/dev/null || fail "appstreamcli validate"
 desktop-file-validate "$work/tree/usr/share/applications/trx61-utility.desktop" || fail "desktop-file-validate"
+# shellcheck disable=SC2013 # the names have no blanks
 for shot in $(grep -o 'screenshots/[^<]*' "$work"/tree/usr/share/metainfo/*.metainfo.xml); do
   [ -s "$source/docs/$shot" ] || fail "the metainfo names $shot, which docs/ does not have"
 done
@@ -45,7 +46,7 @@ $sudo dpkg --purge trx61-utility >/dev/null
 installed=no
 for f in $files; do
   case $f in
-    */trx61-utility*|*/trx61ctl*|*/metainfo/*) [ ! -e "$f" ] && [ ! -L "$f" ] || fail "left behind: $f" ;;
+    */trx61-utility*|*/trx61ctl*|*/metainfo/*) if [ -e "$f" ] || [ -L "$f" ]; then fail "left behind: $f"; fi ;;
   esac
 done
 echo "built, checked, installed, run and removed: $(basename "$deb")"

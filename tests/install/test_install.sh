@@ -28,6 +28,7 @@ guide="$(dirname "$(readlink -f "$program")")/Users Guide"
 [ -s "$guide/trx61v2.2_ug.pdf" ]
 # and its HTML edition with every picture it shows, for a desktop without a PDF reader
 [ -s "$guide/trx61v2.2_ug.html" ]
+# shellcheck disable=SC2013 # the names have no blanks
 for picture in $(grep -o 'src="[^"]*"' "$guide/trx61v2.2_ug.html" | sed 's/src="\(.*\)"/\1/'); do
   [ -s "$guide/$picture" ] || { echo "the HTML guide misses $picture" >&2; exit 1; }
 done

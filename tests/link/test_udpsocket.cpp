@@ -7,7 +7,7 @@
 #include <QUdpSocket>
 #include <vector>
 
-#include "link/interfaces.h"
+#include "link/backend.h"
 #include "link/udpsocket.h"
 
 using trx::link::TZEL_UDPSocket;
@@ -34,13 +34,16 @@ bool WaitFor(const std::function<bool()>& done, int ms = 3000) {
   return done();
 }
 
-// Each test runs with the system's own socket calls and with Qt's (the path of other systems).
 class UdpSocket : public ::testing::TestWithParam<TZEL_UDPSocket::Backend> {};
 
 }  // namespace
 
+// Every backend this system has: its own (the Linux calls, Winsock) and Qt's.
 INSTANTIATE_TEST_SUITE_P(Backends, UdpSocket,
-                         ::testing::Values(TZEL_UDPSocket::Backend::Native, TZEL_UDPSocket::Backend::Portable));
+                         ::testing::Values(TZEL_UDPSocket::Backend::Native, TZEL_UDPSocket::Backend::Portable),
+                         [](const ::testing::TestParamInfo<TZEL_UDPSocket::Backend>& info) {
+                           return info.param == TZEL_UDPSocket::Backend::Portable ? "Qt" : "Native";
+                         });
 
 TEST_P(UdpSocket, TwoInstancesReceiveEachOthersBroadcast) {
   TZEL_UDPSocket a(nullptr, GetParam()), b(nullptr, GetParam());

@@ -2,24 +2,42 @@
 # The Windows installer, tried as an installer uses it: a silent install into a fresh wine
 # prefix, the installed program started against the simulator and driven with the keyboard
 # until it lists the access points, then a silent uninstall that must leave nothing behind.
+# The firewall rules are read from a stand-in netsh (wine's answers but keeps no rule) that records
+# its arguments.
 # Runs inside the private namespace of the Windows tests (its own wineserver, stopped at the end).
 #   test_installer.sh BUILD-DIR
 set -eu
 build=$1
 work=$(mktemp -d)
-export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 cleanup() {
   wineserver -k 2>/dev/null || true
   rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "FAIL: $*"; exit 1; }
+fail() { printf 'FAIL: %s\n' "$*"; exit 1; }
 
 wine wineboot --init >/dev/null 2>&1 || true
 wineserver -w
+cp "$build/tests/netsh.exe" "$WINEPREFIX/drive_c/windows/system32/netsh.exe"
+calls="$WINEPREFIX/drive_c/netsh-calls.txt"
+export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;netsh.exe=n"
 wine "$build/TRX61-Utility-Setup.exe" /S
 wineserver -w
 dir="$WINEPREFIX/drive_c/Program Files/TRX61 Utility"
+installed='C:\Program Files\TRX61 Utility'
+rule() {  # rule add|delete NAME PROGRAM: the arguments netsh gets, as the stand-in records them
+  if [ "$1" = add ]; then
+    printf '%s\n' "advfirewall|firewall|add|rule|name=$2|dir=in|action=allow|program=$installed\\$3|protocol=UDP|profile=domain,private|enable=yes"
+  else
+    printf '%s\n' "advfirewall|firewall|delete|rule|name=$2|program=$installed\\$3"
+  fi
+}
+for r in "TRX61 Utility|trx61-utility.exe" "TRX61 Utility (trx61ctl)|trx61ctl.exe"; do
+  grep -qxF "$(rule add "${r%|*}" "${r#*|}")" "$calls" 2>/dev/null ||
+    fail "no firewall rule added for ${r#*|}: $(cat "$calls" 2>/dev/null)"
+done
+: >"$calls"
 for f in trx61-utility.exe trx61ctl.exe Qt6Core.dll Qt6Widgets.dll libstdc++-6.dll platforms/qwindows.dll \
          "Users Guide/trx61v2.2_ug.pdf" Uninstall.exe; do
   [ -f "$dir/$f" ] || fail "not installed: $f"
@@ -60,9 +78,12 @@ grep -q "3 access point(s) listed" "$work/app.log" || fail "the installed progra
 
 wine "$dir/Uninstall.exe" /S
 wineserver -w
+for r in "TRX61 Utility|trx61-utility.exe" "TRX61 Utility (trx61ctl)|trx61ctl.exe"; do
+  grep -qxF "$(rule delete "${r%|*}" "${r#*|}")" "$calls" || fail "the firewall rule for ${r#*|} is left behind: $(cat "$calls")"
+done
 [ ! -e "$dir" ] || fail "left behind: $(cd "$dir" && find . | head)"
 [ ! -e "$menu" ] || fail "the Start-menu folder is left behind"
 if wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\TRX61 Utility' >/dev/null 2>&1; then
   fail "the uninstall entry is left behind"
 fi
-echo "installed, listed 3 access points, uninstalled without a trace"
+echo "installed with its firewall rules, listed 3 access points, uninstalled without a trace"

@@ -40,12 +40,12 @@ class Simulator : public QObject {
     socket_.lclPort = trx::link::kPort;
     socket_.rmtPort = trx::link::kPort;
     socket_.RmtAddr = trx::link::kBroadcastAddress;
-    connect(&socket_, &trx::link::TZEL_UDPSocket::OnRecv, this,
+    connect(&socket_, &trx::link::UdpSocket::OnRecv, this,
             [this](QObject*, const std::uint8_t* buf, int len) { Receive(Bytes(buf, buf + len)); });
     connect(&pump_, &QTimer::timeout, this, &Simulator::Pump);
     // Its own replies come back to it on the segment: only requests take buffer space.
     socket_.SetAcceptedHeaders({std::string(trx::link::kSearchRequest), std::string(trx::link::kSettingsHeader)},
-                               trx::link::TZEL_UDPSocket::HeaderCheck::InSystem);
+                               trx::link::UdpSocket::HeaderCheck::InSystem);
     pump_.setInterval(1);
   }
 
@@ -211,7 +211,7 @@ class Simulator : public QObject {
 
   std::vector<SettingsRecord> aps_;
   Options o_;
-  trx::link::TZEL_UDPSocket socket_;
+  trx::link::UdpSocket socket_;
   std::deque<Bytes> queue_;
   QTimer pump_;
   int settingsTaken_ = 0;
