@@ -26,7 +26,7 @@ QString Sentence(const QString& s) {
 // A face name is family + "_off" or "_on"; the button is named after the family's face.
 QString FaceName(const QString& face) {
   static const std::pair<const char*, const char*> kFaces[] = {
-      {"b_setup", QT_TRANSLATE_NOOP("Buttons", "Setup")}, {"b_help", QT_TRANSLATE_NOOP("Buttons", "User Guide")},
+      {"b_setup", QT_TRANSLATE_NOOP("Buttons", "Setup")},  {"b_help", QT_TRANSLATE_NOOP("Buttons", "User Guide")},
       {"b_web", QT_TRANSLATE_NOOP("Buttons", "Web Site")}, {"b_exit", QT_TRANSLATE_NOOP("Buttons", "Exit")},
       {"b_next", QT_TRANSLATE_NOOP("Buttons", "Next")},    {"b_back", QT_TRANSLATE_NOOP("Buttons", "Back")},
       {"b_yes", QT_TRANSLATE_NOOP("Buttons", "Yes")},      {"b_no", QT_TRANSLATE_NOOP("Buttons", "No")},
@@ -177,7 +177,8 @@ QAccessibleInterface* Factory(const QString&, QObject* object) {
   if (auto* image = qobject_cast<TImage*>(object)) return new PictureAccessible(image);
   if (auto* combo = qobject_cast<TComboBox*>(object)) return new ListAccessible(combo);
   if (auto* form = qobject_cast<TForm1*>(object)) return new FormAccessible(form);
-  if (auto* announcer = qobject_cast<Announcer*>(object)) return new QAccessibleWidget(announcer, QAccessible::Notification);
+  if (auto* announcer = qobject_cast<Announcer*>(object))
+    return new QAccessibleWidget(announcer, QAccessible::Notification);
   return nullptr;
 }
 
@@ -207,10 +208,11 @@ void ForwardAccessibilityEvent(QAccessibleEvent* event, void (*pass)(QAccessible
   QObject* const object = event->object();
   // A list reports its new current entry as focused even when the list has no focus (a hidden
   // list filled during a search): a screen reader would move there.
-  if (auto* widget = qobject_cast<QWidget*>(object); widget && event->type() == QAccessible::Focus && !widget->hasFocus())
+  if (auto* widget = qobject_cast<QWidget*>(object);
+      widget && event->type() == QAccessible::Focus && !widget->hasFocus())
     return;
-  if (auto* edit = qobject_cast<TEdit*>(object); edit && IsTextChange(event->type()) &&
-                                                  (edit->Masked() || !edit->isVisible()))
+  if (auto* edit = qobject_cast<TEdit*>(object);
+      edit && IsTextChange(event->type()) && (edit->Masked() || !edit->isVisible()))
     return;
   if (auto* combo = qobject_cast<TComboBox*>(object); combo && event->type() == QAccessible::ValueChanged) {
     const QString before = combo->property("trxSpokenItem").toString();
@@ -264,10 +266,14 @@ void TForm1::NameControls() {
   // The read-only values of the list and confirmation pages: the label reads its value, the
   // caption drawn beside it is the description.
   const std::pair<QWidget*, const char*> captions[] = {
-      {l_domain, QT_TR_NOOP("Regulatory domain")}, {l_fw, QT_TR_NOOP("Firmware version")},
-      {l_mac, QT_TR_NOOP("MAC address")},          {l_ip, QT_TR_NOOP("IP address")},
-      {l_dhcp, QT_TR_NOOP("IP address")},          {l_essid, QT_TR_NOOP("ESSID")},
-      {l_ch, QT_TR_NOOP("Channel")},               {l_wep, QT_TR_NOOP("WEP")},
+      {l_domain, QT_TR_NOOP("Regulatory domain")},
+      {l_fw, QT_TR_NOOP("Firmware version")},
+      {l_mac, QT_TR_NOOP("MAC address")},
+      {l_ip, QT_TR_NOOP("IP address")},
+      {l_dhcp, QT_TR_NOOP("IP address")},
+      {l_essid, QT_TR_NOOP("ESSID")},
+      {l_ch, QT_TR_NOOP("Channel")},
+      {l_wep, QT_TR_NOOP("WEP")},
   };
   for (const auto& [widget, caption] : captions) widget->setAccessibleDescription(tr(caption));
   // The hidden holder of the device's pass phrase is named for what it is, never by its text.

@@ -81,7 +81,8 @@ const QImage& TImage::Picture() const {
     QString error;
     picture_ = PictureFromJpeg(jpeg_, &error);
     if (picture_.isNull())
-      qWarning("picture %s of %s cannot be shown: %s", qPrintable(jpegName_), qPrintable(objectName()), qPrintable(error));
+      qWarning("picture %s of %s cannot be shown: %s", qPrintable(jpegName_), qPrintable(objectName()),
+               qPrintable(error));
     jpeg_.clear();
   }
   return picture_;
@@ -238,7 +239,8 @@ void TEdit::focusOutEvent(QFocusEvent* e) {
   if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason) return;
   if (ProgramFocus::Active()) return;
   QMetaObject::invokeMethod(
-      this, [this] {
+      this,
+      [this] {
         if (isVisible()) emit OnExit(this);
       },
       Qt::QueuedConnection);
@@ -272,7 +274,8 @@ void TComboBox::QueueCloseUp() {
   if (closeUpQueued_) return;
   closeUpQueued_ = true;
   QMetaObject::invokeMethod(
-      this, [this] {
+      this,
+      [this] {
         closeUpQueued_ = false;
         emit OnCloseUp(this);
       },
@@ -332,9 +335,7 @@ void TListBox::keyPressEvent(QKeyEvent* e) {
 // ---- the rest
 
 TRadioButton::TRadioButton(QWidget* parent) : QRadioButton(parent) {
-  connect(this, &QRadioButton::clicked, this, [this] {
-    emit OnClick(this);
-  });
+  connect(this, &QRadioButton::clicked, this, [this] { emit OnClick(this); });
   // Qt's automatic exclusivity spans nested children too; the group of the parent is explicit.
   auto* group = parent->findChild<QButtonGroup*>("radio group", Qt::FindDirectChildrenOnly);
   if (!group) {
@@ -393,7 +394,6 @@ void TTimer::SetEnabled(bool enabled) {
 void TTimer::Tick() {
   if (enabled_) emit OnTimer(this);
 }
-
 
 // ---- program focus
 

@@ -19,7 +19,6 @@ class QMouseEvent;
 
 namespace trx::app {
 
-
 // Decodes a JPEG picture; a picture that cannot be decoded gives a null image and the reason.
 QImage PictureFromJpeg(const QByteArray& jpeg, QString* error = nullptr);
 
@@ -42,7 +41,7 @@ class ProgramFocus {
 class TControl {
  public:
   virtual ~TControl() = default;
-  QString Hint;           // state text; shown as a tool-tip only when ShowHint is set
+  QString Hint;  // state text; shown as a tool-tip only when ShowHint is set
   bool ShowHint = false;
 
  protected:
@@ -111,7 +110,7 @@ class TEdit : public QLineEdit, public TControl {
   Q_OBJECT
  public:
   explicit TEdit(QWidget* parent);
-  int MaxLength = 0;      // 0: no limit
+  int MaxLength = 0;  // 0: no limit
   bool UpperCase = false;
 
   // Hides QLineEdit::setText so that program texts follow the field's case rule too.

@@ -79,7 +79,6 @@ void ApplyCursor(QWidget* w, const ControlEntry& entry) {
 
 }  // namespace
 
-
 TForm1::TForm1(platform::Platform& platform, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), platform_(platform) {
   setObjectName("Form1");
@@ -91,9 +90,7 @@ TForm1::TForm1(platform::Platform& platform, QWidget* parent)
   FormCreate(this);
 }
 
-TForm1::~TForm1() {
-  FormDestroy(this);
-}
+TForm1::~TForm1() { FormDestroy(this); }
 
 void TForm1::BuildFromDescription() {
   QFile file(":/form/Form1.form");
@@ -119,7 +116,8 @@ void TForm1::BuildFromDescription() {
     }
     QWidget* parentWidget = this;
     if (entry.parent != "-") parentWidget = qobject_cast<QWidget*>(byName_.value(entry.parent.toLower()));
-    if (!parentWidget) qFatal("form description: %s has no parent %s", qPrintable(entry.name), qPrintable(entry.parent));
+    if (!parentWidget)
+      qFatal("form description: %s has no parent %s", qPrintable(entry.name), qPrintable(entry.parent));
 
     QObject* object = nullptr;
     QWidget* widget = nullptr;
@@ -222,8 +220,8 @@ void TForm1::BuildFromDescription() {
     for (std::size_t i = 1; i < widgets.size(); ++i) QWidget::setTabOrder(widgets[i - 1].second, widgets[i].second);
   }
 
-#define TRX_BIND_MEMBER(Class, name)                                                \
-  name = qobject_cast<Class*>(byName_.value(QString(#name).toLower()));             \
+#define TRX_BIND_MEMBER(Class, name)                                    \
+  name = qobject_cast<Class*>(byName_.value(QString(#name).toLower())); \
   if (!name) qFatal("form description: no control %s of class %s", #name, #Class);
   TRX_FORM_CONTROLS(TRX_BIND_MEMBER)
 #undef TRX_BIND_MEMBER

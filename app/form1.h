@@ -10,16 +10,17 @@
 #include <vector>
 
 #include "app/controls.h"
+#include "app/shownreply.h"
 #include "link/copies.h"
 #include "link/udpsocket.h"
 #include "platform/platform.h"
-#include "app/shownreply.h"
 
 namespace trx::app {
 
 using link::TZEL_UDPSocket;
 
 // Every control of the form, with its class, in the order of the form description.
+// clang-format off
 #define TRX_FORM_CONTROLS(X)                                                                                      \
   X(TImage, welcome) X(TImage, step) X(TImage, no1) X(TImage, no2) X(TImage, no3) X(TImage, no4) X(TImage, no5)  \
   X(TImage, exit1) X(TImage, b_setup) X(TImage, b_help) X(TImage, b_web) X(TImage, b_exit) X(TImage, b_back)     \
@@ -38,6 +39,7 @@ using link::TZEL_UDPSocket;
   X(TEdit, e_wep) X(TEdit, e_ess) X(TZEL_UDPSocket, ZEL_UDPSocket1) X(TPanel, weptype)                           \
   X(TRadioButton, wep_ascii) X(TRadioButton, wep_hex) X(TRadioButton, ip_dhcp) X(TRadioButton, ip_ip)            \
   X(TEdit, e_dhcp) X(TTimer, Timer)
+// clang-format on
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -59,7 +61,6 @@ class TForm1 : public QWidget {
 
   explicit TForm1(platform::Platform& platform, QWidget* parent = nullptr);
   ~TForm1() override;
-
 
 #define TRX_DECLARE_MEMBER(Class, name) Class* name = nullptr;
   TRX_FORM_CONTROLS(TRX_DECLARE_MEMBER)
@@ -200,7 +201,7 @@ class TForm1 : public QWidget {
   std::vector<QByteArray> replies_;  // each listed reply whole, by list position
   link::ReplyCopies copies_;         // this search's replies, so that a copy is not listed again
   ShownReply shown_;                 // read, not yet in the controls
-  long long dropsAtWaitStart_ = 0;  // the socket's drop count when the wait began
+  long long dropsAtWaitStart_ = 0;   // the socket's drop count when the wait began
   bool receivingBurst_ = false;      // the socket is delivering a turn's datagrams
   std::uint8_t ackFlag_ = 0;
   std::array<std::uint8_t, kSettingsMessageBufferSize> message_{};

@@ -8,16 +8,14 @@
 namespace trx::app {
 
 struct ControlEntry {
-  QString kind;    // form, picture, button, label, edit, combo, list, panel, radio, progress, socket, timer
+  QString kind;  // form, picture, button, label, edit, combo, list, panel, radio, progress, socket, timer
   QString name;
   QString parent;  // "-" for the form itself
   int left = 0, top = 0, width = 0, height = 0;
   QHash<QString, QString> options;  // flags map to an empty text
 
   bool Has(const QString& option) const { return options.contains(option); }
-  QString Option(const QString& option, const QString& fallback = {}) const {
-    return options.value(option, fallback);
-  }
+  QString Option(const QString& option, const QString& fallback = {}) const { return options.value(option, fallback); }
 };
 
 struct FormDescription {

@@ -39,8 +39,8 @@ DecodedImage DecodeJpeg(std::span<const std::uint8_t> data) {
   }
   std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height) * 3);
   // Warnings (a truncated stream, for one) count as failures: a half-drawn picture is no picture.
-  if (tjDecompress2(handle.get(), data.data(), static_cast<unsigned long>(data.size()), pixels.data(), width, 0,
-                    height, TJPF_RGB, TJFLAG_STOPONWARNING) != 0) {
+  if (tjDecompress2(handle.get(), data.data(), static_cast<unsigned long>(data.size()), pixels.data(), width, 0, height,
+                    TJPF_RGB, TJFLAG_STOPONWARNING) != 0) {
     out.error = std::string("corrupt JPEG picture: ") + tjGetErrorStr2(handle.get());
     return out;
   }

@@ -40,8 +40,9 @@ bool TForm1::focusNextPrevChild(bool next) {
   const qsizetype to = at < 0 ? (next ? 0 : n - 1) : (at + (next ? 1 : n - 1)) % n;
   // Qt also moves the focus on when the focused control is hidden or disabled: after a
   // click that is no keyboard move, and shows no keyboard cues (frame, selected text).
-  const Qt::FocusReason reason =
-      !lastInputKeyboard_ ? Qt::OtherFocusReason : next ? Qt::TabFocusReason : Qt::BacktabFocusReason;
+  const Qt::FocusReason reason = !lastInputKeyboard_ ? Qt::OtherFocusReason
+                                 : next              ? Qt::TabFocusReason
+                                                     : Qt::BacktabFocusReason;
   chain[to]->setFocus(reason);
   return true;
 }

@@ -24,7 +24,8 @@ int main(int argc, char* argv[]) {
   const std::optional<QString> languageOption = trx::app::LanguageOption(argc, argv, &optionError);
   // Answered before any window system is needed: these work on a bare terminal too.
   for (int i = 1; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
+    if (std::strcmp(argv[i], "--version") == 0 || std::strcmp(argv[i], "--help") == 0 ||
+        std::strcmp(argv[i], "-h") == 0)
       trx::platform::UseParentConsole();
     if (std::strcmp(argv[i], "--version") == 0) {
       std::printf("TRX61 Utility %s, for the TRX61 ver. 2.2 wireless access point\n", TRX_VERSION);

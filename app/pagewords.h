@@ -57,8 +57,9 @@ constexpr PageWords WordsOf(std::string_view store) {
 // What the error panel lists under its instruction, drawn on it and read out with it.
 inline constexpr std::string_view kPanelChecksHeading = QT_TRANSLATE_NOOP("PageWords", "Please check:");
 inline constexpr std::string_view kPanelChecks[] = {
-    QT_TRANSLATE_NOOP("PageWords",
-                      "The Ethernet cables of this PC and of the access point are plugged in, and their link lights are on."),
+    QT_TRANSLATE_NOOP(
+        "PageWords",
+        "The Ethernet cables of this PC and of the access point are plugged in, and their link lights are on."),
     QT_TRANSLATE_NOOP("PageWords",
                       "This PC and the access point are on the same Ethernet segment (no router between them)."),
     QT_TRANSLATE_NOOP("PageWords", "The access point is switched on and has finished starting up."),

@@ -40,7 +40,8 @@ void Flood(int perSecond, int seconds, std::atomic<bool>& stop, long long& sent)
     const double due = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() * perSecond;
     while (sent < due) {
       const auto n = static_cast<std::size_t>(std::min<double>(static_cast<double>(batch.size()), due - sent + 1));
-      const int taken = socket.SendMany(std::vector<QByteArray>(batch.begin(), batch.begin() + static_cast<std::ptrdiff_t>(n)));
+      const int taken =
+          socket.SendMany(std::vector<QByteArray>(batch.begin(), batch.begin() + static_cast<std::ptrdiff_t>(n)));
       if (taken <= 0) break;
       sent += taken;
     }

@@ -46,7 +46,8 @@ int Apply(const QStringList& args) {
   }
   const QByteArray bytes = file.readAll();
   std::string note, error;
-  const auto text = FileText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), &note, &error);
+  const auto text =
+      FileText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), &note, &error);
   if (!text) {
     Err(name + ": " + error);
     Err("nothing was sent");

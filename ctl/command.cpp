@@ -77,8 +77,8 @@ bool SendOptions::Read(const QCommandLineParser& p, RunOptions& o) const {
     const QString text = p.value(*w.option);
     const double seconds = text.toDouble(&ok);
     if (!ok || seconds < (w.zero ? 0 : 0.1) || seconds > 3600) {
-      Err("--" + w.option->names().first().toStdString() + " " + text.toStdString() + ": takes a number of seconds from " +
-          (w.zero ? "0" : "0.1") + " to 3600");
+      Err("--" + w.option->names().first().toStdString() + " " + text.toStdString() +
+          ": takes a number of seconds from " + (w.zero ? "0" : "0.1") + " to 3600");
       return false;
     }
     *w.ms = static_cast<int>(seconds * 1000);

@@ -42,8 +42,10 @@ bool OpenInput(QFile& file, const QString& path);
 // The options of the commands that send settings (set, apply), and the run options they make.
 struct SendOptions {
   QCommandLineOption dryRun, force, json, keys;
-  QCommandLineOption search{"wait", "How long each search waits for replies, from 0.1 to 3600 s (default 3).", "SECONDS", "3"};
-  QCommandLineOption ack{"ack-wait", "How long to wait for each acknowledgement, from 0 to 3600 s (default 3).", "SECONDS", "3"};
+  QCommandLineOption search{"wait", "How long each search waits for replies, from 0.1 to 3600 s (default 3).",
+                            "SECONDS", "3"};
+  QCommandLineOption ack{"ack-wait", "How long to wait for each acknowledgement, from 0 to 3600 s (default 3).",
+                         "SECONDS", "3"};
   QCommandLineOption apply{"apply-time", "How long the access points may take to apply, from 0 to 3600 s (default 60).",
                            "SECONDS", "60"};
   explicit SendOptions(const char* dryRunHelp);

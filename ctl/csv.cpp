@@ -27,7 +27,7 @@ std::vector<CsvRecord> ReadCsv(std::string_view text, CsvError* error) {
   while (i < text.size()) {
     CsvRecord record{line, {}};
     bool anything = false;  // a line of blanks only is no record
-    for (;;) {  // one cell per turn
+    for (;;) {              // one cell per turn
       std::string cell;
       while (i < text.size() && Blank(text[i])) cell += text[i++];
       if (i < text.size() && text[i] == '"') {
@@ -53,7 +53,8 @@ std::vector<CsvRecord> ReadCsv(std::string_view text, CsvError* error) {
         anything = true;
       } else {
         for (; i < text.size() && text[i] != ',' && text[i] != '\n' && text[i] != '\r'; ++i) {
-          if (text[i] == '"') return fail(line, "a quote inside a cell that does not begin with one (quote the cell and double it)");
+          if (text[i] == '"')
+            return fail(line, "a quote inside a cell that does not begin with one (quote the cell and double it)");
           cell += text[i];
         }
         cell = Trimmed(cell);

@@ -82,7 +82,8 @@ std::string KeyProblem(const std::string& key, std::size_t k, std::optional<int>
     if (!std::isxdigit(static_cast<unsigned char>(c))) return name + ": hexadecimal digits only (0-9, A-F)";
   const int digits = static_cast<int>(key.size());
   if (size && *size > 0 && digits != kKeyDigits[*size])
-    return name + ": " + std::to_string(kKeyDigits[*size]) + " hexadecimal digits for " + kSizeNames[*size] + "-bit WEP";
+    return name + ": " + std::to_string(kKeyDigits[*size]) + " hexadecimal digits for " + kSizeNames[*size] +
+           "-bit WEP";
   if (digits != 10 && digits != 26 && digits != 58) return name + ": 10, 26 or 58 hexadecimal digits";
   return {};
 }
@@ -171,7 +172,8 @@ std::string AddressProblem(const link::SettingsRecord& r) {
   if (ip == (ip | ~mask)) return "ip " + ipText + ": the broadcast address" + subnet;
   if (gateway == 0) return {};
   if (const std::string why = Unusable(gateway); !why.empty()) return "gateway " + gatewayText + ": " + why;
-  if ((gateway & mask) != (ip & mask)) return "gateway " + gatewayText + ": outside the subnet " + ipText + "/" + maskText;
+  if ((gateway & mask) != (ip & mask))
+    return "gateway " + gatewayText + ": outside the subnet " + ipText + "/" + maskText;
   if (gateway == (ip | ~mask)) return "gateway " + gatewayText + ": the broadcast address" + subnet;
   if (gateway == (ip & mask)) return "gateway " + gatewayText + ": the network address" + subnet;
   if (gateway == ip) return "gateway " + gatewayText + ": the access point's own address";
@@ -214,9 +216,10 @@ std::optional<link::SettingsRecord> Apply(const Changes& named, const link::Sett
   if (domain) r.domain = link::SettingsDomainCode(domainName);
   if (c.channel) {
     if (!domain || *c.channel < domain->firstChannel || *c.channel > domain->lastChannel) {
-      return refuse("channel " + std::to_string(*c.channel) + " is not one of this access point's channels" +
-                    (domain ? " (" + std::to_string(domain->firstChannel) + " to " + std::to_string(domain->lastChannel) + ")"
-                            : std::string()));
+      return refuse(
+          "channel " + std::to_string(*c.channel) + " is not one of this access point's channels" +
+          (domain ? " (" + std::to_string(domain->firstChannel) + " to " + std::to_string(domain->lastChannel) + ")"
+                  : std::string()));
     }
     r.channel = static_cast<std::uint8_t>(*c.channel - domain->firstChannel + 1);
   }
@@ -233,7 +236,8 @@ std::optional<link::SettingsRecord> Apply(const Changes& named, const link::Sett
   const int size = c.wepSize.value_or(current);
   for (std::size_t k = 0; k < 4; ++k)
     if (c.keys[k])
-      if (std::string problem = KeyProblem(*c.keys[k], k, size == 0 ? 1 : size); !problem.empty()) return refuse(problem);
+      if (std::string problem = KeyProblem(*c.keys[k], k, size == 0 ? 1 : size); !problem.empty())
+        return refuse(problem);
   if (!readable && !c.wepSize) {
     // nothing: the WEP bytes as they came
   } else if (size == 0) {
@@ -244,7 +248,7 @@ std::optional<link::SettingsRecord> Apply(const Changes& named, const link::Sett
     r.wepOn = 1;
     r.keySize = static_cast<std::uint8_t>(size);
     if (size != current || r.passphrase != device.passphrase) {
-      const input::FourKeys made = size == 1 ? input::Keys64(r.passphrase)
+      const input::FourKeys made = size == 1   ? input::Keys64(r.passphrase)
                                    : size == 2 ? input::Keys128(r.passphrase)
                                                : input::Keys256(r.passphrase);
       for (std::size_t k = 0; k < 4; ++k) SetKey(r, size, k, made[k]);

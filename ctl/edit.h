@@ -14,7 +14,7 @@ namespace trx::ctl {
 
 struct Changes {
   std::optional<std::string> host, essid, passphrase, ip, mask, gateway;  // UTF-8
-  std::array<std::optional<std::string>, 4> keys;  // key 1 to 4, hexadecimal digits
+  std::array<std::optional<std::string>, 4> keys;                         // key 1 to 4, hexadecimal digits
   std::optional<int> channel;     // the channel number, as listed for the device's domain
   std::optional<bool> dhcp;       // named by --dhcp, --ip or a dhcp cell
   std::optional<int> wepSize;     // 0 off, 1 to 3: 64, 128, 256 bits

@@ -17,11 +17,11 @@ enum class Outcome {
   Unchanged,          // it already had every value named: nothing sent
   WouldChange,        // a dry run
   NotFound,
-  Refused,            // its values were refused here: nothing sent to it
-  NotAcknowledged,    // no acknowledgement, and it does not report the new values
-  Different,          // acknowledged, but it reports other values
-  NotSent,            // interrupted before it was sent
-  Unknown,            // interrupted after it was sent, before it was verified
+  Refused,          // its values were refused here: nothing sent to it
+  NotAcknowledged,  // no acknowledgement, and it does not report the new values
+  Different,        // acknowledged, but it reports other values
+  NotSent,          // interrupted before it was sent
+  Unknown,          // interrupted after it was sent, before it was verified
 };
 const char* OutcomeText(Outcome outcome);  // "verified", "not found", ...
 // 0 for the outcomes that leave the device as asked (and for those of an interrupted run,
@@ -31,7 +31,7 @@ int ExitStatus(Outcome outcome);
 struct Job {
   link::Mac mac{};
   Changes changes;
-  int line = 0;  // in the file it came from, for the report
+  int line = 0;         // in the file it came from, for the report
   std::string refusal;  // why it was refused as read, before any search
   // Filled in as the run goes:
   Outcome outcome = Outcome::NotFound;
@@ -54,7 +54,7 @@ struct RunOptions {
   // Two devices given one fixed address refuse the whole run (nothing is sent) rather than
   // only the devices concerned.
   bool conflictRefusesAll = false;
-  std::function<void(const Job&)> done;  // once per job, as soon as its outcome is known
+  std::function<void(const Job&)> done;        // once per job, as soon as its outcome is known
   std::function<void(const Tally&)> progress;  // whenever the tally changes after the first send
 };
 

@@ -95,7 +95,8 @@ void Print(const std::vector<Row>& rows, Format format) {
     for (std::size_t i = 0; i < cells.size(); ++i) widths[i] = std::max(widths[i], cells[i].size());
   for (const auto& cells : lines) {
     QString text;
-    for (std::size_t i = 0; i < cells.size(); ++i) text += cells[i].leftJustified(widths[i] + (marks && i == 0 ? 1 : 2));
+    for (std::size_t i = 0; i < cells.size(); ++i)
+      text += cells[i].leftJustified(widths[i] + (marks && i == 0 ? 1 : 2));
     while (text.endsWith(' ')) text.chop(1);
     std::printf("%s\n", text.toStdString().c_str());
   }
@@ -159,8 +160,8 @@ Progress::Progress() : on(Terminal(stderr)) {}
 
 void Progress::Show(const Tally& t) {
   if (!on) return;
-  std::fprintf(stderr, "\r%d of %d done: %d sent, %d acknowledged, %d showing the new values   ", t.done, t.total, t.sent, t.acknowledged,
-               t.verified);
+  std::fprintf(stderr, "\r%d of %d done: %d sent, %d acknowledged, %d showing the new values   ", t.done, t.total,
+               t.sent, t.acknowledged, t.verified);
   std::fflush(stderr);
   shown = true;
 }

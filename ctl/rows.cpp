@@ -24,11 +24,17 @@ std::optional<link::Mac> ParseMac(const QString& text) {
   return mac;
 }
 
-std::optional<Changes> ReadChanges(const std::function<std::optional<QString>(const char*)>& value, std::string* error) {
+std::optional<Changes> ReadChanges(const std::function<std::optional<QString>(const char*)>& value,
+                                   std::string* error) {
   Changes c;
-  for (const auto& [name, field] : {std::pair{"host", &c.host}, {"essid", &c.essid}, {"passphrase", &c.passphrase},
-                                    {"ip", &c.ip}, {"mask", &c.mask}, {"gateway", &c.gateway},
-                                    {"domain", &c.domain}, {"firmware", &c.firmware}})
+  for (const auto& [name, field] : {std::pair{"host", &c.host},
+                                    {"essid", &c.essid},
+                                    {"passphrase", &c.passphrase},
+                                    {"ip", &c.ip},
+                                    {"mask", &c.mask},
+                                    {"gateway", &c.gateway},
+                                    {"domain", &c.domain},
+                                    {"firmware", &c.firmware}})
     if (const auto v = value(name)) *field = v->toStdString();
   static const char* const kKeys[] = {"key1", "key2", "key3", "key4"};
   for (std::size_t k = 0; k < 4; ++k)
@@ -45,7 +51,8 @@ std::optional<Changes> ReadChanges(const std::function<std::optional<QString>(co
   if (!number("default_key", c.defaultKey))
     return *error = "default key " + value("default_key")->toStdString() + ": 1, 2, 3 or 4", std::nullopt;
   if (const auto v = value("dhcp")) {
-    if (v->toLower() != "yes" && v->toLower() != "no") return *error = "dhcp " + v->toStdString() + ": yes or no", std::nullopt;
+    if (v->toLower() != "yes" && v->toLower() != "no")
+      return *error = "dhcp " + v->toStdString() + ": yes or no", std::nullopt;
     c.dhcp = v->toLower() == "yes";
   }
   if (c.ip && !c.dhcp) c.dhcp = false;  // a fixed address turns DHCP off
@@ -92,9 +99,9 @@ std::optional<std::string> FileText(std::string_view bytes, std::string* note, s
 }
 
 Rows ReadRows(std::string_view text, const std::string& name) {
-  static const QStringList kColumns = {"mac",  "host", "essid", "channel",    "dhcp",       "ip",     "mask",
-                                       "gateway", "wep", "passphrase", "key", "key1", "key2", "key3", "key4",
-                                       "default_key", "domain", "firmware", "interfaces", "conflicts"};
+  static const QStringList kColumns = {
+      "mac", "host", "essid", "channel", "dhcp", "ip",          "mask",   "gateway",  "wep",        "passphrase",
+      "key", "key1", "key2",  "key3",    "key4", "default_key", "domain", "firmware", "interfaces", "conflicts"};
   Rows out;
   const auto refuseRow = [&](int line, const std::string& why) {
     out.refusals.push_back(name + ":" + std::to_string(line) + ": " + why);
@@ -114,7 +121,8 @@ Rows ReadRows(std::string_view text, const std::string& name) {
         refuseRow(head.line, "a column without a name (a trailing comma?)");
       } else if (!kColumns.contains(column)) {
         const bool joined = head.cells.size() == 1 && (column.contains(';') || column.contains('\t'));
-        refuseRow(head.line, joined ? "the columns seem separated by " + std::string(column.contains(';') ? "semicolons" : "tabs") +
+        refuseRow(head.line, joined ? "the columns seem separated by " +
+                                          std::string(column.contains(';') ? "semicolons" : "tabs") +
                                           "; trx61ctl reads commas (save the file as comma-separated values)"
                                     : "unknown column \"" + cell + "\"");
       } else if (std::find(header.begin(), header.end(), column) != header.end()) {
@@ -134,8 +142,9 @@ Rows ReadRows(std::string_view text, const std::string& name) {
     const CsvRecord& row = records[r];
     if (row.cells.size() != header.size()) {
       const bool trailing = row.cells.size() == header.size() + 1 && row.cells.back().empty();
-      refuseRow(row.line, trailing ? "a trailing comma" : std::to_string(row.cells.size()) + " cells where the header names " +
-                                                             std::to_string(header.size()));
+      refuseRow(row.line, trailing ? "a trailing comma"
+                                   : std::to_string(row.cells.size()) + " cells where the header names " +
+                                         std::to_string(header.size()));
       continue;
     }
     const auto cell = [&](const char* column) -> std::optional<QString> {

@@ -62,11 +62,12 @@ Session::Session() {
         note("duplicate: the same bytes as an earlier reply of this search");
         return;
       }
-      Answer a{socket_.CurrentSource(), where.isEmpty() ? QStringList() : QStringList{where}, link::CheckReply(datagram),
-               link::DecodeReply(datagram), link::Bytes(datagram.begin(), datagram.end())};
+      Answer a{socket_.CurrentSource(), where.isEmpty() ? QStringList() : QStringList{where},
+               link::CheckReply(datagram), link::DecodeReply(datagram), link::Bytes(datagram.begin(), datagram.end())};
       if (link::DebugEnabled())
         note(QString("reply from %1: %2")
-                 .arg(a.record ? QString::fromStdString(link::FormatMac(a.record->mac)) : QString("?"), link::Reason(a.outcome)));
+                 .arg(a.record ? QString::fromStdString(link::FormatMac(a.record->mac)) : QString("?"),
+                      link::Reason(a.outcome)));
       answers_.push_back(std::move(a));
     } else if (saving_ && link::HasHeader(datagram, link::kAckHeader)) {
       acknowledgements_.push_back(socket_.CurrentSource());

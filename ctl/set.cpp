@@ -27,17 +27,22 @@ int Set(const QStringList& args) {
   const QCommandLineOption mask("mask", "Net mask (with --ip on a device that uses DHCP).", "M");
   const QCommandLineOption gateway("gateway", "Gateway (with --ip on a device that uses DHCP).", "G");
   const QCommandLineOption wep("wep", "WEP: off, 64, 128 or 256.", "SIZE");
-  const QCommandLineOption phrase("passphrase", "Pass phrase the keys are made from (seen by other users of this "
-                                                "PC while it runs: prefer --passphrase-file).", "P");
-  const QCommandLineOption phraseFile("passphrase-file", "Read the pass phrase from the first line of FILE (- for "
-                                                         "standard input).", "FILE");
+  const QCommandLineOption phrase("passphrase",
+                                  "Pass phrase the keys are made from (seen by other users of this "
+                                  "PC while it runs: prefer --passphrase-file).",
+                                  "P");
+  const QCommandLineOption phraseFile("passphrase-file",
+                                      "Read the pass phrase from the first line of FILE (- for "
+                                      "standard input).",
+                                      "FILE");
   const QCommandLineOption key1({"key", "key1"}, "Key 1 in hexadecimal digits (10, 26 or 58, as the WEP size).", "HEX");
   const QCommandLineOption key2("key2", "Key 2.", "HEX");
   const QCommandLineOption key3("key3", "Key 3.", "HEX");
   const QCommandLineOption key4("key4", "Key 4.", "HEX");
   const QCommandLineOption defaultKey("default-key", "The key in use: 1 to 4.", "N");
   const SendOptions send("Print the changes field by field and send nothing.");
-  p.addOptions({host, essid, channel, dhcp, ip, mask, gateway, wep, phrase, phraseFile, key1, key2, key3, key4, defaultKey});
+  p.addOptions(
+      {host, essid, channel, dhcp, ip, mask, gateway, wep, phrase, phraseFile, key1, key2, key3, key4, defaultKey});
   send.AddTo(p);
   p.process(args);
 
@@ -63,14 +68,16 @@ int Set(const QStringList& args) {
     passphrase = p.value(phrase);
   }
   const std::map<std::string, const QCommandLineOption*> byName = {
-      {"host", &host}, {"essid", &essid}, {"channel", &channel}, {"ip", &ip}, {"mask", &mask}, {"gateway", &gateway},
-      {"wep", &wep}, {"key1", &key1}, {"key2", &key2}, {"key3", &key3}, {"key4", &key4}, {"default_key", &defaultKey}};
+      {"host", &host}, {"essid", &essid},     {"channel", &channel}, {"ip", &ip},
+      {"mask", &mask}, {"gateway", &gateway}, {"wep", &wep},         {"key1", &key1},
+      {"key2", &key2}, {"key3", &key3},       {"key4", &key4},       {"default_key", &defaultKey}};
   const auto value = [&](const char* name) -> std::optional<QString> {
     const std::string n = name;
     if (n == "dhcp") return p.isSet(dhcp) ? std::optional<QString>("yes") : std::nullopt;
     if (n == "passphrase") return passphrase;
     const auto option = byName.find(n);
-    return option != byName.end() && p.isSet(*option->second) ? std::optional<QString>(p.value(*option->second)) : std::nullopt;
+    return option != byName.end() && p.isSet(*option->second) ? std::optional<QString>(p.value(*option->second))
+                                                              : std::nullopt;
   };
   std::string error;
   const auto read = ReadChanges(value, &error);

@@ -3,9 +3,9 @@
 // MD5 pass-phrase hash for 128- and 256-bit keys.
 #include <array>
 #include <cstdint>
-#include <vector>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace trx::input {
 

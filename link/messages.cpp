@@ -103,7 +103,9 @@ struct FieldWriter {
   void operator()(Field f, std::uint8_t v) const { WriteByte(buf, at + f.offset, v); }
   void operator()(Field f, const std::string& v) const { WriteText(buf, at + f.offset, f.size, v); }
   template <std::size_t N>
-  void operator()(Field f, const std::array<std::uint8_t, N>& v) const { WriteRun(buf, at + f.offset, v); }
+  void operator()(Field f, const std::array<std::uint8_t, N>& v) const {
+    WriteRun(buf, at + f.offset, v);
+  }
 };
 
 }  // namespace
@@ -121,9 +123,7 @@ void WriteRecord(const SettingsRecord& s, std::span<std::uint8_t> buf, std::size
 }
 
 namespace {
-void PutHeader(Bytes& out, std::string_view header) {
-  std::copy(header.begin(), header.end(), out.begin());
-}
+void PutHeader(Bytes& out, std::string_view header) { std::copy(header.begin(), header.end(), out.begin()); }
 }  // namespace
 
 std::optional<SettingsRecord> DecodeReply(ByteView d) {
@@ -166,7 +166,7 @@ Bytes Acknowledgement() { return Bytes(kAckHeader.begin(), kAckHeader.end()); }
 
 namespace {
 constexpr Domain kDomains[] = {
-    {0x10, "FCC", 1, 11},   {0x20, "Canada", 1, 11}, {0x30, "ETSI", 1, 13},       {0x31, "Spain", 10, 11},
+    {0x10, "FCC", 1, 11},     {0x20, "Canada", 1, 11}, {0x30, "ETSI", 1, 13},       {0x31, "Spain", 10, 11},
     {0x32, "France", 10, 13}, {0x40, "Japan", 14, 14}, {0x41, "Japan(All)", 1, 14},
 };
 }  // namespace

@@ -131,8 +131,8 @@ std::span<const Domain> Domains();
 // The code written into a settings message for a domain name as shown.
 std::uint8_t SettingsDomainCode(std::string_view shownName);
 
-std::string FormatIpv4(const Ipv4& ip);    // "192.168.1.251"
-std::string FormatMac(const Mac& mac);     // "02-00-00-0A-1B-2C"
-std::string FormatHex(ByteView bytes);     // two upper-case digits per byte, no separator
+std::string FormatIpv4(const Ipv4& ip);  // "192.168.1.251"
+std::string FormatMac(const Mac& mac);   // "02-00-00-0A-1B-2C"
+std::string FormatHex(ByteView bytes);   // two upper-case digits per byte, no separator
 
 }  // namespace trx::link

@@ -1,5 +1,8 @@
 // Linux: the socket component is built into the program, so there is nothing to register;
 // documents and web addresses go to the desktop's default handlers.
+#include <fontconfig/fontconfig.h>
+#include <sys/resource.h>
+#include <unistd.h>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -9,9 +12,6 @@
 #include <QStandardPaths>
 #include <QUrl>
 #include <cmath>
-#include <fontconfig/fontconfig.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 #include "platform/platform.h"
 

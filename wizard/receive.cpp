@@ -29,11 +29,12 @@ void TForm1::ZEL_UDPSocket1Recv(QObject*, const std::uint8_t* buf, int len) {
   const link::ByteView datagram(buf, static_cast<std::size_t>(len));
   const bool debug = link::DebugEnabled();
   const auto note = [&](const QString& what) {
-    link::DebugLine(QString("recv %1 bytes from %2%3: %4")
-                        .arg(len)
-                        .arg(ZEL_UDPSocket1->CurrentSource().toString(),
-                             ZEL_UDPSocket1->CurrentInterface().isEmpty() ? "" : " on " + ZEL_UDPSocket1->CurrentInterface(),
-                             what));
+    link::DebugLine(
+        QString("recv %1 bytes from %2%3: %4")
+            .arg(len)
+            .arg(ZEL_UDPSocket1->CurrentSource().toString(),
+                 ZEL_UDPSocket1->CurrentInterface().isEmpty() ? "" : " on " + ZEL_UDPSocket1->CurrentInterface(),
+                 what));
   };
   const Step step = CurrentStep(*this);
   if (step == Step::Connection) {
@@ -48,7 +49,8 @@ void TForm1::ZEL_UDPSocket1Recv(QObject*, const std::uint8_t* buf, int len) {
     const QByteArray reply(reinterpret_cast<const char*>(buf), len);
     ShownReply::Outcome outcome{};
     const QString listText = ReadReply(reply, &outcome);
-    if (debug) note(outcome == ShownReply::Outcome::Listed ? "listed as \"" + listText.mid(1) + "\"" : link::Reason(outcome));
+    if (debug)
+      note(outcome == ShownReply::Outcome::Listed ? "listed as \"" + listText.mid(1) + "\"" : link::Reason(outcome));
     if (!listText.isEmpty()) {
       shown_.listed.push_back(listText);
       replies_.push_back(reply);
@@ -106,8 +108,8 @@ QString TForm1::ReadReply(const QByteArray& bytes, ShownReply::Outcome* outcome)
     SearchFailed(endsWait);
     return QString();
   };
-  const auto record =
-      link::DecodeReply({reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())});
+  const auto record = link::DecodeReply(
+      {reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size())});
   if (!record) return fail(Outcome::Short, false);
   const link::SettingsRecord& r = *record;
   ShownReply& s = shown_;
@@ -147,7 +149,9 @@ QString TForm1::ReadReply(const QByteArray& bytes, ShownReply::Outcome* outcome)
   s.keys = std::array<QString, 4>{};
   const auto fillKeys = [&](int sizeCode) {
     for (std::size_t k = 0; k < 4; ++k)
-      (*s.keys)[k] = sizeCode == 3 ? KeyText(r.keys256[k]) : sizeCode == 2 ? KeyText(r.keys128[k]) : KeyText(r.keys64[k]);
+      (*s.keys)[k] = sizeCode == 3   ? KeyText(r.keys256[k])
+                     : sizeCode == 2 ? KeyText(r.keys128[k])
+                                     : KeyText(r.keys64[k]);
   };
   const std::optional<int> size = link::ReadWepSize(r.wepOn, r.keySize);
   s.wepCaption = HexText(r.wepOn);

@@ -46,9 +46,7 @@ void TForm1::b_setupClick(QObject*) {
       EnterConnectionPageFromWelcome(*this);
       SetStep(*this, Step::Connection);
       break;
-    case Step::Connection:
-      StartSearch();
-      break;
+    case Step::Connection: StartSearch(); break;
     case Step::AccessPointList:
       EnterBasicFromList(*this);
       SetStep(*this, Step::BasicSettings);
@@ -91,12 +89,9 @@ void TForm1::b_setupClick(QObject*) {
       ShowConfirmationPage(false);
       SetStep(*this, Step::Confirmation);
       break;
-    case Step::Confirmation:
-      StartSave();
-      break;
+    case Step::Confirmation: StartSave(); break;
     case Step::Completion:
-    case Step::Unknown:
-      break;
+    case Step::Unknown: break;
   }
 }
 
@@ -129,8 +124,7 @@ void TForm1::b_backClick(QObject*) {
     case Step::Connection:
     case Step::AccessPointList:
     case Step::Completion:
-    case Step::Unknown:
-      break;
+    case Step::Unknown: break;
   }
 }
 
@@ -171,12 +165,8 @@ void TForm1::StartSave() {
   Timer->SetEnabled(true);
 }
 
-void TForm1::ip_dhcpClick(QObject*) {
-  SetEnabled({e_ip, e_mask, e_gateway}, false);
-}
+void TForm1::ip_dhcpClick(QObject*) { SetEnabled({e_ip, e_mask, e_gateway}, false); }
 
-void TForm1::ip_ipClick(QObject*) {
-  SetEnabled({e_ip, e_mask, e_gateway}, true);
-}
+void TForm1::ip_ipClick(QObject*) { SetEnabled({e_ip, e_mask, e_gateway}, true); }
 
 }  // namespace trx::app

@@ -39,8 +39,7 @@ void TForm1::TimerTimer(QObject*) {
       check03->hide();
       SetWaitFrame(*this, WaitFrame::None);
       break;
-    case WaitFrame::Unknown:
-      break;
+    case WaitFrame::Unknown: break;
   }
 
   if (Timer->Tag != 0) return;
@@ -95,8 +94,7 @@ void TForm1::TimerTimer(QObject*) {
     case Step::WepSettings:
     case Step::WepKey:
     case Step::Completion:
-    case Step::Unknown:
-      break;
+    case Step::Unknown: break;
   }
 
   Timer->SetEnabled(false);

@@ -11,8 +11,18 @@ namespace trx::wizard {
 using app::TForm1;
 
 // The wizard's pages, stored as the texts "0" to "8" in the Hint of the page picture.
-enum class Step { Welcome, Connection, AccessPointList, BasicSettings, IpSettings, WepSettings, WepKey, Confirmation,
-                  Completion, Unknown };
+enum class Step {
+  Welcome,
+  Connection,
+  AccessPointList,
+  BasicSettings,
+  IpSettings,
+  WepSettings,
+  WepKey,
+  Confirmation,
+  Completion,
+  Unknown
+};
 // The wait animation's frame, stored as "0" to "3" in the Hint of the wait panel.
 enum class WaitFrame { None, First, Second, Third, Unknown };
 

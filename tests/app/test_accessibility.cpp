@@ -74,12 +74,14 @@ TEST_F(Accessibility, EveryPageWaitAndOutcomeIsAnnouncedWithTheFocusedControlLas
   Deliver(ReplyBuilder().Host("north").Essid("office"));
   Deliver(ReplyBuilder().Host("south").Mac(2, 0, 0, 0, 0, 9));
   WaitEnds();
-  EXPECT_EQ(announcements->Last(), "Access points found. | 2 access points answered. Do you want to change the settings "
-                                   "of the selected access point? Access points: south.");
+  EXPECT_EQ(announcements->Last(),
+            "Access points found. | 2 access points answered. Do you want to change the settings "
+            "of the selected access point? Access points: south.");
 
   Key(Qt::Key_Return);
-  EXPECT_EQ(announcements->Last(), "Basic settings. | Name the wireless network and choose its radio channel. ESSID: "
-                                   "office.");
+  EXPECT_EQ(announcements->Last(),
+            "Basic settings. | Name the wireless network and choose its radio channel. ESSID: "
+            "office.");
   Key(Qt::Key_Tab);
   Key(Qt::Key_Down);  // channel 7
   for (int page = 4; page <= 7; ++page) Key(Qt::Key_Return);
@@ -156,8 +158,9 @@ TEST_F(Accessibility, TheChosenAccessPointCanBeHeard) {
   EXPECT_TRUE(described(1).contains("IP address 10.1.2.3")) << described(1).toStdString();
   form->ap_list->setCurrentRow(0);
   form->ap_listClick(form->ap_list);
-  EXPECT_EQ(described(0), "Regulatory domain FCC, firmware version 2.2.0, MAC address 02-00-00-00-00-01, IP address "
-                          "192.168.1.251, ESSID office, channel 6, WEP 64Bits.");
+  EXPECT_EQ(described(0),
+            "Regulatory domain FCC, firmware version 2.2.0, MAC address 02-00-00-00-00-01, IP address "
+            "192.168.1.251, ESSID office, channel 6, WEP 64Bits.");
 }
 
 }  // namespace

@@ -16,10 +16,10 @@ class Form : public FormTest {};
 // fields. The radio groups sit in their panels.
 TEST_F(Form, TheStartPageShowsTheWelcomeButtonsAndNothingElse) {
   Show();
-  const std::map<QString, QRect> shown = {
-      {"welcome", {0, 0, 580, 434}},    {"b_setup", {453, 226, 122, 36}}, {"b_help", {453, 263, 122, 36}},
-      {"b_web", {453, 299, 122, 36}},   {"b_exit", {453, 335, 122, 36}},  {"b_close", {530, 14, 22, 19}},
-      {"b_min", {491, 14, 22, 19}}};
+  const std::map<QString, QRect> shown = {{"welcome", {0, 0, 580, 434}},   {"b_setup", {453, 226, 122, 36}},
+                                          {"b_help", {453, 263, 122, 36}}, {"b_web", {453, 299, 122, 36}},
+                                          {"b_exit", {453, 335, 122, 36}}, {"b_close", {530, 14, 22, 19}},
+                                          {"b_min", {491, 14, 22, 19}}};
   int controls = 0;
   for (QObject* o : form->findChildren<QObject*>()) {
     if (!dynamic_cast<TControl*>(o)) continue;
@@ -33,7 +33,8 @@ TEST_F(Form, TheStartPageShowsTheWelcomeButtonsAndNothingElse) {
     }
   }
   EXPECT_EQ(controls, 81);
-  for (QWidget* key : {form->wepkey1, form->wepkey2, form->wepkey3, form->wepkey4}) EXPECT_EQ(key->parentWidget(), form->wepsel);
+  for (QWidget* key : {form->wepkey1, form->wepkey2, form->wepkey3, form->wepkey4})
+    EXPECT_EQ(key->parentWidget(), form->wepsel);
   for (QWidget* type : {form->wep_ascii, form->wep_hex}) EXPECT_EQ(type->parentWidget(), form->weptype);
   EXPECT_EQ(form->Timer->Interval(), 500);
   EXPECT_FALSE(form->Timer->Enabled());
@@ -101,7 +102,8 @@ TEST_F(Form, TypingLimitsHoldWhatIsTypedNotWhatTheProgramPutsIn) {
   form->e_essid->setFocus();
   for (const QChar c : QString::fromUtf8("caf\u00e9 \u4e2d\u20ac"))
     QTest::sendKeyEvent(QTest::Click, form->e_essid, Qt::Key_unknown, QString(c), Qt::NoModifier);
-  EXPECT_EQ(form->e_essid->text(), QString::fromUtf8("caf\u00e9 \u20ac")) << "what the device cannot store never enters";
+  EXPECT_EQ(form->e_essid->text(), QString::fromUtf8("caf\u00e9 \u20ac"))
+      << "what the device cannot store never enters";
 
   form->e_64key1->show();
   form->e_64key1->clear();

@@ -24,8 +24,9 @@ TEST_F(Help, WithoutAReaderYesMinimisesAndStartsTheInstallerHidden) {
   Click(form->b_help);
   ASSERT_EQ(dialogs.seen.size(), 1u);
   EXPECT_EQ(dialogs.seen[0].title, "Information");
-  EXPECT_EQ(dialogs.seen[0].text,
-            "\nThe user guide can only be viewed with Adobe Reader!\n\n        Do you want install Acrobat Reader 5.0.5?");
+  EXPECT_EQ(
+      dialogs.seen[0].text,
+      "\nThe user guide can only be viewed with Adobe Reader!\n\n        Do you want install Acrobat Reader 5.0.5?");
   EXPECT_EQ(dialogs.seen[0].icon, QMessageBox::Warning);
   EXPECT_EQ(dialogs.seen[0].buttons, QMessageBox::Yes | QMessageBox::No);
   EXPECT_TRUE(form->isMinimized());
@@ -145,9 +146,9 @@ TEST(NativePlatform, APdfReaderCountsWhenTheDesktopNamesOneForPdf) {
   const QString config = home.filePath("config"), data = home.filePath("data");
   QDir().mkpath(config);
   QDir().mkpath(data + "/applications");
-  const QList<QPair<const char*, QString>> env = {{"HOME", home.path()},           {"XDG_CONFIG_HOME", config},
-                                                  {"XDG_CONFIG_DIRS", config},     {"XDG_DATA_HOME", data},
-                                                  {"XDG_DATA_DIRS", data},         {"XDG_CURRENT_DESKTOP", ""}};
+  const QList<QPair<const char*, QString>> env = {{"HOME", home.path()},       {"XDG_CONFIG_HOME", config},
+                                                  {"XDG_CONFIG_DIRS", config}, {"XDG_DATA_HOME", data},
+                                                  {"XDG_DATA_DIRS", data},     {"XDG_CURRENT_DESKTOP", ""}};
   QList<std::tuple<const char*, bool, QByteArray>> saved;
   for (const auto& [name, value] : env) {
     saved.append({name, qEnvironmentVariableIsSet(name), qgetenv(name)});

@@ -60,7 +60,8 @@ TEST(Csv, WrittenCellsReadBackUnchanged) {
 }
 
 TEST(Csv, RandomInputNeverFaults) {
-  const long total = qEnvironmentVariableIsSet("TRX_FUZZ_CSV") ? qEnvironmentVariable("TRX_FUZZ_CSV").toLong() : 1'000'000;
+  const long total =
+      qEnvironmentVariableIsSet("TRX_FUZZ_CSV") ? qEnvironmentVariable("TRX_FUZZ_CSV").toLong() : 1'000'000;
   std::mt19937_64 random(4180);
   const char alphabet[] = {',', '"', '\n', '\r', ' ', '\t', 'a', '0', ';', '\xEF', '\xBB', '\xBF', '\0'};
   long records = 0;

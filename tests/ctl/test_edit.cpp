@@ -73,16 +73,37 @@ TEST(Edit, TypedKeysAndTheDefaultKeyStayUnlessTheSizeOrPhraseChanges) {
 TEST(Edit, AddressesThatLeaveADeviceOutOfReachAreRefusedUnlessForced) {
   const std::pair<Changes, const char*> cases[] = {
       {C([](Changes& c) { c.ip = "0.0.0.0"; }), "ip 0.0.0.0: reserved for this network (0.0.0.0/8)"},
-      {C([](Changes& c) { c.ip = "255.255.255.255"; c.mask = "0.0.0.0"; }), "mask 0.0.0.0: not a net mask (ones, then zeros)"},
-      {C([](Changes& c) { c.ip = "192.168.1.0"; }), "ip 192.168.1.0: the network address of the subnet 192.168.1.0/255.255.255.0"},
-      {C([](Changes& c) { c.ip = "192.168.1.255"; }), "ip 192.168.1.255: the broadcast address of the subnet 192.168.1.255/255.255.255.0"},
+      {C([](Changes& c) {
+         c.ip = "255.255.255.255";
+         c.mask = "0.0.0.0";
+       }),
+       "mask 0.0.0.0: not a net mask (ones, then zeros)"},
+      {C([](Changes& c) { c.ip = "192.168.1.0"; }),
+       "ip 192.168.1.0: the network address of the subnet 192.168.1.0/255.255.255.0"},
+      {C([](Changes& c) { c.ip = "192.168.1.255"; }),
+       "ip 192.168.1.255: the broadcast address of the subnet 192.168.1.255/255.255.255.0"},
       {C([](Changes& c) { c.mask = "255.0.255.0"; }), "mask 255.0.255.0: not a net mask (ones, then zeros)"},
-      {C([](Changes& c) { c.gateway = "10.0.0.1"; }), "gateway 10.0.0.1: outside the subnet 192.168.1.20/255.255.255.0"},
-      {C([](Changes& c) { c.mask = "255.255.255.255"; }), "mask 255.255.255.255: leaves no address for devices (at most 255.255.255.252)"},
-      {C([](Changes& c) { c.ip = "127.0.0.5"; c.gateway = "0.0.0.0"; }), "ip 127.0.0.5: a loopback address (127.0.0.0/8)"},
-      {C([](Changes& c) { c.ip = "239.1.2.3"; c.gateway = "0.0.0.0"; }), "ip 239.1.2.3: a multicast address (224.0.0.0/4)"},
-      {C([](Changes& c) { c.ip = "240.0.0.1"; c.gateway = "0.0.0.0"; }), "ip 240.0.0.1: reserved (240.0.0.0/4)"},
-      {C([](Changes& c) { c.gateway = "192.168.1.255"; }), "gateway 192.168.1.255: the broadcast address of the subnet 192.168.1.20/255.255.255.0"},
+      {C([](Changes& c) { c.gateway = "10.0.0.1"; }),
+       "gateway 10.0.0.1: outside the subnet 192.168.1.20/255.255.255.0"},
+      {C([](Changes& c) { c.mask = "255.255.255.255"; }),
+       "mask 255.255.255.255: leaves no address for devices (at most 255.255.255.252)"},
+      {C([](Changes& c) {
+         c.ip = "127.0.0.5";
+         c.gateway = "0.0.0.0";
+       }),
+       "ip 127.0.0.5: a loopback address (127.0.0.0/8)"},
+      {C([](Changes& c) {
+         c.ip = "239.1.2.3";
+         c.gateway = "0.0.0.0";
+       }),
+       "ip 239.1.2.3: a multicast address (224.0.0.0/4)"},
+      {C([](Changes& c) {
+         c.ip = "240.0.0.1";
+         c.gateway = "0.0.0.0";
+       }),
+       "ip 240.0.0.1: reserved (240.0.0.0/4)"},
+      {C([](Changes& c) { c.gateway = "192.168.1.255"; }),
+       "gateway 192.168.1.255: the broadcast address of the subnet 192.168.1.20/255.255.255.0"},
       {C([](Changes& c) { c.gateway = "192.168.1.20"; }), "gateway 192.168.1.20: the access point's own address"},
   };
   for (const auto& [changes, message] : cases) {
@@ -97,7 +118,11 @@ TEST(Edit, AddressesThatLeaveADeviceOutOfReachAreRefusedUnlessForced) {
   EXPECT_FALSE(Apply(C([](Changes& c) { c.gateway = "192.168.1.2"; }), dhcp, false, &error));
   EXPECT_EQ(error, "the access point uses DHCP: gateway needs ip as well (a fixed ip turns DHCP off)");
   // A backup row of a DHCP device, dhcp yes as read, with its mask edited: kept for later.
-  const auto later = Apply(C([](Changes& c) { c.dhcp = true; c.mask = "255.255.0.0"; }), dhcp, false, &error);
+  const auto later = Apply(C([](Changes& c) {
+                             c.dhcp = true;
+                             c.mask = "255.255.0.0";
+                           }),
+                           dhcp, false, &error);
   ASSERT_TRUE(later) << error;
   EXPECT_EQ(later->addressMode, 0);
   EXPECT_EQ(link::FormatIpv4(later->mask), "255.255.0.0");
@@ -105,11 +130,14 @@ TEST(Edit, AddressesThatLeaveADeviceOutOfReachAreRefusedUnlessForced) {
 
 TEST(Edit, RefusalsNameTheValue) {
   const std::pair<Changes, const char*> cases[] = {
-      {C([](Changes& c) { c.passphrase = ""; }), "passphrase \"\": empty (the keys made from it would be all zeros); 1 to 32 characters"},
+      {C([](Changes& c) { c.passphrase = ""; }),
+       "passphrase \"\": empty (the keys made from it would be all zeros); 1 to 32 characters"},
       {C([](Changes& c) { c.essid = ""; }), "essid \"\": 1 to 32 characters"},
       {C([](Changes& c) { c.ip = "10.0.0"; }), "ip 10.0.0: not an IPv4 address (four numbers from 0 to 255 with dots)"},
-      {C([](Changes& c) { c.gateway = "10.0.0.x"; }), "gateway 10.0.0.x: not an IPv4 address (four numbers from 0 to 255 with dots)"},
-      {C([](Changes& c) { c.essid = "\u20AC\u4E00"; }), "essid \"\u20AC\u4E00\": a character cannot be stored by the access point (it keeps Windows-1252 characters)"},
+      {C([](Changes& c) { c.gateway = "10.0.0.x"; }),
+       "gateway 10.0.0.x: not an IPv4 address (four numbers from 0 to 255 with dots)"},
+      {C([](Changes& c) { c.essid = "\u20AC\u4E00"; }),
+       "essid \"\u20AC\u4E00\": a character cannot be stored by the access point (it keeps Windows-1252 characters)"},
   };
   for (const auto& [changes, message] : cases) {
     std::string error;
@@ -121,9 +149,9 @@ TEST(Edit, RefusalsNameTheValue) {
 // A backup row goes back as the device reported it: what it leaves as it is is not judged.
 TEST(Edit, OnlyWhatARowChangesIsJudged) {
   link::SettingsRecord full = Device();
-  full.hostName = std::string(32, 'h');      // the area full, no terminator
+  full.hostName = std::string(32, 'h');  // the area full, no terminator
   full.essid = std::string(33, 'e');
-  full.gateway = {10, 9, 9, 9};              // outside its subnet
+  full.gateway = {10, 9, 9, 9};  // outside its subnet
   Changes row;
   row.host = std::string(32, 'h');
   row.essid = std::string(33, 'e');
@@ -153,7 +181,8 @@ TEST(Edit, OnlyWhatARowChangesIsJudged) {
   const auto made = Apply(phrase, full, false, &error);
   ASSERT_TRUE(made) << error;
   const input::FourKeys fromCd = input::Keys128("cd");
-  for (std::size_t k = 0; k < 4; ++k) EXPECT_EQ(KeyText(*made, k), QString::fromStdString(fromCd[k]).toUpper().toStdString()) << k;
+  for (std::size_t k = 0; k < 4; ++k)
+    EXPECT_EQ(KeyText(*made, k), QString::fromStdString(fromCd[k]).toUpper().toStdString()) << k;
   phrase.keys[1] = std::string(26, '7');
   EXPECT_EQ(KeyText(*Apply(phrase, full, false, &error), 1), std::string(26, '7'));
 }
@@ -165,7 +194,11 @@ TEST(Edit, UnreadableBytesGoBackAsTheyCameUnlessNamed) {
   odd.defaultKey = 0x0A;
   odd.keySize = 9;
   std::string error;
-  const auto wanted = Apply(C([](Changes& c) { c.essid = "lobby"; c.domain = "?"; }), odd, false, &error);
+  const auto wanted = Apply(C([](Changes& c) {
+                              c.essid = "lobby";
+                              c.domain = "?";
+                            }),
+                            odd, false, &error);
   ASSERT_TRUE(wanted) << error;
   EXPECT_EQ(wanted->domain, 0x00);
   EXPECT_EQ(wanted->channel, 0x0F);
@@ -174,7 +207,12 @@ TEST(Edit, UnreadableBytesGoBackAsTheyCameUnlessNamed) {
   EXPECT_EQ(wanted->keySize, 9);
   EXPECT_FALSE(Apply(C([](Changes& c) { c.passphrase = "new one"; }), odd, false, &error));
   EXPECT_EQ(error, "wep: unreadable on the access point; name the WEP size with the pass phrase or keys");
-  const auto named = Apply(C([](Changes& c) { c.wepSize = 1; c.passphrase = "ab"; c.defaultKey = 2; }), odd, false, &error);
+  const auto named = Apply(C([](Changes& c) {
+                             c.wepSize = 1;
+                             c.passphrase = "ab";
+                             c.defaultKey = 2;
+                           }),
+                           odd, false, &error);
   ASSERT_TRUE(named) << error;
   EXPECT_EQ(WepText(*named), "64");
   EXPECT_EQ(named->defaultKey, 1);
@@ -187,13 +225,18 @@ TEST(Edit, ControlCharactersAndAnotherDeviceInABackupAreRefused) {
   EXPECT_FALSE(Applied(C([](Changes& c) { c.host = "bell\a"; }), &error));
   EXPECT_FALSE(Applied(C([](Changes& c) { c.firmware = "2.1.0"; }), &error));
   EXPECT_EQ(error, "firmware: 2.2.0 on the access point, 2.1.0 here");
-  EXPECT_TRUE(Applied(C([](Changes& c) { c.domain = "FCC"; c.firmware = "2.2.0"; }), &error)) << error;
+  EXPECT_TRUE(Applied(C([](Changes& c) {
+                        c.domain = "FCC";
+                        c.firmware = "2.2.0";
+                      }),
+                      &error))
+      << error;
 }
 
 TEST(Edit, TheMessageCarriesTheReplysOwnBytesWhereNoFieldWasNamed) {
   link::Bytes reply = link::EncodeReply(Device());
   const std::size_t essidEnd = link::kReplyRecordOffset + link::record::kEssid.offset + 7;  // after "office\0"
-  reply[essidEnd] = 0xEE;                                    // left behind by the device
+  reply[essidEnd] = 0xEE;                                                                   // left behind by the device
   reply[link::kReplyRecordOffset + link::record::kHostName.offset + 5] = 0xDD;
   std::string error;
   const auto wanted = Apply(C([](Changes& c) { c.host = "lobby-1"; }), *link::DecodeReply(reply), false, &error);

@@ -15,7 +15,11 @@ TEST(Rows, SpreadsheetEncodingsAreReadAndAWorkbookIsNot) {
   note.clear();
   EXPECT_EQ(FileText("essid\nBüro €\n", &note, &error), "essid\nBüro €\n");
   EXPECT_EQ(note, "");
-  EXPECT_EQ(FileText(std::string_view("\xFF\xFE" "a\0\xAC\x20", 6), &note, &error), "a€");
+  EXPECT_EQ(FileText(std::string_view("\xFF\xFE"
+                                      "a\0\xAC\x20",
+                                      6),
+                     &note, &error),
+            "a€");
   EXPECT_EQ(note, "read as UTF-16LE");
   EXPECT_EQ(FileText(std::string_view("\0m\0a\0c", 6), &note, &error), "mac");
   EXPECT_EQ(note, "read as UTF-16BE");
@@ -24,7 +28,8 @@ TEST(Rows, SpreadsheetEncodingsAreReadAndAWorkbookIsNot) {
 }
 
 TEST(Rows, AHeaderAloneSaysThereIsNothingToDo) {
-  EXPECT_EQ(ReadRows("mac,essid\n", "f.csv").refusals, std::vector<std::string>{"f.csv:1: no rows under the header: nothing to do"});
+  EXPECT_EQ(ReadRows("mac,essid\n", "f.csv").refusals,
+            std::vector<std::string>{"f.csv:1: no rows under the header: nothing to do"});
 }
 
 TEST(Rows, TwinMacsAreSkippedAndTheRestGoesAhead) {
@@ -40,7 +45,8 @@ TEST(Rows, ABackupWithoutKeysSaysTheyAreNotRestored) {
   const std::string head = "mac,host,ip,mask,gateway,dhcp,domain,channel,essid,firmware,wep,default_key";
   const std::string row = "\n02-00-00-0A-00-01,h,192.168.1.11,255.255.255.0,192.168.1.1,yes,ETSI,6,e,2.2.0,64,1\n";
   EXPECT_EQ(ReadRows(head + row, "b.csv").notes,
-            std::vector<std::string>{"b.csv: no passphrase or key columns (a backup without --show-keys): keys are not restored"});
+            std::vector<std::string>{
+                "b.csv: no passphrase or key columns (a backup without --show-keys): keys are not restored"});
   EXPECT_TRUE(ReadRows(head + ",passphrase" + row.substr(0, row.size() - 1) + ",p\n", "b.csv").notes.empty());
 }
 

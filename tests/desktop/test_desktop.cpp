@@ -101,6 +101,7 @@ TEST(Desktop, ListsAndBoxesOpenInPlaceInEveryLaunch) {
 // The screen's real density: 96 at 100 %, and the product of Qt's scale and the logical
 // density under QT_SCALE_FACTOR (this test runs at 100 % and at 150 %).
 TEST(Desktop, TheNativePlatformReportsTheScreensRealDensity) {
-  const double scale = qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1;
+  const double scale =
+      qEnvironmentVariableIsSet("QT_SCALE_FACTOR") ? qEnvironmentVariable("QT_SCALE_FACTOR").toDouble() : 1;
   EXPECT_EQ(trx::platform::CreateNativePlatform()->ScreenPixelsPerInch(), static_cast<int>(96 * scale));
 }

@@ -10,7 +10,6 @@
 using namespace trx::app;
 using namespace trx::test;
 
-
 TEST_F(EndToEnd, SearchListsTheSimulatedAccessPointsAndYesShowsTheChosenOne) {
   Simulator sim({"--count", "3"});
   auto form = NewForm();
@@ -66,7 +65,16 @@ TEST_F(EndToEnd, GoingThroughUnchangedSendsBackWhatTheDeviceReported) {
 
 TEST_F(EndToEnd, ChangedSettingsAreSavedAndFoundByTheNextSearch) {
   Simulator sim({"--count", "3"});
-  struct Change { int row; const char* essid; int channel; const char* host; bool dhcp; const char* ip; int wep; const char* phrase; };
+  struct Change {
+    int row;
+    const char* essid;
+    int channel;
+    const char* host;
+    bool dhcp;
+    const char* ip;
+    int wep;
+    const char* phrase;
+  };
   const Change changes[] = {
       {0, "renamed-net", 9, "lobby", false, "10.20.30.40", 2, "first phrase"},
       {1, "second-net", 1, "hall", true, "", 1, "second phrase"},
@@ -153,9 +161,10 @@ TEST_F(EndToEnd, FaultyRepliesGiveTheErrorPanelAndTheGoodOnesAreListed) {
 TEST_F(EndToEnd, AccessPointsFromASettingsFileAndABurstOfTenThousand) {
   QTemporaryFile config;
   ASSERT_TRUE(config.open());
-  config.write("# two access points\n[ap]\nmac = 02-00-00-00-00-77\nhost = attic\nessid = upstairs\n"
-               "domain = 0x32\nchannel = 2\nwep = 256\npassphrase = attic key\ndhcp = yes\n"
-               "[ap]\nhost = cellar\nip = 10.9.8.7\nwep = off\n");
+  config.write(
+      "# two access points\n[ap]\nmac = 02-00-00-00-00-77\nhost = attic\nessid = upstairs\n"
+      "domain = 0x32\nchannel = 2\nwep = 256\npassphrase = attic key\ndhcp = yes\n"
+      "[ap]\nhost = cellar\nip = 10.9.8.7\nwep = off\n");
   config.flush();
   {
     Simulator sim({"--config", config.fileName()});

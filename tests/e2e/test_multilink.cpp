@@ -31,7 +31,9 @@ class Link {
     config_.open();
     for (int i = 0; i < accessPoints; ++i) {
       config_.write(QString("[ap]\nhost = %1-ap%2\nip = %3\n").arg(name).arg(i).arg(apAddress).toUtf8());
-      if (!simulator.isEmpty()) config_.write(QString("mac = 02-00-00-0E-%1-%2\n").arg(name.front().unicode(), 2, 16).arg(i, 2, 10, QChar('0')).toUtf8());
+      if (!simulator.isEmpty())
+        config_.write(
+            QString("mac = 02-00-00-0E-%1-%2\n").arg(name.front().unicode(), 2, 16).arg(i, 2, 10, QChar('0')).toUtf8());
     }
     config_.flush();
     // The far side waits for its ends of the cables, brings them up (bridged when two), and
@@ -42,20 +44,21 @@ class Link {
         "for f in $1; do ip link set $f master br0 && ip link set $f up || exit 1; done; fi && "
         "ip link set $dev up && ip addr add \"$2\" dev $dev && ip route add default dev $dev && "
         "shift 2 && if [ $# -gt 0 ]; then exec \"$@\"; else echo listening; exec sleep 100000; fi";
-    QStringList command{"unshare", "-n", "sh", "-c", script, "sh", second_.isEmpty() ? "far" : "far far2", apAddress + "/24"};
+    QStringList command{"unshare",        "-n", "sh", "-c", script, "sh", second_.isEmpty() ? "far" : "far far2",
+                        apAddress + "/24"};
     if (accessPoints > 0) command << TRX_APSIM << "--config" << config_.fileName() << simulator;
     simulator_ = std::make_unique<Simulator>(command, [&](qint64 pid) {
-          const auto cable = [&](const QString& here, const QString& far, const QString& at) {
-            EXPECT_IP("link", "add", "name", here, "type", "veth", "peer", "name", far);
-            EXPECT_IP("link", "set", far, "netns", QString::number(pid));
-            EXPECT_IP("link", "set", here, "up");
-            if (!at.isEmpty()) {
-              EXPECT_IP("addr", "add", at + "/24", "dev", here);
-            }
-          };
-          cable(name, "far", address);
-          if (!second_.isEmpty()) cable(second_, "far2", secondAddress);
-        });
+      const auto cable = [&](const QString& here, const QString& far, const QString& at) {
+        EXPECT_IP("link", "add", "name", here, "type", "veth", "peer", "name", far);
+        EXPECT_IP("link", "set", far, "netns", QString::number(pid));
+        EXPECT_IP("link", "set", here, "up");
+        if (!at.isEmpty()) {
+          EXPECT_IP("addr", "add", at + "/24", "dev", here);
+        }
+      };
+      cable(name, "far", address);
+      if (!second_.isEmpty()) cable(second_, "far2", secondAddress);
+    });
   }
   ~Link() {
     simulator_.reset();
@@ -187,8 +190,8 @@ TEST_F(MultiLink, ASlowFleetIsSetSideBySideAndEachAcknowledgementCountsForItsSen
   Link slow1("eth", "192.168.5.1", 1, "192.168.5.20", {}, {"--ack-delay", "1000"});
   Link slow2("usb", "192.168.6.1", 1, "192.168.6.20", {}, {"--ack-delay", "1000"});
   int status = -1;
-  const QString out = Apply("mac,essid\n02-00-00-0E-64-00,a\n02-00-00-0E-65-00,b\n02-00-00-0E-75-00,c\n", {"--ack-wait", "2.5"},
-                            &status);
+  const QString out = Apply("mac,essid\n02-00-00-0E-64-00,a\n02-00-00-0E-65-00,b\n02-00-00-0E-75-00,c\n",
+                            {"--ack-wait", "2.5"}, &status);
   EXPECT_EQ(status, 0) << out.toStdString();
   const QStringList lines = out.split('\n', Qt::SkipEmptyParts);
   ASSERT_GE(lines.size(), 3) << out.toStdString();
@@ -212,8 +215,9 @@ TEST_F(MultiLink, AFactoryDefaultSiteIsBackedUpReaddressedAndRestored) {
   QString out = Apply(backup, {}, &status);
   EXPECT_EQ(status, 0) << out.toStdString();
   EXPECT_EQ(out.count("-00 unchanged\n"), 3) << out.toStdString();
-  out = Apply("mac,ip\n02-00-00-0E-61-00,192.168.1.11\n02-00-00-0E-62-00,192.168.1.12\n02-00-00-0E-63-00,192.168.1.13\n", {},
-              &status);
+  out =
+      Apply("mac,ip\n02-00-00-0E-61-00,192.168.1.11\n02-00-00-0E-62-00,192.168.1.12\n02-00-00-0E-63-00,192.168.1.13\n",
+            {}, &status);
   EXPECT_EQ(status, 0) << out.toStdString();
   EXPECT_EQ(out.count("-00 verified\n"), 3) << out.toStdString();
   out = Apply(backup, {}, &status);

@@ -37,25 +37,45 @@ SettingsRecord Sample() {
 // Checks every field of the record at a base offset of a datagram.
 void ExpectRecordAt(const Bytes& d, std::size_t base) {
   const auto at = [&](std::size_t record) { return d.at(base + record); };
-  EXPECT_EQ(at(0), 192); EXPECT_EQ(at(1), 168); EXPECT_EQ(at(2), 1); EXPECT_EQ(at(3), 251);
-  EXPECT_EQ(at(4), 255); EXPECT_EQ(at(7), 0);
-  EXPECT_EQ(at(8), 10); EXPECT_EQ(at(11), 1);
-  EXPECT_EQ(at(12), 'h'); EXPECT_EQ(at(15), 't'); EXPECT_EQ(at(16), 0) << "host name terminator";
-  EXPECT_EQ(at(44), '2'); EXPECT_EQ(at(48), '7'); EXPECT_EQ(at(49), 0);
+  EXPECT_EQ(at(0), 192);
+  EXPECT_EQ(at(1), 168);
+  EXPECT_EQ(at(2), 1);
+  EXPECT_EQ(at(3), 251);
+  EXPECT_EQ(at(4), 255);
+  EXPECT_EQ(at(7), 0);
+  EXPECT_EQ(at(8), 10);
+  EXPECT_EQ(at(11), 1);
+  EXPECT_EQ(at(12), 'h');
+  EXPECT_EQ(at(15), 't');
+  EXPECT_EQ(at(16), 0) << "host name terminator";
+  EXPECT_EQ(at(44), '2');
+  EXPECT_EQ(at(48), '7');
+  EXPECT_EQ(at(49), 0);
   const std::uint8_t mac[] = {0x02, 0x00, 0x00, 0x0A, 0x1B, 0x2C};
   for (int i = 0; i < 6; ++i) EXPECT_EQ(at(53 + i), mac[i]);
   EXPECT_EQ(at(59), 0x30);
   EXPECT_EQ(at(60), 11);
-  EXPECT_EQ(at(61), 'n'); EXPECT_EQ(at(64), 0);
-  EXPECT_EQ(at(94), 'p'); EXPECT_EQ(at(96), 0);
+  EXPECT_EQ(at(61), 'n');
+  EXPECT_EQ(at(64), 0);
+  EXPECT_EQ(at(94), 'p');
+  EXPECT_EQ(at(96), 0);
   EXPECT_EQ(at(126), 1);
   EXPECT_EQ(at(127), 2);
   EXPECT_EQ(at(128), 3);
-  EXPECT_EQ(at(129), 0x10); EXPECT_EQ(at(134), 0x20); EXPECT_EQ(at(139), 0x30); EXPECT_EQ(at(144), 0x40);
+  EXPECT_EQ(at(129), 0x10);
+  EXPECT_EQ(at(134), 0x20);
+  EXPECT_EQ(at(139), 0x30);
+  EXPECT_EQ(at(144), 0x40);
   EXPECT_EQ(at(148), 0x44);
-  EXPECT_EQ(at(149), 0x50); EXPECT_EQ(at(162), 0x60); EXPECT_EQ(at(175), 0x70); EXPECT_EQ(at(188), 0x80);
+  EXPECT_EQ(at(149), 0x50);
+  EXPECT_EQ(at(162), 0x60);
+  EXPECT_EQ(at(175), 0x70);
+  EXPECT_EQ(at(188), 0x80);
   EXPECT_EQ(at(200), 0x80 + 12);
-  EXPECT_EQ(at(201), 0x90); EXPECT_EQ(at(230), 0x91); EXPECT_EQ(at(259), 0x92); EXPECT_EQ(at(288), 0x93);
+  EXPECT_EQ(at(201), 0x90);
+  EXPECT_EQ(at(230), 0x91);
+  EXPECT_EQ(at(259), 0x92);
+  EXPECT_EQ(at(288), 0x93);
   EXPECT_EQ(at(316), 0x93 + 28);
   EXPECT_EQ(at(317), 0);
 }
@@ -88,12 +108,19 @@ TEST(Messages, DecodingReadsTheSameOffsets) {
   Bytes reply(342, 0);
   const char sig[] = "KX7315";
   std::copy(sig, sig + 6, reply.begin());
-  reply[24] = 10; reply[27] = 7;       // IP
-  reply[36] = 'A'; reply[37] = 'P';    // host name
-  reply[77] = 0xAA; reply[82] = 0xFF;  // MAC
-  reply[83] = 0x41; reply[84] = 14;
-  reply[150] = 1; reply[151] = 3; reply[152] = 2;
-  reply[225] = 0xEE; reply[340] = 0xDD;  // 256-bit key 1 starts, key 4 ends
+  reply[24] = 10;
+  reply[27] = 7;  // IP
+  reply[36] = 'A';
+  reply[37] = 'P';  // host name
+  reply[77] = 0xAA;
+  reply[82] = 0xFF;  // MAC
+  reply[83] = 0x41;
+  reply[84] = 14;
+  reply[150] = 1;
+  reply[151] = 3;
+  reply[152] = 2;
+  reply[225] = 0xEE;
+  reply[340] = 0xDD;  // 256-bit key 1 starts, key 4 ends
   reply[341] = 2;
   const auto s = DecodeReply(reply);
   ASSERT_TRUE(s);
@@ -161,9 +188,13 @@ TEST(Messages, ShortAndForeignDatagramsAreUnreadable) {
 }
 
 TEST(Messages, DomainTable) {
-  struct Row { std::uint8_t code; const char* name; int first, last; };
-  const Row rows[] = {{0x10, "FCC", 1, 11},   {0x20, "Canada", 1, 11},  {0x30, "ETSI", 1, 13},
-                      {0x31, "Spain", 10, 11}, {0x32, "France", 10, 13}, {0x40, "Japan", 14, 14},
+  struct Row {
+    std::uint8_t code;
+    const char* name;
+    int first, last;
+  };
+  const Row rows[] = {{0x10, "FCC", 1, 11},       {0x20, "Canada", 1, 11},  {0x30, "ETSI", 1, 13},
+                      {0x31, "Spain", 10, 11},    {0x32, "France", 10, 13}, {0x40, "Japan", 14, 14},
                       {0x41, "Japan(All)", 1, 14}};
   for (const Row& row : rows) {
     const Domain* d = FindDomain(row.code);

@@ -235,7 +235,9 @@ TEST_F(Receive, DeviceBytesGoBackUnchanged) {
     Deliver(r);
     form->SendSettings();
     const auto& m = form->MessageBuffer();
-    const auto at = [&](int offset, std::size_t n) { return std::string(m.begin() + offset, m.begin() + offset + static_cast<long>(n)); };
+    const auto at = [&](int offset, std::size_t n) {
+      return std::string(m.begin() + offset, m.begin() + offset + static_cast<long>(n));
+    };
     EXPECT_EQ(at(18, text.size()), text) << "host name from byte " << start;
     EXPECT_EQ(at(67, reversed.size()), reversed) << "ESSID from byte " << start;
     EXPECT_EQ(at(100, text.size()), text) << "pass phrase from byte " << start;
@@ -270,15 +272,18 @@ TEST_F(Receive, OtherStepsDropRepliesAndOnlyAnAcknowledgementSetsTheFlag) {
 TEST_F(Receive, ABurstShowsWhatRepliesShownOneByOneShow) {
   const std::vector<ReplyBuilder> sequences[] = {
       {ReplyBuilder().Channel(3).Essid("first"), ReplyBuilder().Domain(0x30).Channel(0x0F).Host("second")},
-      {ReplyBuilder().Byte(150, 0).Essid("wep off"), ReplyBuilder().Domain(0).Host("refused"), ReplyBuilder().Size(200)},
-      {ReplyBuilder().Byte(151, 3), ReplyBuilder().Byte(150, 7).Byte(152, 0x0A), ReplyBuilder().Byte(150, 2).Byte(151, 9)},
+      {ReplyBuilder().Byte(150, 0).Essid("wep off"), ReplyBuilder().Domain(0).Host("refused"),
+       ReplyBuilder().Size(200)},
+      {ReplyBuilder().Byte(151, 3), ReplyBuilder().Byte(150, 7).Byte(152, 0x0A),
+       ReplyBuilder().Byte(150, 2).Byte(151, 9)},
   };
   const auto state = [](trx::app::TForm1& f) {
     QStringList s;
     for (QObject* o : f.findChildren<QObject*>()) {
       if (auto* e = qobject_cast<QLineEdit*>(o)) s << e->text() << QString::number(e->isEnabled());
       if (auto* l = qobject_cast<QLabel*>(o)) s << l->text();
-      if (auto* c = qobject_cast<QComboBox*>(o)) s << QString::number(c->count()) << c->currentText() << c->placeholderText();
+      if (auto* c = qobject_cast<QComboBox*>(o))
+        s << QString::number(c->count()) << c->currentText() << c->placeholderText();
       if (auto* r = qobject_cast<QRadioButton*>(o)) s << QString::number(r->isChecked());
       if (auto* c = dynamic_cast<trx::app::TControl*>(o)) s << c->Hint;
     }

@@ -10,8 +10,8 @@ using namespace trx::test;
 class ReceiveFuzz : public FormTest {};
 
 TEST_F(ReceiveFuzz, RandomAndTruncatedDatagramsNeverCrash) {
-  const long total = qEnvironmentVariableIsSet("TRX_FUZZ_DATAGRAMS") ? qEnvironmentVariable("TRX_FUZZ_DATAGRAMS").toLong()
-                                                                      : 2'000'000;
+  const long total =
+      qEnvironmentVariableIsSet("TRX_FUZZ_DATAGRAMS") ? qEnvironmentVariable("TRX_FUZZ_DATAGRAMS").toLong() : 2'000'000;
   std::mt19937_64 random(27155);
   const QByteArray valid = ReplyBuilder().b;
   std::vector<std::uint8_t> buffer;
@@ -27,7 +27,8 @@ TEST_F(ReceiveFuzz, RandomAndTruncatedDatagramsNeverCrash) {
     } else {  // a valid reply, truncated and with a few bytes changed
       length = kind == 1 ? random() % 343 : 342 + random() % 64;
       buffer.assign(length, 0);
-      for (std::size_t i = 0; i < length; ++i) buffer[i] = i < 342 ? static_cast<std::uint8_t>(valid[static_cast<int>(i)]) : 0xAA;
+      for (std::size_t i = 0; i < length; ++i)
+        buffer[i] = i < 342 ? static_cast<std::uint8_t>(valid[static_cast<int>(i)]) : 0xAA;
       for (int m = static_cast<int>(random() % 6); m > 0 && length > 6; --m)
         buffer[6 + random() % (length - 6)] = static_cast<std::uint8_t>(random());
       if (kind == 3 && length > 6) std::copy_n("gstack", 6, buffer.begin());
@@ -48,5 +49,6 @@ TEST_F(ReceiveFuzz, RandomAndTruncatedDatagramsNeverCrash) {
   EXPECT_GT(listed, 0) << "some mutated replies stay readable and are listed";
   EXPECT_LE(form->StoredReplyCount(), 500);
   form->ZEL_UDPSocket1Recv(form->ZEL_UDPSocket1, nullptr, 5);
-  form->ZEL_UDPSocket1Recv(form->ZEL_UDPSocket1, valid.isEmpty() ? nullptr : reinterpret_cast<const std::uint8_t*>(valid.data()), -1);
+  form->ZEL_UDPSocket1Recv(form->ZEL_UDPSocket1,
+                           valid.isEmpty() ? nullptr : reinterpret_cast<const std::uint8_t*>(valid.data()), -1);
 }

@@ -22,8 +22,9 @@ void OpenOnTestPort(TZEL_UDPSocket& s, Received& into) {
   s.lclPort = 27155;
   s.rmtPort = 27155;
   s.RmtAddr = "255.255.255.255";
-  QObject::connect(&s, &TZEL_UDPSocket::OnRecv,
-                   [&into](QObject*, const std::uint8_t* buf, int len) { into.datagrams.emplace_back(buf, buf + len); });
+  QObject::connect(&s, &TZEL_UDPSocket::OnRecv, [&into](QObject*, const std::uint8_t* buf, int len) {
+    into.datagrams.emplace_back(buf, buf + len);
+  });
   ASSERT_TRUE(s.Open());
 }
 
@@ -123,7 +124,8 @@ TEST(UdpDrops, CounterMatchesWhatAFullBufferLost) {
   EXPECT_EQ(trx::link::ReceiveDrops(receiver.socketDescriptor()), 0);
   QUdpSocket sender;
   constexpr int kSent = 200;
-  for (int i = 0; i < kSent; ++i) sender.writeDatagram(QByteArray(300, 'x'), QHostAddress::LocalHost, receiver.localPort());
+  for (int i = 0; i < kSent; ++i)
+    sender.writeDatagram(QByteArray(300, 'x'), QHostAddress::LocalHost, receiver.localPort());
   int read = 0;
   while (receiver.hasPendingDatagrams() && receiver.receiveDatagram().isValid()) ++read;
   ASSERT_LT(read, kSent);

@@ -103,5 +103,4 @@ class EndToEnd : public ::testing::Test {
   DialogAnswerer dialogs;
 };
 
-
 }  // namespace trx::test

@@ -10,7 +10,8 @@ namespace trx::test {
 
 class FakePlatform : public platform::Platform {
  public:
-  mutable QStringList calls;  // queries too: "reader?", "register", "unregister", "open-document <path>", "start-hidden <path>", "open-web <address>"
+  mutable QStringList calls;  // queries too: "reader?", "register", "unregister", "open-document <path>", "start-hidden
+                              // <path>", "open-web <address>"
   int ppi = 96;
   bool readerInstalled = true;
   bool offersInstaller = true;  // as on Windows

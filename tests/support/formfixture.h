@@ -29,7 +29,9 @@ class FormTest : public ::testing::Test {
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
   }
-  void Deliver(const ReplyBuilder& reply) { form->ZEL_UDPSocket1Recv(form->ZEL_UDPSocket1, reply.data(), reply.size()); }
+  void Deliver(const ReplyBuilder& reply) {
+    form->ZEL_UDPSocket1Recv(form->ZEL_UDPSocket1, reply.data(), reply.size());
+  }
   void Deliver(const QByteArray& bytes) {
     form->ZEL_UDPSocket1Recv(form->ZEL_UDPSocket1, reinterpret_cast<const std::uint8_t*>(bytes.constData()),
                              static_cast<int>(bytes.size()));

@@ -10,8 +10,9 @@
 
 int main(int argc, char** argv) {
   if (!trx::tools::InPrivateNetworkNamespace()) {
-    std::fprintf(stderr, "These tests open UDP sockets and broadcast: run them in a private network namespace "
-                         "(tools/netns-run, as ctest does).\n");
+    std::fprintf(stderr,
+                 "These tests open UDP sockets and broadcast: run them in a private network namespace "
+                 "(tools/netns-run, as ctest does).\n");
     return 1;
   }
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

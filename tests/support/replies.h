@@ -23,7 +23,10 @@ struct ReplyBuilder {
     return *this;
   }
   ReplyBuilder& Ip(int offset, int a, int c, int d, int e) {
-    return Byte(offset, std::uint8_t(a)).Byte(offset + 1, std::uint8_t(c)).Byte(offset + 2, std::uint8_t(d)).Byte(offset + 3, std::uint8_t(e));
+    return Byte(offset, std::uint8_t(a))
+        .Byte(offset + 1, std::uint8_t(c))
+        .Byte(offset + 2, std::uint8_t(d))
+        .Byte(offset + 3, std::uint8_t(e));
   }
   ReplyBuilder& Mac(int a, int c, int d, int e, int f, int g) {
     const int v[] = {a, c, d, e, f, g};
@@ -32,7 +35,8 @@ struct ReplyBuilder {
   }
   // Writes the bytes and clears the rest of the area.
   ReplyBuilder& Text(int offset, int area, const std::string& s) {
-    for (int i = 0; i < area; ++i) b[offset + i] = i < static_cast<int>(s.size()) ? s[static_cast<std::size_t>(i)] : '\0';
+    for (int i = 0; i < area; ++i)
+      b[offset + i] = i < static_cast<int>(s.size()) ? s[static_cast<std::size_t>(i)] : '\0';
     return *this;
   }
   ReplyBuilder& Host(const std::string& s) { return Text(36, 32, s); }

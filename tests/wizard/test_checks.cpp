@@ -35,9 +35,13 @@ TEST_F(Checks, EachAddressRefusalNamesItsFieldAndStopsThere) {
   ToBasic();
   Next();
   ASSERT_EQ(form->WizardStep(), "4");
-  struct Case { trx::app::TEdit* field; const char* message; };
-  for (const Case& c : {Case{form->e_ip, "Wrong IP address value!"}, Case{form->e_mask, "Wrong NetMask IP address value!"},
-                        Case{form->e_gateway, "Wrong GateWay IP address value!"}}) {
+  struct Case {
+    trx::app::TEdit* field;
+    const char* message;
+  };
+  for (const Case& c :
+       {Case{form->e_ip, "Wrong IP address value!"}, Case{form->e_mask, "Wrong NetMask IP address value!"},
+        Case{form->e_gateway, "Wrong GateWay IP address value!"}}) {
     const QString good = c.field->text();
     c.field->setText("1.2.3.256");
     dialogs.seen.clear();

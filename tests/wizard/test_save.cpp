@@ -72,14 +72,19 @@ TEST_F(Save, HeaderAddressesAndAddressMode) {
   EXPECT_EQ(At(7), 0xA8);
   EXPECT_EQ(At(8), 0x01);
   EXPECT_EQ(At(9), 0xFB);
-  EXPECT_EQ(At(10), 255); EXPECT_EQ(At(12), 0);
-  EXPECT_EQ(At(14), 10); EXPECT_EQ(At(17), 1);
+  EXPECT_EQ(At(10), 255);
+  EXPECT_EQ(At(12), 0);
+  EXPECT_EQ(At(14), 10);
+  EXPECT_EQ(At(17), 1);
   EXPECT_EQ(At(323), 0) << "DHCP";
   form->ip_ip->setChecked(true);
   form->e_ip->setText("$C0.0x10. 7.010");
   form->SendSettings();
   EXPECT_EQ(At(323), 1);
-  EXPECT_EQ(At(6), 0xC0); EXPECT_EQ(At(7), 0x10); EXPECT_EQ(At(8), 7); EXPECT_EQ(At(9), 10);
+  EXPECT_EQ(At(6), 0xC0);
+  EXPECT_EQ(At(7), 0x10);
+  EXPECT_EQ(At(8), 7);
+  EXPECT_EQ(At(9), 10);
 
   const auto sent = capture.Settings();
   ASSERT_EQ(sent.size(), 2u);
@@ -95,16 +100,20 @@ TEST_F(Save, TextsMacDomainAndChannel) {
   EXPECT_EQ(At(18), 'h');
   EXPECT_EQ(At(48), 'h');
   EXPECT_EQ(At(49), 0) << "31 characters and a terminator";
-  EXPECT_EQ(At(50), '2'); EXPECT_EQ(At(54), '0'); EXPECT_EQ(At(55), 0);
+  EXPECT_EQ(At(50), '2');
+  EXPECT_EQ(At(54), '0');
+  EXPECT_EQ(At(55), 0);
   const std::uint8_t mac[] = {0x02, 0x00, 0x00, 0x0A, 0x1B, 0x2C};
   for (int i = 0; i < 6; ++i) EXPECT_EQ(At(59 + i), mac[i]);
   EXPECT_EQ(At(65), 0x10);
   EXPECT_EQ(At(66), 6) << "channel 6 of the list 1 to 11";
-  EXPECT_EQ(At(67), 'e'); EXPECT_EQ(At(72), 0);
-  EXPECT_EQ(At(100), 'p'); EXPECT_EQ(At(102), 0);
+  EXPECT_EQ(At(67), 'e');
+  EXPECT_EQ(At(72), 0);
+  EXPECT_EQ(At(100), 'p');
+  EXPECT_EQ(At(102), 0);
   EXPECT_EQ(At(134), 0) << "default key";
 
-  const std::pair<const char*, std::uint8_t> domains[] = {{"Canada", 0x20}, {"ETSI", 0x30}, {"Spain", 0x40},
+  const std::pair<const char*, std::uint8_t> domains[] = {{"Canada", 0x20}, {"ETSI", 0x30},  {"Spain", 0x40},
                                                           {"France", 0x50}, {"Japan", 0x60}, {"Japan(All)", 0x61},
                                                           {"Error", 0x61}};
   for (const auto& [name, code] : domains) {
@@ -139,9 +148,11 @@ TEST_F(Save, KeyAreasOfTheChosenSizeOnly) {
   EXPECT_EQ(At(133), 1);
   const std::uint8_t key1[] = {0xA1, 0xB2, 0xC3, 0xD4, 0xE5};
   for (int i = 0; i < 5; ++i) EXPECT_EQ(At(135 + i), key1[i]);
-  EXPECT_EQ(At(140), 0x01); EXPECT_EQ(At(144), 0x05);
+  EXPECT_EQ(At(140), 0x01);
+  EXPECT_EQ(At(144), 0x05);
   EXPECT_EQ(At(145), 0xFF);
-  EXPECT_EQ(At(150), 0x10); EXPECT_EQ(At(154), 0x50);
+  EXPECT_EQ(At(150), 0x10);
+  EXPECT_EQ(At(154), 0x50);
   EXPECT_EQ(At(155), 0) << "the 128-bit areas are not written";
 
   form->s_wep->setCurrentIndex(2);
@@ -151,8 +162,12 @@ TEST_F(Save, KeyAreasOfTheChosenSizeOnly) {
   form->e_64key4->setText(QString("12").repeated(13));
   form->SendSettings();
   EXPECT_EQ(At(133), 2);
-  EXPECT_EQ(At(155), 0xAB); EXPECT_EQ(At(167), 0xAB);
-  EXPECT_EQ(At(168), 0xCD); EXPECT_EQ(At(181), 0xEF); EXPECT_EQ(At(194), 0x12); EXPECT_EQ(At(206), 0x12);
+  EXPECT_EQ(At(155), 0xAB);
+  EXPECT_EQ(At(167), 0xAB);
+  EXPECT_EQ(At(168), 0xCD);
+  EXPECT_EQ(At(181), 0xEF);
+  EXPECT_EQ(At(194), 0x12);
+  EXPECT_EQ(At(206), 0x12);
   EXPECT_EQ(At(135), 0xA1) << "the 64-bit areas keep the earlier save";
 
   form->s_wep->setCurrentIndex(0);
@@ -167,8 +182,10 @@ TEST_F(Save, KeyAreasOfTheChosenSizeOnly) {
   for (auto* f : {form->e_64key2, form->e_64key3, form->e_64key4}) f->setText(QString("77").repeated(29));
   form->SendSettings();
   EXPECT_EQ(At(133), 3);
-  EXPECT_EQ(At(207), 0x9A); EXPECT_EQ(At(235), 0x9A);
-  EXPECT_EQ(At(236), 0x77); EXPECT_EQ(At(322), 0x77);
+  EXPECT_EQ(At(207), 0x9A);
+  EXPECT_EQ(At(235), 0x9A);
+  EXPECT_EQ(At(236), 0x77);
+  EXPECT_EQ(At(322), 0x77);
 }
 
 TEST_F(Save, YesShowsTheNoteDisablesTheButtonsAndSends) {

@@ -72,7 +72,8 @@ TEST_F(Wizard, TheSearchShowsTheWaitDisablesButtonsAndBroadcasts) {
   EXPECT_TRUE(Shown(form->checklink));
   EXPECT_TRUE(Shown(form->bar));
   EXPECT_EQ(form->bar->Position(), 0);
-  for (QWidget* b : std::initializer_list<QWidget*>{form->b_min, form->b_close, form->b_exit, form->b_back, form->b_setup})
+  for (QWidget* b :
+       std::initializer_list<QWidget*>{form->b_min, form->b_close, form->b_exit, form->b_back, form->b_setup})
     EXPECT_FALSE(Enabled(b)) << b->objectName().toStdString();
   EXPECT_EQ(form->ap_list->count(), 0);
   EXPECT_TRUE(form->Timer->Enabled());
@@ -100,8 +101,7 @@ TEST_F(Wizard, AnEarlyReplyDoesNotShortenTheWait) {
   EXPECT_EQ(form->Timer->Tag, 6);
   EXPECT_FALSE(Shown(form->checklink) || Shown(form->bar) || Shown(form->check01) || Shown(form->check02) ||
                Shown(form->check03));
-  for (QWidget* b : std::initializer_list<QWidget*>{form->b_min, form->b_close, form->b_setup})
-    EXPECT_TRUE(Enabled(b));
+  for (QWidget* b : std::initializer_list<QWidget*>{form->b_min, form->b_close, form->b_setup}) EXPECT_TRUE(Enabled(b));
 }
 
 TEST_F(Wizard, NoReplyGivesTheErrorPanelAndAClickGivesTheConnectionPageBack) {
@@ -282,7 +282,8 @@ TEST_F(Wizard, TheHighlightedAccessPointIsTheOneShown) {
   expectShown(2, "a press slipping onto another entry");
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(10, list->viewport()->height() - 3));
   expectShown(2, "a click below the last entry");
-  for (const auto& [key, row] : {std::pair{Qt::Key_Up, 1}, {Qt::Key_End, 3}, {Qt::Key_Home, 0}, {Qt::Key_PageDown, 3}}) {
+  for (const auto& [key, row] :
+       {std::pair{Qt::Key_Up, 1}, {Qt::Key_End, 3}, {Qt::Key_Home, 0}, {Qt::Key_PageDown, 3}}) {
     QTest::keyClick(list, key);
     expectShown(row, QTest::toString(QKeySequence(key)));
   }

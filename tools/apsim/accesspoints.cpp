@@ -1,9 +1,9 @@
 #include "tools/apsim/accesspoints.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QHostAddress>
 #include <QRegularExpression>
+#include <QSaveFile>
 #include <QTextStream>
 
 #include "input/wepkeys.h"
@@ -100,7 +100,8 @@ std::vector<link::SettingsRecord> LoadAccessPoints(const QString& path, QString*
     if (key == "mac") {
       const QStringList parts = value.split(QRegularExpression("[-:]"));
       bool ok = parts.size() == 6;
-      for (int i = 0; ok && i < 6; ++i) ap.mac[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(parts[i].toUInt(&ok, 16));
+      for (int i = 0; ok && i < 6; ++i)
+        ap.mac[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(parts[i].toUInt(&ok, 16));
       if (!ok) return fail("mac needs six hexadecimal bytes");
     } else if (key == "host") {
       ap.hostName = bytes;
@@ -161,7 +162,9 @@ bool SaveAccessPoints(const QString& path, const std::vector<link::SettingsRecor
     return false;
   }
   QTextStream out(&file);
-  const auto text = [](const std::string& bytes) { return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size())); };
+  const auto text = [](const std::string& bytes) {
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  };
   const auto keys = [](const auto& set) {
     QStringList hex;
     for (const auto& key : set) hex << QString::fromStdString(link::FormatHex(key));
@@ -171,10 +174,12 @@ bool SaveAccessPoints(const QString& path, const std::vector<link::SettingsRecor
   out << "# access points as the simulator last left them\n";
   for (const link::SettingsRecord& ap : aps) {
     out << "[ap]\nmac = " << QString::fromStdString(link::FormatMac(ap.mac)) << "\nhost = " << text(ap.hostName)
-        << "\nfirmware = " << text(ap.firmware) << "\nessid = " << text(ap.essid) << "\npassphrase = " << text(ap.passphrase)
-        << "\ndomain = 0x" << QString::number(ap.domain, 16) << "\nchannel = " << static_cast<int>(ap.channel) << "\nwep = "
-        << (ap.wepOn == 0 || ap.keySize < 1 || ap.keySize > 3 ? "off" : kWep[ap.keySize - 1])
-        << "\ndhcp = " << (ap.addressMode == 0 ? "yes" : "no") << "\nip = " << QString::fromStdString(link::FormatIpv4(ap.ip))
+        << "\nfirmware = " << text(ap.firmware) << "\nessid = " << text(ap.essid)
+        << "\npassphrase = " << text(ap.passphrase) << "\ndomain = 0x" << QString::number(ap.domain, 16)
+        << "\nchannel = " << static_cast<int>(ap.channel)
+        << "\nwep = " << (ap.wepOn == 0 || ap.keySize < 1 || ap.keySize > 3 ? "off" : kWep[ap.keySize - 1])
+        << "\ndhcp = " << (ap.addressMode == 0 ? "yes" : "no")
+        << "\nip = " << QString::fromStdString(link::FormatIpv4(ap.ip))
         << "\nmask = " << QString::fromStdString(link::FormatIpv4(ap.mask))
         << "\ngateway = " << QString::fromStdString(link::FormatIpv4(ap.gateway)) << "\nkeys64 = " << keys(ap.keys64)
         << "\nkeys128 = " << keys(ap.keys128) << "\nkeys256 = " << keys(ap.keys256) << "\n";

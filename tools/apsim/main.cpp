@@ -4,12 +4,12 @@
 // network namespace (see tools/netns-run).
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTimer>
 #include <cstdio>
 #include <deque>
 #include <thread>
-#include <QElapsedTimer>
 
 #include "link/messages.h"
 #include "link/udpsocket.h"
@@ -27,7 +27,7 @@ struct Options {
   int ackLimit = -1;  // acknowledge only this many settings messages; -1: all
   bool noAck = false, shortReply = false, domainZero = false, badChannel = false, badDefaultKey = false,
        duplicate = false, hex = false, showKeys = false;
-  int faulty = -1;  // how many access points carry the faults; -1: all
+  int faulty = -1;          // how many access points carry the faults; -1: all
   int lineRateMbit = 1000;  // replies leave no faster than a link of this speed carries them; 0: no limit
   int applyDelayMs = 0;     // settings take effect this long after they arrive
   bool keepOld = false;     // acknowledge settings but keep the old values
@@ -84,13 +84,13 @@ class Simulator : public QObject {
 
   QString Describe(const SettingsRecord& s) const {
     QString wep = s.wepOn == 0 ? "off" : s.keySize == 1 ? "64" : s.keySize == 2 ? "128" : s.keySize == 3 ? "256" : "?";
-    QString line = QString("mac=%1 host=\"%2\" essid=\"%3\" domain=0x%4 channel=%5 wep=%6 %7 ip=%8")
-                       .arg(QString::fromStdString(trx::link::FormatMac(s.mac)), QString::fromLatin1(s.hostName.c_str()),
-                            QString::fromLatin1(s.essid.c_str()))
-                       .arg(s.domain, 2, 16, QChar('0'))
-                       .arg(s.channel)
-                       .arg(wep, s.addressMode == 0 ? "dhcp" : "fixed",
-                            QString::fromStdString(trx::link::FormatIpv4(s.ip)));
+    QString line =
+        QString("mac=%1 host=\"%2\" essid=\"%3\" domain=0x%4 channel=%5 wep=%6 %7 ip=%8")
+            .arg(QString::fromStdString(trx::link::FormatMac(s.mac)), QString::fromLatin1(s.hostName.c_str()),
+                 QString::fromLatin1(s.essid.c_str()))
+            .arg(s.domain, 2, 16, QChar('0'))
+            .arg(s.channel)
+            .arg(wep, s.addressMode == 0 ? "dhcp" : "fixed", QString::fromStdString(trx::link::FormatIpv4(s.ip)));
     if (o_.showKeys && s.wepOn != 0) {
       const auto area = trx::link::record::KeyArea(s.keySize, 0);
       Bytes record(trx::link::kRecordSize);
@@ -158,7 +158,8 @@ class Simulator : public QObject {
           ack();
         return;
       }
-      Print(QString("ignore gstset for %1: not one of ours").arg(QString::fromStdString(trx::link::FormatMac(settings->mac))));
+      Print(QString("ignore gstset for %1: not one of ours")
+                .arg(QString::fromStdString(trx::link::FormatMac(settings->mac))));
     }
     // Everything else, our own replies and acknowledgements included, is not for us.
   }
@@ -237,7 +238,8 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption domainZero("domain-zero", "Send replies with domain code 0 (refused).");
   const QCommandLineOption badChannel("bad-channel", "Send replies with the unreadable channel byte 0x0F.");
   const QCommandLineOption badKey("bad-default-key", "Send replies with the unreadable default-key byte 0x0A.");
-  const QCommandLineOption faulty("faulty", "Give the faults above (--no-ack too) to the first N access points only.", "N");
+  const QCommandLineOption faulty("faulty", "Give the faults above (--no-ack too) to the first N access points only.",
+                                  "N");
   const QCommandLineOption duplicate("duplicate", "Send every reply twice.");
   const QCommandLineOption lineRate("line-rate",
                                     "Send replies no faster than a link of this speed carries them (default 1000; "
@@ -252,8 +254,8 @@ int main(int argc, char* argv[]) {
                                  "FILE");
   const QCommandLineOption hex("hex", "Print the bytes of every message in hexadecimal.");
   const QCommandLineOption showKeys("show-keys", "Print key bytes and pass phrases too.");
-  parser.addOptions({count, config, delay, ackDelay, noAck, ackLimit, shortReply, domainZero, badChannel, badKey, faulty,
-                     duplicate, lineRate, applyDelay, keepOld, state, hex, showKeys});
+  parser.addOptions({count, config, delay, ackDelay, noAck, ackLimit, shortReply, domainZero, badChannel, badKey,
+                     faulty, duplicate, lineRate, applyDelay, keepOld, state, hex, showKeys});
   parser.process(app);
 
   if (!trx::tools::InPrivateNetworkNamespace()) {

@@ -70,8 +70,8 @@ bool WriteJpeg(const QImage& image, const QString& name, bool progressive) {
   bool ok = rc == 0;
   if (ok) {
     QFile file(g_out + "/" + name);
-    ok = file.open(QIODevice::WriteOnly) && file.write(reinterpret_cast<const char*>(jpeg), static_cast<qint64>(size)) ==
-                                                  static_cast<qint64>(size);
+    ok = file.open(QIODevice::WriteOnly) &&
+         file.write(reinterpret_cast<const char*>(jpeg), static_cast<qint64>(size)) == static_cast<qint64>(size);
   }
   if (!ok) std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
   tjFree(jpeg);
@@ -88,8 +88,8 @@ QFont Font(int px, bool bold = false, const char* family = "Liberation Sans") {
   return f;
 }
 
-void Text(QPainter& p, const QRect& r, const QString& s, int px, const QColor& c, int flags = Qt::AlignLeft | Qt::AlignVCenter,
-          bool bold = false, const char* family = "Liberation Sans") {
+void Text(QPainter& p, const QRect& r, const QString& s, int px, const QColor& c,
+          int flags = Qt::AlignLeft | Qt::AlignVCenter, bool bold = false, const char* family = "Liberation Sans") {
   p.setFont(Font(px, bold, family));
   p.setPen(c);
   CheckFits(p, r, flags | Qt::TextWordWrap, s);
@@ -252,8 +252,7 @@ void Pages() {
     StatusRow(p, 318, Artwork::tr("ESSID:"));
     StatusRow(p, 335, Artwork::tr("Channel:"));
     StatusRow(p, 352, Artwork::tr("WEP:"));
-    Text(p, QRect(24, 142, 420, 60), Words("no1").instruction, 14, kInk,
-         Qt::AlignLeft | Qt::AlignTop);
+    Text(p, QRect(24, 142, 420, 60), Words("no1").instruction, 14, kInk, Qt::AlignLeft | Qt::AlignTop);
     Note(p, QRect(24, 384, 420, 40), Artwork::tr("Yes: change its settings.  No: close the utility."));
     Save(img, "no1.jpg");
   }
@@ -319,8 +318,7 @@ void Pages() {
   {
     QImage img = Page("no6", false);
     QPainter p(&img);
-    Text(p, QRect(24, 142, 420, 40), Words("no6").instruction, 14, kInk,
-         Qt::AlignLeft | Qt::AlignTop);
+    Text(p, QRect(24, 142, 420, 40), Words("no6").instruction, 14, kInk, Qt::AlignLeft | Qt::AlignTop);
     Text(p, QRect(128, 234, 150, 18), Artwork::tr("Current"), 12, kMuted, Qt::AlignLeft, true);
     Text(p, QRect(336, 234, 100, 18), Artwork::tr("New"), 12, kAccent, Qt::AlignLeft, true);
     p.setPen(QColor(160, 166, 196));
@@ -328,7 +326,8 @@ void Pages() {
     const QString rows[] = {Artwork::tr("IP address"), Artwork::tr("ESSID"), Artwork::tr("Channel"),
                             Artwork::tr("WEP")};
     const int ys[] = {257, 273, 290, 307};
-    for (int i = 0; i < 4; ++i) Text(p, QRect(24, ys[i], 96, 16), rows[i], 12, kInk, Qt::AlignLeft | Qt::AlignVCenter, true);
+    for (int i = 0; i < 4; ++i)
+      Text(p, QRect(24, ys[i], 96, 16), rows[i], 12, kInk, Qt::AlignLeft | Qt::AlignVCenter, true);
     for (int y : {257, 273, 290, 307}) FieldBox(p, 336, y, 97, 15);
     Note(p, QRect(24, 340, 420, 60),
          Artwork::tr("Yes: save. The access point may need 60 seconds to apply the settings.\n"
@@ -349,20 +348,21 @@ void Pages() {
 
 void Hourglass(QPainter& p, int cx, int cy, int phase) {
   p.setRenderHint(QPainter::Antialiasing);
-  const QPolygon glass({QPoint(cx - 22, cy - 32), QPoint(cx + 22, cy - 32), QPoint(cx + 4, cy), QPoint(cx + 22, cy + 32),
-                        QPoint(cx - 22, cy + 32), QPoint(cx - 4, cy)});
+  const QPolygon glass({QPoint(cx - 22, cy - 32), QPoint(cx + 22, cy - 32), QPoint(cx + 4, cy),
+                        QPoint(cx + 22, cy + 32), QPoint(cx - 22, cy + 32), QPoint(cx - 4, cy)});
   p.setPen(QPen(kMuted, 2));
   p.setBrush(QColor(232, 236, 250));
   p.drawPolygon(glass);
   const QColor sand(230, 170, 60);
   p.setPen(Qt::NoPen);
   p.setBrush(sand);
-  const int top = 24 - 8 * phase;   // sand left above
-  const int bottom = 6 + 8 * phase; // sand piled below
-  if (top > 0) p.drawPolygon(QPolygon({QPoint(cx - top * 18 / 24, cy - top - 2), QPoint(cx + top * 18 / 24, cy - top - 2),
-                                       QPoint(cx, cy - 2)}));
-  p.drawPolygon(QPolygon({QPoint(cx - bottom * 18 / 24, cy + 30), QPoint(cx + bottom * 18 / 24, cy + 30),
-                          QPoint(cx, cy + 30 - bottom)}));
+  const int top = 24 - 8 * phase;    // sand left above
+  const int bottom = 6 + 8 * phase;  // sand piled below
+  if (top > 0)
+    p.drawPolygon(QPolygon(
+        {QPoint(cx - top * 18 / 24, cy - top - 2), QPoint(cx + top * 18 / 24, cy - top - 2), QPoint(cx, cy - 2)}));
+  p.drawPolygon(QPolygon(
+      {QPoint(cx - bottom * 18 / 24, cy + 30), QPoint(cx + bottom * 18 / 24, cy + 30), QPoint(cx, cy + 30 - bottom)}));
   p.drawRect(cx - 1, cy - 2, 2, 30 - bottom);
   p.setPen(QPen(QColor(110, 80, 50), 5, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(cx - 28, cy - 34, cx + 28, cy - 34);
@@ -403,8 +403,7 @@ void Panels() {
     p.drawLine(40, 27, 40, 39);
     p.drawPoint(40, 46);
     Text(p, QRect(72, 14, 340, 46), Words("errormsg").title, 18, Qt::white, Qt::AlignLeft | Qt::AlignVCenter, true);
-    Text(p, QRect(24, 88, 375, 40), Words("errormsg").instruction, 13, kInk,
-         Qt::AlignLeft | Qt::AlignTop);
+    Text(p, QRect(24, 88, 375, 40), Words("errormsg").instruction, 13, kInk, Qt::AlignLeft | Qt::AlignTop);
     const auto shared = trx::app::TranslatedWords;
     Text(p, QRect(24, 132, 375, 20), shared(trx::app::kPanelChecksHeading), 13, kInk, Qt::AlignLeft | Qt::AlignTop,
          true);
@@ -459,7 +458,9 @@ void SmallFace(const QString& family, bool close, const QString& suffix) {
   p.setRenderHint(QPainter::Antialiasing);
   const bool on = suffix == "on", pressed = suffix == "x";
   p.setPen(QPen(Qt::white, 1.4));
-  p.setBrush(pressed ? QColor(20, 28, 70) : on ? (close ? QColor(210, 70, 70) : QColor(110, 130, 220)) : QColor(255, 255, 255, 30));
+  p.setBrush(pressed ? QColor(20, 28, 70)
+             : on    ? (close ? QColor(210, 70, 70) : QColor(110, 130, 220))
+                     : QColor(255, 255, 255, 30));
   p.drawEllipse(QRectF(2.5, 1.5, 16, 16));
   p.setPen(QPen(Qt::white, 2, Qt::SolidLine, Qt::RoundCap));
   const double d = pressed ? 0.6 : 0;

@@ -1,6 +1,7 @@
 // Builds the user guide PDF from its Markdown source and the screenshots beside it, and the
 // same guide as HTML with its pictures, for a system that has a browser but no PDF reader.
 //   trx61-guide docs/users-guide.md "build/Users Guide/trx61v2.2_ug.pdf" [".../trx61v2.2_ug.html"]
+#include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -8,7 +9,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
-#include <QAbstractTextDocumentLayout>
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QTextBlock>
@@ -57,7 +57,8 @@ int main(int argc, char* argv[]) {
   // less a line at the foot for the page number.
   const QMarginsF marginsMm(18, 16, 18, 16);
   const auto px = [](qreal mm) { return mm / 25.4 * 96.0; };
-  const QSizeF page(px(210 - marginsMm.left() - marginsMm.right()), px(297 - marginsMm.top() - marginsMm.bottom()) - 24);
+  const QSizeF page(px(210 - marginsMm.left() - marginsMm.right()),
+                    px(297 - marginsMm.top() - marginsMm.bottom()) - 24);
   doc.setPageSize(page);
 
   // Screenshots at 85 % of the text width: readable, and still two to a page with little text.
@@ -150,7 +151,8 @@ int main(int argc, char* argv[]) {
     painter.save();
     painter.scale(scale, scale);
     painter.setFont(numberFont);
-    painter.drawText(QRectF(0, page.height(), page.width(), 24), Qt::AlignRight | Qt::AlignBottom, QString::number(i + 1));
+    painter.drawText(QRectF(0, page.height(), page.width(), 24), Qt::AlignRight | Qt::AlignBottom,
+                     QString::number(i + 1));
     painter.restore();
   }
   return 0;

@@ -48,7 +48,8 @@ bool InPrivateNetworkNamespace() {
   // Where process 1 is out of sight: only loopback and the veth links of a test segment, and
   // bridges, which can join only what is here (a real adapter here would fail this itself).
   for (const QNetworkInterface& i : QNetworkInterface::allInterfaces())
-    if (!i.flags().testFlag(QNetworkInterface::IsLoopBack) && Driver(i.name()) != "veth" && Driver(i.name()) != "bridge")
+    if (!i.flags().testFlag(QNetworkInterface::IsLoopBack) && Driver(i.name()) != "veth" &&
+        Driver(i.name()) != "bridge")
       return false;
   return true;
 #else

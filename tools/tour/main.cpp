@@ -3,8 +3,8 @@
 //   tools/screenshots.sh   (runs this under Xvfb in a private network namespace)
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QEventLoop>
+#include <QFile>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTimer>
@@ -18,7 +18,7 @@
 namespace {
 
 QString g_apsim, g_out;
-QStringList g_only;        // the shots to take; empty: all
+QStringList g_only;         // the shots to take; empty: all
 QWidget* g_form = nullptr;  // the window being captured
 
 void Wait(int ms) {
@@ -171,8 +171,9 @@ int main(int argc, char* argv[]) {
     // Device text full of markup characters, shown as it is.
     QFile config(g_out + "/.markup.conf");
     config.open(QIODevice::WriteOnly);
-    config.write("[ap]\nhost = <b>bold</b>\nessid = <i>a</i>&amp;<img src=x>\nfirmware = <u>2</u>\n"
-                 "[ap]\nhost = a&lt;b & c\nessid = plain\n");
+    config.write(
+        "[ap]\nhost = <b>bold</b>\nessid = <i>a</i>&amp;<img src=x>\nfirmware = <u>2</u>\n"
+        "[ap]\nhost = a&lt;b & c\nessid = plain\n");
     config.close();
     Simulator sim({"--config", config.fileName()});
     auto form = Launch(*platform, 500);
