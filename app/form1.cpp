@@ -25,6 +25,7 @@ namespace {
     QT_TRANSLATE_NOOP("Form1", "128Bits"),
     QT_TRANSLATE_NOOP("Form1", "256Bits"),
     QT_TRANSLATE_NOOP("Form1", "ASCII: Enter 5,13,or 29 characters for 40,128, or 256 bits WEP Keys respectively"),
+    // One text over two lines, not two texts.  NOLINTNEXTLINE(bugprone-suspicious-missing-comma)
     QT_TRANSLATE_NOOP("Form1",
                       "Hexdecimal(0-9 & a-f ,or a-f ): Enter 10, 26, 58 digits for 40,128, or 256 bits WEP Key "
                       "respectively."),

@@ -121,7 +121,8 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
   if (!o.force) {
     // Every device that answered, devices that share a MAC included.
     std::vector<std::pair<link::Mac, link::SettingsRecord>> after;
-    for (const auto& [mac, copies] : found.byMac) {
+    for (const auto& [answered, copies] : found.byMac) {
+      const link::Mac& mac = answered;  // clang before 16 cannot capture a structured binding
       const bool planned = std::any_of(plan.begin(), plan.end(), [&](const Planned& p) { return p.job->mac == mac; });
       for (const Answer& a : copies)
         if (!planned) after.emplace_back(mac, *a.record);
@@ -214,6 +215,7 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
   tally.sent = static_cast<int>(sent.size());
   qint64 lastSearch = -1000000;
   std::vector<Sent*> open;
+  open.reserve(sent.size());
   for (Sent& s : sent) open.push_back(&s);
   while (!open.empty() && !Interrupted()) {
     for (const QHostAddress& source : session.TakeAcknowledgements()) {

@@ -130,6 +130,7 @@ void Summary(const std::vector<Job>& jobs) {
   std::map<std::string, int> counts;
   for (const Job& job : jobs) ++counts[OutcomeText(job.outcome)];
   std::vector<std::string> parts;
+  parts.reserve(counts.size());
   for (const auto& [what, n] : counts) parts.push_back(std::to_string(n) + " " + what);
   Err(Join(parts, ", "));
 }
@@ -151,7 +152,7 @@ bool WriteReport(const QString& path, const QJsonArray& all) {
 
 std::string WriteProblem(const QString& path) {
   QSaveFile out(path);
-  const std::string problem = out.open(QIODevice::WriteOnly) ? "" : out.errorString().toStdString();
+  std::string problem = out.open(QIODevice::WriteOnly) ? "" : out.errorString().toStdString();
   out.cancelWriting();
   return problem;
 }

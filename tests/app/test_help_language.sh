@@ -12,7 +12,7 @@ expect() {  # NAME PATTERN OUTPUT
 expect "the system's language" '^使い方: trx61-utility' "$(LANGUAGE=ja LANG=ja_JP.UTF-8 "$program" --help)"
 expect "the option over the system's" '^Aufruf: trx61-utility' "$(LANGUAGE=ja LANG=ja_JP.UTF-8 "$program" --language de --help)"
 expect "a language it does not have" '^Usage: trx61-utility' "$(LANG=C.UTF-8 "$program" --help --language=pt 2>/dev/null)"
-expect "an unknown system language" '^Usage: trx61-utility' "$(LANGUAGE= LANG=pt_BR.UTF-8 "$program" --help)"
+expect "an unknown system language" '^Usage: trx61-utility' "$(LANGUAGE='' LANG=pt_BR.UTF-8 "$program" --help)"
 if "$program" --language >/dev/null 2>&1; then
   echo "FAIL: --language without a code was accepted"
   failed=1

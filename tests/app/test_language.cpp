@@ -104,7 +104,7 @@ class LanguageWalk : public SettingsTest {
 TEST_F(LanguageWalk, EveryLanguageSavesTheSameBytesAndSpeaksItself) {
   const std::vector<std::uint8_t> english = WalkAndSave("en");
   ASSERT_EQ(dialogs.Texts().value(0), "Wrong ESSID value!");
-  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&english[67]), 6), std::string("lobby", 6));
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(&english[67]), 6), std::string("lobby\0", 6));
   EXPECT_EQ(english[132], 1) << "WEP on";
   EXPECT_EQ(english[133], 2) << "128 bits";
   for (const char* language : {"fr", "es", "de", "ja", "pseudo"}) {

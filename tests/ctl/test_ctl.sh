@@ -97,7 +97,7 @@ expect_status 2 "apply, one not found" "$ctl" apply $csv --report /tmp/ctl.repor
 [ "$(grep -c ' verified$' /tmp/ctl.out.$$)" -eq 100 ] || fail "100 verified, unreadable channels kept: $(cat /tmp/ctl.out.$$)"
 [ "$(grep -c '"outcome": "not found"' /tmp/ctl.report.$$)" -eq 1 ] || fail "the report: $(cat /tmp/ctl.report.$$)"
 "$ctl" discover --wait 1 --csv > /tmp/ctl.out.$$ 2> /tmp/ctl.err.$$
-grep -q '^02-00-00-0A-00-01,TRX61-AP-1,.*,?,"net 1, east",' /tmp/ctl.out.$$ && grep -q "^trx61ctl: 02-00-00-0A-00-05: unreadable channel (listed with ?)" /tmp/ctl.err.$$ ||
+{ grep -q '^02-00-00-0A-00-01,TRX61-AP-1,.*,?,"net 1, east",' /tmp/ctl.out.$$ && grep -q "^trx61ctl: 02-00-00-0A-00-05: unreadable channel (listed with ?)" /tmp/ctl.err.$$; } ||
   fail "an unreadable device listed with ?: $(head -3 /tmp/ctl.out.$$) $(cat /tmp/ctl.err.$$)"
 "$ctl" discover --wait 1 --csv | grep -q '^02-00-00-0A-00-64,.*,"net 100, east",' || fail "apply wrote the 100th"
 printf 'mac,essid,colour\n02-00-00-0A-00-01,,red\n' > $csv
@@ -168,7 +168,7 @@ printf '[ap]\nmac = %s\nhost = %s\nip = 10.0.0.7\nmask = 255.255.255.0\ngateway 
 start_sim --config /tmp/ctl.conf.$$
 "$ctl" discover --wait 1 --csv --show-keys > $backup
 expect_status 5 "restore twins and odd values" "$ctl" apply $backup --report /tmp/ctl.report.$$
-grep -q "^$C unchanged$" /tmp/ctl.out.$$ && [ "$(grep -c 'skipped: the MAC is on lines 2, 3 ' /tmp/ctl.out.$$)" -eq 2 ] ||
+{ grep -q "^$C unchanged$" /tmp/ctl.out.$$ && [ "$(grep -c 'skipped: the MAC is on lines 2, 3 ' /tmp/ctl.out.$$)" -eq 2 ]; } ||
   fail "the twins skipped, the rest unchanged: $(cat /tmp/ctl.out.$$ /tmp/ctl.err.$$)"
 [ "$(stat -c %a /tmp/ctl.report.$$)" = 600 ] || fail "the report is its owner's only: $(stat -c %a /tmp/ctl.report.$$)"
 awk -F, -v OFS=, -v m=$C '$1 == m { $9 = "moved" } !/0C-00-01/' $backup > $csv
@@ -188,7 +188,7 @@ grep -q -- "--report /tmp/ctl.none.$$/report.json: " /tmp/ctl.err.$$ || fail "th
 grep -q "recv gstset" /tmp/ctl.sim.$$ && fail "refusals send nothing: $(grep 'recv gstset' /tmp/ctl.sim.$$)"
 printf 'mac,essid\n%s,B\374ro \200\n' $C > $csv
 expect_status 0 "a Windows-1252 file" "$ctl" apply $csv
-grep -q "read as Windows-1252" /tmp/ctl.err.$$ && "$ctl" discover --wait 1 --csv | grep -q "^$C,.*,Büro €," || fail "Windows-1252: $(cat /tmp/ctl.out.$$ /tmp/ctl.err.$$)"
+{ grep -q "read as Windows-1252" /tmp/ctl.err.$$ && "$ctl" discover --wait 1 --csv | grep -q "^$C,.*,Büro €,"; } || fail "Windows-1252: $(cat /tmp/ctl.out.$$ /tmp/ctl.err.$$)"
 printf 'PK\003\004rest' > $csv
 expect_status 1 "a workbook" "$ctl" apply $csv
 grep -q "save it as CSV" /tmp/ctl.err.$$ || fail "a workbook: $(cat /tmp/ctl.err.$$)"
@@ -200,7 +200,7 @@ printf 'mac,essid\n02-00-00-0A-00-01,s1\n02-00-00-0A-00-02,s2\n02-00-00-0A-00-03
 expect_status 0 "a slow fleet" "$ctl" apply $csv --ack-wait 2
 [ "$(grep -E 'recv gstset|send gstack' /tmp/ctl.sim.$$ | head -n 4 | grep -c 'recv gstset')" -eq 4 ] ||
   fail "all four sent before the first acknowledgement: $(grep -E 'recv gstset|send gstack' /tmp/ctl.sim.$$)"
-[ "$(grep -c ' verified$' /tmp/ctl.out.$$)" -eq 3 ] && [ "$(grep -c ' changed without acknowledgement$' /tmp/ctl.out.$$)" -eq 1 ] ||
+{ [ "$(grep -c ' verified$' /tmp/ctl.out.$$)" -eq 3 ] && [ "$(grep -c ' changed without acknowledgement$' /tmp/ctl.out.$$)" -eq 1 ]; } ||
   fail "three acknowledged, one not: $(cat /tmp/ctl.out.$$)"
 # Interrupted while verifying: a report and a summary with what is known, and the signal's status.
 start_sim --count 2 --keep-old
