@@ -5,6 +5,7 @@
 
 #include "app/language.h"
 #include "app/startup.h"
+#include "link/debuglog.h"
 #include "platform/platform.h"
 
 namespace {
@@ -46,6 +47,9 @@ int main(int argc, char* argv[]) {
   trx::platform::FontSetup fonts;  // beside the window system's start
   QApplication application(argc, argv);
   trx::app::UseLanguage(ChosenLanguage(languageOption));
+  if (trx::link::DebugEnabled())
+    trx::link::DebugLine(QString("language %1, of the system's %2")
+                             .arg(trx::app::LanguageInUse(), QLocale::system().uiLanguages().join(' ')));
   fonts.Wait();
   const auto platform = trx::platform::CreateNativePlatform();
   const auto form = trx::app::StartUp(*platform);

@@ -48,10 +48,13 @@ wine "$dir/trx61-utility.exe" --version >"$work/version.txt"
 wineserver -w  # the window below must be the first of this prefix's programs still running
 grep -q "TRX61 Utility 2.2" "$work/version.txt" || fail "--version: $(cat "$work/version.txt")"
 
-# Enter twice: Setup, then Next (the search); Escape on the list page is No, which closes.
+# Enter twice: Setup, then Next (the search); Escape on the list page is No, which closes. The
+# user's locale is Japanese (made here, wine takes it from the environment): the program speaks it.
+mkdir -p "$work/locale"
+localedef -i ja_JP -f UTF-8 "$work/locale/ja_JP.UTF-8"
 cat >"$work/drive.sh" <<'DRIVE'
 set -eu
-TRX61_DEBUG=1 wine "$1" 2>"$2" &
+LOCPATH="$5" LC_ALL=ja_JP.UTF-8 TRX61_DEBUG=1 wine "$1" 2>"$2" &
 app=$!
 win=$(timeout 90 xdotool search --sync --name "^TRX61 Utility$" | head -n 1)
 # The simulator of this build answers on the same segment once the window is up.
@@ -72,8 +75,9 @@ xdotool key Escape
 wait $app
 kill $sim 2>/dev/null || true
 DRIVE
-timeout 120 xvfb-run -a -s "-screen 0 1024x768x24" sh "$work/drive.sh" "$dir/trx61-utility.exe" "$work/app.log" "$build" "$work/sim.log" ||
-  fail "the installed program did not run: $(tail -n 5 "$work/app.log")"
+timeout 120 xvfb-run -a -s "-screen 0 1024x768x24" sh "$work/drive.sh" "$dir/trx61-utility.exe" "$work/app.log" "$build" \
+  "$work/sim.log" "$work/locale" || fail "the installed program did not run: $(tail -n 5 "$work/app.log")"
+grep -q "language ja," "$work/app.log" || fail "not in the user's language: $(grep language "$work/app.log")"
 grep -q "3 access point(s) listed" "$work/app.log" || fail "the installed program listed no access points: $(grep 'wait over' "$work/app.log")"
 
 wine "$dir/Uninstall.exe" /S

@@ -7,7 +7,7 @@
 set -euo pipefail
 trx_here=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 source "$trx_here/tools/deps.sh"
-trx_require g++-mingw-w64-x86-64-posix mingw-w64-tools nasm wine wine64 nsis dpkg-dev xz-utils perl xdotool
+trx_require g++-mingw-w64-x86-64-posix mingw-w64-tools nasm wine wine64 nsis dpkg-dev xz-utils perl xdotool locales
 
 trx_windows_cache=${TRX_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/trx61-windows}
 trx_toolchain=$trx_here/cmake/mingw-w64.cmake
