@@ -24,6 +24,8 @@ TRX61_DEBUG=1 "$build/wine-run" "$build/trx61-utility.exe" 2>"$log" &
 app=$!
 win=$(timeout 90 xdotool search --sync --name "^TRX61 Utility$" | head -n 1)
 "$build/wine-run" "$build/trx61-apsim.exe" --count 1 >"$sim" 2>&1 &
+simulator=$!
+trap 'kill $simulator 2>/dev/null || true' EXIT
 i=0
 until grep -q listening "$sim"; do
   i=$((i + 1)); [ $i -lt 300 ] || { echo "the simulator did not start: $(cat "$sim")" >&2; exit 1; }; sleep 0.1
