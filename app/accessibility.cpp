@@ -14,8 +14,6 @@
 namespace trx::app {
 namespace {
 
-QString Say(std::string_view words) { return TranslatedWords(words); }
-
 // A text as a sentence of its own: with its full stop, or the one of its language.
 QString Sentence(const QString& s) {
   const QString t = s.trimmed();
@@ -45,9 +43,9 @@ struct PanelWords {
 
 PanelWords ErrorPanelWords(const TForm1& form) {
   const PageWords words = form.WizardStep() == "7" ? kSaveFailedWords : WordsOf("errormsg");
-  QStringList text{Sentence(Say(words.instruction)), Say(kPanelChecksHeading)};
-  for (const std::string_view check : kPanelChecks) text << Sentence(Say(check));
-  return {Say(words.title), text.join(' ')};
+  QStringList text{Sentence(TranslatedWords(words.instruction)), TranslatedWords(kPanelChecksHeading)};
+  for (const std::string_view check : kPanelChecks) text << Sentence(TranslatedWords(check));
+  return {TranslatedWords(words.title), text.join(' ')};
 }
 
 class FormAccessible : public QAccessibleWidget {
@@ -73,7 +71,7 @@ class PictureAccessible : public QAccessibleWidget {
     if (IsButton()) {
       if (Image() == form->errormsg) {
         const PanelWords words = ErrorPanelWords(*form);
-        return t == QAccessible::Name ? Say(kPanelContinue) : Sentence(words.title) + ' ' + words.text;
+        return t == QAccessible::Name ? TranslatedWords(kPanelContinue) : Sentence(words.title) + ' ' + words.text;
       }
       return t == QAccessible::Name ? FaceName(Image()->Hint) : QString();
     }
@@ -85,7 +83,7 @@ class PictureAccessible : public QAccessibleWidget {
     }
     const PageWords words =
         WordsOf(form->checklink->isVisible() ? std::string_view("checklink") : Image()->ShownFrom().toStdString());
-    return Say(t == QAccessible::Name ? words.title : words.instruction);
+    return TranslatedWords(t == QAccessible::Name ? words.title : words.instruction);
   }
 
   QStringList actionNames() const override {
@@ -328,18 +326,18 @@ void TForm1::AnnouncePage() {
     text << words.text;
   } else if (checklink->isVisible()) {
     const PageWords words = WordsOf("checklink");
-    title = Say(words.title);
+    title = TranslatedWords(words.title);
     if (step == "7") text << tr("Saving the settings to the access point.");
-    text << Sentence(Say(words.instruction));
+    text << Sentence(TranslatedWords(words.instruction));
   } else {
     const QString page = welcome->ShownFrom();
     const PageWords words = WordsOf(page.toStdString());
-    title = Say(words.title);
+    title = TranslatedWords(words.title);
     if (page == "no1") {
       const int n = ap_list->count();
       text << (n == 1 ? tr("1 access point answered.") : tr("%n access points answered.", nullptr, n));
     }
-    text << Sentence(Say(words.instruction));
+    text << Sentence(TranslatedWords(words.instruction));
     if (page == "no6") {
       const bool dhcpChosen = ip_dhcp->isChecked();
       const QString rows[][3] = {
