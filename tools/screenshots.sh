@@ -20,8 +20,16 @@ done
 tools/netns-run xvfb-run -a -s "-screen 0 1024x768x24 -wr" tests/desktop/under-openbox.sh \
   "$@" docs/screenshots/desktop basic-channels-open list-markup
 
-# The Windows program under wine, when it has been built (./test --windows).
-if [ -x build-windows/wine-run ] && [ -f build-windows/trx61-utility.exe ]; then
-  WINEPREFIX=$PWD/build-windows/wine tools/netns-run tools/windows/wine-session \
-    xvfb-run -a -s "-screen 0 640x494x24 -wr" tools/windows/shots.sh build-windows docs/screenshots/windows
+# The Windows program under wine, when it has been built (./test --windows): every page in
+# each language, walked by the same tour (docs/screenshots/windows/, <language>/windows/).
+winepath_of() { realpath "$1" | sed 's|^|Z:|; s|/|\\|g'; }  # the same file as wine names it
+if [ -x build-windows/wine-run ] && [ -f build-windows/trx61-tour.exe ]; then
+  for language in en fr es de ja; do
+    out=docs/screenshots/$language/windows
+    [ $language = en ] && out=docs/screenshots/windows
+    mkdir -p "$out"
+    WINEPREFIX=$PWD/build-windows/wine tools/netns-run tools/windows/wine-session \
+      xvfb-run -a -s "-screen 0 640x494x24 -wr" build-windows/wine-run build-windows/trx61-tour.exe \
+      "$(winepath_of build-windows/trx61-apsim.exe)" "$(winepath_of "$out")" --language $language
+  done
 fi

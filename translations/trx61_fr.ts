@@ -257,11 +257,11 @@ Non&#xa0;: abandonner les modifications et relancer la recherche.</translation>
     </message>
     <message>
         <source>ASCII: Enter 5,13,or 29 characters for 40,128, or 256 bits WEP Keys respectively</source>
-        <translation>ASCII : saisissez 5, 13 ou 29 caractères pour une clé WEP de 64, 128 ou 256 bits</translation>
+        <translation>ASCII&#xa0;: saisissez 5, 13 ou 29 caractères pour une clé WEP de 64, 128 ou 256 bits</translation>
     </message>
     <message>
         <source>Hexdecimal(0-9 &amp; a-f ,or a-f ): Enter 10, 26, 58 digits for 40,128, or 256 bits WEP Key respectively.</source>
-        <translation>Hexadécimal (0-9, a-f) : saisissez 10, 26 ou 58 chiffres pour une clé WEP de 64, 128 ou 256 bits</translation>
+        <translation>Hexadécimal (0-9, a-f)&#xa0;: saisissez 10, 26 ou 58 chiffres pour une clé WEP de 64, 128 ou 256 bits</translation>
     </message>
 </context>
 <context>
@@ -312,7 +312,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
     </message>
     <message>
         <source>Do you want to change the settings of the selected access point?</source>
-        <translation>Voulez-vous modifier les paramètres du point d&apos;accès sélectionné ?</translation>
+        <translation>Voulez-vous modifier les paramètres du point d&apos;accès sélectionné&#xa0;?</translation>
     </message>
     <message>
         <source>Basic settings</source>
@@ -336,7 +336,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
     </message>
     <message>
         <source>Choose the WEP encryption and type a pass phrase; the keys are made from it.</source>
-        <translation>Choisissez le chiffrement WEP et saisissez une phrase secrète ; les clés en sont dérivées.</translation>
+        <translation>Choisissez le chiffrement WEP et saisissez une phrase secrète&#xa0;; les clés en sont dérivées.</translation>
     </message>
     <message>
         <source>WEP key</source>
@@ -352,7 +352,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
     </message>
     <message>
         <source>Do you want to save these settings to the access point?</source>
-        <translation>Voulez-vous enregistrer ces paramètres dans le point d&apos;accès ?</translation>
+        <translation>Voulez-vous enregistrer ces paramètres dans le point d&apos;accès&#xa0;?</translation>
     </message>
     <message>
         <source>Settings saved</source>
@@ -412,7 +412,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
     </message>
     <message>
         <source>No acknowledgement arrived in time: the settings may not have been saved.</source>
-        <translation>Aucune confirmation n&apos;est arrivée à temps : les paramètres n&apos;ont peut-être pas été enregistrés.</translation>
+        <translation>Aucune confirmation n&apos;est arrivée à temps&#xa0;: les paramètres n&apos;ont peut-être pas été enregistrés.</translation>
     </message>
 </context>
 <context>
@@ -441,9 +441,9 @@ The user guide can only be viewed with Adobe Reader!<byte value="xd"/>
 <byte value="xd"/>
         Do you want install Acrobat Reader 5.0.5?</source>
         <translation>
-Le guide de l&apos;utilisateur ne peut être lu qu&apos;avec Adobe Reader !
+Le guide de l&apos;utilisateur ne peut être lu qu&apos;avec Adobe Reader&#xa0;!
 
-        Voulez-vous installer Acrobat Reader 5.0.5 ?</translation>
+        Voulez-vous installer Acrobat Reader 5.0.5&#xa0;?</translation>
     </message>
     <message>
         <source>After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.</source>
@@ -451,19 +451,19 @@ Le guide de l&apos;utilisateur ne peut être lu qu&apos;avec Adobe Reader !
     </message>
     <message>
         <source>Wrong IP address value!</source>
-        <translation>Adresse IP incorrecte !</translation>
+        <translation>Adresse IP incorrecte&#xa0;!</translation>
     </message>
     <message>
         <source>Wrong NetMask IP address value!</source>
-        <translation>Masque de sous-réseau incorrect !</translation>
+        <translation>Masque de sous-réseau incorrect&#xa0;!</translation>
     </message>
     <message>
         <source>Wrong GateWay IP address value!</source>
-        <translation>Passerelle incorrecte !</translation>
+        <translation>Passerelle incorrecte&#xa0;!</translation>
     </message>
     <message>
         <source>Wrong ESSID value!</source>
-        <translation>ESSID incorrect !</translation>
+        <translation>ESSID incorrect&#xa0;!</translation>
     </message>
     <message>
         <source>Error</source>
@@ -471,11 +471,11 @@ Le guide de l&apos;utilisateur ne peut être lu qu&apos;avec Adobe Reader !
     </message>
     <message>
         <source>Wrong Wep-Key1 Length!</source>
-        <translation>Longueur de la clé WEP 1 incorrecte !</translation>
+        <translation>Longueur de la clé WEP 1 incorrecte&#xa0;!</translation>
     </message>
     <message>
         <source>Wrong Wep-Key1 Word!</source>
-        <translation>La clé WEP 1 contient des caractères non valides !</translation>
+        <translation>La clé WEP 1 contient des caractères non valides&#xa0;!</translation>
     </message>
     <message>
         <source>ESSID</source>
@@ -567,11 +567,11 @@ Le guide de l&apos;utilisateur ne peut être lu qu&apos;avec Adobe Reader !
     </message>
     <message>
         <source>Was %1.</source>
-        <translation>Avant : %1.</translation>
+        <translation>Avant&#xa0;: %1.</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Saving the settings to the access point.</source>
@@ -590,7 +590,7 @@ Le guide de l&apos;utilisateur ne peut être lu qu&apos;avec Adobe Reader !
     </message>
     <message>
         <source>%1: %2, was %3.</source>
-        <translation>%1 : %2, avant : %3.</translation>
+        <translation>%1&#xa0;: %2, avant&#xa0;: %3.</translation>
     </message>
 </context>
 </TS>

@@ -32,6 +32,19 @@ LoadLanguageFile "${NSISDIR}\Contrib\Language files\Spanish.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\German.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\Japanese.nlf"
 
+; Our own words, in the same languages. The guide itself is English only, and says so.
+LangString GuideShortcut ${LANG_ENGLISH} "User Guide"
+LangString GuideShortcut ${LANG_FRENCH} "Guide de l'utilisateur (en anglais)"
+LangString GuideShortcut ${LANG_SPANISH} "Manual del usuario (en inglés)"
+LangString GuideShortcut ${LANG_GERMAN} "Benutzerhandbuch (englisch)"
+LangString GuideShortcut ${LANG_JAPANESE} "ユーザーガイド (英語)"
+; $R0 is the rule, $0 what netsh returned.
+LangString FirewallFailed ${LANG_ENGLISH} "The firewall rule $R0 could not be added ($0): searches may find nothing."
+LangString FirewallFailed ${LANG_FRENCH} "La règle de pare-feu $R0 n'a pas pu être ajoutée ($0) : la recherche risque de ne rien trouver."
+LangString FirewallFailed ${LANG_SPANISH} "No se pudo añadir la regla del firewall $R0 ($0): puede que la búsqueda no encuentre nada."
+LangString FirewallFailed ${LANG_GERMAN} "Die Firewall-Regel $R0 konnte nicht hinzugefügt werden ($0): Die Suche findet möglicherweise nichts."
+LangString FirewallFailed ${LANG_JAPANESE} "ファイアウォール規則 $R0 を追加できませんでした ($0)。検索で何も見つからない可能性があります。"
+
 ; The access points' replies are broadcasts, which the firewall counts as inbound: an allow
 ; rule for each of our programs (UDP, by program path, on the networks a LAN uses) and no
 ; open port for anything else. Removed first, so that installing again keeps one rule.
@@ -44,16 +57,22 @@ LoadLanguageFile "${NSISDIR}\Contrib\Language files\Japanese.nlf"
   !insertmacro DeleteFirewallRule "${NAME}" "${PROGRAM}"
   nsExec::ExecToLog '${NETSH} add rule name="${NAME}" dir=in action=allow program="${PROGRAM}" protocol=UDP profile=domain,private enable=yes'
   Pop $0
-  StrCmp $0 "0" +2
-    DetailPrint "The firewall rule ${NAME} could not be added ($0): searches may find nothing."
+  StrCmp $0 "0" +3
+    StrCpy $R0 "${NAME}"
+    DetailPrint "$(FirewallFailed)"
 !macroend
 
 Function .onInit
   SetRegView 64
 FunctionEnd
 
+; The uninstaller speaks the language the installation was made in, and so finds the
+; shortcuts by the names they were given.
 Function un.onInit
   SetRegView 64
+  ReadRegStr $0 HKLM "${UNINSTALL_KEY}" "InstallerLanguage"
+  StrCmp $0 "" +2
+    StrCpy $LANGUAGE $0
 FunctionEnd
 
 Section "Install"
@@ -65,8 +84,9 @@ Section "Install"
   !insertmacro AddFirewallRule "${PRODUCT} (trx61ctl)" "$INSTDIR\trx61ctl.exe"
   CreateDirectory "$SMPROGRAMS\${PRODUCT}"
   CreateShortcut "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk" "$INSTDIR\trx61-utility.exe"
-  CreateShortcut "$SMPROGRAMS\${PRODUCT}\User Guide.lnk" "$INSTDIR\Users Guide\trx61v2.2_ug.pdf"
+  CreateShortcut "$SMPROGRAMS\${PRODUCT}\$(GuideShortcut).lnk" "$INSTDIR\Users Guide\trx61v2.2_ug.pdf"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallerLanguage" "$LANGUAGE"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\trx61-utility.exe"
   WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
@@ -84,7 +104,7 @@ Section "Uninstall"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
   Delete "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk"
-  Delete "$SMPROGRAMS\${PRODUCT}\User Guide.lnk"
+  Delete "$SMPROGRAMS\${PRODUCT}\$(GuideShortcut).lnk"
   RMDir "$SMPROGRAMS\${PRODUCT}"
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

@@ -22,7 +22,11 @@ wineserver -w
 cp "$build/tests/netsh.exe" "$WINEPREFIX/drive_c/windows/system32/netsh.exe"
 calls="$WINEPREFIX/drive_c/netsh-calls.txt"
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;netsh.exe=n"
-wine "$build/TRX61-Utility-Setup.exe" /S
+# The user's locale is Japanese (made here; wine takes it from the environment): the installer
+# names its shortcuts in Japanese, and so does the program speak below.
+mkdir -p "$work/locale"
+localedef -i ja_JP -f UTF-8 "$work/locale/ja_JP.UTF-8"
+LOCPATH="$work/locale" LC_ALL=ja_JP.UTF-8 wine "$build/TRX61-Utility-Setup.exe" /S
 wineserver -w
 dir="$WINEPREFIX/drive_c/Program Files/TRX61 Utility"
 installed='C:\Program Files\TRX61 Utility'
@@ -44,14 +48,12 @@ for f in trx61-utility.exe trx61ctl.exe Qt6Core.dll Qt6Widgets.dll libstdc++-6.d
 done
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/TRX61 Utility"
 [ -f "$menu/TRX61 Utility.lnk" ] || fail "no Start-menu shortcut"
+[ -f "$menu/ユーザーガイド (英語).lnk" ] || fail "the guide's shortcut is not named in Japanese: $(ls "$menu")"
 wine "$dir/trx61-utility.exe" --version >"$work/version.txt"
 wineserver -w  # the window below must be the first of this prefix's programs still running
 grep -q "TRX61 Utility 2.2" "$work/version.txt" || fail "--version: $(cat "$work/version.txt")"
 
-# Enter twice: Setup, then Next (the search); Escape on the list page is No, which closes. The
-# user's locale is Japanese (made here, wine takes it from the environment): the program speaks it.
-mkdir -p "$work/locale"
-localedef -i ja_JP -f UTF-8 "$work/locale/ja_JP.UTF-8"
+# Enter twice: Setup, then Next (the search); Escape on the list page is No, which closes.
 cat >"$work/drive.sh" <<'DRIVE'
 set -eu
 LOCPATH="$5" LC_ALL=ja_JP.UTF-8 TRX61_DEBUG=1 wine "$1" 2>"$2" &
@@ -80,6 +82,7 @@ timeout 120 xvfb-run -a -s "-screen 0 1024x768x24" sh "$work/drive.sh" "$dir/trx
 grep -q "language ja," "$work/app.log" || fail "not in the user's language: $(grep language "$work/app.log")"
 grep -q "3 access point(s) listed" "$work/app.log" || fail "the installed program listed no access points: $(grep 'wait over' "$work/app.log")"
 
+# Uninstalled in English: the uninstaller keeps the installation's language, and its names.
 wine "$dir/Uninstall.exe" /S
 wineserver -w
 for r in "TRX61 Utility|trx61-utility.exe" "TRX61 Utility (trx61ctl)|trx61ctl.exe"; do

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QProcess>
+#include <QScreen>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
@@ -33,8 +34,14 @@ void Shot(const QString& name) {
   // The form's place in device pixels: at a scale factor the window is larger than 580 x 434.
   const qreal dpr = g_form->devicePixelRatio();
   const QRect r(g_form->pos() * dpr, g_form->size() * dpr);
+  const QString file = g_out + "/" + name + ".png";
+#ifdef Q_OS_WIN
+  // Under wine the X tools cannot be started from here: the screen is read through Windows.
+  QGuiApplication::primaryScreen()->grabWindow(0, r.x(), r.y(), r.width(), r.height()).save(file);
+#else
   const QString crop = QString("%1x%2+%3+%4").arg(r.width()).arg(r.height()).arg(r.x()).arg(r.y());
-  QProcess::execute("import", {"-window", "root", "-crop", crop, "+repage", g_out + "/" + name + ".png"});
+  QProcess::execute("import", {"-window", "root", "-crop", crop, "+repage", file});
+#endif
   std::printf("captured %s\n", qPrintable(name));
 }
 
