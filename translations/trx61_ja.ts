@@ -314,7 +314,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
     </message>
     <message>
         <source>Do you want to change the settings of the selected access point?</source>
-        <translation>選択したアクセスポイントの設定を変更しますか?</translation>
+        <translation>選択したアクセスポイントの設定を変更しますか？</translation>
     </message>
     <message>
         <source>Basic settings</source>
@@ -354,7 +354,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
     </message>
     <message>
         <source>Do you want to save these settings to the access point?</source>
-        <translation>この設定をアクセスポイントに保存しますか?</translation>
+        <translation>この設定をアクセスポイントに保存しますか？</translation>
     </message>
     <message>
         <source>Settings saved</source>
@@ -445,7 +445,7 @@ The user guide can only be viewed with Adobe Reader!<byte value="xd"/>
         <translation>
 ユーザーガイドはAdobe Readerでのみ表示できます。
 
-        Acrobat Reader 5.0.5をインストールしますか?</translation>
+        Acrobat Reader 5.0.5をインストールしますか？</translation>
     </message>
     <message>
         <source>After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.</source>
