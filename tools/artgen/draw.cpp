@@ -1,0 +1,82 @@
+#include "tools/artgen/draw.h"
+
+#include <turbojpeg.h>
+
+#include <QFile>
+
+#include <cstdio>
+
+namespace trx::artgen {
+
+namespace {
+QString g_out;
+QStringList g_fallbacks;
+QStringList g_overflows;
+}  // namespace
+
+void SetOutput(const QString& folder, const QStringList& fallbacks) {
+  g_out = folder;
+  g_fallbacks = fallbacks;
+}
+
+QString OutputPath(const QString& name) { return g_out + "/" + name; }
+
+const QStringList& Overflows() { return g_overflows; }
+
+void CheckFits(QPainter& p, const QRect& room, int flags, const QString& s) {
+  const QRect needed = p.boundingRect(room, flags, s);
+  const bool wrapped = needed.height() > p.fontMetrics().height() * 3 / 2;
+  if (needed.width() > room.width() || (wrapped && needed.height() > room.height()))
+    g_overflows << QString("\"%1\" needs %2 x %3 px of %4 x %5")
+                       .arg(s)
+                       .arg(needed.width())
+                       .arg(needed.height())
+                       .arg(room.width())
+                       .arg(room.height());
+}
+
+bool WriteJpeg(const QImage& image, const QString& name, bool progressive) {
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+  tjhandle handle = tjInitCompress();
+  unsigned char* jpeg = nullptr;
+  unsigned long size = 0;
+  const int flags = TJFLAG_ACCURATEDCT | (progressive ? TJFLAG_PROGRESSIVE : 0);
+  const int rc = tjCompress2(handle, rgb.constBits(), rgb.width(), static_cast<int>(rgb.bytesPerLine()), rgb.height(),
+                             TJPF_RGB, &jpeg, &size, TJSAMP_444, 92, flags);
+  bool ok = rc == 0;
+  if (ok) {
+    QFile file(OutputPath(name));
+    ok = file.open(QIODevice::WriteOnly) &&
+         file.write(reinterpret_cast<const char*>(jpeg), static_cast<qint64>(size)) == static_cast<qint64>(size);
+  }
+  if (!ok) std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
+  tjFree(jpeg);
+  tjDestroy(handle);
+  return ok;
+}
+
+QFont Font(int px, bool bold, const char* family) {
+  QFont f(family);
+  if (!g_fallbacks.isEmpty()) f.setFamilies(QStringList{family} + g_fallbacks);
+  f.setPixelSize(px);
+  f.setBold(bold);
+  f.setHintingPreference(QFont::PreferFullHinting);
+  return f;
+}
+
+void Text(QPainter& p, const QRect& r, const QString& s, int px, const QColor& c, int flags, bool bold,
+          const char* family) {
+  p.setFont(Font(px, bold, family));
+  p.setPen(c);
+  CheckFits(p, r, flags | Qt::TextWordWrap, s);
+  p.drawText(r, flags | Qt::TextWordWrap, s);
+}
+
+QLinearGradient HeaderGradient() {
+  QLinearGradient header(0, 0, 0, 96);
+  header.setColorAt(0, kHeaderTop);
+  header.setColorAt(1, kHeaderBottom);
+  return header;
+}
+
+}  // namespace trx::artgen

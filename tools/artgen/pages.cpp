@@ -1,0 +1,262 @@
+// The pages: the frame every page shares (header band with logo and product title, content
+// area, side column from x = 453) and what each page draws in it.
+#include <QFontMetrics>
+#include <QPainterPath>
+#include <algorithm>
+
+#include "app/pagewordstext.h"
+#include "tools/artgen/draw.h"
+
+namespace trx::artgen {
+
+namespace {
+
+const QColor kIpBox(218, 221, 235);
+const QColor kGatewayGrey(212, 208, 200);
+
+// Our logo: three arcs of a radio wave over a dot, in a rounded square.
+void Logo(QPainter& p, int x, int y) {
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(255, 255, 255, 40));
+  p.drawRoundedRect(x, y, 46, 46, 10, 10);
+  p.setBrush(QColor(255, 200, 80));
+  p.drawEllipse(QPoint(x + 23, y + 33), 4, 4);
+  QPen pen(QColor(255, 255, 255), 3, Qt::SolidLine, Qt::RoundCap);
+  p.setPen(pen);
+  p.setBrush(Qt::NoBrush);
+  for (int r = 9; r <= 27; r += 9) p.drawArc(QRect(x + 23 - r, y + 33 - r, 2 * r, 2 * r), 50 * 16, 80 * 16);
+}
+
+// withInstruction: the instruction as the subtitle; pages with a question draw it themselves.
+QImage Page(const char* store, bool withInstruction = true) {
+  const trx::app::PageText words = trx::app::TranslatedWordsOf(store);
+  const QString& title = words.title;
+  const QString subtitle = withInstruction ? words.instruction : QString();
+  QImage img(580, 435, QImage::Format_RGB32);
+  img.fill(kContent);
+  QPainter p(&img);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setRenderHint(QPainter::TextAntialiasing);
+  p.fillRect(0, 0, 580, 96, HeaderGradient());
+  p.fillRect(0, 96, 580, 3, QColor(255, 200, 80));
+  Logo(p, 22, 24);
+  Text(p, QRect(80, 22, 360, 30), "TRX61 ver. 2.2", 24, Qt::white, Qt::AlignLeft | Qt::AlignVCenter, true);
+  Text(p, QRect(81, 52, 360, 20), Artwork::tr("Wireless Access Point Setup Utility"), 13, QColor(210, 218, 245));
+  p.fillRect(453, 99, 127, 336, kColumn);
+  p.fillRect(453, 99, 1, 336, QColor(150, 156, 186));
+  Text(p, QRect(24, 110, 420, 28), title, 20, kInk, Qt::AlignLeft | Qt::AlignVCenter, true);
+  if (!subtitle.isEmpty()) Text(p, QRect(24, 140, 420, 84), subtitle, 13, kMuted, Qt::AlignLeft | Qt::AlignTop);
+  // Step dots in the side column show where the installer is.
+  return img;
+}
+
+void FieldBox(QPainter& p, int x, int y, int w, int h, const QColor& fill = Qt::white) {
+  p.setPen(QColor(160, 166, 196));
+  p.setBrush(fill);
+  p.drawRect(x - 2, y - 2, w + 3, h + 3);
+}
+
+void Caption(QPainter& p, int x, int y, int w, const QString& s) {
+  Text(p, QRect(x, y, w, 16), s, 12, kInk, Qt::AlignLeft | Qt::AlignVCenter, true);
+}
+
+// The caption to the left of an address field, against it. One that does not fit beside the
+// field takes the lines its translation breaks it into, narrowed if a line is still too wide.
+void FieldLabel(QPainter& p, int y, const QString& s) {
+  const QRect beside(32, y, 53, 15);
+  QFont font = Font(12, false, "Liberation Sans Narrow");
+  const QFontMetrics metrics(font);
+  if (!s.contains('\n') && metrics.horizontalAdvance(s) <= beside.width()) {
+    Text(p, beside, s, 12, kInk, Qt::AlignRight | Qt::AlignVCenter, false, "Liberation Sans Narrow");
+    return;
+  }
+  // Each line as high as the one-line caption, the lines centred on the field.
+  const QStringList lines = s.split('\n');
+  int widest = 0;
+  for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
+  constexpr int kRoom = 56, kStep = 14;  // from the content box's edge to the field
+  // Narrowed by drawing, which reaches every glyph, the fallback faces' too.
+  const double narrowing = widest > kRoom ? std::max(0.85, double(kRoom) / widest) : 1.0;
+  p.save();
+  p.translate(beside.right() + 1, 0);
+  p.scale(narrowing, 1);
+  const int width = static_cast<int>(kRoom / narrowing);
+  p.setFont(font);
+  p.setPen(kInk);
+  int top = y + beside.height() / 2 - static_cast<int>(lines.size()) * kStep / 2;
+  for (const QString& line : lines) {
+    const QRect room(-width, top, width, beside.height());
+    CheckFits(p, room, Qt::AlignRight | Qt::AlignVCenter, line);
+    p.drawText(room, Qt::AlignRight | Qt::AlignVCenter, line);
+    top += kStep;
+  }
+  p.restore();
+}
+
+void Note(QPainter& p, const QRect& r, const QString& s) { Text(p, r, s, 11, kMuted, Qt::AlignLeft | Qt::AlignTop); }
+
+void StatusRow(QPainter& p, int y, const QString& s) {
+  Text(p, QRect(196, y, 112, 16), s, 12, kMuted, Qt::AlignRight | Qt::AlignVCenter);
+}
+
+void Device(QPainter& p, int x, int y) {
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(70, 76, 110), 4, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(x + 30, y + 40, x + 18, y);
+  p.drawLine(x + 130, y + 40, x + 142, y);
+  QLinearGradient body(0, y + 40, 0, y + 90);
+  body.setColorAt(0, QColor(250, 251, 255));
+  body.setColorAt(1, QColor(196, 201, 224));
+  p.setPen(QPen(QColor(120, 126, 160), 1.5));
+  p.setBrush(body);
+  p.drawRoundedRect(x, y + 40, 160, 50, 12, 12);
+  p.setPen(Qt::NoPen);
+  const QColor leds[] = {QColor(70, 200, 110), QColor(70, 200, 110), QColor(255, 190, 60), QColor(90, 140, 240)};
+  for (int i = 0; i < 4; ++i) {
+    p.setBrush(leds[i]);
+    p.drawEllipse(QPoint(x + 28 + 18 * i, y + 72), 4, 4);
+  }
+  Text(p, QRect(x + 100, y + 60, 50, 20), "TRX61", 11, kMuted, Qt::AlignRight | Qt::AlignVCenter, true);
+}
+
+}  // namespace
+
+void Pages() {
+  {
+    QImage img = Page("welcome");
+    QPainter p(&img);
+    Device(p, 150, 232);
+    Note(p, QRect(24, 360, 420, 60),
+         Artwork::tr("Press Setup to begin. User Guide opens the manual; Web Site opens the product pages."));
+    WriteJpeg(img, "welcome.jpg");
+  }
+  {
+    QImage img = Page("step");
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    // PC -- cable -- access point
+    p.setPen(QPen(kMuted, 2));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(60, 250, 70, 48, 4, 4);
+    p.drawRect(85, 298, 20, 10);
+    p.drawLine(70, 312, 120, 312);
+    p.setPen(QPen(kAccent, 3, Qt::DashLine));
+    p.drawLine(130, 274, 250, 274);
+    Device(p, 250, 226);
+    Text(p, QRect(40, 318, 110, 18), Artwork::tr("This PC"), 12, kInk, Qt::AlignHCenter);
+    Text(p, QRect(150, 250, 100, 18), Artwork::tr("Ethernet"), 12, kAccent, Qt::AlignHCenter);
+    Note(p, QRect(24, 350, 420, 70),
+         Artwork::tr("Connect this PC and the access points to the same Ethernet segment, then press Next to search. "
+                     "The search takes three seconds."));
+    WriteJpeg(img, "step.jpg");
+  }
+  {
+    QImage img = Page("no1", false);
+    QPainter p(&img);
+    Caption(p, 63, 219, 125, Artwork::tr("Access points"));
+    FieldBox(p, 63, 239, 121, 136);
+    Text(p, QRect(210, 214, 230, 18), Artwork::tr("Settings of the selected one"), 12, kInk, Qt::AlignLeft, true);
+    StatusRow(p, 237, Artwork::tr("Regulatory domain:"));
+    StatusRow(p, 254, Artwork::tr("Firmware version:"));
+    StatusRow(p, 271, Artwork::tr("MAC address:"));
+    StatusRow(p, 302, Artwork::tr("IP address:"));
+    StatusRow(p, 318, Artwork::tr("ESSID:"));
+    StatusRow(p, 335, Artwork::tr("Channel:"));
+    StatusRow(p, 352, Artwork::tr("WEP:"));
+    Text(p, QRect(24, 142, 420, 60), trx::app::TranslatedWordsOf("no1").instruction, 14, kInk,
+         Qt::AlignLeft | Qt::AlignTop);
+    Note(p, QRect(24, 384, 420, 40), Artwork::tr("Yes: change its settings.  No: close the utility."));
+    WriteJpeg(img, "no1.jpg");
+  }
+  {
+    QImage img = Page("no2");
+    QPainter p(&img);
+    Caption(p, 89, 219, 200, Artwork::tr("ESSID"));
+    FieldBox(p, 89, 237, 96, 16);
+    Note(p, QRect(200, 236, 240, 30), Artwork::tr("The network name: 1 to 32 characters."));
+    Caption(p, 89, 272, 200, Artwork::tr("Channel"));
+    Note(p, QRect(200, 292, 240, 30), Artwork::tr("The channels allowed in the access point's regulatory domain."));
+    Caption(p, 89, 329, 200, Artwork::tr("Host Name"));
+    FieldBox(p, 89, 347, 96, 16);
+    Note(p, QRect(200, 346, 240, 30), Artwork::tr("The access point's own name: up to 31 characters."));
+    WriteJpeg(img, "no2.jpg");
+  }
+  {
+    QImage img = Page("no3");
+    QPainter p(&img);
+    p.setPen(QColor(160, 166, 196));
+    p.setBrush(kIpBox);
+    p.drawRoundedRect(30, 232, 410, 140, 6, 6);
+    Text(p, QRect(62, 240, 160, 18), Artwork::tr("Set the address manually"), 12, kInk,
+         Qt::AlignLeft | Qt::AlignVCenter, true);
+    Text(p, QRect(248, 240, 180, 18), Artwork::tr("Obtain the address by DHCP"), 12, kInk,
+         Qt::AlignLeft | Qt::AlignVCenter, true);
+    p.setPen(QColor(160, 166, 196));
+    p.drawLine(38, 262, 432, 262);
+    FieldLabel(p, 269, Artwork::tr("IP Address"));
+    FieldBox(p, 89, 269, 97, 15);
+    FieldLabel(p, 307, Artwork::tr("Net Mask"));
+    FieldBox(p, 89, 307, 97, 15);
+    FieldLabel(p, 345, Artwork::tr("Gateway"));
+    FieldBox(p, 89, 345, 97, 15, kGatewayGrey);
+    Note(p, QRect(200, 270, 230, 92),
+         Artwork::tr(
+             "Four numbers from 0 to 255 separated by dots, such as 192.168.1.251. An empty field gets the usual "
+             "default when you go on."));
+    WriteJpeg(img, "no3.jpg");
+  }
+  {
+    QImage img = Page("no4");
+    QPainter p(&img);
+    Caption(p, 89, 219, 200, Artwork::tr("WEP method"));
+    Note(p, QRect(200, 238, 240, 40), Artwork::tr("Disable, or a key size of 64, 128 or 256 bits."));
+    Caption(p, 91, 282, 200, Artwork::tr("Pass phrase"));
+    FieldBox(p, 91, 300, 96, 15);
+    Note(p, QRect(200, 299, 240, 50),
+         Artwork::tr("Up to 32 characters. The same pass phrase always gives the same keys."));
+    WriteJpeg(img, "no4.jpg");
+  }
+  {
+    QImage img = Page("no5");
+    QPainter p(&img);
+    Caption(p, 90, 237, 200, Artwork::tr("WEP key 1"));
+    FieldBox(p, 90, 255, 70, 14);
+    Note(p, QRect(180, 254, 260, 90),
+         Artwork::tr(
+             "Hexadecimal digits 0-9 and A-F: 10 digits for 64 bits, 26 for 128 bits, 58 for 256 bits. Keys 2 to 4 "
+             "are made from the pass phrase and saved with it."));
+    WriteJpeg(img, "no5.jpg");
+  }
+  {
+    QImage img = Page("no6", false);
+    QPainter p(&img);
+    Text(p, QRect(24, 142, 420, 40), trx::app::TranslatedWordsOf("no6").instruction, 14, kInk,
+         Qt::AlignLeft | Qt::AlignTop);
+    Text(p, QRect(128, 234, 150, 18), Artwork::tr("Current"), 12, kMuted, Qt::AlignLeft, true);
+    Text(p, QRect(336, 234, 100, 18), Artwork::tr("New"), 12, kAccent, Qt::AlignLeft, true);
+    p.setPen(QColor(160, 166, 196));
+    p.drawLine(24, 253, 440, 253);
+    const QString rows[] = {Artwork::tr("IP address"), Artwork::tr("ESSID"), Artwork::tr("Channel"),
+                            Artwork::tr("WEP")};
+    const int ys[] = {257, 273, 290, 307};
+    for (int i = 0; i < 4; ++i)
+      Text(p, QRect(24, ys[i], 96, 16), rows[i], 12, kInk, Qt::AlignLeft | Qt::AlignVCenter, true);
+    for (int y : {257, 273, 290, 307}) FieldBox(p, 336, y, 97, 15);
+    Note(p, QRect(24, 340, 420, 60),
+         Artwork::tr("Yes: save. The access point may need 60 seconds to apply the settings.\n"
+                     "No: discard the changes and search again."));
+    WriteJpeg(img, "no6.jpg");
+  }
+  {
+    QImage img = Page("exit1");
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(60, 170, 100), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(QPolygon({QPoint(170, 280), QPoint(205, 315), QPoint(280, 240)}));
+    Note(p, QRect(24, 350, 420, 60),
+         Artwork::tr("It may take the access point up to 60 seconds to apply them. Press Exit to close the utility."));
+    WriteJpeg(img, "exit1.jpg");
+  }
+}
+
+}  // namespace trx::artgen
