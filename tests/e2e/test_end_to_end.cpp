@@ -185,8 +185,11 @@ TEST_F(EndToEnd, AccessPointsFromASettingsFileAndABurstOfTenThousand) {
     // At the 100 Mbit/s of the access points' own ports; bench_receive measures gigabit bursts.
     Simulator sim({"--count", "10000", "--line-rate", "100"});
     auto form = NewForm();
-    // The buffer an ordinary user gets from a stock kernel, whatever this machine allows root.
+#ifndef Q_OS_WIN
+    // The buffer an ordinary user gets from a stock Linux kernel, whatever this machine allows
+    // root. Windows gives any user the larger buffer the program asks for there.
     form->ZEL_UDPSocket1->SetReceiveBufferSize(212992);
+#endif
     Search(*form);
     EXPECT_EQ(form->WizardStep(), "2");
     EXPECT_EQ(form->ap_list->count(), 10000) << "dropped by the system: " << form->ZEL_UDPSocket1->DroppedBySystem();
