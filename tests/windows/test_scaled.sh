@@ -22,7 +22,15 @@ set -eu
 build=$1 log=$2 sim=$3 shots=$4 width=$5
 TRX61_DEBUG=1 "$build/wine-run" "$build/trx61-utility.exe" 2>"$log" &
 app=$!
-win=$(timeout 90 xdotool search --sync --name "^TRX61 Utility$" | head -n 1)
+# A search fails outright when a window goes away while it looks (wine makes and drops some
+# as the program starts): look again until the window is found.
+win=""
+i=0
+until [ -n "$win" ]; do
+  i=$((i + 1)); [ $i -le 90 ] || { echo "no window" >&2; exit 1; }
+  win=$(xdotool search --name "^TRX61 Utility$" 2>/dev/null | head -n 1) || true
+  [ -n "$win" ] || sleep 1
+done
 "$build/wine-run" "$build/trx61-apsim.exe" --count 1 >"$sim" 2>&1 &
 simulator=$!
 trap 'kill $simulator 2>/dev/null || true' EXIT
@@ -31,7 +39,8 @@ until grep -q listening "$sim"; do
   i=$((i + 1)); [ $i -lt 300 ] || { echo "the simulator did not start: $(cat "$sim")" >&2; exit 1; }; sleep 0.1
 done
 sleep 1
-eval "$(xdotool getwindowgeometry --shell "$win")"
+geometry=$(xdotool getwindowgeometry --shell "$win") || { echo "the window went away" >&2; exit 1; }
+eval "$geometry"
 [ "$WIDTH" -eq "$width" ] || { echo "the window is $WIDTH pixels wide, not $width" >&2; exit 1; }
 shot() { [ -z "$shots" ] || import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$shots/$1.png"; }
 until_logged() {  # until_logged TEXT: the program's debug log says it (30 s at most)
