@@ -36,10 +36,11 @@ class Link {
             QString("mac = 02-00-00-0E-%1-%2\n").arg(name.front().unicode(), 2, 16).arg(i, 2, 10, QChar('0')).toUtf8());
     }
     config_.flush();
-    // The far side waits for its ends of the cables, brings them up (bridged when two), and
-    // answers through them (or, with no access points, only holds the cable).
+    // The far side says it is in its namespace, waits for its ends of the cables, brings them
+    // up (bridged when two), and answers through them (or, with no access points, only holds
+    // the cable).
     const QString script =
-        "for f in $1; do while ! ip link show $f >/dev/null 2>&1; do sleep 0.02; done; done; "
+        "echo ready; for f in $1; do while ! ip link show $f >/dev/null 2>&1; do sleep 0.02; done; done; "
         "dev=far; ip link set lo up && if [ \"$1\" != far ]; then ip link add br0 type bridge && dev=br0 && "
         "for f in $1; do ip link set $f master br0 && ip link set $f up || exit 1; done; fi && "
         "ip link set $dev up && ip addr add \"$2\" dev $dev && ip route add default dev $dev && "

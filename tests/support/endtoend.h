@@ -21,11 +21,15 @@ class Simulator {
  public:
   explicit Simulator(const QStringList& args) : Simulator(QStringList{TRX_APSIM} + args, {}) {}
   // Any command that ends by saying "listening" (for example the simulator in a namespace of
-  // its own); started: called with its process id before the wait for that word.
+  // its own); started: called with its process id once the command has said "ready". A process
+  // that is merely running may not have made its namespace yet.
   Simulator(const QStringList& command, const std::function<void(qint64)>& started) {
     process_.setProcessChannelMode(QProcess::MergedChannels);
     process_.start(command.first(), command.mid(1));
-    if (started && process_.waitForStarted(120000)) started(process_.processId());
+    if (started) {
+      EXPECT_TRUE(QTest::qWaitFor([&] { return Output().contains("ready") || !Running(); }, 120000));
+      if (Running()) started(process_.processId());
+    }
     // A loaded machine under the sanitizers may take long to start it: wait for its word.
     EXPECT_TRUE(QTest::qWaitFor([&] { return Output().contains("listening") || !Running(); }, 120000));
     EXPECT_TRUE(Output().contains("listening")) << Output().toStdString();
