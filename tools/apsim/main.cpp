@@ -192,8 +192,12 @@ class Simulator : public QObject {
     clock.start();
     double linkNs = 0;  // when the link is free again, from the start of this call
     while (!queue_.empty()) {
+      // Sixteen at a time, and with them any that the link would have carried by now: each send
+      // call also lists the system's adapters (milliseconds on Windows), so a sender that falls
+      // behind catches up in larger batches instead of falling further behind.
+      const qint64 now = clock.nsecsElapsed();
       std::vector<QByteArray> batch;
-      for (std::size_t i = 0; i < queue_.size() && i < 16; ++i) {
+      for (std::size_t i = 0; i < queue_.size() && (i < 16 || (i < 256 && linkNs <= now)); ++i) {
         batch.emplace_back(reinterpret_cast<const char*>(queue_[i].data()), static_cast<qsizetype>(queue_[i].size()));
         // Ethernet frame with its UDP/IP headers, preamble and gap: 66 bytes around the payload.
         if (o_.lineRateMbit > 0) linkNs += (queue_[i].size() + 66) * 8.0 * 1000.0 / o_.lineRateMbit;
