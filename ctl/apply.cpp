@@ -15,13 +15,18 @@ int Apply(const QStringList& args) {
       QString("Sets up every access point named in a CSV file, all at once, and verifies each.\n"
               "The first line names the columns (in any letter case): mac (required), and any of host, essid, channel, "
               "dhcp (yes/no), ip, mask, gateway, wep (off/64/128/256), passphrase, key1 to key4 (key is key1), "
-              "default_key (1 to 4), as the options of set. domain and firmware must match the device; interfaces "
-              "and conflicts are read and ignored, so what discover --csv prints is a file this command takes. "
-              "An empty cell keeps the device's value; so does a row that names only what the device already has "
-              "(unchanged: nothing is sent). A fixed ip turns DHCP off unless the row says dhcp yes (then the "
-              "addresses are kept for later). Bad rows are refused, with file:line and the reason, before anything "
-              "is sent; rows that share a MAC are skipped and the rest goes ahead. A value the device already has is "
-              "never refused. UTF-8, UTF-16 and Windows-1252 files are read. FILE - reads standard input.\n"
+              "default_key (1 to 4), as the options of set. domain must match the device; a firmware that differs "
+              "is a warning; interfaces and conflicts are ignored, so what discover --csv prints is a file this "
+              "command takes. Cells are separated by commas, semicolons or tabs (the header line tells which) and "
+              "keep their spaces; one leading apostrophe is taken off. An empty cell keeps the device's value, "
+              "except an empty key cell beside a pass phrase: the key the phrase makes. A row that names only what "
+              "the device already has is unchanged: nothing is sent. A fixed ip turns DHCP off unless the row says "
+              "dhcp yes (then the addresses are kept for later). A fault of the file or of a row that needs no "
+              "device refuses the whole file, with file:line and the reason, before anything is sent; a value that "
+              "the device cannot take (a channel of another domain, a control character) refuses that device, and "
+              "rows that share a MAC are skipped: the rest goes ahead. A value the device already has is never "
+              "refused. UTF-8, UTF-16 and Windows-1252 files of up to 16 MiB are read. FILE - reads standard "
+              "input.\n"
               "Every device is sent its settings at once; one line per device as soon as its outcome is known. ") +
       kStatuses + "\nThe status is that of the worst outcome.");
   p.addHelpOption();
@@ -44,7 +49,12 @@ int Apply(const QStringList& args) {
     Err(name + ": " + file.errorString().toStdString());
     return kRefused;
   }
-  const QByteArray bytes = file.readAll();
+  const QByteArray bytes = file.read(kLargestFile + 1);
+  if (bytes.size() > kLargestFile) {
+    Err(name + ": larger than 16 MiB, more than any site's file: is it the right one?");
+    Err("nothing was sent");
+    return kRefused;
+  }
   std::string note, error;
   const auto text =
       FileText(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())), &note, &error);
@@ -74,8 +84,14 @@ int Apply(const QStringList& args) {
   const bool json = p.isSet(send.json);
   options.conflictRefusesAll = true;
   options.progress = [&](const Tally& t) { progress.Show(t); };
+  options.sending = [&] {
+    progress.Clear();
+    WarnCleartext();
+  };
   options.done = [&](const Job& job) {
     progress.Clear();
+    if (!job.warning.empty())
+      Err(name + ":" + std::to_string(job.line) + ": " + link::FormatMac(job.mac) + ": " + job.warning);
     if (json) return;
     std::string detail;
     if (job.outcome == Outcome::Refused) detail = name + ":" + std::to_string(job.line) + ": ";

@@ -14,7 +14,8 @@ const char kStatuses[] =
     "Exit status: 0 done (discover: at least one access point answered; set, apply: verified, unchanged, or changed "
     "without acknowledgement),\n1 refused: bad arguments, a bad file, or the UDP port cannot be opened; nothing was "
     "sent,\n2 not found, 3 not acknowledged, 4 acknowledged but different, 5 refused for some devices (the others "
-    "went ahead),\n6 standard output or the report could not be written, 130 and 143 interrupted (Ctrl-C, SIGTERM).";
+    "went ahead),\n6 standard output or the report could not be written, 7 acknowledged but not seen again before the "
+    "apply time ran out,\n130 and 143 interrupted (Ctrl-C, SIGTERM).";
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> kCommands = {
@@ -63,7 +64,9 @@ SendOptions::SendOptions(const char* dryRunHelp)
       json("json", "Print the outcomes as JSON at the end."),
       keys("show-keys", "Show pass phrases and keys in the changes.") {}
 
-void SendOptions::AddTo(QCommandLineParser& p) const { p.addOptions({dryRun, force, json, keys, search, ack, apply}); }
+void SendOptions::AddTo(QCommandLineParser& p) const {
+  p.addOptions({dryRun, force, json, keys, search, ack, apply, retries});
+}
 
 bool SendOptions::Read(const QCommandLineParser& p, RunOptions& o) const {
   struct Wait {
@@ -83,10 +86,21 @@ bool SendOptions::Read(const QCommandLineParser& p, RunOptions& o) const {
     }
     *w.ms = static_cast<int>(seconds * 1000);
   }
+  bool ok = false;
+  o.retries = p.value(retries).toInt(&ok);
+  if (!ok || o.retries < 0 || o.retries > 10) {
+    Err("--retries " + p.value(retries).toStdString() + ": takes a whole number from 0 to 10");
+    return false;
+  }
   o.dryRun = p.isSet(dryRun);
   o.force = p.isSet(force);
   o.showSecrets = p.isSet(keys);
   return true;
+}
+
+void WarnCleartext() {
+  Err("note: a settings message carries the pass phrase and WEP keys unencrypted to every device on the network "
+      "segment");
 }
 
 int RunStatus(const std::vector<Job>& jobs) {

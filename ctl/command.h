@@ -48,6 +48,10 @@ struct SendOptions {
                          "SECONDS", "3"};
   QCommandLineOption apply{"apply-time", "How long the access points may take to apply, from 0 to 3600 s (default 60).",
                            "SECONDS", "60"};
+  QCommandLineOption retries{"retries",
+                             "Send a settings message again, up to N times (0 to 10, default 2), when its device "
+                             "neither acknowledges it nor shows its values.",
+                             "N", "2"};
   explicit SendOptions(const char* dryRunHelp);
   void AddTo(QCommandLineParser& p) const;
   // Fills the run options, or says which option is wrong.
@@ -56,5 +60,8 @@ struct SendOptions {
 
 // The worst outcome's status, or that of the signal that interrupted the run.
 int RunStatus(const std::vector<Job>& jobs);
+
+// Said once, before the first settings message of a run goes out.
+void WarnCleartext();
 
 }  // namespace trx::ctl

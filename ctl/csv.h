@@ -1,7 +1,9 @@
 #pragma once
-// Comma-separated values as installers keep them in a spreadsheet (RFC 4180): a quoted cell
-// keeps its spaces and may hold commas, doubled quotes and line breaks; an unquoted cell is
-// taken without the spaces around it. Lines may end in CRLF or LF; blank lines are skipped.
+// Comma-separated values as installers keep them in a spreadsheet (RFC 4180): a cell keeps
+// its spaces, and a quoted cell may hold separators, doubled quotes and line breaks. Lines
+// may end in CRLF or LF; blank lines are skipped. Spreadsheets set to a European locale
+// separate cells with semicolons, and "text" exports with tabs: the header line tells which.
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,12 +20,21 @@ struct CsvError {
   std::string what;
 };
 
-// The records of a file, or the first fault and its line (an unterminated quote, a quote in
-// the middle of a cell, text after a closing quote).
-std::vector<CsvRecord> ReadCsv(std::string_view text, CsvError* error);
+// The separator of a file: whichever of comma, semicolon and tab its first line holds most
+// often outside quotes; a comma when it holds none.
+char CsvSeparator(std::string_view text);
 
-// One cell as written: quoted when it holds a comma, quote or line break, or begins or ends
-// with a space, so that reading gives it back unchanged.
+// The records of a file, or the first fault and its line (an unterminated quote, a quote in
+// the middle of a cell, text after a closing quote, more than maxRecords records).
+std::vector<CsvRecord> ReadCsv(std::string_view text, CsvError* error, std::size_t maxRecords = 1'000'000);
+
+// One cell as written: quoted when it holds a comma, semicolon, quote, tab or line break, or
+// begins or ends with a space, so that any separator reads it back unchanged. A value that a
+// spreadsheet would take for a formula (it begins with = + - @, a tab or a carriage return)
+// gets a leading apostrophe, the mark spreadsheets read as "text"; so does one that begins
+// with an apostrophe, so that CellValue gives every value back.
 std::string CsvCell(const std::string& value);
+// A cell's value: one leading apostrophe less.
+std::string CellValue(const std::string& cell);
 
 }  // namespace trx::ctl

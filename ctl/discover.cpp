@@ -1,4 +1,5 @@
 // trx61ctl discover: every access point that answers, once, with what it shares with another.
+#include <cstdio>
 #include <map>
 #include <set>
 
@@ -13,21 +14,38 @@ int Discover(const QStringList& args) {
       QString("Searches every network adapter for access points and lists each in arrival order on standard output, "
               "once however many adapters it answered on (interfaces names them). conflicts names what a device "
               "shares with another: ip (two devices with one fixed address) or mac; the table marks them with !. "
-              "What --csv prints, apply takes back as it stands.\n") +
+              "What --csv prints, apply takes back as it stands; a cell that a spreadsheet would take for a formula "
+              "(beginning with = + - @, a tab or a carriage return) or that begins with an apostrophe gets one more "
+              "apostrophe in front, and apply takes one off.\n") +
       kStatuses);
   p.addHelpOption();
   const QCommandLineOption wait("wait", "How long to wait for replies, from 0.1 to 600 s (default 3).", "SECONDS", "3");
   const QCommandLineOption json("json", "Output as JSON.");
   const QCommandLineOption csv("csv", "Output as CSV with a header line.");
-  const QCommandLineOption keys("show-keys", "Include pass phrases and keys.");
-  p.addOptions({wait, json, csv, keys});
+  const QCommandLineOption keys("show-keys",
+                                "Include pass phrases and keys (in CSV, a key the pass phrase makes is left empty).");
+  const QCommandLineOption output("output",
+                                  "Write the list to FILE, whole or not at all; with --show-keys it is readable by "
+                                  "its owner only.",
+                                  "FILE");
+  p.addOptions({wait, json, csv, keys, output});
   p.process(args);
+  if (p.isSet(json) && p.isSet(csv)) {
+    Err("--json and --csv exclude each other");
+    return kRefused;
+  }
   bool ok = false;
   const double seconds = p.value(wait).toDouble(&ok);
   if (!ok || seconds < 0.1 || seconds > 600) {
     Err("--wait " + p.value(wait).toStdString() + ": takes a number of seconds from 0.1 to 600");
     return kRefused;
   }
+  if (p.isSet(output))
+    if (const std::string problem = WriteProblem(p.value(output)); !problem.empty()) {
+      Err("--output " + p.value(output).toStdString() + ": " + problem);
+      return kRefused;
+    }
+  CatchInterrupts();
   Session session;
   if (!Open(session)) return kRefused;
   const auto answers = session.Search(static_cast<int>(seconds * 1000));
@@ -53,14 +71,25 @@ int Discover(const QStringList& args) {
       conflicts << "mac";
       sharedMacs.insert(link::FormatMac(a.record->mac));
     }
-    rows.push_back(Describe(a, p.isSet(keys), conflicts));
+    rows.push_back(Describe(a, p.isSet(keys), conflicts, p.isSet(csv)));
   }
-  Print(rows, p.isSet(json) ? Format::Json : p.isSet(csv) ? Format::Csv : Format::Table);
+  // Interrupted: what answered so far is listed all the same, and the status says so.
+  const Format format = p.isSet(json) ? Format::Json : p.isSet(csv) ? Format::Csv : Format::Table;
+  int status = rows.empty() ? kNotFound : kOk;
+  if (p.isSet(output)) {
+    if (!WriteWhole(p.value(output), Print(rows, format, false), p.isSet(keys))) status = kOutputFailed;
+  } else {
+    std::fputs(Print(rows, format, Terminal(stdout)).c_str(), stdout);
+  }
   ReportUnusable(answers);
   for (const auto& [shared, what] : {std::pair{&sharedIps, "the fixed address"}, {&sharedMacs, "the MAC"}})
     for (const std::string& value : *shared) Err(std::string("more than one access point has ") + what + " " + value);
   if (rows.empty()) Err("no access point answered");
-  return Finish(rows.empty() ? kNotFound : kOk);
+  if (const int signal = Interrupted()) {
+    Err("interrupted: " + std::to_string(rows.size()) + " access point(s) listed so far");
+    status = 128 + signal;
+  }
+  return Finish(status);
 }
 
 }  // namespace trx::ctl

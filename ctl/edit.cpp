@@ -13,6 +13,7 @@ namespace trx::ctl {
 bool Changes::Empty() const {
   bool anyKey = false;
   for (const auto& k : keys) anyKey = anyKey || k.has_value();
+  for (const bool k : keyFromPhrase) anyKey = anyKey || k;
   return !host && !essid && !passphrase && !anyKey && !ip && !mask && !gateway && !channel && !dhcp && !wepSize &&
          !defaultKey;
 }
@@ -63,29 +64,50 @@ namespace {
 constexpr int kKeyDigits[] = {0, 10, 26, 58};
 const char* const kSizeNames[] = {"off", "64", "128", "256"};
 
-// A text as the device stores it, or why it cannot be; the option or column and the value named.
-std::string TextProblem(const std::optional<std::string>& value, std::size_t maxLength, const char* name) {
+// The bytes the code page leaves undefined come from a device as these C1 characters; they
+// are its text, not line breaks or tabs.
+bool DeviceByte(QChar c) {
+  const char16_t u = c.unicode();
+  return u == 0x81 || u == 0x8D || u == 0x8F || u == 0x90 || u == 0x9D;
+}
+
+// A text as the device stores it, or why it cannot be; the option or column and the value
+// named. asRead: the area may be full, and control characters pass (judged once they differ).
+std::string TextProblem(const std::optional<std::string>& value, std::size_t maxLength, const char* name, bool asRead) {
   if (!value) return {};
   const std::string named = std::string(name) + " \"" + *value + "\": ";
-  for (const QChar c : QString::fromStdString(*value))
-    if (c.category() == QChar::Other_Control)
-      return std::string(name) + ": control characters (such as a line break or tab) cannot be stored";
+  if (!asRead)
+    for (const QChar c : QString::fromStdString(*value))
+      if (c.category() == QChar::Other_Control && !DeviceByte(c))
+        return std::string(name) + ": control characters (such as a line break or tab) cannot be stored";
   const auto bytes = DeviceFromUtf8(*value);
   if (!bytes) return named + "a character cannot be stored by the access point (it keeps Windows-1252 characters)";
-  if (bytes->size() > maxLength) return named + "at most " + std::to_string(maxLength) + " characters";
+  if (bytes->size() > maxLength + (asRead ? 1 : 0))
+    return named + "at most " + std::to_string(maxLength) + " characters";
   return {};
 }
 
 std::string KeyProblem(const std::string& key, std::size_t k, std::optional<int> size) {
-  const std::string name = "key" + std::to_string(k + 1);
+  const std::string name = "key" + std::to_string(k + 1) + " \"" + key + "\": ";
+  // "0", "1.23E+09": a key column that a spreadsheet took for numbers.
+  bool number = false;
+  QString::fromStdString(key).toDouble(&number);
+  number = number && (key.size() < 10 || key.find_first_of(".,+") != std::string::npos);
+  const std::string hint = number ? " (a spreadsheet may have read the key as a number: format the key columns "
+                                    "as text, and empty them to make the keys from the pass phrase)"
+                                  : "";
   for (const char c : key)
-    if (!std::isxdigit(static_cast<unsigned char>(c))) return name + ": hexadecimal digits only (0-9, A-F)";
+    if (!std::isxdigit(static_cast<unsigned char>(c))) return name + "hexadecimal digits only (0-9, A-F)" + hint;
   const int digits = static_cast<int>(key.size());
   if (size && *size > 0 && digits != kKeyDigits[*size])
-    return name + ": " + std::to_string(kKeyDigits[*size]) + " hexadecimal digits for " + kSizeNames[*size] +
-           "-bit WEP";
-  if (digits != 10 && digits != 26 && digits != 58) return name + ": 10, 26 or 58 hexadecimal digits";
+    return name + std::to_string(kKeyDigits[*size]) + " hexadecimal digits for " + kSizeNames[*size] + "-bit WEP" +
+           hint;
+  if (digits != 10 && digits != 26 && digits != 58) return name + "10, 26 or 58 hexadecimal digits" + hint;
   return {};
+}
+
+input::FourKeys MadeKeys(const std::string& passphrase, int size) {
+  return size == 3 ? input::Keys256(passphrase) : size == 2 ? input::Keys128(passphrase) : input::Keys64(passphrase);
 }
 
 template <std::size_t N>
@@ -107,9 +129,8 @@ std::string CheckAlone(const Changes& c, bool asRead) {
   if (c.passphrase && c.passphrase->empty())
     return "passphrase \"\": empty (the keys made from it would be all zeros); 1 to 32 characters";
   // A device may fill a text's whole area (no terminator); such a value, as read, goes back.
-  const std::size_t more = asRead ? 1 : 0;
-  for (std::string problem : {TextProblem(c.host, 31 + more, "host"), TextProblem(c.essid, 32 + more, "essid"),
-                              TextProblem(c.passphrase, 32, "passphrase")})
+  for (std::string problem : {TextProblem(c.host, 31, "host", asRead), TextProblem(c.essid, 32, "essid", asRead),
+                              TextProblem(c.passphrase, 32, "passphrase", false)})
     if (!problem.empty()) return problem;
   for (const auto& [value, name] : {std::pair{&c.ip, "ip"}, {&c.mask, "mask"}, {&c.gateway, "gateway"}})
     if (*value && !input::IsDottedQuad(**value))
@@ -140,11 +161,28 @@ Changes Effective(const Changes& c, const link::SettingsRecord& d) {
   if (d.defaultKey <= 3) same(e.defaultKey, d.defaultKey + 1);
   const auto size = link::ReadWepSize(d.wepOn, d.keySize);
   if (size) same(e.wepSize, *size);
-  // Keys as read mean nothing new while the size stays; a new pass phrase then makes new ones.
-  if (!e.wepSize)
-    for (std::size_t k = 0; k < 4; ++k)
+  // While the phrase and size stay, a key equal to the device's changes nothing. Once either
+  // changes, every key is made again, and a key cell is what it says.
+  if (!e.wepSize && !e.passphrase)
+    for (std::size_t k = 0; k < 4; ++k) {
       if (e.keys[k] && QString::fromStdString(*e.keys[k]).toUpper().toStdString() == KeyText(d, k)) e.keys[k].reset();
+      if (e.keyFromPhrase[k] && (!size || KeyFromPhrase(d, k))) e.keyFromPhrase[k] = false;
+    }
   return e;
+}
+
+bool KeyFromPhrase(const link::SettingsRecord& r, std::size_t k) {
+  const auto size = link::ReadWepSize(r.wepOn, r.keySize);
+  if (!size) return false;
+  return QString::fromStdString(MadeKeys(r.passphrase, *size == 0 ? 1 : *size)[k]).toUpper().toStdString() ==
+         KeyText(r, k);
+}
+
+std::string ReadOnlyDifference(const Changes& c, const link::SettingsRecord& device) {
+  const std::string firmware = Utf8FromDevice(device.firmware);
+  if (c.firmware && *c.firmware != firmware)
+    return "firmware: " + firmware + " on the access point, " + *c.firmware + " in the file (read-only: not written)";
+  return {};
 }
 
 namespace {
@@ -192,11 +230,8 @@ std::optional<link::SettingsRecord> Apply(const Changes& named, const link::Sett
   if (std::string problem = CheckAlone(c, false); !problem.empty()) return refuse(problem);
   const link::Domain* domain = link::FindDomain(device.domain);
   const std::string domainName = domain ? std::string(domain->name) : "?";
-  const std::string firmware = Utf8FromDevice(device.firmware);
   if (c.domain && *c.domain != domainName && *c.domain != "?")
     return refuse("domain: " + domainName + " on the access point, " + *c.domain + " here");
-  if (c.firmware && *c.firmware != firmware)
-    return refuse("firmware: " + firmware + " on the access point, " + *c.firmware + " here");
 
   link::SettingsRecord r = device;
   if (c.host) r.hostName = *DeviceFromUtf8(*c.host);
@@ -229,7 +264,22 @@ std::optional<link::SettingsRecord> Apply(const Changes& named, const link::Sett
   // WEP bytes that cannot be read go back as they came, unless a size is named.
   const auto readable = link::ReadWepSize(device.wepOn, device.keySize);
   bool anyKey = false;
-  for (const auto& k : c.keys) anyKey = anyKey || k.has_value();
+  for (std::size_t k = 0; k < 4; ++k) anyKey = anyKey || c.keys[k] || c.keyFromPhrase[k];
+  // A backup written before key cells were left empty, its phrase edited and its keys not:
+  // they would be written back as typed keys, or (made from the new phrase) differ from the
+  // file on every later run. Only the user can tell which was meant.
+  if (c.passphrase && r.passphrase != device.passphrase && c.wepSize.value_or(readable.value_or(0)) > 0) {
+    bool stale = false, other = false;
+    for (std::size_t k = 0; k < 4; ++k)
+      if (c.keys[k]) {
+        const bool same = QString::fromStdString(*c.keys[k]).toUpper().toStdString() == KeyText(device, k);
+        (same && KeyFromPhrase(device, k) ? stale : other) = true;
+      }
+    if (stale && !other)
+      return refuse(
+          "passphrase: changed, but the key cells hold the keys of the present pass phrase: empty them to "
+          "make the keys from the new phrase, or type the keys wanted");
+  }
   if (!readable && !c.wepSize && (c.passphrase || anyKey))
     return refuse("wep: unreadable on the access point; name the WEP size with the pass phrase or keys");
   const int current = readable.value_or(0);
@@ -247,12 +297,10 @@ std::optional<link::SettingsRecord> Apply(const Changes& named, const link::Sett
   } else {
     r.wepOn = 1;
     r.keySize = static_cast<std::uint8_t>(size);
-    if (size != current || r.passphrase != device.passphrase) {
-      const input::FourKeys made = size == 1   ? input::Keys64(r.passphrase)
-                                   : size == 2 ? input::Keys128(r.passphrase)
-                                               : input::Keys256(r.passphrase);
-      for (std::size_t k = 0; k < 4; ++k) SetKey(r, size, k, made[k]);
-    }
+    const input::FourKeys made = MadeKeys(r.passphrase, size);
+    const bool remade = size != current || r.passphrase != device.passphrase;
+    for (std::size_t k = 0; k < 4; ++k)
+      if (remade || c.keyFromPhrase[k]) SetKey(r, size, k, made[k]);
     for (std::size_t k = 0; k < 4; ++k)
       if (c.keys[k]) SetKey(r, size, k, *c.keys[k]);
   }

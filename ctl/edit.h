@@ -15,11 +15,13 @@ namespace trx::ctl {
 struct Changes {
   std::optional<std::string> host, essid, passphrase, ip, mask, gateway;  // UTF-8
   std::array<std::optional<std::string>, 4> keys;                         // key 1 to 4, hexadecimal digits
-  std::optional<int> channel;     // the channel number, as listed for the device's domain
-  std::optional<bool> dhcp;       // named by --dhcp, --ip or a dhcp cell
-  std::optional<int> wepSize;     // 0 off, 1 to 3: 64, 128, 256 bits
-  std::optional<int> defaultKey;  // 1 to 4
-  // Read-only values a backup carries: a file whose value differs names another device.
+  std::array<bool, 4> keyFromPhrase{};  // the key the pass phrase makes (an empty key cell beside a phrase)
+  std::optional<int> channel;           // the channel number, as listed for the device's domain
+  std::optional<bool> dhcp;             // named by --dhcp, --ip or a dhcp cell
+  std::optional<int> wepSize;           // 0 off, 1 to 3: 64, 128, 256 bits
+  std::optional<int> defaultKey;        // 1 to 4
+  // Read-only values a backup carries: another domain names another device (its channels
+  // differ); another firmware is only worth a warning, as nothing can write it.
   std::optional<std::string> domain, firmware;
   bool Empty() const;
   // Names a fixed address: an address field, or DHCP off.
@@ -27,8 +29,9 @@ struct Changes {
 };
 
 // Checks that need no device: texts, addresses, keys. Empty when they pass, else the message,
-// naming the option or column and the value. asRead: texts may fill the device's whole area,
-// as a device's own value read back may.
+// naming the option or column and the value. asRead: what a device's own value, read back,
+// may be (a text that fills its whole area, control characters), judged again once it
+// turns out to differ from the device's.
 std::string CheckAlone(const Changes& changes, bool asRead = false);
 
 // The changes less the values the device already has.
@@ -43,6 +46,14 @@ std::optional<link::SettingsRecord> Apply(const Changes& changes, const link::Se
 // Why an address setting would leave the device unreachable (empty when it would not): the
 // option and its value are named.
 std::string AddressProblem(const link::SettingsRecord& result);
+
+// Why a row's read-only values differ from the device's (empty when they do not): worth a
+// warning, not a refusal.
+std::string ReadOnlyDifference(const Changes& changes, const link::SettingsRecord& device);
+
+// Key k of the record's shown set (its WEP size's, the 64-bit set when off) is the one its
+// pass phrase makes: a backup leaves such a key cell empty.
+bool KeyFromPhrase(const link::SettingsRecord& record, std::size_t k);
 
 // Field names whose values differ between two records, as the device reports them.
 std::vector<std::string> Differences(const link::SettingsRecord& a, const link::SettingsRecord& b);

@@ -18,6 +18,7 @@ const char* OutcomeText(Outcome outcome) {
     case Outcome::Refused: return "refused";
     case Outcome::NotAcknowledged: return "not acknowledged";
     case Outcome::Different: return "acknowledged but different";
+    case Outcome::AckedNotSeen: return "acknowledged, not seen again";
     case Outcome::NotSent: return "not sent";
     case Outcome::Unknown: return "sent, not verified";
   }
@@ -30,6 +31,7 @@ int ExitStatus(Outcome outcome) {
     case Outcome::NotAcknowledged: return 3;
     case Outcome::Different: return 4;
     case Outcome::Refused: return 5;
+    case Outcome::AckedNotSeen: return 7;
     default: return 0;
   }
 }
@@ -107,6 +109,7 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
       finish(job, Outcome::Refused, why);
       continue;
     }
+    job.warning = ReadOnlyDifference(job.changes, *device->record);
     job.changes = Effective(job.changes, *device->record);  // what the conflict check judges
     job.shown = DescribeChanges(*device->record, *wanted, o.showSecrets);
     if (Differences(*device->record, *wanted).empty()) {
@@ -164,26 +167,32 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
   // not yet seen with their new values, until each is decided or its own time is over.
   struct Sent {
     Planned plan;
+    link::Bytes message;
     std::vector<QHostAddress> from;  // where its acknowledgement may come from
     qint64 ackBy = 0, applyBy = 0;   // ms on the run's clock
-    bool verified = false;
-    std::vector<std::string> differences = {"not found again"};
+    bool verified = false, seen = false;
+    std::vector<std::string> differences;
   };
   QElapsedTimer clock;
   clock.start();
   std::vector<Sent> sent;
+  const auto post = [&](Sent& s) {
+    session.Post(s.message);
+    ++s.plan.job->sends;
+    s.ackBy = clock.elapsed() + o.ackMs;
+    s.applyBy = s.ackBy + o.applyMs;
+  };
   for (Planned& p : plan) {
     if (Interrupted()) {
       finish(*p.job, Outcome::NotSent);
       continue;
     }
-    Sent s{p, {}, 0, 0};
+    if (sent.empty() && o.sending) o.sending();
+    Sent s{p, link::EncodeSettingsMessage(p.wanted, p.device->bytes), {}, 0, 0, false, false, {}};
     if (!p.device->from.isNull() && p.device->from != QHostAddress::AnyIPv4)  // some systems do not tell
       s.from = {p.device->from, QHostAddress(AddressValue(p.wanted.ip))};
-    session.Post(link::EncodeSettingsMessage(p.wanted, p.device->bytes));
+    post(s);
     p.job->sent = true;
-    s.ackBy = clock.elapsed() + o.ackMs;
-    s.applyBy = s.ackBy + o.applyMs;
     sent.push_back(std::move(s));
   }
 
@@ -192,18 +201,40 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
   // address) it goes to a pool for that address, and a device of the pool that the search
   // shows with its new values takes one.
   QHash<QHostAddress, int> pool;
+  const auto pooled = [&](const Sent& s) -> std::vector<QHostAddress> {
+    return s.from.empty() ? std::vector<QHostAddress>{QHostAddress()} : s.from;
+  };
   const auto take = [&](Sent& s) {
     if (s.plan.job->acknowledged) return true;
-    for (const QHostAddress& a : s.from)
+    for (const QHostAddress& a : pooled(s))
       if (pool[a] > 0) {
         --pool[a];
         return s.plan.job->acknowledged = true;
       }
-    if (s.from.empty() && pool[QHostAddress()] > 0) {  // the system told no addresses
-      --pool[QHostAddress()];
-      return s.plan.job->acknowledged = true;
-    }
     return false;
+  };
+  const auto mayBeAcknowledged = [&](const Sent& s) {
+    const auto addresses = pooled(s);
+    return s.plan.job->acknowledged ||
+           std::any_of(addresses.begin(), addresses.end(), [&](const QHostAddress& a) { return pool.value(a) > 0; });
+  };
+  std::vector<Sent*> open;
+  open.reserve(sent.size());
+  for (Sent& s : sent) open.push_back(&s);
+  // Acknowledgements count whenever they came, searches included; those of a device already
+  // decided change nothing, so that its report agrees with its outcome.
+  const auto count = [&] {
+    for (const QHostAddress& source : session.TakeAcknowledgements()) {
+      std::vector<Sent*> from;
+      for (Sent* s : open)
+        if (std::find(s->from.begin(), s->from.end(), source) != s->from.end()) from.push_back(s);
+      if (from.size() == 1 && !from.front()->plan.job->acknowledged) {
+        from.front()->plan.job->acknowledged = true;
+        from.front()->applyBy = std::min(from.front()->applyBy, clock.elapsed() + o.applyMs);
+      } else {
+        ++pool[from.empty() ? QHostAddress() : source];
+      }
+    }
   };
   Tally tally, shown;
   tally.total = static_cast<int>(jobs.size());
@@ -214,21 +245,8 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
   for (const Job& job : jobs) tally.done += job.sent ? 0 : 1;
   tally.sent = static_cast<int>(sent.size());
   qint64 lastSearch = -1000000;
-  std::vector<Sent*> open;
-  open.reserve(sent.size());
-  for (Sent& s : sent) open.push_back(&s);
   while (!open.empty() && !Interrupted()) {
-    for (const QHostAddress& source : session.TakeAcknowledgements()) {
-      std::vector<Sent*> from;
-      for (Sent& s : sent)
-        if (std::find(s.from.begin(), s.from.end(), source) != s.from.end()) from.push_back(&s);
-      if (from.size() == 1 && !from.front()->plan.job->acknowledged) {
-        from.front()->plan.job->acknowledged = true;
-        from.front()->applyBy = std::min(from.front()->applyBy, clock.elapsed() + o.applyMs);
-      } else {
-        ++pool[from.empty() ? QHostAddress() : source];
-      }
-    }
+    count();
     // Search while some device has not shown its new values, at most twice a second.
     std::vector<link::Mac> unseen;
     for (const Sent* s : open)
@@ -239,20 +257,30 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
       for (Sent* s : open) {
         const Answer* reported = now.One(s->plan.job->mac);
         if (s->verified || !reported) continue;
+        s->seen = true;
         s->differences = Differences(s->plan.wanted, *reported->record);
         s->verified = s->differences.empty();
       }
+      count();
     }
     const qint64 t = clock.elapsed();
     for (auto it = open.begin(); it != open.end();) {
       Sent& s = **it;
       bool decided = true;
-      if (s.verified && (take(s) || t >= s.ackBy))
+      if (s.verified && (take(s) || t >= s.ackBy)) {
         decide(s, s.plan.job->acknowledged ? Outcome::Verified : Outcome::ChangedWithoutAck);
-      else if (!s.verified && t >= s.applyBy)
-        decide(s, take(s) ? Outcome::Different : Outcome::NotAcknowledged, Join(s.differences, ", "));
-      else
+      } else if (!s.verified && t >= s.ackBy && s.plan.job->sends <= o.retries && !mayBeAcknowledged(s)) {
+        post(s);  // lost on the way there or back: the same bytes again
         decided = false;
+      } else if (!s.verified && t >= s.applyBy) {
+        const bool acknowledged = take(s);
+        if (!s.seen)
+          decide(s, acknowledged ? Outcome::AckedNotSeen : Outcome::NotAcknowledged, "not found again");
+        else
+          decide(s, acknowledged ? Outcome::Different : Outcome::NotAcknowledged, Join(s.differences, ", "));
+      } else {
+        decided = false;
+      }
       it = decided ? open.erase(it) : it + 1;
     }
     tally.acknowledged = tally.verified = 0;
@@ -264,6 +292,7 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
     if (!open.empty()) session.WaitForAcknowledgement(50);
   }
   // Interrupted: what the searches showed still counts.
+  count();
   for (Sent* s : open)
     decide(*s, !s->verified ? Outcome::Unknown : take(*s) ? Outcome::Verified : Outcome::ChangedWithoutAck);
   return true;

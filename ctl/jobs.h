@@ -20,12 +20,14 @@ enum class Outcome {
   Refused,          // its values were refused here: nothing sent to it
   NotAcknowledged,  // no acknowledgement, and it does not report the new values
   Different,        // acknowledged, but it reports other values
+  AckedNotSeen,     // acknowledged, but it did not answer a search again before its apply time ran out
   NotSent,          // interrupted before it was sent
   Unknown,          // interrupted after it was sent, before it was verified
 };
 const char* OutcomeText(Outcome outcome);  // "verified", "not found", ...
 // 0 for the outcomes that leave the device as asked (and for those of an interrupted run,
-// whose status is the signal's); else 2 not found, 3 not acknowledged, 4 different, 5 refused.
+// whose status is the signal's); else 2 not found, 3 not acknowledged, 4 different, 5 refused,
+// 7 acknowledged but not seen again.
 int ExitStatus(Outcome outcome);
 
 struct Job {
@@ -37,7 +39,9 @@ struct Job {
   Outcome outcome = Outcome::NotFound;
   std::string detail;              // the refusal, or the fields that differ
   std::vector<std::string> shown;  // the changes, field by field
+  std::string warning;             // a read-only value that differs from the device's
   bool sent = false, acknowledged = false;
+  int sends = 0;  // settings messages sent: the first and its repeats
 };
 
 // Where a run stands, for the progress line.
@@ -48,6 +52,7 @@ struct Tally {
 
 struct RunOptions {
   int searchMs = 3000, ackMs = 3000, applyMs = 60000;
+  int retries = 2;  // sends of the same message again, to a device that neither acknowledged nor shows it
   bool dryRun = false;
   bool force = false;        // send addresses that look wrong or are another device's
   bool showSecrets = false;  // pass phrases and keys in the changes shown
@@ -56,6 +61,7 @@ struct RunOptions {
   bool conflictRefusesAll = false;
   std::function<void(const Job&)> done;        // once per job, as soon as its outcome is known
   std::function<void(const Tally&)> progress;  // whenever the tally changes after the first send
+  std::function<void()> sending;               // once, before the first settings message goes out
 };
 
 // Runs the jobs. False when nothing was sent because of an address conflict (conflictRefusesAll).

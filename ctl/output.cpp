@@ -32,7 +32,7 @@ std::string OneLine(const std::string& text) {
 
 }  // namespace
 
-Row Describe(const Answer& a, bool showKeys, const QStringList& conflicts) {
+Row Describe(const Answer& a, bool showKeys, const QStringList& conflicts, bool backup) {
   const link::SettingsRecord& r = *a.record;
   const link::Domain* domain = link::FindDomain(r.domain);
   Row row = {Text("mac", link::FormatMac(r.mac)),
@@ -50,14 +50,15 @@ Row Describe(const Answer& a, bool showKeys, const QStringList& conflicts) {
   if (showKeys) {
     row.push_back(Text("passphrase", Utf8FromDevice(r.passphrase)));
     static const char* const kKeys[] = {"key1", "key2", "key3", "key4"};
-    for (std::size_t k = 0; k < 4; ++k) row.push_back(Text(kKeys[k], KeyText(r, k)));
+    for (std::size_t k = 0; k < 4; ++k)
+      row.push_back(Text(kKeys[k], backup && KeyFromPhrase(r, k) ? std::string() : KeyText(r, k)));
   }
   row.push_back(List("interfaces", a.interfaces));
   row.push_back(List("conflicts", conflicts));
   return row;
 }
 
-void Print(const std::vector<Row>& rows, Format format) {
+std::string Print(const std::vector<Row>& rows, Format format, bool terminal) {
   if (format == Format::Json) {
     QJsonArray all;
     for (const Row& row : rows) {
@@ -65,20 +66,20 @@ void Print(const std::vector<Row>& rows, Format format) {
       for (const Cell& c : row) o.insert(Q(c.name), c.json);
       all.append(o);
     }
-    std::printf("%s", QJsonDocument(all).toJson().constData());
-    return;
+    return QJsonDocument(all).toJson().toStdString();
   }
-  if (rows.empty()) return;
+  if (rows.empty()) return {};
+  std::string out;
   if (format == Format::Csv) {
     std::vector<std::string> head;
     for (const Cell& c : rows.front()) head.push_back(c.name);
-    std::printf("%s\n", Join(head, ",").c_str());
+    out += Join(head, ",") + "\n";
     for (const Row& row : rows) {
       std::vector<std::string> cells;
-      for (const Cell& c : row) cells.push_back(CsvCell(c.text));
-      std::printf("%s\n", Join(cells, ",").c_str());
+      for (const Cell& c : row) cells.push_back(CsvCell(terminal ? OneLine(c.text) : c.text));
+      out += Join(cells, ",") + "\n";
     }
-    return;
+    return out;
   }
   // The table: a "!" before a device that shares its address or MAC with another.
   const bool marks = std::any_of(rows.begin(), rows.end(), [](const Row& row) { return !row.back().text.empty(); });
@@ -98,8 +99,9 @@ void Print(const std::vector<Row>& rows, Format format) {
     for (std::size_t i = 0; i < cells.size(); ++i)
       text += cells[i].leftJustified(widths[i] + (marks && i == 0 ? 1 : 2));
     while (text.endsWith(' ')) text.chop(1);
-    std::printf("%s\n", text.toStdString().c_str());
+    out += text.toStdString() + "\n";
   }
+  return out;
 }
 
 void ReportUnusable(const std::vector<Answer>& answers) {
@@ -118,7 +120,9 @@ QJsonObject JobJson(const Job& job, bool withLine) {
                 {"outcome", OutcomeText(job.outcome)},
                 {"detail", Q(job.detail)},
                 {"sent", job.sent},
+                {"sends", job.sends},
                 {"acknowledged", job.acknowledged}};
+  if (!job.warning.empty()) o.insert("warning", Q(job.warning));
   if (withLine) o.insert("line", job.line);
   QJsonArray changes;
   for (const std::string& c : job.shown) changes.append(Q(c));
@@ -136,6 +140,10 @@ void Summary(const std::vector<Job>& jobs) {
 }
 
 bool WriteReport(const QString& path, const QJsonArray& all) {
+  return WriteWhole(path, QJsonDocument(all).toJson().toStdString(), true);
+}
+
+bool WriteWhole(const QString& path, const std::string& text, bool secret) {
 #ifdef _WIN32
   constexpr bool kAccessListDecides = true;  // file modes mean little there; the folder's access list rules
 #else
@@ -143,8 +151,8 @@ bool WriteReport(const QString& path, const QJsonArray& all) {
 #endif
   QSaveFile out(path);
   if (out.open(QIODevice::WriteOnly) &&
-      (out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) || kAccessListDecides) &&
-      out.write(QJsonDocument(all).toJson()) >= 0 && out.commit())
+      (!secret || out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) || kAccessListDecides) &&
+      out.write(text.data(), static_cast<qint64>(text.size())) >= 0 && out.commit())
     return true;
   Err(path.toStdString() + ": " + out.errorString().toStdString());
   return false;

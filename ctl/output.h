@@ -21,10 +21,13 @@ struct Cell {
 };
 using Row = std::vector<Cell>;
 
-// A device as discover lists it; conflicts names what it shares with another device.
-Row Describe(const Answer& a, bool showKeys, const QStringList& conflicts);
+// A device as discover lists it; conflicts names what it shares with another device. In a
+// backup, a key cell is empty where the key is the one the pass phrase makes.
+Row Describe(const Answer& a, bool showKeys, const QStringList& conflicts, bool backup = false);
 enum class Format { Table, Csv, Json };
-void Print(const std::vector<Row>& rows, Format format);
+// The rows as text. Control characters become U+FFFD in a table, and in CSV for a terminal;
+// a CSV file gets the exact text, so that it restores.
+std::string Print(const std::vector<Row>& rows, Format format, bool terminal);
 
 // Replies that cannot be used, counted by reason on standard error; devices listed with
 // unreadable values, by MAC.
@@ -35,6 +38,9 @@ QJsonObject JobJson(const Job& job, bool withLine);
 void Summary(const std::vector<Job>& jobs);
 // The report, readable by its owner only: it may hold keys.
 bool WriteReport(const QString& path, const QJsonArray& all);
+// A file written whole or not at all (a temporary file renamed); secret: its owner's only.
+// Says why on standard error when it cannot.
+bool WriteWhole(const QString& path, const std::string& text, bool secret);
 // Why a file cannot be written there now (tried, and nothing left behind); empty when it can.
 std::string WriteProblem(const QString& path);
 

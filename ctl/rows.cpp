@@ -107,7 +107,7 @@ Rows ReadRows(std::string_view text, const std::string& name) {
     out.refusals.push_back(name + ":" + std::to_string(line) + ": " + why);
   };
   CsvError csvError;
-  const std::vector<CsvRecord> records = ReadCsv(text, &csvError);
+  const std::vector<CsvRecord> records = ReadCsv(text, &csvError, kMostRows + 1);
   if (!csvError.what.empty()) refuseRow(csvError.line, csvError.what);
   if (records.empty() && csvError.what.empty()) refuseRow(1, "the file is empty");
 
@@ -115,16 +115,12 @@ Rows ReadRows(std::string_view text, const std::string& name) {
   if (!records.empty()) {
     const CsvRecord& head = records.front();
     for (const std::string& cell : head.cells) {
-      QString column = QString::fromStdString(cell).toLower();
+      QString column = QString::fromStdString(cell).trimmed().toLower();
       if (column == "key") column = "key1";
       if (column.isEmpty()) {
-        refuseRow(head.line, "a column without a name (a trailing comma?)");
+        refuseRow(head.line, "a column without a name (a trailing separator?)");
       } else if (!kColumns.contains(column)) {
-        const bool joined = head.cells.size() == 1 && (column.contains(';') || column.contains('\t'));
-        refuseRow(head.line, joined ? "the columns seem separated by " +
-                                          std::string(column.contains(';') ? "semicolons" : "tabs") +
-                                          "; trx61ctl reads commas (save the file as comma-separated values)"
-                                    : "unknown column \"" + cell + "\"");
+        refuseRow(head.line, "unknown column \"" + cell + "\"");
       } else if (std::find(header.begin(), header.end(), column) != header.end()) {
         refuseRow(head.line, "the column \"" + column.toStdString() + "\" twice");
       }
@@ -142,14 +138,14 @@ Rows ReadRows(std::string_view text, const std::string& name) {
     const CsvRecord& row = records[r];
     if (row.cells.size() != header.size()) {
       const bool trailing = row.cells.size() == header.size() + 1 && row.cells.back().empty();
-      refuseRow(row.line, trailing ? "a trailing comma"
+      refuseRow(row.line, trailing ? "a trailing separator"
                                    : std::to_string(row.cells.size()) + " cells where the header names " +
                                          std::to_string(header.size()));
       continue;
     }
     const auto cell = [&](const char* column) -> std::optional<QString> {
       for (std::size_t i = 0; i < header.size(); ++i)
-        if (header[i] == column && !row.cells[i].empty()) return QString::fromStdString(row.cells[i]);
+        if (header[i] == column && !row.cells[i].empty()) return QString::fromStdString(CellValue(row.cells[i]));
       return std::nullopt;
     };
     const auto mac = ParseMac(cell("mac").value_or(""));
@@ -163,10 +159,16 @@ Rows ReadRows(std::string_view text, const std::string& name) {
       refuseRow(row.line, error);
       continue;
     }
+    // Beside a pass phrase, an empty key cell stands for the key the phrase makes: that is
+    // how discover writes such keys, so that editing the phrase alone gives its new keys,
+    // and the same file applied again finds nothing to change.
+    static const char* const kKeys[] = {"key1", "key2", "key3", "key4"};
     Job job;
+    job.changes = *changes;
+    for (std::size_t k = 0; k < 4; ++k)
+      job.changes.keyFromPhrase[k] = changes->passphrase && has(kKeys[k]) && !cell(kKeys[k]);
     job.line = row.line;
     job.mac = *mac;
-    job.changes = *changes;
     out.jobs.push_back(std::move(job));
   }
   // Two devices that answer with one MAC both take a message sent to it: their rows are

@@ -27,8 +27,13 @@ std::optional<Changes> ReadChanges(const std::function<std::optional<QString>(co
 // text in none of these.
 std::optional<std::string> FileText(std::string_view bytes, std::string* note, std::string* error);
 
+// What apply reads at most: far more than any site has, far less than a PC's memory.
+constexpr long long kLargestFile = 16 << 20;  // bytes
+constexpr std::size_t kMostRows = 100'000;
+
 // The jobs of a file; refusals holds "name:line: why" for each row or header fault, and a
-// file with any refusal sends nothing.
+// file with any refusal sends nothing. Faults that only a device's own values can judge
+// (a channel of its domain, a text it cannot store) refuse that device alone, later.
 struct Rows {
   std::vector<Job> jobs;
   std::vector<std::string> refusals;

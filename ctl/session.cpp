@@ -96,12 +96,26 @@ std::vector<Answer> Session::Search(int waitMs, const std::function<bool(const A
   answers_.clear();
   copies_.Clear();
   searching_ = true;
+  // A search or its reply lost on the way is a device missing from the list: the request
+  // goes out again every eighth of the wait (a quarter second at least) in its first three
+  // quarters, so that the last one's replies still come in. Devices answer each, and the
+  // copies merge.
   const link::Bytes request = link::SearchRequest();
-  socket_.SendBytes(request.data(), static_cast<int>(request.size()));
+  const int every = std::max(250, waitMs / 8);
+  QElapsedTimer clock;
+  clock.start();
+  qint64 next = 0;
+  const auto send = [&] {
+    if (clock.elapsed() < next || next > waitMs * 3 / 4) return;
+    socket_.SendBytes(request.data(), static_cast<int>(request.size()));
+    next += every;
+  };
+  send();
   std::size_t looked = 0;
   RunUntil(waitMs, [&] {
     for (; looked < answers_.size(); ++looked)
       if (enough && enough(answers_[looked])) return true;
+    send();
     return false;
   });
   searching_ = false;

@@ -40,7 +40,7 @@ class Session : public QObject {
   Session();
   bool Open();
   // Replies to one search, in arrival order, each once (copies merged), until waitMs has
-  // passed or enough() holds.
+  // passed or enough() holds. The request is sent more than once within the wait.
   std::vector<Answer> Search(int waitMs, const std::function<bool(const Answer&)>& enough = {});
   // Sends a settings message without waiting; from now on acknowledgements are kept, during
   // searches too, by the address they came from (they name no device).

@@ -6,19 +6,22 @@
 #include "ctl/command.h"
 #include "ctl/output.h"
 #include "ctl/rows.h"
+#include "input/address.h"
 
 namespace trx::ctl {
 
 int Set(const QStringList& args) {
   QCommandLineParser p;
   p.setApplicationDescription(
-      QString("Changes the named settings of the access point with this MAC address (02-00-00-0A-1B-2C), keeps the "
-              "rest exactly as it reports them, sends them, waits for the acknowledgement, and then searches until the "
-              "access point reports the new values (verified) or its apply time runs out. Nothing is sent when it "
-              "already has every value named (unchanged). --ip turns DHCP off.\n") +
+      QString(
+          "Changes the named settings of one access point, named by its MAC address (02-00-00-0A-1B-2C), its "
+          "IP address or its host name (found by a search first; a name or address that several access points "
+          "answer with is refused, and they are listed), keeps the rest exactly as it reports them, sends them, waits for the acknowledgement, and then searches until the "
+          "access point reports the new values (verified) or its apply time runs out. Nothing is sent when it "
+          "already has every value named (unchanged). --ip turns DHCP off.\n") +
       kStatuses);
   p.addHelpOption();
-  p.addPositionalArgument("MAC", "The access point's MAC address.");
+  p.addPositionalArgument("ACCESS-POINT", "The access point's MAC address, IP address or host name.");
   const QCommandLineOption host("host", "Host name (up to 31 characters).", "NAME");
   const QCommandLineOption essid("essid", "ESSID (1 to 32 characters).", "TEXT");
   const QCommandLineOption channel("channel", "Channel number, one of the access point's domain.", "N");
@@ -50,9 +53,10 @@ int Set(const QStringList& args) {
     Err(why);
     return kRefused;
   };
-  if (p.positionalArguments().size() != 1) return refuse("set takes one MAC address; see trx61ctl set --help");
-  const auto mac = ParseMac(p.positionalArguments().first());
-  if (!mac) return refuse("not a MAC address: " + p.positionalArguments().first().toStdString());
+  if (p.positionalArguments().size() != 1)
+    return refuse("set takes one access point (MAC, IP address or host name); see trx61ctl set --help");
+  const QString target = p.positionalArguments().first();
+  std::optional<link::Mac> mac = ParseMac(target);
   if (p.isSet(dhcp) && (p.isSet(ip) || p.isSet(mask) || p.isSet(gateway)))
     return refuse("--dhcp and a fixed address exclude each other");
   std::optional<QString> passphrase;
@@ -89,12 +93,41 @@ int Set(const QStringList& args) {
   CatchInterrupts();
   Session session;
   if (!Open(session)) return kRefused;
+  if (!mac) {
+    const bool byIp = input::IsDottedQuad(target.toStdString());
+    std::map<link::Mac, std::string> matches;
+    for (const Answer& a : session.Search(options.searchMs)) {
+      if (!Usable(a)) continue;
+      const link::SettingsRecord& r = *a.record;
+      if (byIp ? link::FormatIpv4(r.ip) == link::FormatIpv4(input::AddressBytes(target.toStdString()))
+               : Q(Utf8FromDevice(r.hostName)).compare(target, Qt::CaseInsensitive) == 0)
+        matches[r.mac] =
+            link::FormatMac(r.mac) + " (host " + Utf8FromDevice(r.hostName) + ", ip " + link::FormatIpv4(r.ip) + ")";
+    }
+    if (Interrupted()) return Finish(128 + Interrupted());
+    if (matches.empty()) {
+      Err("no access point answered with the " + std::string(byIp ? "IP address " : "host name ") +
+          target.toStdString());
+      return Finish(ExitStatus(Outcome::NotFound));
+    }
+    if (matches.size() > 1) {
+      std::vector<std::string> all;
+      for (const auto& [m, line] : matches) all.push_back(line);
+      return refuse(target.toStdString() + " names " + std::to_string(matches.size()) +
+                    " access points; name one by its MAC: " + Join(all, ", "));
+    }
+    mac = matches.begin()->first;
+  }
   std::vector<Job> jobs(1);
   jobs[0].mac = *mac;
   jobs[0].changes = *read;
   Progress progress;
   const bool json = p.isSet(send.json);
   options.progress = [&](const Tally& t) { progress.Show(t); };
+  options.sending = [&] {
+    progress.Clear();
+    WarnCleartext();
+  };
   options.done = [&](const Job& job) {
     progress.Clear();
     if (json) return;

@@ -8,6 +8,7 @@
 
 #include "ctl/csv.h"
 
+using trx::ctl::CellValue;
 using trx::ctl::CsvCell;
 using trx::ctl::CsvError;
 using trx::ctl::ReadCsv;
@@ -28,7 +29,7 @@ TEST(Csv, QuotedCellsKeepSpacesCommasQuotesAndLineBreaks) {
   const auto records = ReadCsv("mac , essid\r\n\n02-00-00-0A-00-01,\" a, \"\"b\"\"\nc \"\r\nx,\"\"\n", &error);
   EXPECT_EQ(error.what, "");
   ASSERT_EQ(records.size(), 3u);
-  EXPECT_EQ(records[0].cells, (std::vector<std::string>{"mac", "essid"})) << "unquoted cells lose their spaces";
+  EXPECT_EQ(records[0].cells, (std::vector<std::string>{"mac ", " essid"})) << "unquoted cells keep their spaces";
   EXPECT_EQ(records[1].cells[1], " a, \"b\"\nc ");
   EXPECT_EQ(records[1].line, 3) << "the blank line counts";
   EXPECT_EQ(records[2].line, 5) << "the line break inside the quotes counts";
@@ -52,11 +53,35 @@ TEST(Csv, FaultsNameTheirLine) {
 }
 
 TEST(Csv, WrittenCellsReadBackUnchanged) {
-  for (const std::string v : {"plain", " lead", "trail ", "a,b", "say \"hi\"", "two\nlines", "cr\r", ""}) {
-    const auto rows = Cells(CsvCell(v) + "," + CsvCell(v) + "\n");
-    ASSERT_EQ(rows.size(), 1u) << v;
-    EXPECT_EQ(rows[0], (std::vector<std::string>{v, v})) << v;
+  for (const std::string v :
+       {"plain", " lead", "trail ", "a,b", "a;b", "a\tb", "say \"hi\"", "two\nlines", "cr\r", ""}) {
+    for (const char* header : {"a,b\n", "a;b\n", "a\tb\n"}) {
+      const auto rows = Cells(header + CsvCell(v) + header[1] + CsvCell(v) + "\n");
+      ASSERT_EQ(rows.size(), 2u) << v;
+      EXPECT_EQ(rows[1], (std::vector<std::string>{v, v})) << v << " after " << header;
+    }
   }
+}
+
+TEST(Csv, SemicolonAndTabFilesAsEuropeanSpreadsheetsSaveThem) {
+  EXPECT_EQ(Cells("mac;essid\n02;\"a;b \"\n02; x\n"), (Rows{{"mac", "essid"}, {"02", "a;b "}, {"02", " x"}}));
+  EXPECT_EQ(Cells("mac\tessid\n02\t\" tab\"\n"), (Rows{{"mac", "essid"}, {"02", " tab"}}));
+  EXPECT_EQ(Cells("mac,essid\n02,a;b\n"), (Rows{{"mac", "essid"}, {"02", "a;b"}})) << "the header decides";
+}
+
+TEST(Csv, CellsASpreadsheetWouldRunAreWrittenAsText) {
+  // The characters that start a formula, and the apostrophe that marks text.
+  for (const std::string v :
+       {"=HYPERLINK(\"http://x\")", "+cmd|' /C calc'!A0", "-2+3", "@SUM(1+1)", "\tx", "\rx", "'quoted", "''"}) {
+    const std::string cell = CsvCell(v);
+    const std::size_t first = cell.front() == '"' ? 1 : 0;
+    EXPECT_EQ(cell[first], '\'') << v;
+    const auto rows = Cells("a,b\n" + cell + "," + cell + "\n");
+    ASSERT_EQ(rows.size(), 2u) << v;
+    EXPECT_EQ(CellValue(rows[1][0]), v);
+  }
+  EXPECT_EQ(CsvCell("a=b"), "a=b");
+  EXPECT_EQ(CellValue("x'"), "x'");
 }
 
 TEST(Csv, RandomInputNeverFaults) {

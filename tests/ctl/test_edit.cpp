@@ -67,7 +67,13 @@ TEST(Edit, TypedKeysAndTheDefaultKeyStayUnlessTheSizeOrPhraseChanges) {
   EXPECT_EQ(KeyText(*typed, 1), "5A5A5A5A5A5A5A5A5A5A5A5A5A");
   oneKey.keys[2] = "0011223344";
   EXPECT_FALSE(Applied(oneKey, &error));
-  EXPECT_EQ(error, "key3: 26 hexadecimal digits for 128-bit WEP");
+  EXPECT_EQ(error, "key3 \"0011223344\": 26 hexadecimal digits for 128-bit WEP");
+  oneKey.keys[2] = "1.23457E+25";
+  EXPECT_FALSE(Applied(oneKey, &error));
+  EXPECT_NE(error.find("key3 \"1.23457E+25\": hexadecimal digits only (0-9, A-F) (a spreadsheet may have read the "
+                       "key as a number: format the key columns as text"),
+            std::string::npos)
+      << error;
 }
 
 TEST(Edit, AddressesThatLeaveADeviceOutOfReachAreRefusedUnlessForced) {
@@ -174,17 +180,37 @@ TEST(Edit, OnlyWhatARowChangesIsJudged) {
   EXPECT_FALSE(Apply(row, full, false, &error));
   EXPECT_EQ(error, "host \"" + std::string(31, 'h') + "x\": at most 31 characters");
 
-  // A new pass phrase beside the keys as read makes new keys; keys typed anew are kept.
+  // A new pass phrase: an empty key cell beside it is the key it makes; a key cell, typed
+  // anew or as read, is what it says.
   Changes phrase = row;
   phrase.host = std::string(32, 'h');
   phrase.passphrase = "cd";
+  phrase.keys[0].reset();
+  phrase.keyFromPhrase[0] = true;
+  phrase.keys[2] = std::string(26, '7');
   const auto made = Apply(phrase, full, false, &error);
   ASSERT_TRUE(made) << error;
-  const input::FourKeys fromCd = input::Keys128("cd");
-  for (std::size_t k = 0; k < 4; ++k)
-    EXPECT_EQ(KeyText(*made, k), QString::fromStdString(fromCd[k]).toUpper().toStdString()) << k;
-  phrase.keys[1] = std::string(26, '7');
-  EXPECT_EQ(KeyText(*Apply(phrase, full, false, &error), 1), std::string(26, '7'));
+  EXPECT_EQ(KeyText(*made, 0), QString::fromStdString(input::Keys128("cd")[0]).toUpper().toStdString());
+  EXPECT_EQ(KeyText(*made, 1), KeyText(full, 1));
+  EXPECT_EQ(KeyText(*made, 2), std::string(26, '7'));
+}
+
+TEST(Edit, ANewPhraseBesideThePresentPhrasesOwnKeysIsRefused) {
+  // An older backup wrote every key: its phrase edited alone leaves the old phrase's keys,
+  // which neither reading can make right on both runs.
+  link::SettingsRecord d = Device();
+  const input::FourKeys fromAb = input::Keys128("ab");
+  Changes row;
+  row.passphrase = "cd";
+  for (std::size_t k = 0; k < 4; ++k) {
+    row.keys[k] = fromAb[k];
+    std::copy_n(input::KeyBytes(QString::fromStdString(fromAb[k]).toUpper().toStdString(), 13).begin(), 13,
+                d.keys128[k].begin());
+  }
+  std::string error;
+  EXPECT_FALSE(Apply(row, d, false, &error));
+  EXPECT_EQ(error.rfind("passphrase: changed, but the key cells hold the keys of the present pass phrase", 0), 0u)
+      << error;
 }
 
 TEST(Edit, UnreadableBytesGoBackAsTheyCameUnlessNamed) {
@@ -218,13 +244,23 @@ TEST(Edit, UnreadableBytesGoBackAsTheyCameUnlessNamed) {
   EXPECT_EQ(named->defaultKey, 1);
 }
 
-TEST(Edit, ControlCharactersAndAnotherDeviceInABackupAreRefused) {
+TEST(Edit, ControlCharactersAndAnotherDomainAreRefusedAnotherFirmwareIsAWarning) {
   std::string error;
   EXPECT_FALSE(Applied(C([](Changes& c) { c.essid = "two\nlines"; }), &error));
   EXPECT_EQ(error, "essid: control characters (such as a line break or tab) cannot be stored");
   EXPECT_FALSE(Applied(C([](Changes& c) { c.host = "bell\a"; }), &error));
-  EXPECT_FALSE(Applied(C([](Changes& c) { c.firmware = "2.1.0"; }), &error));
-  EXPECT_EQ(error, "firmware: 2.2.0 on the access point, 2.1.0 here");
+  EXPECT_FALSE(Applied(C([](Changes& c) { c.domain = "MKK"; }), &error));
+  // Bytes 81 and 9D are no character of the code page: a device's text, read back as C1 characters.
+  link::SettingsRecord odd = Device();
+  odd.essid = "a\x81\x9D";
+  EXPECT_EQ(CheckAlone(C([](Changes& c) { c.essid = "a\u0081\u009D"; }), true), "");
+  const auto restored = Apply(C([](Changes& c) { c.essid = "a\u0081\u009D"; }), Device(), false, &error);
+  ASSERT_TRUE(restored) << error;
+  EXPECT_EQ(restored->essid, odd.essid);
+  const Changes firmware = C([](Changes& c) { c.firmware = "02.02.2007"; });
+  EXPECT_TRUE(Applied(firmware, &error)) << error;
+  EXPECT_EQ(ReadOnlyDifference(firmware, Device()),
+            "firmware: 2.2.0 on the access point, 02.02.2007 in the file (read-only: not written)");
   EXPECT_TRUE(Applied(C([](Changes& c) {
                         c.domain = "FCC";
                         c.firmware = "2.2.0";

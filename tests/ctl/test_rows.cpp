@@ -2,7 +2,13 @@
 // alone, a backup with twin MACs or without keys.
 #include <gtest/gtest.h>
 
+#include <QString>
+#include <map>
+
+#include "ctl/csv.h"
+#include "ctl/output.h"
 #include "ctl/rows.h"
+#include "input/wepkeys.h"
 
 namespace trx::ctl {
 namespace {
@@ -48,6 +54,78 @@ TEST(Rows, ABackupWithoutKeysSaysTheyAreNotRestored) {
             std::vector<std::string>{
                 "b.csv: no passphrase or key columns (a backup without --show-keys): keys are not restored"});
   EXPECT_TRUE(ReadRows(head + ",passphrase" + row.substr(0, row.size() - 1) + ",p\n", "b.csv").notes.empty());
+}
+
+}  // namespace
+}  // namespace trx::ctl
+
+namespace trx::ctl {
+namespace {
+
+// A backup as discover writes it, one cell edited, applied twice: the second run must find
+// nothing to change, whatever the edit.
+TEST(Rows, AnEditedBackupAppliedTwiceChangesNothingTheSecondTime) {
+  link::SettingsRecord device;
+  device.mac = {2, 0, 0, 0x0A, 0, 1};
+  device.hostName = " Lobby ";
+  device.firmware = "2.2.0";
+  device.domain = 0x10;
+  device.channel = 1;
+  device.essid = "=cmd\x81";
+  device.passphrase = "secret phrase ";
+  device.wepOn = 1;
+  device.keySize = 1;
+  const input::FourKeys keys = input::Keys64(device.passphrase);
+  for (std::size_t k = 0; k < 4; ++k)
+    std::copy_n(input::KeyBytes(QString::fromStdString(keys[k]).toUpper().toStdString(), 5).begin(), 5,
+                device.keys64[k].begin());
+  device.keys64[3].fill(0x44);  // typed
+  const Answer answer{{}, {}, link::ReplyOutcome::Listed, device, link::EncodeReply(device)};
+  const std::string backup = Print({Describe(answer, true, {}, true)}, Format::Csv, false);
+  // The backup with some cells replaced, written as discover writes cells.
+  const auto edited = [&](const std::map<std::string, std::string>& cells) {
+    CsvError error;
+    const std::vector<CsvRecord> records = ReadCsv(backup, &error);
+    std::string text;
+    for (const CsvRecord& r : records) {
+      std::vector<std::string> out;
+      for (std::size_t i = 0; i < r.cells.size(); ++i) {
+        const auto it = cells.find(records[0].cells[i]);
+        out.push_back(CsvCell(r.line > 1 && it != cells.end() ? it->second : CellValue(r.cells[i])));
+      }
+      text += Join(out, ",") + "\n";
+    }
+    return text;
+  };
+  const std::map<std::string, std::string> edits[] = {
+      {},
+      {{"passphrase", "new phrase"}},
+      {{"key2", "0123456789"}},
+      {{"passphrase", "new phrase"}, {"key2", "0123456789"}},
+      {{"wep", "128"}, {"key4", ""}},  // a typed key has the size's length
+      {{"wep", "256"}, {"passphrase", "new phrase"}, {"key4", ""}},
+      {{"essid", " Lobby "}}};
+  for (const auto& cells : edits) {
+    std::string named;
+    for (const auto& [column, value] : cells) named += column + " ";
+    const Rows rows = ReadRows(edited(cells), "b.csv");
+    ASSERT_EQ(rows.refusals, std::vector<std::string>{}) << named;
+    std::string error;
+    const auto once = Apply(rows.jobs[0].changes, device, false, &error);
+    ASSERT_TRUE(once) << named << error;
+    const auto twice = Apply(rows.jobs[0].changes, *once, false, &error);
+    ASSERT_TRUE(twice) << named << error;
+    EXPECT_EQ(Differences(*once, *twice), std::vector<std::string>{}) << named;
+    if (cells.empty()) {
+      EXPECT_EQ(Differences(device, *once), std::vector<std::string>{}) << "a backup restores";
+    }
+  }
+  // A new phrase gives its own keys where the backup's key cells were the old phrase's.
+  std::string error;
+  const auto phrase =
+      Apply(ReadRows(edited({{"passphrase", "new phrase"}}), "b.csv").jobs[0].changes, device, false, &error);
+  EXPECT_EQ(KeyText(*phrase, 0), QString::fromStdString(input::Keys64("new phrase")[0]).toUpper().toStdString());
+  EXPECT_EQ(KeyText(*phrase, 3), "4444444444") << "a typed key stays";
 }
 
 }  // namespace
