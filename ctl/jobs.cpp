@@ -224,13 +224,14 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
   // Acknowledgements count whenever they came, searches included; those of a device already
   // decided change nothing, so that its report agrees with its outcome.
   const auto count = [&] {
-    for (const QHostAddress& source : session.TakeAcknowledgements()) {
+    for (const auto& [source, at] : session.TakeAcknowledgements()) {
+      const qint64 came = at - clock.msecsSinceReference();
       std::vector<Sent*> from;
       for (Sent* s : open)
         if (std::find(s->from.begin(), s->from.end(), source) != s->from.end()) from.push_back(s);
       if (from.size() == 1 && !from.front()->plan.job->acknowledged) {
         from.front()->plan.job->acknowledged = true;
-        from.front()->applyBy = std::min(from.front()->applyBy, clock.elapsed() + o.applyMs);
+        from.front()->applyBy = std::min(from.front()->applyBy, came + o.applyMs);
       } else {
         ++pool[from.empty() ? QHostAddress() : source];
       }

@@ -70,7 +70,9 @@ Session::Session() {
                       link::Reason(a.outcome)));
       answers_.push_back(std::move(a));
     } else if (saving_ && link::HasHeader(datagram, link::kAckHeader)) {
-      acknowledgements_.push_back(socket_.CurrentSource());
+      QElapsedTimer now;
+      now.start();
+      acknowledgements_.push_back({socket_.CurrentSource(), now.msecsSinceReference()});
       note("acknowledgement");
     } else {
       note("ignored: not waiting for it");
@@ -127,7 +129,7 @@ void Session::Post(const link::Bytes& message) {
   socket_.SendBytes(message.data(), static_cast<int>(message.size()));
 }
 
-std::vector<QHostAddress> Session::TakeAcknowledgements() { return std::exchange(acknowledgements_, {}); }
+std::vector<Session::Acknowledgement> Session::TakeAcknowledgements() { return std::exchange(acknowledgements_, {}); }
 
 void Session::WaitForAcknowledgement(int ms) {
   RunUntil(ms, [&] { return !acknowledgements_.empty(); });

@@ -45,8 +45,13 @@ class Session : public QObject {
   // Sends a settings message without waiting; from now on acknowledgements are kept, during
   // searches too, by the address they came from (they name no device).
   void Post(const link::Bytes& message);
-  // The acknowledgements' source addresses since the last call.
-  std::vector<QHostAddress> TakeAcknowledgements();
+  // The acknowledgements since the last call: where each came from, and when (ms on a
+  // monotonic clock, as QElapsedTimer::msecsSinceReference counts).
+  struct Acknowledgement {
+    QHostAddress from;
+    qint64 at = 0;
+  };
+  std::vector<Acknowledgement> TakeAcknowledgements();
   // Runs the event loop for up to ms, less when an acknowledgement comes or on an interrupt.
   void WaitForAcknowledgement(int ms);
 
@@ -57,7 +62,7 @@ class Session : public QObject {
   bool searching_ = false, saving_ = false;
   std::vector<Answer> answers_;
   link::ReplyCopies copies_;
-  std::vector<QHostAddress> acknowledgements_;
+  std::vector<Acknowledgement> acknowledgements_;
 };
 
 }  // namespace trx::ctl

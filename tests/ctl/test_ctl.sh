@@ -126,11 +126,14 @@ echo "$changed" | awk '{ for (i = 1; i <= NF; i++) if ($i < 61 || $i > 93) exit 
   fail "one cell, one field: bytes $changed changed"
 "$ctl" discover --wait 1 --csv | grep -q '^02-00-00-0A-00-01,.*," office, one ",' || fail "spaces inside quotes are kept"
 printf 'mac,essid\n02-00-00-0A-00-01,office-1\n02-00-00-0A-00-02,"net\ntwo"\n' > $csv
-expect_status 1 "a control character" "$ctl" apply $csv
-grep -q "ctl.csv.$$:3: essid: control characters" /tmp/ctl.err.$$ || fail "a line break in an ESSID: $(cat /tmp/ctl.err.$$)"
-printf 'mac;essid\n02-00-00-0A-00-01;x\n' > $csv
-expect_status 1 "semicolons" "$ctl" apply $csv
-grep -q "separated by semicolons" /tmp/ctl.err.$$ || fail "a hint for semicolons: $(cat /tmp/ctl.err.$$)"
+expect_status 5 "a control character" "$ctl" apply $csv
+grep -q "^02-00-00-0A-00-02 refused: .*ctl.csv.$$:3: essid: control characters" /tmp/ctl.out.$$ ||
+  fail "a line break in an ESSID: $(cat /tmp/ctl.out.$$)"
+printf 'mac;essid\n02-00-00-0A-00-01;"semi;colon"\n' > $csv
+expect_status 0 "a semicolon file" "$ctl" apply $csv
+grep -q "^02-00-00-0A-00-01 verified$" /tmp/ctl.out.$$ || fail "a semicolon file: $(cat /tmp/ctl.out.$$ /tmp/ctl.err.$$)"
+expect_status 1 "a file without end" "$ctl" apply /dev/zero
+grep -q "larger than 16 MiB" /tmp/ctl.err.$$ || fail "/dev/zero: $(cat /tmp/ctl.err.$$)"
 { echo "MAC,Essid"; i=0; while [ $i -lt 1000 ]; do echo "02-00-00-0A-00-01,x"; i=$((i + 1)); done; } > $csv
 expect_status 5 "1000 rows of one MAC" "$ctl" apply $csv
 [ "$(grep -c ' refused: .*skipped: the MAC is on lines 2, 3, ' /tmp/ctl.out.$$)" -eq 1000 ] || fail "one line per duplicate row: $(head -c 500 /tmp/ctl.out.$$)"
@@ -229,6 +232,56 @@ i=0; until grep -q 'recv gstset' /tmp/ctl.sim.$$ || [ $i -gt 500 ]; do i=$((i + 
 sleep 1
 kill -INT $ctl_pid; wait $ctl_pid
 grep -q '"outcome": "changed without acknowledgement"' /tmp/ctl.report.$$ || fail "seen before the interrupt: $(cat /tmp/ctl.report.$$)"
+
+# A backup re-saved without quotes, its phrase edited alone, applied twice: spaces stay, the
+# keys follow the new phrase, and the second run sends nothing.
+start_sim --count 3
+"$ctl" set 02-00-00-0A-00-02 --essid " Lobby " --passphrase "secret phrase " > /dev/null 2>&1
+"$ctl" discover --wait 1 --csv --show-keys > $backup
+sed -e 's/"//g' -e '/^02-00-00-0A-00-02,/s/,secret phrase ,/,new phrase,/' $backup > $csv
+expect_status 0 "an edited phrase" "$ctl" apply $csv
+grep -q "^02-00-00-0A-00-02 verified$" /tmp/ctl.out.$$ || fail "an edited phrase: $(cat /tmp/ctl.out.$$ /tmp/ctl.err.$$)"
+: > /tmp/ctl.sim.$$
+expect_status 0 "the same file again" "$ctl" apply $csv
+[ "$(grep -c ' unchanged$' /tmp/ctl.out.$$)" -eq 3 ] || fail "a second run changes nothing: $(cat /tmp/ctl.out.$$)"
+grep -q "recv gstset" /tmp/ctl.sim.$$ && fail "a second run sends nothing"
+"$ctl" discover --wait 1 --csv --show-keys | grep -q '^02-00-00-0A-00-02,.*," Lobby ",.*,new phrase,,,,,' ||
+  fail "spaces kept, keys of the new phrase: $("$ctl" discover --wait 1 --csv --show-keys)"
+
+# Names chosen by someone else: no cell of the backup starts a formula, a terminal sees no
+# escape, the backup restores byte for byte (bytes 81 and 9D included), and one edited cell
+# changes that field alone.
+printf '[ap]\nmac = 02-00-00-0D-00-01\nhost = =HYPERLINK("http://x")\nessid = +cmd|%s /C calc%s!A0\n' "'" "'" > /tmp/ctl.conf.$$
+printf '[ap]\nmac = 02-00-00-0D-00-02\nhost = @SUM(1+1)\nessid = -2+3\n' >> /tmp/ctl.conf.$$
+printf '[ap]\nmac = 02-00-00-0D-00-03\nhost = %squoted\nessid = a\302\201\302\235\033[2J\n' "'" >> /tmp/ctl.conf.$$
+start_sim --config /tmp/ctl.conf.$$
+"$ctl" discover --wait 1 --csv --show-keys > $backup
+grep -E '(^|,)"?[-=+@]' $backup && fail "a cell that starts a formula"
+grep -q "$(printf '\033')" $backup || fail "a file gets the exact bytes"
+script -qc "$ctl discover --wait 1 --csv" /dev/null | grep -q "$(printf '\033')" && fail "an escape reaches the terminal"
+expect_status 0 "restore names a spreadsheet would run" "$ctl" apply $backup
+[ "$(grep -c ' unchanged$' /tmp/ctl.out.$$)" -eq 3 ] || fail "restored as it stands: $(cat /tmp/ctl.out.$$ /tmp/ctl.err.$$)"
+sed "s/,'-2+3,/,'-2+4,/" $backup > $csv
+expect_status 0 "one edited cell" "$ctl" apply $csv --dry-run
+{ [ "$(grep -c '^  ' /tmp/ctl.out.$$)" -eq 1 ] && grep -q '^  essid: -2+3 -> -2+4$' /tmp/ctl.out.$$; } ||
+  fail "one edited cell, one change: $(cat /tmp/ctl.out.$$)"
+
+# Acknowledgements that come during a search count; a unit restarting after it applied is
+# verified when it is back, or, if its apply time is over first, acknowledged but not seen.
+start_sim --count 40 --reboot 8000 --faulty 1
+{ echo mac,essid; i=1; while [ $i -le 40 ]; do printf '02-00-00-0A-00-%02X,r%d\n' $i $i; i=$((i + 1)); done; } > $csv
+expect_status 0 "one unit restarting" "$ctl" apply $csv --apply-time 20
+[ "$(grep -c ' verified$' /tmp/ctl.out.$$)" -eq 40 ] || fail "40 verified: $(cat /tmp/ctl.out.$$)"
+expect_status 7 "still restarting" "$ctl" set $M --essid late --ack-wait 1 --apply-time 0 --wait 0.5
+grep -q '^acknowledged, not seen again' /tmp/ctl.out.$$ || fail "not seen again: $(cat /tmp/ctl.out.$$)"
+
+# A lossy link: every unit is listed by one search, and every one takes its settings.
+start_sim --count 20 --loss 10 --seed 11
+expect_status 0 "discover, lossy" "$ctl" discover --wait 2 --csv
+[ "$(grep -c '^02-' /tmp/ctl.out.$$)" -eq 20 ] || fail "20 listed on a lossy link: $(cat /tmp/ctl.out.$$)"
+{ echo mac,essid; i=1; while [ $i -le 20 ]; do printf '02-00-00-0A-00-%02X,lossy%d\n' $i $i; i=$((i + 1)); done; } > $csv
+expect_status 0 "apply, lossy" "$ctl" apply $csv --retries 6 --report /tmp/ctl.report.$$
+[ "$(grep -cE ' (verified|changed without acknowledgement)$' /tmp/ctl.out.$$)" -eq 20 ] || fail "20 set: $(cat /tmp/ctl.out.$$)"
 
 # A burst of 10000, all listed.
 start_sim --count 10000 --line-rate 100

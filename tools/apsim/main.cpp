@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <deque>
+#include <random>
 #include <thread>
 
 #include "link/messages.h"
@@ -31,12 +32,17 @@ struct Options {
   int lineRateMbit = 1000;  // replies leave no faster than a link of this speed carries them; 0: no limit
   int applyDelayMs = 0;     // settings take effect this long after they arrive
   bool keepOld = false;     // acknowledge settings but keep the old values
+  int lossPercent = 0;      // each search, reply, settings message and acknowledgement lost at this rate
+  unsigned seed = 0;        // of the losses, so that a run can be repeated
+  int rebootMs = 0;         // silent this long after applying settings, as a unit that restarts
   QString stateFile;        // where the access points are kept across runs; empty: nowhere
 };
 
 class Simulator : public QObject {
  public:
-  Simulator(std::vector<SettingsRecord> aps, Options options) : aps_(std::move(aps)), o_(options) {
+  Simulator(std::vector<SettingsRecord> aps, Options options)
+      : aps_(std::move(aps)), o_(options), random_(options.seed), quietUntil_(aps_.size(), 0) {
+    clock_.start();
     socket_.lclPort = trx::link::kPort;
     socket_.rmtPort = trx::link::kPort;
     socket_.RmtAddr = trx::link::kBroadcastAddress;
@@ -100,11 +106,30 @@ class Simulator : public QObject {
     return line;
   }
 
+  // One datagram of one access point lost on the way, at the rate asked for.
+  bool Lost() { return o_.lossPercent > 0 && static_cast<int>(random_() % 100) < o_.lossPercent; }
+  bool Quiet(std::size_t i) const { return clock_.elapsed() < quietUntil_[i]; }
+  bool Faulty(std::size_t i) const { return o_.faulty < 0 || static_cast<int>(i) < o_.faulty; }
+
+  void Applied(std::size_t i) {
+    SaveState();
+    if (o_.rebootMs <= 0 || !Faulty(i)) return;
+    quietUntil_[i] = clock_.elapsed() + o_.rebootMs;
+    Print(QString("%1 restarts: silent for %2 ms")
+              .arg(QString::fromStdString(trx::link::FormatMac(aps_[i].mac)))
+              .arg(o_.rebootMs));
+  }
+
   void Receive(const Bytes& d) {
     if (d == trx::link::SearchRequest()) {
       Print(QString("recv gstsearch (%1 bytes)").arg(d.size()));
-      const auto answer = [this] {
-        for (std::size_t i = 0; i < aps_.size(); ++i) {
+      // Each access point hears the search, or not, on its own.
+      std::vector<std::size_t> heard;
+      for (std::size_t i = 0; i < aps_.size(); ++i)
+        if (!Quiet(i) && !Lost()) heard.push_back(i);
+      const auto answer = [this, heard] {
+        for (const std::size_t i : heard) {
+          if (Quiet(i)) continue;
           Reply(i);
           if (o_.duplicate) Reply(i);
         }
@@ -124,6 +149,11 @@ class Simulator : public QObject {
       }
       for (auto& ap : aps_) {
         if (ap.mac != settings->mac) continue;
+        const std::size_t index = static_cast<std::size_t>(&ap - aps_.data());
+        if (Quiet(index) || Lost()) {
+          Print(QString("lost gstset for %1").arg(QString::fromStdString(trx::link::FormatMac(ap.mac))));
+          return;
+        }
         Print(QString("recv gstset (%1 bytes) %2").arg(d.size()).arg(Describe(*settings)));
         if (o_.hex) Print("  " + Hex(d, trx::link::kSettingsRecordOffset));
         if (o_.keepOld) {
@@ -133,21 +163,26 @@ class Simulator : public QObject {
           const SettingsRecord wanted = *settings;
           QTimer::singleShot(o_.applyDelayMs, this, [this, mac, wanted] {
             for (auto& a : aps_)
-              if (a.mac == mac) trx::apsim::ApplySettings(a, wanted);
-            Print("settings applied");
-            SaveState();
+              if (a.mac == mac) {
+                trx::apsim::ApplySettings(a, wanted);
+                Print("settings applied");
+                Applied(static_cast<std::size_t>(&a - aps_.data()));
+              }
           });
         } else {
           trx::apsim::ApplySettings(ap, *settings);
-          SaveState();
+          Applied(index);
         }
         ++settingsTaken_;
-        const bool faulty = o_.faulty < 0 || &ap - aps_.data() < o_.faulty;
-        if ((o_.noAck && faulty) || (o_.ackLimit >= 0 && settingsTaken_ > o_.ackLimit)) {
+        if ((o_.noAck && Faulty(index)) || (o_.ackLimit >= 0 && settingsTaken_ > o_.ackLimit)) {
           Print("no acknowledgement (as asked)");
           return;
         }
         const auto ack = [this] {
+          if (Lost()) {
+            Print("lost gstack");
+            return;
+          }
           queue_.push_back(trx::link::Acknowledgement());
           Print("send gstack (6 bytes)");
           Pump();
@@ -165,9 +200,10 @@ class Simulator : public QObject {
   }
 
   void Reply(std::size_t i) {
+    if (Lost()) return;
     const SettingsRecord& ap = aps_[i];
     Bytes reply = trx::link::EncodeReply(ap);
-    const bool faulty = o_.faulty < 0 || static_cast<int>(i) < o_.faulty;
+    const bool faulty = Faulty(i);
     constexpr std::size_t at = trx::link::kReplyRecordOffset;
     if (faulty) {
       if (o_.domainZero) reply[at + trx::link::record::kDomain.offset] = 0x00;
@@ -220,6 +256,9 @@ class Simulator : public QObject {
   std::deque<Bytes> queue_;
   QTimer pump_;
   int settingsTaken_ = 0;
+  std::minstd_rand random_;
+  QElapsedTimer clock_;
+  std::vector<qint64> quietUntil_;  // per access point, on clock_
 };
 
 }  // namespace
@@ -242,8 +281,8 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption domainZero("domain-zero", "Send replies with domain code 0 (refused).");
   const QCommandLineOption badChannel("bad-channel", "Send replies with the unreadable channel byte 0x0F.");
   const QCommandLineOption badKey("bad-default-key", "Send replies with the unreadable default-key byte 0x0A.");
-  const QCommandLineOption faulty("faulty", "Give the faults above (--no-ack too) to the first N access points only.",
-                                  "N");
+  const QCommandLineOption faulty(
+      "faulty", "Give the faults above (--no-ack and --reboot too) to the first N access points only.", "N");
   const QCommandLineOption duplicate("duplicate", "Send every reply twice.");
   const QCommandLineOption lineRate("line-rate",
                                     "Send replies no faster than a link of this speed carries them (default 1000; "
@@ -256,10 +295,19 @@ int main(int argc, char* argv[]) {
                                  "Keep the access points in this file across runs: read it when it exists, write "
                                  "it after every change.",
                                  "FILE");
+  const QCommandLineOption loss("loss",
+                                "Lose this share of searches, replies, settings messages and acknowledgements, each "
+                                "access point's at random (0 to 100, default 0).",
+                                "PERCENT", "0");
+  const QCommandLineOption seed("seed", "Start the losses' random numbers here, to repeat a run (default 0).", "N",
+                                "0");
+  const QCommandLineOption reboot("reboot", "Stay silent this long after applying settings, as a restarting unit.",
+                                  "MS", "0");
   const QCommandLineOption hex("hex", "Print the bytes of every message in hexadecimal.");
   const QCommandLineOption showKeys("show-keys", "Print key bytes and pass phrases too.");
-  parser.addOptions({count, config, delay, ackDelay, noAck, ackLimit, shortReply, domainZero, badChannel, badKey,
-                     faulty, duplicate, lineRate, applyDelay, keepOld, state, hex, showKeys});
+  parser.addOptions({count,      config,     delay,  ackDelay, noAck,     ackLimit, shortReply,
+                     domainZero, badChannel, badKey, faulty,   duplicate, lineRate, applyDelay,
+                     keepOld,    loss,       seed,   reboot,   state,     hex,      showKeys});
   parser.process(app);
 
   if (!trx::tools::InPrivateNetworkNamespace()) {
@@ -277,7 +325,11 @@ int main(int argc, char* argv[]) {
   if (ok && parser.isSet(faulty)) o.faulty = parser.value(faulty).toInt(&ok);
   if (ok) o.lineRateMbit = parser.value(lineRate).toInt(&ok);
   if (ok) o.applyDelayMs = parser.value(applyDelay).toInt(&ok);
-  ok = ok && o.lineRateMbit >= 0 && o.applyDelayMs >= 0;
+  if (ok) o.lossPercent = parser.value(loss).toInt(&ok);
+  if (ok) o.seed = parser.value(seed).toUInt(&ok);
+  if (ok) o.rebootMs = parser.value(reboot).toInt(&ok);
+  ok =
+      ok && o.lineRateMbit >= 0 && o.applyDelayMs >= 0 && o.lossPercent >= 0 && o.lossPercent <= 100 && o.rebootMs >= 0;
   if (!ok) {
     std::fprintf(stderr, "trx61-apsim: the times and counts must be whole numbers\n");
     return 2;
