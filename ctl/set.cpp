@@ -95,14 +95,14 @@ int Set(const QStringList& args) {
   if (!Open(session)) return kRefused;
   if (!mac) {
     const bool byIp = input::IsDottedQuad(target.toStdString());
-    std::map<link::Mac, std::string> matches;
+    std::vector<std::pair<link::Mac, std::string>> matches;  // twins on one MAC are two
     for (const Answer& a : session.Search(options.searchMs)) {
       if (!Usable(a)) continue;
       const link::SettingsRecord& r = *a.record;
       if (byIp ? link::FormatIpv4(r.ip) == link::FormatIpv4(input::AddressBytes(target.toStdString()))
                : Q(Utf8FromDevice(r.hostName)).compare(target, Qt::CaseInsensitive) == 0)
-        matches[r.mac] =
-            link::FormatMac(r.mac) + " (host " + Utf8FromDevice(r.hostName) + ", ip " + link::FormatIpv4(r.ip) + ")";
+        matches.emplace_back(r.mac, link::FormatMac(r.mac) + " (host " + Utf8FromDevice(r.hostName) + ", ip " +
+                                        link::FormatIpv4(r.ip) + ")");
     }
     if (Interrupted()) return Finish(128 + Interrupted());
     if (matches.empty()) {
@@ -116,7 +116,7 @@ int Set(const QStringList& args) {
       return refuse(target.toStdString() + " names " + std::to_string(matches.size()) +
                     " access points; name one by its MAC: " + Join(all, ", "));
     }
-    mac = matches.begin()->first;
+    mac = matches.front().first;
   }
   std::vector<Job> jobs(1);
   jobs[0].mac = *mac;

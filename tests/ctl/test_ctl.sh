@@ -59,6 +59,9 @@ if [ "$(id -u)" -eq 0 ]; then
     /tmp/ctl.bin.$$ set $M --essid by-user
   grep -q '^verified$' /tmp/ctl.out.$$ || fail "set as an unprivileged user: $(cat /tmp/ctl.out.$$ /tmp/ctl.err.$$)"
 fi
+expect_status 0 "set by host name" "$ctl" set trx61-ap-2 --essid by-name --wait 1
+expect_status 0 "--output" "$ctl" discover --wait 1 --csv --output /tmp/ctl.list.$$
+grep -q '^02-00-00-0A-00-02,.*,by-name,' /tmp/ctl.list.$$ || fail "set by host name, and --output: $(cat /tmp/ctl.list.$$)"
 expect_status 2 "an unknown MAC" "$ctl" set 02-00-00-0A-00-99 --essid x
 expect_status 1 "an empty ESSID" "$ctl" set $M --essid ""
 grep -q 'essid "": 1 to 32 characters' /tmp/ctl.err.$$ || fail "an empty ESSID, named: $(cat /tmp/ctl.err.$$)"
@@ -163,6 +166,9 @@ expect_status 0 "conflicts" "$ctl" discover --wait 1 --json
 { [ "$(grep -c '"mac"$' /tmp/ctl.out.$$)" -eq 2 ] && [ "$(grep -c '"ip",$' /tmp/ctl.out.$$)" -eq 2 ]; } ||
   fail "both twins flagged: $(cat /tmp/ctl.out.$$)"
 grep -q "more than one access point has the MAC 02-00-00-0C-00-01" /tmp/ctl.err.$$ || fail "a summary: $(cat /tmp/ctl.err.$$)"
+expect_status 1 "an address two answer with" "$ctl" set 10.0.0.5 --essid x --wait 1
+grep -q "10.0.0.5 names 2 access points; name one by its MAC: 02-00-00-0C-00-01 (host TRX61-AP-1, ip 10.0.0.5), 02-00-00-0C-00-01 (host twin" /tmp/ctl.err.$$ ||
+  fail "lists the matches: $(cat /tmp/ctl.err.$$)"
 
 # A site as it is: twins on one MAC, a 32-character host name, a gateway outside the subnet.
 # Its backup restores as it stands (the twins skipped), and an edit is judged on what it changes.
