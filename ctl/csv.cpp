@@ -85,7 +85,7 @@ std::vector<CsvRecord> ReadCsv(std::string_view text, CsvError* error, std::size
 
 std::string CsvCell(const std::string& value) {
   const bool formula = !value.empty() && std::string_view("=+-@\t\r'").find(value.front()) != std::string_view::npos;
-  const std::string cell = formula ? "'" + value : value;
+  std::string cell = formula ? "'" + value : value;
   const bool plain = cell.find_first_of(",;\t\"\r\n") == std::string::npos &&
                      (cell.empty() || (cell.front() != ' ' && cell.back() != ' '));
   if (plain) return cell;

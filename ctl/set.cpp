@@ -112,6 +112,7 @@ int Set(const QStringList& args) {
     }
     if (matches.size() > 1) {
       std::vector<std::string> all;
+      all.reserve(matches.size());
       for (const auto& [m, line] : matches) all.push_back(line);
       return refuse(target.toStdString() + " names " + std::to_string(matches.size()) +
                     " access points; name one by its MAC: " + Join(all, ", "));

@@ -56,7 +56,12 @@ TEST(Csv, WrittenCellsReadBackUnchanged) {
   for (const std::string v :
        {"plain", " lead", "trail ", "a,b", "a;b", "a\tb", "say \"hi\"", "two\nlines", "cr\r", ""}) {
     for (const char* header : {"a,b\n", "a;b\n", "a\tb\n"}) {
-      const auto rows = Cells(header + CsvCell(v) + header[1] + CsvCell(v) + "\n");
+      std::string text = header;
+      text += CsvCell(v);
+      text += header[1];
+      text += CsvCell(v);
+      text += '\n';
+      const auto rows = Cells(text);
       ASSERT_EQ(rows.size(), 2u) << v;
       EXPECT_EQ(rows[1], (std::vector<std::string>{v, v})) << v << " after " << header;
     }
@@ -76,7 +81,7 @@ TEST(Csv, CellsASpreadsheetWouldRunAreWrittenAsText) {
     const std::string cell = CsvCell(v);
     const std::size_t first = cell.front() == '"' ? 1 : 0;
     EXPECT_EQ(cell[first], '\'') << v;
-    const auto rows = Cells("a,b\n" + cell + "," + cell + "\n");
+    const auto rows = Cells(std::string("a,b\n").append(cell).append(",").append(cell).append("\n"));
     ASSERT_EQ(rows.size(), 2u) << v;
     EXPECT_EQ(CellValue(rows[1][0]), v);
   }

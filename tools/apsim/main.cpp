@@ -40,7 +40,7 @@ struct Options {
 
 class Simulator : public QObject {
  public:
-  Simulator(std::vector<SettingsRecord> aps, Options options)
+  Simulator(std::vector<SettingsRecord> aps, const Options& options)
       : aps_(std::move(aps)), o_(options), random_(options.seed), quietUntil_(aps_.size(), 0) {
     clock_.start();
     socket_.lclPort = trx::link::kPort;
