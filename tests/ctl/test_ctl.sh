@@ -86,6 +86,9 @@ expect_status 0 "set with a state file" "$ctl" set $M --essid kept --wep 256 --k
 start_sim --state $state
 "$ctl" discover --wait 1 --csv --show-keys | grep "^$M," | grep -q ",kept,.*,256,.*,$(printf '%058d' 7 | tr 0 A)," ||
   fail "a restarted simulator reports the saved values: $("$ctl" discover --wait 1 --csv --show-keys)"
+start_sim --count 3 --state $state
+{ grep -q "access points from --count 3" /tmp/ctl.sim.$$ && [ "$("$ctl" discover --wait 1 | grep -c '^02-')" -eq 3 ]; } ||
+  fail "--count wins over a state file: $(cat /tmp/ctl.sim.$$)"
 
 # apply: 100 devices in one go, the first five of them unusable, and one that does not exist.
 start_sim --count 100 --faulty 5 --bad-channel --apply-delay 300

@@ -292,8 +292,8 @@ int main(int argc, char* argv[]) {
                                       "0");
   const QCommandLineOption keepOld("keep-old", "Acknowledge settings but keep the old values.");
   const QCommandLineOption state("state",
-                                 "Keep the access points in this file across runs: read it when it exists, write "
-                                 "it after every change.",
+                                 "Keep the access points in this file across runs: read it when it exists and "
+                                 "neither --count nor --config is given, write it after every change.",
                                  "FILE");
   const QCommandLineOption loss("loss",
                                 "Lose this share of searches, replies, settings messages and acknowledgements, each "
@@ -344,9 +344,13 @@ int main(int argc, char* argv[]) {
   o.hex = parser.isSet(hex);
   o.showKeys = parser.isSet(showKeys);
 
+  // --count and --config say what to start from; the state file is where the run left off
+  // only when neither is given.
   std::vector<SettingsRecord> aps;
   o.stateFile = parser.value(state);
-  if (!o.stateFile.isEmpty() && QFile::exists(o.stateFile)) {
+  const bool fromState =
+      !o.stateFile.isEmpty() && QFile::exists(o.stateFile) && !parser.isSet(count) && !parser.isSet(config);
+  if (fromState) {
     QString error;
     aps = trx::apsim::LoadAccessPoints(o.stateFile, &error);
     if (aps.empty()) {
@@ -368,6 +372,9 @@ int main(int argc, char* argv[]) {
     }
     aps = trx::apsim::MakeAccessPoints(n);
   }
+  std::printf("access points from %s\n", qPrintable(fromState              ? "the state file " + o.stateFile
+                                                    : parser.isSet(config) ? "the settings file " + parser.value(config)
+                                                                           : "--count " + parser.value(count)));
 
   Simulator simulator(std::move(aps), o);
   simulator.SaveState();  // a new state file starts from the access points given
