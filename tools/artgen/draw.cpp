@@ -3,6 +3,7 @@
 #include <turbojpeg.h>
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include <cstdio>
 
@@ -22,6 +23,22 @@ void SetOutput(const QString& folder, const QStringList& fallbacks) {
 QString OutputPath(const QString& name) { return g_out + "/" + name; }
 
 const QStringList& Overflows() { return g_overflows; }
+
+QString BreakAtMarks(const QFontMetrics& metrics, const QString& s, int width) {
+  QStringList lines;
+  for (const QString& paragraph : s.split('\n')) {
+    QString line;
+    for (const QString& piece : paragraph.split(trx::app::kBreakMark)) {
+      if (!line.isEmpty() && metrics.horizontalAdvance(line + piece) > width) {
+        lines << line;
+        line.clear();
+      }
+      line += piece;
+    }
+    lines << line;
+  }
+  return lines.join('\n');
+}
 
 void CheckFits(QPainter& p, const QRect& room, int flags, const QString& s) {
   const QRect needed = p.boundingRect(room, flags, s);
@@ -68,6 +85,18 @@ void Text(QPainter& p, const QRect& r, const QString& s, int px, const QColor& c
           const char* family) {
   p.setFont(Font(px, bold, family));
   p.setPen(c);
+  if (s.contains(trx::app::kBreakMark)) {
+    const QString lines = BreakAtMarks(p.fontMetrics(), s, r.width());
+    CheckFits(p, r, flags, lines);
+    p.drawText(r, flags, lines);
+    return;
+  }
+  // Text written without spaces would wrap between any two characters, inside a word too.
+  static const QRegularExpression kUnspaced("[\\x{3040}-\\x{30FF}\\x{4E00}-\\x{9FFF}]");
+  const QRect wrapped = p.boundingRect(r, flags | Qt::TextWordWrap, s);
+  const QRect unwrapped = p.boundingRect(r, flags, s);
+  if (s.contains(kUnspaced) && wrapped.height() > unwrapped.height())
+    g_overflows << QString("\"%1\" wraps without break marks (U+200B) between its words").arg(s);
   CheckFits(p, r, flags | Qt::TextWordWrap, s);
   p.drawText(r, flags | Qt::TextWordWrap, s);
 }

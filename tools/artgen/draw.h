@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/pagewordstext.h"
+
 // The texts drawn beside the page words, for the translation tools (their context is this
 // name, so it stays outside any namespace).
 struct Artwork {
@@ -37,6 +39,9 @@ QString OutputPath(const QString& name);
 const QStringList& Overflows();
 
 void CheckFits(QPainter& p, const QRect& room, int flags, const QString& s);
+// s laid out in lines of at most width, broken only where the translation marks a break
+// (trx::app::kBreakMark) or has a line break; a piece wider than width keeps its line.
+QString BreakAtMarks(const QFontMetrics& metrics, const QString& s, int width);
 bool WriteJpeg(const QImage& image, const QString& name, bool progressive = false);
 QFont Font(int px, bool bold = false, const char* family = "Liberation Sans");
 void Text(QPainter& p, const QRect& r, const QString& s, int px, const QColor& c,
