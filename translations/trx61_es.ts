@@ -384,8 +384,8 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>Uso: trx61-utility [--version] [--help] [--language CODE]
 Busca puntos de acceso inalámbricos TRX61 ver. 2.2 en todos los adaptadores de
 red de este PC y cambia su configuración en una ventana. Usa el puerto UDP 27155:
-permítalo en el cortafuegos. Con TRX61_DEBUG=1 en el entorno, informa de su
-tráfico de red en la salida de error estándar.
+permítalo en el firewall. Con TRX61_DEBUG=1 en el entorno, informa de su tráfico
+de red en la salida de error estándar.
 </translation>
     </message>
     <message>

@@ -116,7 +116,7 @@ Row name on the confirmation page; 96 px, one line.</extracomment>
     <message>
         <location line="-81"/>
         <source>The channels allowed in the access point&apos;s regulatory domain.</source>
-        <translation>規制ドメインで使用できるチャネルです。</translation>
+        <translation>アクセスポイントの​規制ドメインで​使用できる​チャネルです。</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -548,7 +548,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
     <message>
         <location line="+1"/>
         <source>After saving, the access point may need up to 60 seconds before it answers again.</source>
-        <translation>保存後の場合は、前回の保存から60秒以上たっていること</translation>
+        <translation>保存後の場合は、​アクセスポイントが​再び​応答するまで​（最大60秒）​待ったこと</translation>
     </message>
     <message>
         <location line="+3"/>
