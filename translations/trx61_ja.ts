@@ -116,7 +116,7 @@ Row name on the confirmation page; 96 px, one line.</extracomment>
     <message>
         <location line="-81"/>
         <source>The channels allowed in the access point&apos;s regulatory domain.</source>
-        <translation>アクセスポイントの​規制ドメインで​使用できる​チャネルです。</translation>
+        <translation>アクセスポイントの​規制ドメインの​チャネル。</translation>
     </message>
     <message>
         <location line="+2"/>
