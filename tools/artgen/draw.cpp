@@ -3,7 +3,9 @@
 #include <turbojpeg.h>
 
 #include <QFile>
+#include <QJsonObject>
 #include <QRegularExpression>
+#include <QTextLayout>
 
 #include <cstdio>
 
@@ -13,6 +15,25 @@ namespace {
 QString g_out;
 QStringList g_fallbacks;
 QStringList g_overflows;
+QJsonArray g_lines;
+
+// The lines Qt's word wrap makes of s in width, as drawText with Qt::TextWordWrap draws them.
+QStringList WrappedLines(const QFont& font, const QString& s, int width) {
+  QStringList lines;
+  for (const QString& paragraph : s.split('\n')) {
+    QTextLayout layout(paragraph, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+      line.setLineWidth(width);
+      lines << paragraph.mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+  }
+  return lines;
+}
 }  // namespace
 
 void SetOutput(const QString& folder, const QStringList& fallbacks) {
@@ -23,6 +44,12 @@ void SetOutput(const QString& folder, const QStringList& fallbacks) {
 QString OutputPath(const QString& name) { return g_out + "/" + name; }
 
 const QStringList& Overflows() { return g_overflows; }
+
+void RecordLines(const QString& s, const QStringList& lines) {
+  g_lines.append(QJsonObject{{"text", s}, {"lines", QJsonArray::fromStringList(lines)}});
+}
+
+const QJsonArray& DrawnLines() { return g_lines; }
 
 QString BreakAtMarks(const QFontMetrics& metrics, const QString& s, int width) {
   QStringList lines;
@@ -87,6 +114,7 @@ void Text(QPainter& p, const QRect& r, const QString& s, int px, const QColor& c
   p.setPen(c);
   if (s.contains(trx::app::kBreakMark)) {
     const QString lines = BreakAtMarks(p.fontMetrics(), s, r.width());
+    RecordLines(s, lines.split('\n'));
     CheckFits(p, r, flags, lines);
     p.drawText(r, flags, lines);
     return;
@@ -97,6 +125,7 @@ void Text(QPainter& p, const QRect& r, const QString& s, int px, const QColor& c
   const QRect unwrapped = p.boundingRect(r, flags, s);
   if (s.contains(kUnspaced) && wrapped.height() > unwrapped.height())
     g_overflows << QString("\"%1\" wraps without break marks (U+200B) between its words").arg(s);
+  RecordLines(s, WrappedLines(p.font(), s, r.width()));
   CheckFits(p, r, flags | Qt::TextWordWrap, s);
   p.drawText(r, flags | Qt::TextWordWrap, s);
 }

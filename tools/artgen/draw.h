@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QImage>
+#include <QJsonArray>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QString>
@@ -37,6 +38,9 @@ QString OutputPath(const QString& name);
 // Texts that did not fit the room drawn for them: too wide, or wrapped onto more lines than
 // the room holds.
 const QStringList& Overflows();
+// Every text drawn and the lines it was drawn in, for --check to write out.
+void RecordLines(const QString& s, const QStringList& lines);
+const QJsonArray& DrawnLines();
 
 void CheckFits(QPainter& p, const QRect& room, int flags, const QString& s);
 // s laid out in lines of at most width, broken only where the translation marks a break

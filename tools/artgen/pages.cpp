@@ -73,6 +73,7 @@ void FieldLabel(QPainter& p, int y, const QString& s) {
   }
   // Each line as high as the one-line caption, the lines centred on the field.
   const QStringList lines = s.split('\n');
+  RecordLines(s, lines);
   int widest = 0;
   for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
   constexpr int kRoom = 56, kStep = 14;  // from the content box's edge to the field
