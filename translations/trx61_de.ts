@@ -10,9 +10,9 @@
         <translation>Einrichtungsprogramm für WLAN-Access-Points</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+87"/>
         <source>Press Setup to begin. User Guide opens the manual; Web Site opens the product pages.</source>
-        <translation>Klicken Sie auf „Einrichten“, um zu beginnen. „Handbuch“ öffnet die Anleitung, „Website“ die Produktseiten.</translation>
+        <translation>Klicken Sie auf „Einrichten“, um zu beginnen. „Handbuch“ öffnet das Benutzerhandbuch, „Website“ die Produktseiten.</translation>
     </message>
     <message>
         <location line="+17"/>
@@ -407,7 +407,7 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
     <message>
         <location line="+1"/>
         <source>This utility finds the TRX61 ver. 2.2 wireless access points on your network and lets you change their host name, ESSID, channel, IP settings and WEP keys.</source>
-        <translation>Dieses Programm findet die WLAN-Access-Points TRX61 ver. 2.2 in Ihrem Netzwerk und ändert ihren Hostnamen, die ESSID, den Kanal, die IP-Einstellungen und die WEP-Schlüssel.</translation>
+        <translation>Dieses Programm findet die WLAN-Access-Points TRX61 ver. 2.2 in Ihrem Netzwerk und lässt Sie ihren Hostnamen, die ESSID, den Kanal, die IP-Einstellungen und die WEP-Schlüssel ändern.</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -645,40 +645,43 @@ Das Benutzerhandbuch lässt sich nur mit Adobe Reader anzeigen!
     </message>
     <message>
         <location filename="../app/accessibility.cpp" line="+221"/>
-        <location line="+16"/>
+        <location line="+20"/>
         <location line="+14"/>
         <location line="+74"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
     <message>
-        <location line="-103"/>
-        <location line="+16"/>
+        <location line="-107"/>
+        <location line="+20"/>
         <location line="+14"/>
         <location line="+74"/>
         <source>Channel</source>
         <translation>Kanal</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-107"/>
         <source>Host Name</source>
         <translation>Hostname</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+12"/>
+        <location line="+3"/>
+        <location line="+14"/>
         <location line="+87"/>
         <source>IP Address</source>
+        <extracomment>Screen-reader name of an address field, read and brailled: one line, never a line break (the caption drawn on the picture, context Artwork, may take two).</extracomment>
         <translation>IP-Adresse</translation>
     </message>
     <message>
-        <location line="-98"/>
+        <location line="-99"/>
         <source>Net Mask</source>
+        <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>Subnetzmaske</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Gateway</source>
+        <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>Gateway</translation>
     </message>
     <message>

@@ -10,7 +10,7 @@
         <translation>Utilitaire de configuration du point d&apos;accès sans fil</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+87"/>
         <source>Press Setup to begin. User Guide opens the manual; Web Site opens the product pages.</source>
         <translation>Cliquez sur «&#xa0;Configurer&#xa0;» pour commencer. «&#xa0;Guide&#xa0;» ouvre le guide de l&apos;utilisateur, «&#xa0;Site Web&#xa0;» les pages du produit.</translation>
     </message>
@@ -645,40 +645,43 @@ Le guide de l&apos;utilisateur ne peut être lu qu&apos;avec Adobe Reader&#xa0;!
     </message>
     <message>
         <location filename="../app/accessibility.cpp" line="+221"/>
-        <location line="+16"/>
+        <location line="+20"/>
         <location line="+14"/>
         <location line="+74"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
     <message>
-        <location line="-103"/>
-        <location line="+16"/>
+        <location line="-107"/>
+        <location line="+20"/>
         <location line="+14"/>
         <location line="+74"/>
         <source>Channel</source>
         <translation>Canal</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-107"/>
         <source>Host Name</source>
         <translation>Nom d&apos;hôte</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+12"/>
+        <location line="+3"/>
+        <location line="+14"/>
         <location line="+87"/>
         <source>IP Address</source>
+        <extracomment>Screen-reader name of an address field, read and brailled: one line, never a line break (the caption drawn on the picture, context Artwork, may take two).</extracomment>
         <translation>Adresse IP</translation>
     </message>
     <message>
-        <location line="-98"/>
+        <location line="-99"/>
         <source>Net Mask</source>
+        <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>Masque de sous-réseau</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Gateway</source>
+        <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>Passerelle</translation>
     </message>
     <message>

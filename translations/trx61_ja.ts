@@ -10,7 +10,7 @@
         <translation>無線アクセスポイント設定ユーティリティ</translation>
     </message>
     <message>
-        <location line="+86"/>
+        <location line="+87"/>
         <source>Press Setup to begin. User Guide opens the manual; Web Site opens the product pages.</source>
         <translation>［セットアップ］で​開始します。​［ユーザーガイド］で​ガイドを、​［Webサイト］で​製品ページを​開きます。</translation>
     </message>
@@ -645,40 +645,43 @@ The user guide can only be viewed with Adobe Reader!<byte value="xd"/>
     </message>
     <message>
         <location filename="../app/accessibility.cpp" line="+221"/>
-        <location line="+16"/>
+        <location line="+20"/>
         <location line="+14"/>
         <location line="+74"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
     <message>
-        <location line="-103"/>
-        <location line="+16"/>
+        <location line="-107"/>
+        <location line="+20"/>
         <location line="+14"/>
         <location line="+74"/>
         <source>Channel</source>
         <translation>チャネル</translation>
     </message>
     <message>
-        <location line="-103"/>
+        <location line="-107"/>
         <source>Host Name</source>
         <translation>ホスト名</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+12"/>
+        <location line="+3"/>
+        <location line="+14"/>
         <location line="+87"/>
         <source>IP Address</source>
+        <extracomment>Screen-reader name of an address field, read and brailled: one line, never a line break (the caption drawn on the picture, context Artwork, may take two).</extracomment>
         <translation>IPアドレス</translation>
     </message>
     <message>
-        <location line="-98"/>
+        <location line="-99"/>
         <source>Net Mask</source>
+        <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>サブネットマスク</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Gateway</source>
+        <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>ゲートウェイ</translation>
     </message>
     <message>
