@@ -801,7 +801,7 @@ The user guide can only be viewed with Adobe Reader!<byte value="xd"/>
     <message>
         <location line="+12"/>
         <source>%1: %2, was %3.</source>
-        <translation>%1: %2(変更前: %3)。</translation>
+        <translation>%1: %2（変更前: %3）。</translation>
     </message>
 </context>
 </TS>
