@@ -60,8 +60,9 @@ inline constexpr PageWords kPageWords[] = {
      QT_TRANSLATE_NOOP("PageWords", "Settings saved"),
      QT_TRANSLATE_NOOP("PageWords", "The access point has acknowledged the new settings.")},
     {"checklink",
-     //: Page title: 420 px, one line; also the page's name for screen readers.
+     //: Title of the wait panel during a search or a save; 280 px, one line.
      QT_TRANSLATE_NOOP("PageWords", "Checking the network connection"),
+     //: Under the wait panel's title; 280 px, one line.
      QT_TRANSLATE_NOOP("PageWords", "Please wait...")},
     {"errormsg",
      //: Title of the error panel: 340 px, up to two lines; also read out by screen readers.

@@ -338,27 +338,37 @@ No: descartar los cambios y volver a buscar.</translation>
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <location filename="../app/translatornotes.h" line="+5"/>
+        <source></source>
+        <comment>Names of the picture buttons, read out by screen readers: the same word as drawn on the button&apos;s face (context Artwork), on one line. &quot;Minimise&quot; and &quot;Close&quot; are the two small window buttons at the top right, which carry no word.</comment>
+        <translation></translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+23"/>
+        <location filename="../app/form1.cpp" line="+24"/>
         <source>Disable</source>
+        <extracomment>WEP key size list on the security page (about 90 px): WEP switched off.</extracomment>
         <translation>Desactivado</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>64Bits</source>
+        <extracomment>WEP key size list on the security page (about 90 px).</extracomment>
         <translation>64 bits</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>128Bits</source>
+        <extracomment>WEP key size list on the security page (about 90 px).</extracomment>
         <translation>128 bits</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>256Bits</source>
+        <extracomment>WEP key size list on the security page (about 90 px).</extracomment>
         <translation>256 bits</translation>
     </message>
     <message>
@@ -502,12 +512,13 @@ de red en la salida de error estándar.
     <message>
         <location line="+3"/>
         <source>Checking the network connection</source>
-        <extracomment>Page title: 420 px, one line; also the page&apos;s name for screen readers.</extracomment>
+        <extracomment>Title of the wait panel during a search or a save; 280 px, one line.</extracomment>
         <translation>Comprobando la conexión de red</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+2"/>
         <source>Please wait...</source>
+        <extracomment>Under the wait panel&apos;s title; 280 px, one line.</extracomment>
         <translation>Espere, por favor…</translation>
     </message>
     <message>
@@ -805,6 +816,12 @@ The user guide can only be viewed with Adobe Reader!<byte value="xd"/>
         <location line="+12"/>
         <source>%1: %2, was %3.</source>
         <translation>%1: %2 (antes: %3).</translation>
+    </message>
+    <message>
+        <location filename="../app/translatornotes.h" line="+7"/>
+        <source></source>
+        <comment>Message boxes (room enough), and what screen readers read: each field&apos;s name (the caption drawn beside it, but on one line, never with a line break), the list page&apos;s captions, and the announcements. &quot;%1: %2&quot; is a field&apos;s name and value; &quot;Was %1.&quot; and &quot;%1: %2, was %3.&quot; give a field&apos;s value before the change on the confirmation page; &quot;Error&quot; stands for a regulatory domain the program does not know, on the list page.</comment>
+        <translation></translation>
     </message>
 </context>
 </TS>
