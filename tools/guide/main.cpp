@@ -2,10 +2,13 @@
 // same guide as HTML with its pictures, for a system that has a browser but no PDF reader.
 // The source's name gives its language (users-guide.md English, users-guide.ja.md Japanese),
 // its first heading the document's title.
-//   trx61-guide docs/users-guide.md "build/Users Guide/trx61v2.2_ug.pdf" [".../trx61v2.2_ug.html"]
+// Fonts given with --font are added for it (the Japanese face that keeps the PDF's text
+// searchable, tools/guide/cjk-font.py).
+//   trx61-guide [--font FILE]... docs/users-guide.md "build/Users Guide/trx61v2.2_ug.pdf" [".../trx61v2.2_ug.html"]
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
@@ -19,12 +22,24 @@
 #include <QTextImageFormat>
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  QStringList families;  // those of the fonts added, in the order given
+  while (argc > 2 && std::strcmp(argv[1], "--font") == 0) {
+    const int id = QFontDatabase::addApplicationFont(QString::fromLocal8Bit(argv[2]));
+    if (id < 0) {
+      std::fprintf(stderr, "trx61-guide: cannot load the font %s\n", argv[2]);
+      return 1;
+    }
+    families << QFontDatabase::applicationFontFamilies(id);
+    argc -= 2;
+    argv += 2;
+  }
   if (argc != 3 && argc != 4) {
-    std::fprintf(stderr, "usage: trx61-guide SOURCE.md OUTPUT.pdf [OUTPUT.html]\n");
+    std::fprintf(stderr, "usage: trx61-guide [--font FILE]... SOURCE.md OUTPUT.pdf [OUTPUT.html]\n");
     return 2;
   }
   QFile source(QString::fromLocal8Bit(argv[1]));
@@ -44,8 +59,9 @@ int main(int argc, char* argv[]) {
 
   QTextDocument doc;
   QFont body("Liberation Sans");
-  // Japanese from a face with Japanese glyph forms, not whichever CJK face the system picks.
-  if (language == "ja") body.setFamilies({"Liberation Sans", "Noto Sans CJK JP"});
+  // Japanese from a face with Japanese glyph forms, not whichever CJK face the system picks:
+  // one added for the guide first.
+  if (language == "ja") body.setFamilies(QStringList{"Liberation Sans"} + families + QStringList{"Noto Sans CJK JP"});
   body.setPointSizeF(10);
   doc.setDefaultFont(body);
   doc.setDefaultStyleSheet("h1 { color: #243476; } h2 { color: #243476; } td, th { padding: 3px; }");
