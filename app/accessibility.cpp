@@ -242,8 +242,12 @@ void TForm1::NameControls() {
       {e_essid, QT_TR_NOOP("ESSID")},
       {s_ch, QT_TR_NOOP("Channel")},
       {e_ap, QT_TR_NOOP("Host Name")},
+      //: Screen-reader name of an address field, read and brailled: one line, never a line
+      //: break (the caption drawn on the picture, context Artwork, may take two).
       {e_ip, QT_TR_NOOP("IP Address")},
+      //: Screen-reader name of an address field; as for "IP Address".
       {e_mask, QT_TR_NOOP("Net Mask")},
+      //: Screen-reader name of an address field; as for "IP Address".
       {e_gateway, QT_TR_NOOP("Gateway")},
       {ip_dhcp, QT_TR_NOOP("Obtain the address by DHCP")},
       {ip_ip, QT_TR_NOOP("Set the address manually")},

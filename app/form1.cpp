@@ -20,9 +20,13 @@ namespace {
 // The texts of the form description that a user reads, for the translation tools. The rest
 // (placeholders that a reply replaces, device values, "DHCP") are never translated.
 [[maybe_unused]] constexpr const char* kFormTexts[] = {
+    //: WEP key size list on the security page (about 90 px): WEP switched off.
     QT_TRANSLATE_NOOP("Form1", "Disable"),
+    //: WEP key size list on the security page (about 90 px).
     QT_TRANSLATE_NOOP("Form1", "64Bits"),
+    //: WEP key size list on the security page (about 90 px).
     QT_TRANSLATE_NOOP("Form1", "128Bits"),
+    //: WEP key size list on the security page (about 90 px).
     QT_TRANSLATE_NOOP("Form1", "256Bits"),
     QT_TRANSLATE_NOOP("Form1", "ASCII: Enter 5,13,or 29 characters for 40,128, or 256 bits WEP Keys respectively"),
     // One text over two lines, not two texts.  NOLINTNEXTLINE(bugprone-suspicious-missing-comma)

@@ -2,6 +2,8 @@
 #include <QMessageBox>
 
 #include "app/form1.h"
+#include "app/guidefile.h"
+#include "app/language.h"
 
 namespace trx::app {
 
@@ -20,9 +22,13 @@ QString BesideProgram(platform::Platform& platform, const QString& folderName, c
 
 }  // namespace
 
-QString TForm1::UserGuidePath() const { return BesideProgram(platform_, "Users Guide", "trx61v2.2_ug.pdf"); }
+QString TForm1::UserGuidePath() const {
+  return GuideFile(BesideProgram(platform_, "Users Guide", QString()), LanguageInUse(), "pdf");
+}
 
-QString TForm1::UserGuideHtmlPath() const { return BesideProgram(platform_, "Users Guide", "trx61v2.2_ug.html"); }
+QString TForm1::UserGuideHtmlPath() const {
+  return GuideFile(BesideProgram(platform_, "Users Guide", QString()), LanguageInUse(), "html");
+}
 
 QString TForm1::ReaderInstallerPath() const { return BesideProgram(platform_, "Acrobat", "ar505enu.exe"); }
 

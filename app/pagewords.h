@@ -18,32 +18,55 @@ struct PageWords {
 };
 
 inline constexpr PageWords kPageWords[] = {
-    {"welcome", QT_TRANSLATE_NOOP("PageWords", "Welcome"),
+    {"welcome",
+     //: Page title: 420 px, one line; also the page's name for screen readers.
+     QT_TRANSLATE_NOOP("PageWords", "Welcome"),
      QT_TRANSLATE_NOOP(
          "PageWords",
          "This utility finds the TRX61 ver. 2.2 wireless access points on your network and lets you change their host "
          "name, ESSID, channel, IP settings and WEP keys.")},
-    {"step", QT_TRANSLATE_NOOP("PageWords", "Connection method"),
+    {"step",
+     //: Page title: 420 px, one line; also the page's name for screen readers.
+     QT_TRANSLATE_NOOP("PageWords", "Connection method"),
      QT_TRANSLATE_NOOP(
          "PageWords",
          "The utility talks to access points on the local Ethernet segment with broadcast messages (UDP port 27155).")},
-    {"no1", QT_TRANSLATE_NOOP("PageWords", "Access points found"),
+    {"no1",
+     //: Page title: 420 px, one line; also the page's name for screen readers.
+     QT_TRANSLATE_NOOP("PageWords", "Access points found"),
      QT_TRANSLATE_NOOP("PageWords", "Do you want to change the settings of the selected access point?")},
-    {"no2", QT_TRANSLATE_NOOP("PageWords", "Basic settings"),
+    {"no2",
+     //: Page title: 420 px, one line; also the page's name for screen readers.
+     QT_TRANSLATE_NOOP("PageWords", "Basic settings"),
      QT_TRANSLATE_NOOP("PageWords", "Name the wireless network and choose its radio channel.")},
-    {"no3", QT_TRANSLATE_NOOP("PageWords", "IP settings"),
+    {"no3",
+     //: Page title: 420 px, one line; also the page's name for screen readers.
+     QT_TRANSLATE_NOOP("PageWords", "IP settings"),
      QT_TRANSLATE_NOOP("PageWords", "Give the access point a fixed address, or let a DHCP server assign one.")},
-    {"no4", QT_TRANSLATE_NOOP("PageWords", "Security settings"),
+    {"no4",
+     //: Page title: 420 px, one line; also the page's name for screen readers.
+     QT_TRANSLATE_NOOP("PageWords", "Security settings"),
      QT_TRANSLATE_NOOP("PageWords", "Choose the WEP encryption and type a pass phrase; the keys are made from it.")},
-    {"no5", QT_TRANSLATE_NOOP("PageWords", "WEP key"),
+    {"no5",
+     //: Page title: 420 px, one line; also the page's name for screen readers.
+     QT_TRANSLATE_NOOP("PageWords", "WEP key"),
      QT_TRANSLATE_NOOP("PageWords", "The first key, made from your pass phrase. You may type your own key instead.")},
-    {"no6", QT_TRANSLATE_NOOP("PageWords", "Confirm the new settings"),
+    {"no6",
+     //: Page title: 420 px, one line; also the page's name for screen readers.
+     QT_TRANSLATE_NOOP("PageWords", "Confirm the new settings"),
      QT_TRANSLATE_NOOP("PageWords", "Do you want to save these settings to the access point?")},
-    {"exit1", QT_TRANSLATE_NOOP("PageWords", "Settings saved"),
+    {"exit1",
+     //: Page title: 420 px, one line; also the page's name for screen readers.
+     QT_TRANSLATE_NOOP("PageWords", "Settings saved"),
      QT_TRANSLATE_NOOP("PageWords", "The access point has acknowledged the new settings.")},
-    {"checklink", QT_TRANSLATE_NOOP("PageWords", "Checking the network connection"),
+    {"checklink",
+     //: Title of the wait panel during a search or a save; 280 px, one line.
+     QT_TRANSLATE_NOOP("PageWords", "Checking the network connection"),
+     //: Under the wait panel's title; 280 px, one line.
      QT_TRANSLATE_NOOP("PageWords", "Please wait...")},
-    {"errormsg", QT_TRANSLATE_NOOP("PageWords", "No access point could be located"),
+    {"errormsg",
+     //: Title of the error panel: 340 px, up to two lines; also read out by screen readers.
+     QT_TRANSLATE_NOOP("PageWords", "No access point could be located"),
      QT_TRANSLATE_NOOP("PageWords", "No access point answered in time, or an answer could not be used.")},
 };
 
@@ -55,6 +78,7 @@ constexpr PageWords WordsOf(std::string_view store) {
 }
 
 // What the error panel lists under its instruction, drawn on it and read out with it.
+//: Heading of the error panel's check-list; 375 px, one line.
 inline constexpr std::string_view kPanelChecksHeading = QT_TRANSLATE_NOOP("PageWords", "Please check:");
 inline constexpr std::string_view kPanelChecks[] = {
     QT_TRANSLATE_NOOP(
@@ -66,6 +90,7 @@ inline constexpr std::string_view kPanelChecks[] = {
     QT_TRANSLATE_NOOP("PageWords", "A firewall on this PC lets UDP port 27155 through, in and out."),
     QT_TRANSLATE_NOOP("PageWords", "After saving, the access point may need up to 60 seconds before it answers again."),
 };
+//: The error panel's button-like bar: a click goes back to the page; 389 px, one line.
 inline constexpr std::string_view kPanelContinue = QT_TRANSLATE_NOOP("PageWords", "Continue");
 
 // The same panel after a save: its picture is the search's, but what it means differs.

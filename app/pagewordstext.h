@@ -8,20 +8,28 @@
 
 namespace trx::app {
 
+// Where a line of the text drawn on a picture may break, in languages written without spaces
+// (Japanese): the translation marks each place with a zero-width space, and the artwork
+// generator breaks lines there only, never inside a word. Anything but a picture drops them.
+inline constexpr QChar kBreakMark(0x200B);
+enum class BreakMarks { Drop, Keep };
+
 struct PageText {
   QString title;
   QString instruction;
 };
 
 // Words of the table, in the language in use.
-inline QString TranslatedWords(std::string_view english) {
+inline QString TranslatedWords(std::string_view english, BreakMarks marks = BreakMarks::Drop) {
   if (english.empty()) return QString();
-  return QCoreApplication::translate("PageWords", std::string(english).c_str());
+  QString words = QCoreApplication::translate("PageWords", std::string(english).c_str());
+  if (marks == BreakMarks::Drop) words.remove(kBreakMark);
+  return words;
 }
 
-inline PageText TranslatedWordsOf(std::string_view store) {
+inline PageText TranslatedWordsOf(std::string_view store, BreakMarks marks = BreakMarks::Drop) {
   const PageWords words = WordsOf(store);
-  return {TranslatedWords(words.title), TranslatedWords(words.instruction)};
+  return {TranslatedWords(words.title, marks), TranslatedWords(words.instruction, marks)};
 }
 
 }  // namespace trx::app

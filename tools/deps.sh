@@ -28,7 +28,7 @@ trx_require \
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk \
   libturbojpeg0-dev libfontconfig-dev \
   libgtest-dev libbenchmark-dev libssl-dev \
-  fonts-liberation \
+  fonts-liberation python3-fonttools \
   xvfb xauth imagemagick poppler-utils x11-utils openbox desktop-file-utils \
   dpkg-dev lintian appstream \
   iproute2 util-linux xdg-utils \

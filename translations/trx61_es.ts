@@ -4,265 +4,380 @@
 <context>
     <name>Artwork</name>
     <message>
+        <location filename="../tools/artgen/pages.cpp" line="+45"/>
         <source>Wireless Access Point Setup Utility</source>
+        <extracomment>Subtitle in the header band of every page, under &quot;TRX61 ver. 2.2&quot;; 360 px, one line.</extracomment>
         <translation>Utilidad de configuración del punto de acceso inalámbrico</translation>
     </message>
     <message>
+        <location line="+87"/>
         <source>Press Setup to begin. User Guide opens the manual; Web Site opens the product pages.</source>
-        <translation>Pulse «Configurar» para empezar. «Manual» abre la guía; «Sitio web», las páginas del producto.</translation>
+        <translation>Pulse «Configurar» para empezar. «Guía» abre la guía del usuario; «Sitio web», las páginas del producto.</translation>
     </message>
     <message>
+        <location line="+17"/>
         <source>This PC</source>
+        <extracomment>Label under the drawing of a PC on the connection page; 110 px, one line.</extracomment>
         <translation>Este PC</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Ethernet</source>
+        <extracomment>Label on the cable between the PC and the access point in the drawing; 100 px, one line.</extracomment>
         <translation>Ethernet</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Connect this PC and the access points to the same Ethernet segment, then press Next to search. The search takes three seconds.</source>
         <translation>Conecte este PC y los puntos de acceso al mismo segmento Ethernet y pulse «Siguiente» para buscar. La búsqueda tarda tres segundos.</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>Access points</source>
+        <extracomment>Caption above the list of the access points that answered; 125 px, one line.</extracomment>
         <translation>Puntos de acceso</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Settings of the selected one</source>
-        <translation>Configuración del punto elegido</translation>
+        <extracomment>Heading over the settings of the access point chosen in the list; 230 px, one line.</extracomment>
+        <translation>Punto de acceso seleccionado</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Regulatory domain:</source>
-        <translation>Dominio regulador:</translation>
+        <extracomment>Label before the access point&apos;s value in the list page; 112 px, one line. Same term as the screen reader&apos;s &quot;Regulatory domain&quot;.</extracomment>
+        <translation>Dominio regulatorio:</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Firmware version:</source>
-        <translation>Firmware:</translation>
+        <extracomment>Label before a value on the list page; 112 px, one line.</extracomment>
+        <translation>Versión de firmware:</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>MAC address:</source>
+        <extracomment>Label before a value on the list page; 112 px, one line.</extracomment>
         <translation>Dirección MAC:</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>IP address:</source>
+        <extracomment>Label before a value on the list page; 112 px, one line.</extracomment>
         <translation>Dirección IP:</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>ESSID:</source>
+        <extracomment>Label before a value on the list page; 112 px, one line.</extracomment>
         <translation>ESSID:</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Channel:</source>
+        <extracomment>Label before a value on the list page; 112 px, one line.</extracomment>
         <translation>Canal:</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>WEP:</source>
+        <extracomment>Label before a value on the list page; 112 px, one line.</extracomment>
         <translation>WEP:</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Yes: change its settings.  No: close the utility.</source>
         <translation>Sí: cambiar su configuración.  No: cerrar la utilidad.</translation>
     </message>
     <message>
+        <location line="+7"/>
+        <location line="+84"/>
         <source>ESSID</source>
+        <extracomment>Field caption on the basic settings page, and a row name on the confirmation page (96 px).
+----------
+Row name on the confirmation page; 96 px, one line.</extracomment>
         <translation>ESSID</translation>
     </message>
     <message>
+        <location line="-82"/>
         <source>The network name: 1 to 32 characters.</source>
         <translation>El nombre de la red: de 1 a 32 caracteres.</translation>
     </message>
     <message>
+        <location line="+2"/>
+        <location line="+82"/>
         <source>Channel</source>
+        <extracomment>Field caption on the basic settings page, and a row name on the confirmation page (96 px).
+----------
+Row name on the confirmation page; 96 px, one line.</extracomment>
         <translation>Canal</translation>
     </message>
     <message>
+        <location line="-81"/>
         <source>The channels allowed in the access point&apos;s regulatory domain.</source>
-        <translation>Los canales permitidos en el dominio regulador del punto de acceso.</translation>
+        <translation>Los canales permitidos en el dominio regulatorio del punto de acceso.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Host Name</source>
+        <extracomment>Field caption on the basic settings page; 200 px, one line.</extracomment>
         <translation>Nombre de host</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>The access point&apos;s own name: up to 31 characters.</source>
-        <translation>El nombre del propio punto de acceso: hasta 31 caracteres.</translation>
+        <translation>El nombre del punto de acceso: hasta 31 caracteres.</translation>
     </message>
     <message>
+        <location line="+10"/>
         <source>Set the address manually</source>
-        <translation>Dirección fija manual</translation>
+        <extracomment>Beside the radio button for a fixed address on the IP page; 160 px, one line.</extracomment>
+        <translation>Dirección IP fija</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Obtain the address by DHCP</source>
-        <translation>Dirección obtenida por DHCP</translation>
+        <extracomment>Beside the radio button for DHCP on the IP page; 180 px, one line.</extracomment>
+        <translation>Obtener dirección por DHCP</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>IP Address</source>
+        <extracomment>Caption left of an address field on the IP page: 53 px on one line, or two lines broken with 
+ where the language breaks it (56 px each, may be narrowed to 75 %).</extracomment>
         <translation>Dirección
 IP</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Net Mask</source>
-        <translation>Máscara
-de red</translation>
+        <extracomment>Caption left of an address field; as for &quot;IP Address&quot;.</extracomment>
+        <translation>Máscara de
+subred</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Gateway</source>
+        <extracomment>Caption left of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>Puerta de
 enlace</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Four numbers from 0 to 255 separated by dots, such as 192.168.1.251. An empty field gets the usual default when you go on.</source>
         <translation>Cuatro números de 0 a 255 separados por puntos, como 192.168.1.251. Un campo vacío recibe el valor predeterminado habitual al continuar.</translation>
     </message>
     <message>
+        <location line="+9"/>
         <source>WEP method</source>
+        <extracomment>Caption above the list of WEP key sizes; 200 px, one line.</extracomment>
         <translation>Método WEP</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Disable, or a key size of 64, 128 or 256 bits.</source>
         <translation>Desactivado, o una clave de 64, 128 o 256 bits.</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Pass phrase</source>
+        <extracomment>Caption above the pass phrase field; 200 px, one line.</extracomment>
         <translation>Frase de contraseña</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Up to 32 characters. The same pass phrase always gives the same keys.</source>
         <translation>Hasta 32 caracteres. La misma frase de contraseña da siempre las mismas claves.</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>WEP key 1</source>
+        <extracomment>Caption above the first key&apos;s field; 200 px, one line.</extracomment>
         <translation>Clave WEP 1</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Hexadecimal digits 0-9 and A-F: 10 digits for 64 bits, 26 for 128 bits, 58 for 256 bits. Keys 2 to 4 are made from the pass phrase and saved with it.</source>
         <translation>Dígitos hexadecimales 0-9 y A-F: 10 dígitos para 64 bits, 26 para 128 bits, 58 para 256 bits. Las claves 2 a 4 se generan a partir de la frase de contraseña y se guardan con ella.</translation>
     </message>
     <message>
+        <location line="+12"/>
         <source>Current</source>
+        <extracomment>Heading of the confirmation page&apos;s column of the values the access point has now (before the change); 150 px, one line.</extracomment>
         <translation>Actual</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>New</source>
+        <extracomment>Heading of the confirmation page&apos;s column of the values about to be saved (after the change); 100 px, one line.</extracomment>
         <translation>Nuevo</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>IP address</source>
+        <extracomment>Row name on the confirmation page; 96 px, one line.</extracomment>
         <translation>Dirección IP</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>WEP</source>
+        <extracomment>Row name on the confirmation page; 96 px, one line.</extracomment>
         <translation>WEP</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Yes: save. The access point may need 60 seconds to apply the settings.
 No: discard the changes and search again.</source>
         <translation>Sí: guardar. El punto de acceso puede tardar 60 segundos en aplicar la configuración.
 No: descartar los cambios y volver a buscar.</translation>
     </message>
     <message>
+        <location line="+11"/>
         <source>It may take the access point up to 60 seconds to apply them. Press Exit to close the utility.</source>
         <translation>El punto de acceso puede tardar hasta 60 segundos en aplicarla. Pulse «Salir» para cerrar la utilidad.</translation>
     </message>
     <message>
+        <location filename="../tools/artgen/faces.cpp" line="+60"/>
         <source>Setup</source>
+        <extracomment>Button face: starts the wizard.</extracomment>
         <translation>Configurar</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>User Guide</source>
-        <translation>Manual</translation>
+        <extracomment>Button face: opens the user guide.</extracomment>
+        <translation>Guía</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Web Site</source>
+        <extracomment>Button face: opens the maker&apos;s web site.</extracomment>
         <translation>Sitio web</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Exit</source>
+        <extracomment>Button face: closes the program.</extracomment>
         <translation>Salir</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Next</source>
+        <extracomment>Button face: goes to the next page.</extracomment>
         <translation>Siguiente</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Yes</source>
+        <extracomment>Button face: answers the page&apos;s question (go on, save).</extracomment>
         <translation>Sí</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>No</source>
+        <extracomment>Button face: answers the page&apos;s question (close, discard).</extracomment>
         <translation>No</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Back</source>
+        <extracomment>Button face: goes to the previous page.</extracomment>
         <translation>Atrás</translation>
     </message>
 </context>
 <context>
     <name>Buttons</name>
     <message>
+        <location filename="../app/accessibility.cpp" line="+27"/>
         <source>Setup</source>
         <translation>Configurar</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>User Guide</source>
-        <translation>Manual</translation>
+        <translation>Guía</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Web Site</source>
         <translation>Sitio web</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Exit</source>
         <translation>Salir</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Next</source>
         <translation>Siguiente</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Back</source>
         <translation>Atrás</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Yes</source>
         <translation>Sí</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>No</source>
         <translation>No</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Minimise</source>
         <translation>Minimizar</translation>
     </message>
     <message>
+        <location line="+0"/>
         <source>Close</source>
         <translation>Cerrar</translation>
+    </message>
+    <message>
+        <location filename="../app/translatornotes.h" line="+5"/>
+        <source></source>
+        <comment>Names of the picture buttons, read out by screen readers: the same word as drawn on the button&apos;s face (context Artwork), on one line. &quot;Minimise&quot; and &quot;Close&quot; are the two small window buttons at the top right, which carry no word.</comment>
+        <translation></translation>
     </message>
 </context>
 <context>
     <name>Form1</name>
     <message>
+        <location filename="../app/form1.cpp" line="+24"/>
         <source>Disable</source>
+        <extracomment>WEP key size list on the security page (about 90 px): WEP switched off.</extracomment>
         <translation>Desactivado</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>64Bits</source>
+        <extracomment>WEP key size list on the security page (about 90 px).</extracomment>
         <translation>64 bits</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>128Bits</source>
+        <extracomment>WEP key size list on the security page (about 90 px).</extracomment>
         <translation>128 bits</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>256Bits</source>
+        <extracomment>WEP key size list on the security page (about 90 px).</extracomment>
         <translation>256 bits</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>ASCII: Enter 5,13,or 29 characters for 40,128, or 256 bits WEP Keys respectively</source>
         <translation>ASCII: introduzca 5, 13 o 29 caracteres para una clave WEP de 64, 128 o 256 bits</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Hexdecimal(0-9 &amp; a-f ,or a-f ): Enter 10, 26, 58 digits for 40,128, or 256 bits WEP Key respectively.</source>
         <translation>Hexadecimal (0-9, a-f): introduzca 10, 26 o 58 dígitos para una clave WEP de 64, 128 o 256 bits</translation>
     </message>
@@ -270,6 +385,7 @@ No: descartar los cambios y volver a buscar.</translation>
 <context>
     <name>Help</name>
     <message>
+        <location filename="../app/language.cpp" line="+79"/>
         <source>Usage: trx61-utility [--version] [--help] [--language CODE]
 Finds TRX61 ver. 2.2 wireless access points on every network adapter of this PC and
 changes their settings, in a window. It uses UDP port 27155: let it through the firewall.
@@ -278,15 +394,16 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>Uso: trx61-utility [--version] [--help] [--language CODE]
 Busca puntos de acceso inalámbricos TRX61 ver. 2.2 en todos los adaptadores de
 red de este PC y cambia su configuración en una ventana. Usa el puerto UDP 27155:
-permítalo en el cortafuegos. Con TRX61_DEBUG=1 en el entorno, informa de su
-tráfico de red en la salida de error estándar.
+permítalo en el firewall. Con TRX61_DEBUG=1 en el entorno, informa de su tráfico
+de red en la salida de error estándar.
 </translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>It speaks the language of the system when it has it, and English otherwise.
 --language CODE chooses one of these:
 </source>
-        <translation>Habla el idioma del sistema si lo tiene y, si no, inglés.
+        <translation>Usa el idioma del sistema si está disponible y, si no, el inglés.
 --language CODE elige uno de estos:
 </translation>
     </message>
@@ -294,126 +411,171 @@ tráfico de red en la salida de error estándar.
 <context>
     <name>PageWords</name>
     <message>
+        <location filename="../app/pagewords.h" line="+23"/>
         <source>Welcome</source>
-        <translation>Bienvenido</translation>
+        <extracomment>Page title: 420 px, one line; also the page&apos;s name for screen readers.</extracomment>
+        <translation>Le damos la bienvenida</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>This utility finds the TRX61 ver. 2.2 wireless access points on your network and lets you change their host name, ESSID, channel, IP settings and WEP keys.</source>
         <translation>Esta utilidad busca los puntos de acceso inalámbricos TRX61 ver. 2.2 de su red y le permite cambiar su nombre de host, ESSID, canal, configuración IP y claves WEP.</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Connection method</source>
+        <extracomment>Page title: 420 px, one line; also the page&apos;s name for screen readers.</extracomment>
         <translation>Método de conexión</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>The utility talks to access points on the local Ethernet segment with broadcast messages (UDP port 27155).</source>
         <translation>La utilidad se comunica con los puntos de acceso del segmento Ethernet local mediante difusión (puerto UDP 27155).</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Access points found</source>
+        <extracomment>Page title: 420 px, one line; also the page&apos;s name for screen readers.</extracomment>
         <translation>Puntos de acceso encontrados</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Do you want to change the settings of the selected access point?</source>
         <translation>¿Desea cambiar la configuración del punto de acceso seleccionado?</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Basic settings</source>
+        <extracomment>Page title: 420 px, one line; also the page&apos;s name for screen readers.</extracomment>
         <translation>Configuración básica</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Name the wireless network and choose its radio channel.</source>
         <translation>Dé un nombre a la red inalámbrica y elija su canal de radio.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>IP settings</source>
+        <extracomment>Page title: 420 px, one line; also the page&apos;s name for screen readers.</extracomment>
         <translation>Configuración IP</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Give the access point a fixed address, or let a DHCP server assign one.</source>
         <translation>Asigne una dirección fija al punto de acceso o deje que un servidor DHCP le asigne una.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Security settings</source>
+        <extracomment>Page title: 420 px, one line; also the page&apos;s name for screen readers.</extracomment>
         <translation>Configuración de seguridad</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Choose the WEP encryption and type a pass phrase; the keys are made from it.</source>
         <translation>Elija el cifrado WEP y escriba una frase de contraseña; las claves se generan a partir de ella.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>WEP key</source>
+        <extracomment>Page title: 420 px, one line; also the page&apos;s name for screen readers.</extracomment>
         <translation>Clave WEP</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>The first key, made from your pass phrase. You may type your own key instead.</source>
         <translation>La primera clave, generada a partir de su frase de contraseña. Puede escribir su propia clave en su lugar.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Confirm the new settings</source>
+        <extracomment>Page title: 420 px, one line; also the page&apos;s name for screen readers.</extracomment>
         <translation>Confirmar la nueva configuración</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Do you want to save these settings to the access point?</source>
         <translation>¿Desea guardar esta configuración en el punto de acceso?</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Settings saved</source>
+        <extracomment>Page title: 420 px, one line; also the page&apos;s name for screen readers.</extracomment>
         <translation>Configuración guardada</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>The access point has acknowledged the new settings.</source>
         <translation>El punto de acceso ha confirmado la nueva configuración.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Checking the network connection</source>
+        <extracomment>Title of the wait panel during a search or a save; 280 px, one line.</extracomment>
         <translation>Comprobando la conexión de red</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Please wait...</source>
-        <translation>Espere, por favor...</translation>
+        <extracomment>Under the wait panel&apos;s title; 280 px, one line.</extracomment>
+        <translation>Espere, por favor…</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>No access point could be located</source>
+        <extracomment>Title of the error panel: 340 px, up to two lines; also read out by screen readers.</extracomment>
         <translation>No se encontró ningún punto de acceso</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>No access point answered in time, or an answer could not be used.</source>
         <translation>Ningún punto de acceso respondió a tiempo, o una respuesta no se pudo usar.</translation>
     </message>
     <message>
+        <location line="+12"/>
         <source>Please check:</source>
+        <extracomment>Heading of the error panel&apos;s check-list; 375 px, one line.</extracomment>
         <translation>Compruebe lo siguiente:</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>The Ethernet cables of this PC and of the access point are plugged in, and their link lights are on.</source>
-        <translation>Los cables Ethernet del PC y del punto de acceso están conectados y sus luces de enlace encendidas.</translation>
+        <translation>Los cables Ethernet del PC y del punto de acceso están conectados y sus indicadores (LED) de enlace, encendidos.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>This PC and the access point are on the same Ethernet segment (no router between them).</source>
         <translation>El PC y el punto de acceso están en el mismo segmento Ethernet (sin ningún router entre ellos).</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>The access point is switched on and has finished starting up.</source>
         <translation>El punto de acceso está encendido y ha terminado de arrancar.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>A firewall on this PC lets UDP port 27155 through, in and out.</source>
-        <translation>El cortafuegos de este PC deja pasar el puerto UDP 27155, de entrada y de salida.</translation>
+        <translation>El firewall de este PC deja pasar el puerto UDP 27155, de entrada y de salida.</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>After saving, the access point may need up to 60 seconds before it answers again.</source>
         <translation>Tras guardar, el punto de acceso puede tardar hasta 60 segundos en volver a responder.</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>Continue</source>
+        <extracomment>The error panel&apos;s button-like bar: a click goes back to the page; 389 px, one line.</extracomment>
         <translation>Continuar</translation>
     </message>
     <message>
+        <location line="+4"/>
         <source>The access point did not acknowledge the settings</source>
         <translation>El punto de acceso no confirmó la configuración</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>No acknowledgement arrived in time: the settings may not have been saved.</source>
         <translation>No llegó ninguna confirmación a tiempo: es posible que la configuración no se haya guardado.</translation>
     </message>
@@ -421,6 +583,7 @@ tráfico de red en la salida de error estándar.
 <context>
     <name>Sentence</name>
     <message>
+        <location filename="../app/accessibility.cpp" line="-10"/>
         <source>.</source>
         <comment>full stop</comment>
         <translation>.</translation>
@@ -429,16 +592,19 @@ tráfico de red en la salida de error estándar.
 <context>
     <name>trx::app::TForm1</name>
     <message>
+        <location filename="../app/form1.cpp" line="+321"/>
         <source>Information</source>
         <translation>Información</translation>
     </message>
     <message>
+        <location filename="../app/help.cpp" line="+46"/>
         <source>No program to show the user guide was found on this computer. The guide is the file
 %1</source>
         <translation>No se encontró en este equipo ningún programa para mostrar la guía del usuario. La guía es el archivo
 %1</translation>
     </message>
     <message>
+        <location filename="../app/form1.h" line="+56"/>
         <source><byte value="xd"/>
 The user guide can only be viewed with Adobe Reader!<byte value="xd"/>
 <byte value="xd"/>
@@ -449,145 +615,197 @@ The user guide can only be viewed with Adobe Reader!<byte value="xd"/>
         ¿Desea instalar Acrobat Reader 5.0.5?</translation>
     </message>
     <message>
+        <location line="+3"/>
         <source>After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.</source>
         <translation>Tras guardar la configuración, el TRX61 ver. 2.2 puede tardar 60 segundos en estar disponible.</translation>
     </message>
     <message>
+        <location filename="../wizard/checks.cpp" line="+16"/>
         <source>Wrong IP address value!</source>
         <translation>¡Dirección IP incorrecta!</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Wrong NetMask IP address value!</source>
-        <translation>¡Máscara de red incorrecta!</translation>
+        <translation>¡Máscara de subred incorrecta!</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Wrong GateWay IP address value!</source>
         <translation>¡Puerta de enlace incorrecta!</translation>
     </message>
     <message>
+        <location line="+39"/>
         <source>Wrong ESSID value!</source>
         <translation>¡ESSID incorrecto!</translation>
     </message>
     <message>
+        <location filename="../wizard/receive.cpp" line="+135"/>
+        <location line="+1"/>
         <source>Error</source>
+        <extracomment>Shown as the regulatory domain&apos;s value (list page, 1 line, about 120 px) when the access point reports a domain code the program does not know.</extracomment>
         <translation>Error</translation>
     </message>
     <message>
+        <location filename="../wizard/wep.cpp" line="+11"/>
         <source>Wrong Wep-Key1 Length!</source>
         <translation>¡Longitud incorrecta de la clave WEP 1!</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Wrong Wep-Key1 Word!</source>
         <translation>¡La clave WEP 1 contiene caracteres no válidos!</translation>
     </message>
     <message>
+        <location filename="../app/accessibility.cpp" line="+221"/>
+        <location line="+20"/>
+        <location line="+14"/>
+        <location line="+74"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
     <message>
+        <location line="-107"/>
+        <location line="+20"/>
+        <location line="+14"/>
+        <location line="+74"/>
         <source>Channel</source>
         <translation>Canal</translation>
     </message>
     <message>
+        <location line="-107"/>
         <source>Host Name</source>
         <translation>Nombre de host</translation>
     </message>
     <message>
+        <location line="+3"/>
+        <location line="+14"/>
+        <location line="+87"/>
         <source>IP Address</source>
-        <translation>Dirección
-IP</translation>
+        <extracomment>Screen-reader name of an address field, read and brailled: one line, never a line break (the caption drawn on the picture, context Artwork, may take two).</extracomment>
+        <translation>Dirección IP</translation>
     </message>
     <message>
+        <location line="-99"/>
         <source>Net Mask</source>
-        <translation>Máscara
-de red</translation>
+        <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
+        <translation>Máscara de subred</translation>
     </message>
     <message>
+        <location line="+2"/>
         <source>Gateway</source>
-        <translation>Puerta de
-enlace</translation>
+        <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
+        <translation>Puerta de enlace</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Obtain the address by DHCP</source>
-        <translation>Dirección obtenida por DHCP</translation>
+        <translation>Obtener dirección por DHCP</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Set the address manually</source>
-        <translation>Dirección fija manual</translation>
+        <translation>Dirección IP fija</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+10"/>
+        <location line="+14"/>
+        <location line="+74"/>
         <source>WEP</source>
         <translation>WEP</translation>
     </message>
     <message>
+        <location line="-97"/>
         <source>Pass Phrase</source>
         <translation>Frase de contraseña</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Key 1</source>
         <translation>Clave 1</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Key 2</source>
         <translation>Clave 2</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Key 3</source>
         <translation>Clave 3</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Key 4</source>
         <translation>Clave 4</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Access points</source>
         <translation>Puntos de acceso</translation>
     </message>
     <message>
+        <location line="+5"/>
         <source>Progress</source>
         <translation>Progreso</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Regulatory domain</source>
-        <translation>Dominio regulador</translation>
+        <translation>Dominio regulatorio</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>Firmware version</source>
-        <translation>Versión del firmware</translation>
+        <translation>Versión de firmware</translation>
     </message>
     <message>
+        <location line="+1"/>
         <source>MAC address</source>
         <translation>Dirección MAC</translation>
     </message>
     <message>
+        <location line="+1"/>
+        <location line="+1"/>
         <source>IP address</source>
         <translation>Dirección IP</translation>
     </message>
     <message>
+        <location line="+7"/>
         <source>Remembered pass phrase</source>
         <translation>Frase de contraseña recordada</translation>
     </message>
     <message>
+        <location line="+6"/>
         <source>Regulatory domain %1, firmware version %2, MAC address %3, IP address %4, ESSID %5, channel %6, WEP %7.</source>
-        <translation>Dominio regulador %1, versión del firmware %2, dirección MAC %3, dirección IP %4, ESSID %5, canal %6, WEP %7.</translation>
+        <translation>Dominio regulatorio %1, versión de firmware %2, dirección MAC %3, dirección IP %4, ESSID %5, canal %6, WEP %7.</translation>
     </message>
     <message>
+        <location line="+9"/>
+        <location line="+1"/>
+        <location line="+1"/>
+        <location line="+1"/>
         <source>Was %1.</source>
         <translation>Antes: %1.</translation>
     </message>
     <message>
+        <location line="+20"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
+        <location line="+14"/>
         <source>Saving the settings to the access point.</source>
         <translation>Guardando la configuración en el punto de acceso.</translation>
     </message>
     <message>
+        <location line="+8"/>
         <source>1 access point answered.</source>
         <translation>Respondió 1 punto de acceso.</translation>
     </message>
     <message numerus="yes">
+        <location line="+0"/>
         <source>%n access points answered.</source>
         <translation>
             <numerusform>Respondió %n punto de acceso.</numerusform>
@@ -595,8 +813,15 @@ enlace</translation>
         </translation>
     </message>
     <message>
+        <location line="+12"/>
         <source>%1: %2, was %3.</source>
-        <translation>%1: %2, antes %3.</translation>
+        <translation>%1: %2 (antes: %3).</translation>
+    </message>
+    <message>
+        <location filename="../app/translatornotes.h" line="+7"/>
+        <source></source>
+        <comment>Message boxes (room enough), and what screen readers read: each field&apos;s name (the caption drawn beside it, but on one line, never with a line break), the list page&apos;s captions, and the announcements. &quot;%1: %2&quot; is a field&apos;s name and value; &quot;Was %1.&quot; and &quot;%1: %2, was %3.&quot; give a field&apos;s value before the change on the confirmation page; &quot;Error&quot; stands for a regulatory domain the program does not know, on the list page.</comment>
+        <translation></translation>
     </message>
 </context>
 </TS>

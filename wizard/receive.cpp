@@ -130,6 +130,8 @@ QString TForm1::ReadReply(const QByteArray& bytes, ShownReply::Outcome* outcome)
     for (int c = domain->firstChannel; c <= domain->lastChannel; ++c) s.channels->items << QString::number(c);
   } else {
     // Shown only: the save reads any name it does not know as the same code, translated or not.
+    //: Shown as the regulatory domain's value (list page, 1 line, about 120 px) when the access
+    //: point reports a domain code the program does not know.
     s.domain = tr("Error");
     s.channels->placeholder = tr("Error");
   }

@@ -1,6 +1,11 @@
 // The user guide and web buttons, on the recording platform.
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextDocument>
 
+#include "app/language.h"
 #include "tests/support/formfixture.h"
 #if defined(_WIN32)
 #include <windows.h>
@@ -15,6 +20,72 @@ TEST_F(Help, WithAReaderTheGuideOpensFromTheProgramsFolder) {
   Click(form->b_help);
   EXPECT_EQ(platform.calls, QStringList({"reader?", "open-document /opt/trx61/Users Guide/trx61v2.2_ug.pdf"}));
   EXPECT_TRUE(dialogs.seen.empty());
+}
+
+namespace {
+
+// The language a text is written in, by its commonest little words (Japanese by its kana).
+QString WrittenIn(const QString& text) {
+  if (text.count(QRegularExpression("[\\x{3041}-\\x{309F}]")) > 500) return "ja";
+  const std::pair<const char*, QStringList> words[] = {
+      {"en", {"the", "and", "is", "to", "of", "with"}},
+      {"fr", {"le", "la", "les", "des", "et", "est"}},
+      {"es", {"el", "los", "las", "del", "y", "que"}},
+      {"de", {"der", "die", "und", "das", "ist", "nicht"}},
+  };
+  QMap<QString, int> count;
+  for (const QString& word : text.toLower().split(QRegularExpression("\\W+"), Qt::SkipEmptyParts))
+    for (const auto& [language, little] : words)
+      if (little.contains(word)) ++count[language];
+  QString best = "?";
+  for (auto it = count.cbegin(); it != count.cend(); ++it)
+    if (best == "?" || it.value() > count[best]) best = it.key();
+  return best;
+}
+
+QString OpenedFile(const QStringList& calls) { return calls.last().section(' ', 1); }
+
+}  // namespace
+
+// The guide the button opens, as built, is written in the language the program speaks; the
+// pseudo-language has no guide of its own and gets the English one.
+TEST_F(Help, TheGuideOpensInTheLanguageInUse) {
+  platform.programFolder = TRX_BUILD_DIR;
+  const QString pdftotext = QStandardPaths::findExecutable("pdftotext");
+  for (const char* language : {"en", "fr", "es", "de", "ja", "pseudo"}) {
+    SCOPED_TRACE(language);
+    const QString expected = QString(language) == "pseudo" ? "en" : language;
+    trx::app::UseLanguage(language);
+    platform.readerInstalled = false;  // the HTML edition, in the browser
+    platform.offersInstaller = false;
+    Click(form->b_help);
+    QFile html(OpenedFile(platform.calls));
+    ASSERT_TRUE(html.open(QIODevice::ReadOnly)) << html.fileName().toStdString();
+    QTextDocument page;
+    page.setHtml(QString::fromUtf8(html.readAll()));
+    EXPECT_EQ(WrittenIn(page.toPlainText()), expected);
+
+    platform.readerInstalled = true;  // the PDF, in a reader
+    Click(form->b_help);
+    const QString pdf = OpenedFile(platform.calls);
+    EXPECT_EQ(QFileInfo(pdf).completeBaseName(), QFileInfo(html).completeBaseName());
+    if (pdftotext.isEmpty()) continue;  // no poppler (the Windows build): its name must do
+    QProcess text;
+    text.start(pdftotext, {pdf, "-"});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    const QString pdfText = QString::fromUtf8(text.readAllStandardOutput());
+    EXPECT_EQ(WrittenIn(pdfText), expected);
+    // Searchable: the ideographs as themselves, not as the radicals that share their glyphs.
+    EXPECT_FALSE(pdfText.contains(QRegularExpression("[\\x{2E80}-\\x{2FDF}]")));
+  }
+  trx::app::UseLanguage("en");
+}
+
+TEST_F(Help, ALanguageWithoutItsGuideGetsTheEnglishOne) {
+  trx::app::UseLanguage("fr");
+  Click(form->b_help);
+  trx::app::UseLanguage("en");
+  EXPECT_EQ(platform.calls.last(), "open-document /opt/trx61/Users Guide/trx61v2.2_ug.pdf");
 }
 
 TEST_F(Help, WithoutAReaderYesMinimisesAndStartsTheInstallerHidden) {

@@ -22,6 +22,8 @@ def faults(path):
     found = []
     for message in ET.parse(path).getroot().iter("message"):
         source = text(message.find("source"))
+        if not source:
+            continue  # a note on the whole context, for translators
         translation = message.find("translation")
         kind = translation.get("type")
         if kind in ("unfinished", "obsolete", "vanished"):

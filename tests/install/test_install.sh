@@ -23,13 +23,15 @@ env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= "$program" --help | grep -q "
 for page in trx61ctl trx61-utility; do
   [ -s "$prefix/share/man/man1/$page.1.gz" ] || { echo "no man page for $page" >&2; exit 1; }
 done
-# The guide stays beside the program, wherever the prefix is.
+# The guide in every language stays beside the program, wherever the prefix is, as PDF and as
+# HTML with every picture it shows (for a desktop without a PDF reader).
 guide="$(dirname "$(readlink -f "$program")")/Users Guide"
-[ -s "$guide/trx61v2.2_ug.pdf" ]
-# and its HTML edition with every picture it shows, for a desktop without a PDF reader
-[ -s "$guide/trx61v2.2_ug.html" ]
-# shellcheck disable=SC2013 # the names have no blanks
-for picture in $(grep -o 'src="[^"]*"' "$guide/trx61v2.2_ug.html" | sed 's/src="\(.*\)"/\1/'); do
-  [ -s "$guide/$picture" ] || { echo "the HTML guide misses $picture" >&2; exit 1; }
+for name in trx61v2.2_ug trx61v2.2_ug_fr trx61v2.2_ug_es trx61v2.2_ug_de trx61v2.2_ug_ja; do
+  [ -s "$guide/$name.pdf" ] || { echo "not installed: $name.pdf" >&2; exit 1; }
+  [ -s "$guide/$name.html" ] || { echo "not installed: $name.html" >&2; exit 1; }
+  # shellcheck disable=SC2013 # the names have no blanks
+  for picture in $(grep -o 'src="[^"]*"' "$guide/$name.html" | sed 's/src="\(.*\)"/\1/'); do
+    [ -s "$guide/$picture" ] || { echo "$name.html misses $picture" >&2; exit 1; }
+  done
 done
 echo "installed and checked under $prefix"

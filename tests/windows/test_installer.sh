@@ -43,12 +43,14 @@ for r in "TRX61 Utility|trx61-utility.exe" "TRX61 Utility (trx61ctl)|trx61ctl.ex
 done
 : >"$calls"
 for f in trx61-utility.exe trx61ctl.exe Qt6Core.dll Qt6Widgets.dll libstdc++-6.dll platforms/qwindows.dll \
-         "Users Guide/trx61v2.2_ug.pdf" Uninstall.exe; do
+         "Users Guide/trx61v2.2_ug.pdf" "Users Guide/trx61v2.2_ug_ja.pdf" "Users Guide/trx61v2.2_ug_ja.html" Uninstall.exe; do
   [ -f "$dir/$f" ] || fail "not installed: $f"
 done
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/TRX61 Utility"
 [ -f "$menu/TRX61 Utility.lnk" ] || fail "no Start-menu shortcut"
-[ -f "$menu/ユーザーガイド (英語).lnk" ] || fail "the guide's shortcut is not named in Japanese: $(ls "$menu")"
+[ -f "$menu/ユーザーガイド.lnk" ] || fail "the guide's shortcut is not named in Japanese: $(ls "$menu")"
+# It opens the Japanese guide (the link holds its target in UTF-16 too).
+tr -d '\0' <"$menu/ユーザーガイド.lnk" | grep -q 'trx61v2.2_ug_ja\.pdf' || fail "the guide's shortcut opens another language"
 wine "$dir/trx61-utility.exe" --version >"$work/version.txt"
 wineserver -w  # the window below must be the first of this prefix's programs still running
 grep -q "TRX61 Utility 2.2" "$work/version.txt" || fail "--version: $(cat "$work/version.txt")"

@@ -3,6 +3,9 @@
 #include <turbojpeg.h>
 
 #include <QFile>
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTextLayout>
 
 #include <cstdio>
 
@@ -12,6 +15,25 @@ namespace {
 QString g_out;
 QStringList g_fallbacks;
 QStringList g_overflows;
+QJsonArray g_lines;
+
+// The lines Qt's word wrap makes of s in width, as drawText with Qt::TextWordWrap draws them.
+QStringList WrappedLines(const QFont& font, const QString& s, int width) {
+  QStringList lines;
+  for (const QString& paragraph : s.split('\n')) {
+    QTextLayout layout(paragraph, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+      line.setLineWidth(width);
+      lines << paragraph.mid(line.textStart(), line.textLength());
+    }
+    layout.endLayout();
+  }
+  return lines;
+}
 }  // namespace
 
 void SetOutput(const QString& folder, const QStringList& fallbacks) {
@@ -22,6 +44,28 @@ void SetOutput(const QString& folder, const QStringList& fallbacks) {
 QString OutputPath(const QString& name) { return g_out + "/" + name; }
 
 const QStringList& Overflows() { return g_overflows; }
+
+void RecordLines(const QString& s, const QStringList& lines) {
+  g_lines.append(QJsonObject{{"text", s}, {"lines", QJsonArray::fromStringList(lines)}});
+}
+
+const QJsonArray& DrawnLines() { return g_lines; }
+
+QString BreakAtMarks(const QFontMetrics& metrics, const QString& s, int width) {
+  QStringList lines;
+  for (const QString& paragraph : s.split('\n')) {
+    QString line;
+    for (const QString& piece : paragraph.split(trx::app::kBreakMark)) {
+      if (!line.isEmpty() && metrics.horizontalAdvance(line + piece) > width) {
+        lines << line;
+        line.clear();
+      }
+      line += piece;
+    }
+    lines << line;
+  }
+  return lines.join('\n');
+}
 
 void CheckFits(QPainter& p, const QRect& room, int flags, const QString& s) {
   const QRect needed = p.boundingRect(room, flags, s);
@@ -68,6 +112,20 @@ void Text(QPainter& p, const QRect& r, const QString& s, int px, const QColor& c
           const char* family) {
   p.setFont(Font(px, bold, family));
   p.setPen(c);
+  if (s.contains(trx::app::kBreakMark)) {
+    const QString lines = BreakAtMarks(p.fontMetrics(), s, r.width());
+    RecordLines(s, lines.split('\n'));
+    CheckFits(p, r, flags, lines);
+    p.drawText(r, flags, lines);
+    return;
+  }
+  // Text written without spaces would wrap between any two characters, inside a word too.
+  static const QRegularExpression kUnspaced("[\\x{3040}-\\x{30FF}\\x{4E00}-\\x{9FFF}]");
+  const QRect wrapped = p.boundingRect(r, flags | Qt::TextWordWrap, s);
+  const QRect unwrapped = p.boundingRect(r, flags, s);
+  if (s.contains(kUnspaced) && wrapped.height() > unwrapped.height())
+    g_overflows << QString("\"%1\" wraps without break marks (U+200B) between its words").arg(s);
+  RecordLines(s, WrappedLines(p.font(), s, r.width()));
   CheckFits(p, r, flags | Qt::TextWordWrap, s);
   p.drawText(r, flags | Qt::TextWordWrap, s);
 }

@@ -6,10 +6,13 @@
 #include <QCoreApplication>
 #include <QFont>
 #include <QImage>
+#include <QJsonArray>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QString>
 #include <QStringList>
+
+#include "app/pagewordstext.h"
 
 // The texts drawn beside the page words, for the translation tools (their context is this
 // name, so it stays outside any namespace).
@@ -35,8 +38,14 @@ QString OutputPath(const QString& name);
 // Texts that did not fit the room drawn for them: too wide, or wrapped onto more lines than
 // the room holds.
 const QStringList& Overflows();
+// Every text drawn and the lines it was drawn in, for --check to write out.
+void RecordLines(const QString& s, const QStringList& lines);
+const QJsonArray& DrawnLines();
 
 void CheckFits(QPainter& p, const QRect& room, int flags, const QString& s);
+// s laid out in lines of at most width, broken only where the translation marks a break
+// (trx::app::kBreakMark) or has a line break; a piece wider than width keeps its line.
+QString BreakAtMarks(const QFontMetrics& metrics, const QString& s, int width);
 bool WriteJpeg(const QImage& image, const QString& name, bool progressive = false);
 QFont Font(int px, bool bold = false, const char* family = "Liberation Sans");
 void Text(QPainter& p, const QRect& r, const QString& s, int px, const QColor& c,

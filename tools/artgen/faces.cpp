@@ -53,11 +53,25 @@ void SmallFace(const QString& family, bool close, const QString& suffix) {
 }  // namespace
 
 void Faces() {
+  // Each face: 114 px, one line, bold; the screen reader names the button with the same word
+  // (context Buttons), so the two should be the same.
   const std::pair<const char*, const char*> families[] = {
-      {"b_setup", QT_TRANSLATE_NOOP("Artwork", "Setup")},  {"b_help", QT_TRANSLATE_NOOP("Artwork", "User Guide")},
-      {"b_web", QT_TRANSLATE_NOOP("Artwork", "Web Site")}, {"b_exit", QT_TRANSLATE_NOOP("Artwork", "Exit")},
-      {"b_next", QT_TRANSLATE_NOOP("Artwork", "Next")},    {"b_yes", QT_TRANSLATE_NOOP("Artwork", "Yes")},
-      {"b_no", QT_TRANSLATE_NOOP("Artwork", "No")},        {"b_back", QT_TRANSLATE_NOOP("Artwork", "Back")},
+      //: Button face: starts the wizard.
+      {"b_setup", QT_TRANSLATE_NOOP("Artwork", "Setup")},
+      //: Button face: opens the user guide.
+      {"b_help", QT_TRANSLATE_NOOP("Artwork", "User Guide")},
+      //: Button face: opens the maker's web site.
+      {"b_web", QT_TRANSLATE_NOOP("Artwork", "Web Site")},
+      //: Button face: closes the program.
+      {"b_exit", QT_TRANSLATE_NOOP("Artwork", "Exit")},
+      //: Button face: goes to the next page.
+      {"b_next", QT_TRANSLATE_NOOP("Artwork", "Next")},
+      //: Button face: answers the page's question (go on, save).
+      {"b_yes", QT_TRANSLATE_NOOP("Artwork", "Yes")},
+      //: Button face: answers the page's question (close, discard).
+      {"b_no", QT_TRANSLATE_NOOP("Artwork", "No")},
+      //: Button face: goes to the previous page.
+      {"b_back", QT_TRANSLATE_NOOP("Artwork", "Back")},
   };
   for (const auto& [family, label] : families) {
     Face(family, Artwork::tr(label), false);

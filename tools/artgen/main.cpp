@@ -4,7 +4,9 @@
 //   trx61-artgen app/form
 //   trx61-artgen build/app/form-de build/app/trx61_de.qm
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
+#include <QJsonDocument>
 #include <QTranslator>
 #include <cstdio>
 #include <cstring>
@@ -16,7 +18,8 @@ using namespace trx::artgen;
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  // --check: fail on any text that does not fit its room.
+  // --check: fail on any text that does not fit its room, and list the lines of every text drawn
+  // (lines.json).
   const bool check = argc > 1 && std::strcmp(argv[1], "--check") == 0;
   const int first = check ? 2 : 1;
   if (argc <= first) {
@@ -40,5 +43,9 @@ int main(int argc, char* argv[]) {
   Faces();
   Icon();
   for (const QString& overflow : Overflows()) std::fprintf(stderr, "does not fit: %s\n", qPrintable(overflow));
+  if (check) {  // what was drawn on which lines, for the tests of where lines break
+    QFile lines(out + "/lines.json");
+    if (!lines.open(QIODevice::WriteOnly) || lines.write(QJsonDocument(DrawnLines()).toJson()) < 0) return 1;
+  }
   return check && !Overflows().isEmpty() ? 1 : 0;
 }

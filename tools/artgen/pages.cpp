@@ -29,7 +29,7 @@ void Logo(QPainter& p, int x, int y) {
 
 // withInstruction: the instruction as the subtitle; pages with a question draw it themselves.
 QImage Page(const char* store, bool withInstruction = true) {
-  const trx::app::PageText words = trx::app::TranslatedWordsOf(store);
+  const trx::app::PageText words = trx::app::TranslatedWordsOf(store, trx::app::BreakMarks::Keep);
   const QString& title = words.title;
   const QString subtitle = withInstruction ? words.instruction : QString();
   QImage img(580, 435, QImage::Format_RGB32);
@@ -41,6 +41,7 @@ QImage Page(const char* store, bool withInstruction = true) {
   p.fillRect(0, 96, 580, 3, QColor(255, 200, 80));
   Logo(p, 22, 24);
   Text(p, QRect(80, 22, 360, 30), "TRX61 ver. 2.2", 24, Qt::white, Qt::AlignLeft | Qt::AlignVCenter, true);
+  //: Subtitle in the header band of every page, under "TRX61 ver. 2.2"; 360 px, one line.
   Text(p, QRect(81, 52, 360, 20), Artwork::tr("Wireless Access Point Setup Utility"), 13, QColor(210, 218, 245));
   p.fillRect(453, 99, 127, 336, kColumn);
   p.fillRect(453, 99, 1, 336, QColor(150, 156, 186));
@@ -72,11 +73,12 @@ void FieldLabel(QPainter& p, int y, const QString& s) {
   }
   // Each line as high as the one-line caption, the lines centred on the field.
   const QStringList lines = s.split('\n');
+  RecordLines(s, lines);
   int widest = 0;
   for (const QString& line : lines) widest = std::max(widest, metrics.horizontalAdvance(line));
   constexpr int kRoom = 56, kStep = 14;  // from the content box's edge to the field
   // Narrowed by drawing, which reaches every glyph, the fallback faces' too.
-  const double narrowing = widest > kRoom ? std::max(0.85, double(kRoom) / widest) : 1.0;
+  const double narrowing = widest > kRoom ? std::max(0.75, double(kRoom) / widest) : 1.0;
   p.save();
   p.translate(beside.right() + 1, 0);
   p.scale(narrowing, 1);
@@ -143,7 +145,9 @@ void Pages() {
     p.setPen(QPen(kAccent, 3, Qt::DashLine));
     p.drawLine(130, 274, 250, 274);
     Device(p, 250, 226);
+    //: Label under the drawing of a PC on the connection page; 110 px, one line.
     Text(p, QRect(40, 318, 110, 18), Artwork::tr("This PC"), 12, kInk, Qt::AlignHCenter);
+    //: Label on the cable between the PC and the access point in the drawing; 100 px, one line.
     Text(p, QRect(150, 250, 100, 18), Artwork::tr("Ethernet"), 12, kAccent, Qt::AlignHCenter);
     Note(p, QRect(24, 350, 420, 70),
          Artwork::tr("Connect this PC and the access points to the same Ethernet segment, then press Next to search. "
@@ -153,29 +157,42 @@ void Pages() {
   {
     QImage img = Page("no1", false);
     QPainter p(&img);
+    //: Caption above the list of the access points that answered; 125 px, one line.
     Caption(p, 63, 219, 125, Artwork::tr("Access points"));
     FieldBox(p, 63, 239, 121, 136);
+    //: Heading over the settings of the access point chosen in the list; 230 px, one line.
     Text(p, QRect(210, 214, 230, 18), Artwork::tr("Settings of the selected one"), 12, kInk, Qt::AlignLeft, true);
+    //: Label before the access point's value in the list page; 112 px, one line. Same term as
+    //: the screen reader's "Regulatory domain".
     StatusRow(p, 237, Artwork::tr("Regulatory domain:"));
+    //: Label before a value on the list page; 112 px, one line.
     StatusRow(p, 254, Artwork::tr("Firmware version:"));
+    //: Label before a value on the list page; 112 px, one line.
     StatusRow(p, 271, Artwork::tr("MAC address:"));
+    //: Label before a value on the list page; 112 px, one line.
     StatusRow(p, 302, Artwork::tr("IP address:"));
+    //: Label before a value on the list page; 112 px, one line.
     StatusRow(p, 318, Artwork::tr("ESSID:"));
+    //: Label before a value on the list page; 112 px, one line.
     StatusRow(p, 335, Artwork::tr("Channel:"));
+    //: Label before a value on the list page; 112 px, one line.
     StatusRow(p, 352, Artwork::tr("WEP:"));
-    Text(p, QRect(24, 142, 420, 60), trx::app::TranslatedWordsOf("no1").instruction, 14, kInk,
-         Qt::AlignLeft | Qt::AlignTop);
+    Text(p, QRect(24, 142, 420, 60), trx::app::TranslatedWordsOf("no1", trx::app::BreakMarks::Keep).instruction, 14,
+         kInk, Qt::AlignLeft | Qt::AlignTop);
     Note(p, QRect(24, 384, 420, 40), Artwork::tr("Yes: change its settings.  No: close the utility."));
     WriteJpeg(img, "no1.jpg");
   }
   {
     QImage img = Page("no2");
     QPainter p(&img);
+    //: Field caption on the basic settings page, and a row name on the confirmation page (96 px).
     Caption(p, 89, 219, 200, Artwork::tr("ESSID"));
     FieldBox(p, 89, 237, 96, 16);
     Note(p, QRect(200, 236, 240, 30), Artwork::tr("The network name: 1 to 32 characters."));
+    //: Field caption on the basic settings page, and a row name on the confirmation page (96 px).
     Caption(p, 89, 272, 200, Artwork::tr("Channel"));
     Note(p, QRect(200, 292, 240, 30), Artwork::tr("The channels allowed in the access point's regulatory domain."));
+    //: Field caption on the basic settings page; 200 px, one line.
     Caption(p, 89, 329, 200, Artwork::tr("Host Name"));
     FieldBox(p, 89, 347, 96, 16);
     Note(p, QRect(200, 346, 240, 30), Artwork::tr("The access point's own name: up to 31 characters."));
@@ -187,16 +204,22 @@ void Pages() {
     p.setPen(QColor(160, 166, 196));
     p.setBrush(kIpBox);
     p.drawRoundedRect(30, 232, 410, 140, 6, 6);
+    //: Beside the radio button for a fixed address on the IP page; 160 px, one line.
     Text(p, QRect(62, 240, 160, 18), Artwork::tr("Set the address manually"), 12, kInk,
          Qt::AlignLeft | Qt::AlignVCenter, true);
+    //: Beside the radio button for DHCP on the IP page; 180 px, one line.
     Text(p, QRect(248, 240, 180, 18), Artwork::tr("Obtain the address by DHCP"), 12, kInk,
          Qt::AlignLeft | Qt::AlignVCenter, true);
     p.setPen(QColor(160, 166, 196));
     p.drawLine(38, 262, 432, 262);
+    //: Caption left of an address field on the IP page: 53 px on one line, or two lines
+    //: broken with \n where the language breaks it (56 px each, may be narrowed to 75 %).
     FieldLabel(p, 269, Artwork::tr("IP Address"));
     FieldBox(p, 89, 269, 97, 15);
+    //: Caption left of an address field; as for "IP Address".
     FieldLabel(p, 307, Artwork::tr("Net Mask"));
     FieldBox(p, 89, 307, 97, 15);
+    //: Caption left of an address field; as for "IP Address".
     FieldLabel(p, 345, Artwork::tr("Gateway"));
     FieldBox(p, 89, 345, 97, 15, kGatewayGrey);
     Note(p, QRect(200, 270, 230, 92),
@@ -208,8 +231,10 @@ void Pages() {
   {
     QImage img = Page("no4");
     QPainter p(&img);
+    //: Caption above the list of WEP key sizes; 200 px, one line.
     Caption(p, 89, 219, 200, Artwork::tr("WEP method"));
     Note(p, QRect(200, 238, 240, 40), Artwork::tr("Disable, or a key size of 64, 128 or 256 bits."));
+    //: Caption above the pass phrase field; 200 px, one line.
     Caption(p, 91, 282, 200, Artwork::tr("Pass phrase"));
     FieldBox(p, 91, 300, 96, 15);
     Note(p, QRect(200, 299, 240, 50),
@@ -219,6 +244,7 @@ void Pages() {
   {
     QImage img = Page("no5");
     QPainter p(&img);
+    //: Caption above the first key's field; 200 px, one line.
     Caption(p, 90, 237, 200, Artwork::tr("WEP key 1"));
     FieldBox(p, 90, 255, 70, 14);
     Note(p, QRect(180, 254, 260, 90),
@@ -230,14 +256,26 @@ void Pages() {
   {
     QImage img = Page("no6", false);
     QPainter p(&img);
-    Text(p, QRect(24, 142, 420, 40), trx::app::TranslatedWordsOf("no6").instruction, 14, kInk,
-         Qt::AlignLeft | Qt::AlignTop);
+    Text(p, QRect(24, 142, 420, 40), trx::app::TranslatedWordsOf("no6", trx::app::BreakMarks::Keep).instruction, 14,
+         kInk, Qt::AlignLeft | Qt::AlignTop);
+    //: Heading of the confirmation page's column of the values the access point has now
+    //: (before the change); 150 px, one line.
     Text(p, QRect(128, 234, 150, 18), Artwork::tr("Current"), 12, kMuted, Qt::AlignLeft, true);
+    //: Heading of the confirmation page's column of the values about to be saved (after the
+    //: change); 100 px, one line.
     Text(p, QRect(336, 234, 100, 18), Artwork::tr("New"), 12, kAccent, Qt::AlignLeft, true);
     p.setPen(QColor(160, 166, 196));
     p.drawLine(24, 253, 440, 253);
-    const QString rows[] = {Artwork::tr("IP address"), Artwork::tr("ESSID"), Artwork::tr("Channel"),
-                            Artwork::tr("WEP")};
+    const QString rows[] = {
+        //: Row name on the confirmation page; 96 px, one line.
+        Artwork::tr("IP address"),
+        //: Row name on the confirmation page; 96 px, one line.
+        Artwork::tr("ESSID"),
+        //: Row name on the confirmation page; 96 px, one line.
+        Artwork::tr("Channel"),
+        //: Row name on the confirmation page; 96 px, one line.
+        Artwork::tr("WEP"),
+    };
     const int ys[] = {257, 273, 290, 307};
     for (int i = 0; i < 4; ++i)
       Text(p, QRect(24, ys[i], 96, 16), rows[i], 12, kInk, Qt::AlignLeft | Qt::AlignVCenter, true);

@@ -40,9 +40,10 @@ void Panels() {
     p.drawRect(1, 1, 419, 120);
     p.fillRect(25, 17, 88, 88, QColor(248, 249, 253));
     Hourglass(p, 69, 61, 0);
-    Text(p, QRect(130, 24, 280, 26), trx::app::TranslatedWordsOf("checklink").title, 16, kInk,
-         Qt::AlignLeft | Qt::AlignVCenter, true);
-    Text(p, QRect(130, 52, 280, 20), trx::app::TranslatedWordsOf("checklink").instruction, 14, kMuted);
+    Text(p, QRect(130, 24, 280, 26), trx::app::TranslatedWordsOf("checklink", trx::app::BreakMarks::Keep).title, 16,
+         kInk, Qt::AlignLeft | Qt::AlignVCenter, true);
+    Text(p, QRect(130, 52, 280, 20), trx::app::TranslatedWordsOf("checklink", trx::app::BreakMarks::Keep).instruction,
+         14, kMuted);
     WriteJpeg(img, "checklink.jpg", false);
   }
   for (int phase = 0; phase < 3; ++phase) {
@@ -65,11 +66,13 @@ void Panels() {
     p.drawEllipse(QPoint(40, 37), 18, 18);
     p.drawLine(40, 27, 40, 39);
     p.drawPoint(40, 46);
-    Text(p, QRect(72, 14, 340, 46), trx::app::TranslatedWordsOf("errormsg").title, 18, Qt::white,
-         Qt::AlignLeft | Qt::AlignVCenter, true);
-    Text(p, QRect(24, 88, 375, 40), trx::app::TranslatedWordsOf("errormsg").instruction, 13, kInk,
-         Qt::AlignLeft | Qt::AlignTop);
-    const auto shared = trx::app::TranslatedWords;
+    Text(p, QRect(72, 14, 340, 46), trx::app::TranslatedWordsOf("errormsg", trx::app::BreakMarks::Keep).title, 18,
+         Qt::white, Qt::AlignLeft | Qt::AlignVCenter, true);
+    Text(p, QRect(24, 88, 375, 40), trx::app::TranslatedWordsOf("errormsg", trx::app::BreakMarks::Keep).instruction, 13,
+         kInk, Qt::AlignLeft | Qt::AlignTop);
+    const auto shared = [](std::string_view english) {
+      return trx::app::TranslatedWords(english, trx::app::BreakMarks::Keep);
+    };
     Text(p, QRect(24, 132, 375, 20), shared(trx::app::kPanelChecksHeading), 13, kInk, Qt::AlignLeft | Qt::AlignTop,
          true);
     int y = 158;

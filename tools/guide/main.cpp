@@ -1,9 +1,14 @@
 // Builds the user guide PDF from its Markdown source and the screenshots beside it, and the
 // same guide as HTML with its pictures, for a system that has a browser but no PDF reader.
-//   trx61-guide docs/users-guide.md "build/Users Guide/trx61v2.2_ug.pdf" [".../trx61v2.2_ug.html"]
+// The source's name gives its language (users-guide.md English, users-guide.ja.md Japanese),
+// its first heading the document's title.
+// Fonts given with --font are added for it (the Japanese face that keeps the PDF's text
+// searchable, tools/guide/cjk-font.py).
+//   trx61-guide [--font FILE]... docs/users-guide.md "build/Users Guide/trx61v2.2_ug.pdf" [".../trx61v2.2_ug.html"]
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFileInfo>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPageLayout>
@@ -17,12 +22,24 @@
 #include <QTextImageFormat>
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  QStringList families;  // those of the fonts added, in the order given
+  while (argc > 2 && std::strcmp(argv[1], "--font") == 0) {
+    const int id = QFontDatabase::addApplicationFont(QString::fromLocal8Bit(argv[2]));
+    if (id < 0) {
+      std::fprintf(stderr, "trx61-guide: cannot load the font %s\n", argv[2]);
+      return 1;
+    }
+    families << QFontDatabase::applicationFontFamilies(id);
+    argc -= 2;
+    argv += 2;
+  }
   if (argc != 3 && argc != 4) {
-    std::fprintf(stderr, "usage: trx61-guide SOURCE.md OUTPUT.pdf [OUTPUT.html]\n");
+    std::fprintf(stderr, "usage: trx61-guide [--font FILE]... SOURCE.md OUTPUT.pdf [OUTPUT.html]\n");
     return 2;
   }
   QFile source(QString::fromLocal8Bit(argv[1]));
@@ -33,8 +50,18 @@ int main(int argc, char* argv[]) {
   const QString markdown = QString::fromUtf8(source.readAll());
   const QDir base = QFileInfo(source).absoluteDir();
 
+  const QString language = [&] {
+    const QStringList parts = QFileInfo(source).fileName().split('.');
+    return parts.size() == 3 ? parts[1] : QString("en");
+  }();
+  const QRegularExpression heading(R"(^# (.+)$)", QRegularExpression::MultilineOption);
+  const QString title = heading.match(markdown).captured(1).trimmed();
+
   QTextDocument doc;
   QFont body("Liberation Sans");
+  // Japanese from a face with Japanese glyph forms, not whichever CJK face the system picks:
+  // one added for the guide first.
+  if (language == "ja") body.setFamilies(QStringList{"Liberation Sans"} + families + QStringList{"Noto Sans CJK JP"});
   body.setPointSizeF(10);
   doc.setDefaultFont(body);
   doc.setDefaultStyleSheet("h1 { color: #243476; } h2 { color: #243476; } td, th { padding: 3px; }");
@@ -113,9 +140,13 @@ int main(int argc, char* argv[]) {
     const QString html = QString::fromLocal8Bit(argv[3]);
     const QDir htmlDir = QFileInfo(html).absoluteDir();
     QDir().mkpath(htmlDir.path());
-    doc.setMetaInformation(QTextDocument::DocumentTitle, "TRX61 Utility User Guide");
+    doc.setMetaInformation(QTextDocument::DocumentTitle, title);
+    // The page says its language, so that a browser picks fonts and hyphenation for it and a
+    // screen reader its voice.
+    QString page = doc.toHtml();
+    page.replace(QRegularExpression("<html>"), QString("<html lang=\"%1\">").arg(language));
     QFile file(html);
-    if (!file.open(QIODevice::WriteOnly) || file.write(doc.toHtml().toUtf8()) < 0) {
+    if (!file.open(QIODevice::WriteOnly) || file.write(page.toUtf8()) < 0) {
       std::fprintf(stderr, "trx61-guide: cannot write %s\n", argv[3]);
       return 1;
     }
@@ -133,7 +164,7 @@ int main(int argc, char* argv[]) {
   const QString output = QString::fromLocal8Bit(argv[2]);
   QDir().mkpath(QFileInfo(output).absolutePath());
   QPdfWriter writer(output);
-  writer.setTitle("TRX61 Utility User Guide");
+  writer.setTitle(title);
   writer.setCreator("trx61-guide");
   writer.setPageSize(QPageSize(QPageSize::A4));
   writer.setPageMargins(marginsMm, QPageLayout::Millimeter);
