@@ -365,6 +365,13 @@ QString TForm1::DescribeEntry(const QString& domain, const QString& firmware, co
       .arg(domain, firmware, mac, ip, essid, channel, wep);
 }
 
+void TForm1::DescribeChosenEntry() {
+  if (QListWidgetItem* entry = ap_list->currentItem())
+    entry->setData(Qt::AccessibleDescriptionRole,
+                   DescribeEntry(l_domain->Caption(), l_fw->Caption(), l_mac->Caption(), l_ip->Caption(), l_essid->Hint,
+                                 l_ch->Caption(), l_wep->Caption()));
+}
+
 void TForm1::DescribeChanges() {
   // Each new value tells the old one beside it.
   const bool deviceUsedDhcp = l_dhcp->Hint != "off";

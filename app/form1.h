@@ -123,6 +123,8 @@ class TForm1 : public QWidget {
   QByteArray StoredReply(int position) const;
 
   // ---- assistive technology (app/accessibility.cpp)
+  // The list's chosen entry carries the settings shown, for a screen reader.
+  void DescribeChosenEntry();
   // The chosen access point's settings, as one sentence for its list entry.
   static QString DescribeEntry(const QString& domain, const QString& firmware, const QString& mac, const QString& ip,
                                const QString& essid, const QString& channel, const QString& wep);
