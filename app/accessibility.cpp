@@ -6,6 +6,8 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCoreApplication>
+#include <QFontMetrics>
+#include <QTimer>
 
 #include "app/accessibility.h"
 #include "app/form1.h"
@@ -13,6 +15,9 @@
 
 namespace trx::app {
 namespace {
+
+// What the settings pages hold, one text each, in this order.
+enum Setting { kEssid, kChannel, kHost, kDhcp, kIp, kMask, kGateway, kWep, kPhrase, kKeys, kSettingCount };
 
 // A text as a sentence of its own: with its full stop, or the one of its language.
 QString Sentence(const QString& s) {
@@ -69,11 +74,9 @@ class PictureAccessible : public QAccessibleWidget {
     const TForm1* form = Form();
     if (!form) return {};
     if (IsButton()) {
-      if (Image() == form->errormsg) {
-        const PanelWords words = ErrorPanelWords(*form);
-        return t == QAccessible::Name ? TranslatedWords(kPanelContinue) : Sentence(words.title) + ' ' + words.text;
-      }
-      return t == QAccessible::Name ? FaceName(Image()->Hint) : QString();
+      // The panel's words are the page's: said with the page, not again with its button.
+      if (t == QAccessible::Description) return {};
+      return Image() == form->errormsg ? TranslatedWords(kPanelContinue) : FaceName(Image()->Hint);
     }
     if (!IsPage()) return {};
     // The page is what shows on top: the error panel, the wait panel, or the page picture.
@@ -83,7 +86,11 @@ class PictureAccessible : public QAccessibleWidget {
     }
     const PageWords words =
         WordsOf(form->checklink->isVisible() ? std::string_view("checklink") : Image()->ShownFrom().toStdString());
-    return TranslatedWords(t == QAccessible::Name ? words.title : words.instruction);
+    if (t == QAccessible::Name) return TranslatedWords(words.title);
+    // The confirmation page can be read again with its values, old and new.
+    QStringList text{Sentence(TranslatedWords(words.instruction))};
+    if (!form->checklink->isVisible()) text << form->ChangeSentences();
+    return text.join(' ');
   }
 
   QStringList actionNames() const override {
@@ -132,13 +139,15 @@ class ListAccessible : public QAccessibleWidget, public QAccessibleTextInterface
   // Read-only text: the item shown.
   QString text(int start, int end) const override { return Combo()->currentText().mid(start, end - start); }
   int characterCount() const override { return static_cast<int>(Combo()->currentText().size()); }
-  // The item is all selected, as a closed list shows it: a reader speaks a new item as it
-  // would a selected text that replaced the old one.
+  // The item is all selected while the list has the focus, as a closed list shows it: a reader
+  // speaks a new item as it would a selected text that replaced the old one. Without the focus
+  // nothing is: a reader joins a selection to that of the fields near it, and would read the
+  // channel as part of the host name.
   void selection(int, int* start, int* end) const override {
     *start = 0;
-    *end = characterCount();
+    *end = selectionCount() ? characterCount() : 0;
   }
-  int selectionCount() const override { return characterCount() > 0 ? 1 : 0; }
+  int selectionCount() const override { return Combo()->hasFocus() && characterCount() > 0 ? 1 : 0; }
   void addSelection(int, int) override {}
   void removeSelection(int) override {}
   void setSelection(int, int, int) override {}
@@ -155,6 +164,70 @@ class ListAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 
  private:
   TComboBox* Combo() const { return static_cast<TComboBox*>(widget()); }
+};
+
+// A line edit's text as one run of attributes: Qt's own reports runs of no length, at which a
+// screen reader splits the line and speaks it again cut short. A masked field gives nothing of
+// its text, and says that it holds one.
+class EditAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+ public:
+  explicit EditAccessible(TEdit* edit) : QAccessibleWidget(edit, QAccessible::EditableText) {}
+
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.editable = !Edit()->isReadOnly();
+    s.readOnly = Edit()->isReadOnly();
+    s.passwordEdit = Edit()->Masked();
+    s.selectableText = !Edit()->Masked();
+    return s;
+  }
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Value) return Shown();
+    if (t == QAccessible::Description && Edit()->Masked() && !Edit()->text().isEmpty())
+      return TForm1::tr("Filled in, hidden.");
+    return QAccessibleWidget::text(t);
+  }
+
+  QString text(int start, int end) const override { return Shown().mid(start, end - start); }
+  int characterCount() const override { return static_cast<int>(Shown().size()); }
+  int cursorPosition() const override { return Edit()->Masked() ? 0 : Edit()->cursorPosition(); }
+  void setCursorPosition(int position) override { Edit()->setCursorPosition(position); }
+  int selectionCount() const override { return !Edit()->Masked() && Edit()->hasSelectedText() ? 1 : 0; }
+  void selection(int index, int* start, int* end) const override {
+    *start = *end = 0;
+    if (index != 0 || selectionCount() == 0) return;
+    *start = Edit()->selectionStart();
+    *end = *start + Edit()->selectionLength();
+  }
+  void addSelection(int start, int end) override { setSelection(0, start, end); }
+  void removeSelection(int) override { Edit()->deselect(); }
+  void setSelection(int, int start, int end) override { Edit()->setSelection(start, end - start); }
+  QString attributes(int, int* start, int* end) const override {
+    *start = 0;
+    *end = characterCount();
+    return {};
+  }
+  QRect characterRect(int offset) const override {
+    const QString shown = Shown();
+    if (offset < 0 || offset >= shown.size()) return {};
+    const QFontMetrics metrics(Edit()->font());
+    const QRect inside = Edit()->contentsRect();
+    const QPoint at(inside.left() + 2 + metrics.horizontalAdvance(shown.left(offset)),
+                    inside.top() + (inside.height() - metrics.height()) / 2);
+    return {Edit()->mapToGlobal(at), QSize(metrics.horizontalAdvance(shown[offset]), metrics.height())};
+  }
+  int offsetAtPoint(const QPoint& point) const override {
+    return Edit()->Masked() ? -1 : Edit()->cursorPositionAt(Edit()->mapFromGlobal(point));
+  }
+  void scrollToSubstring(int, int end) override { Edit()->setCursorPosition(end); }
+
+ private:
+  TEdit* Edit() const { return static_cast<TEdit*>(widget()); }
+  QString Shown() const { return Edit()->Masked() ? QString() : Edit()->text(); }
 };
 
 // Where announcements come from: a notification that shows for each one. It draws nothing and
@@ -174,6 +247,7 @@ class Announcer : public QWidget {
 QAccessibleInterface* Factory(const QString&, QObject* object) {
   if (auto* image = qobject_cast<TImage*>(object)) return new PictureAccessible(image);
   if (auto* combo = qobject_cast<TComboBox*>(object)) return new ListAccessible(combo);
+  if (auto* edit = qobject_cast<TEdit*>(object)) return new EditAccessible(edit);
   if (auto* form = qobject_cast<TForm1*>(object)) return new FormAccessible(form);
   if (auto* announcer = qobject_cast<Announcer*>(object))
     return new QAccessibleWidget(announcer, QAccessible::Notification);
@@ -211,6 +285,12 @@ void ForwardAccessibilityEvent(QAccessibleEvent* event, void (*pass)(QAccessible
     return;
   if (auto* edit = qobject_cast<TEdit*>(object);
       edit && IsTextChange(event->type()) && (edit->Masked() || !edit->isVisible()))
+    return;
+  // A field selects all as the focus comes and nothing as it goes: a reader would say
+  // "selected" and "unselected" for what the user did not do.
+  if (auto* edit = qobject_cast<TEdit*>(object);
+      edit && edit->ChangingFocus() &&
+      (event->type() == QAccessible::TextSelectionChanged || event->type() == QAccessible::TextCaretMoved))
     return;
   if (auto* combo = qobject_cast<TComboBox*>(object); combo && event->type() == QAccessible::ValueChanged) {
     const QString before = combo->property("trxSpokenItem").toString();
@@ -289,6 +369,13 @@ QString TForm1::DescribeEntry(const QString& domain, const QString& firmware, co
       .arg(domain, firmware, mac, ip, essid, channel, wep);
 }
 
+void TForm1::DescribeChosenEntry() {
+  if (QListWidgetItem* entry = ap_list->currentItem())
+    entry->setData(Qt::AccessibleDescriptionRole,
+                   DescribeEntry(l_domain->Caption(), l_fw->Caption(), l_mac->Caption(), l_ip->Caption(), l_essid->Hint,
+                                 l_ch->Caption(), l_wep->Caption()));
+}
+
 void TForm1::DescribeChanges() {
   // Each new value tells the old one beside it.
   const bool deviceUsedDhcp = l_dhcp->Hint != "off";
@@ -316,11 +403,13 @@ QString TForm1::FocusedPhrase() const {
   if (const auto* list = qobject_cast<const TListBox*>(focus))
     value = list->currentItem() ? list->currentItem()->text().trimmed() : QString();
   else if (qobject_cast<const TEdit*>(focus) || qobject_cast<const TComboBox*>(focus))
-    value = iface->state().passwordEdit ? QString() : iface->text(QAccessible::Value);
+    value = iface->state().passwordEdit ? iface->text(QAccessible::Description) : iface->text(QAccessible::Value);
+  else if (const auto* radio = qobject_cast<const TRadioButton*>(focus))
+    value = radio->isChecked() ? tr("chosen") : tr("not chosen");
   return Sentence(value.isEmpty() ? name : tr("%1: %2").arg(name, value));
 }
 
-void TForm1::AnnouncePage() {
+void TForm1::AnnouncePage(bool withFocus) {
   QString title;
   QStringList text;
   const QString step = WizardStep();
@@ -342,21 +431,74 @@ void TForm1::AnnouncePage() {
       text << (n == 1 ? tr("1 access point answered.") : tr("%n access points answered.", nullptr, n));
     }
     text << Sentence(TranslatedWords(words.instruction));
-    if (page == "no6") {
-      const bool dhcpChosen = ip_dhcp->isChecked();
-      const QString rows[][3] = {
-          {tr("IP Address"), dhcpChosen ? e_dhcp->text() : e_ip->text(),
-           l_dhcp->Hint != "off" ? l_dhcp->Caption() : l_ip->Caption()},
-          {tr("ESSID"), e_ess->Hint, l_essid->Hint},
-          {tr("Channel"), e_ch->text(), l_ch->Caption()},
-          {tr("WEP"), e_wep->text(), l_wep->Caption()},
-      };
-      for (const auto& row : rows) text << tr("%1: %2, was %3.").arg(row[0], row[1], row[2]);
-    }
+    text << ChangeSentences();
   }
-  text << FocusedPhrase();
+  // A control that gets the focus is read by the screen reader itself, after this.
+  if (withFocus) text << FocusedPhrase();
   text.removeAll(QString());
-  Announce(Sentence(title), text.join(' '));
+  // Read-title gives the page as well as the program.
+  setAccessibleName(tr("%1 \u2013 %2").arg(title, QString(kApplicationTitle)));
+  Announce(notice_.isEmpty() ? Sentence(title) : notice_ + ' ' + Sentence(title), text.join(' '));
+  notice_.clear();
+}
+
+QStringList TForm1::ChangeSentences() const {
+  if (welcome->ShownFrom() != "no6" || checklink->isVisible() || errormsg->isVisible()) return {};
+  const bool dhcpChosen = ip_dhcp->isChecked();
+  QList<std::array<QString, 3>> rows = {
+      {tr("IP Address"), dhcpChosen ? e_dhcp->text() : e_ip->text(),
+       l_dhcp->Hint != "off" ? l_dhcp->Caption() : l_ip->Caption()},
+      {tr("ESSID"), e_ess->Hint, l_essid->Hint},
+      {tr("Channel"), e_ch->text(), l_ch->Caption()},
+      {tr("WEP"), e_wep->text(), l_wep->Caption()},
+  };
+  // The page has no room for these: they are heard only, beside what the device had.
+  const QStringList before = remembered_.size() == kSettingCount ? remembered_ : SettingsEntered();
+  rows.append({tr("Host Name"), e_ap->text(), before[kHost]});
+  if (!dhcpChosen) {
+    rows.append({tr("Net Mask"), e_mask->text(), before[kMask]});
+    rows.append({tr("Gateway"), e_gateway->text(), before[kGateway]});
+  }
+  QStringList text;
+  for (const auto& row : rows) text << tr("%1: %2, was %3.").arg(row[0], row[1], row[2]);
+  return text;
+}
+
+QStringList TForm1::SettingsEntered() const {
+  QStringList s(kSettingCount);
+  s[kEssid] = e_essid->text();
+  s[kChannel] = QString::number(s_ch->currentIndex());
+  s[kHost] = e_ap->text();
+  s[kDhcp] = ip_dhcp->isChecked() ? "dhcp" : "fixed";
+  s[kIp] = e_ip->text();
+  s[kMask] = e_mask->text();
+  s[kGateway] = e_gateway->text();
+  s[kWep] = QString::number(s_wep->currentIndex());
+  s[kPhrase] = e_pas->text();
+  for (TEdit* key : {e_64key1, e_64key2, e_64key3, e_64key4}) s[kKeys] += key->text() + '\n';
+  return s;
+}
+
+void TForm1::RememberSettings() { remembered_ = SettingsEntered(); }
+
+bool TForm1::ChangesUnsaved() const {
+  // From the list page to the confirmation page: the fields hold what the user may change.
+  const QString step = WizardStep();
+  return step.size() == 1 && step >= "2" && step <= "7" && !remembered_.isEmpty() && SettingsEntered() != remembered_;
+}
+
+void TForm1::NoteDiscard() {
+  if (WizardStep() == "7" && ChangesUnsaved()) notice_ = tr("The changes were not saved.");
+}
+
+bool TForm1::AnnounceUnsavedClose() {
+  if (closingAnnounced_ || !ChangesUnsaved()) return false;
+  closingAnnounced_ = true;
+  Announce(tr("The changes were not saved."), tr("The utility closes."));
+  if (!QAccessible::isActive()) return false;
+  // A moment for the screen reader to fetch the words while the window still exists.
+  QTimer::singleShot(1000, this, &QWidget::close);
+  return true;
 }
 
 void TForm1::Announce(const QString& title, const QString& text) {

@@ -233,8 +233,16 @@ void TEdit::FilterTyped(const QString& typed) {
   setCursorPosition(std::clamp(cursor, 0, static_cast<int>(t.size())));
 }
 
+void TEdit::focusInEvent(QFocusEvent* e) {
+  changingFocus_ = true;
+  QLineEdit::focusInEvent(e);
+  changingFocus_ = false;
+}
+
 void TEdit::focusOutEvent(QFocusEvent* e) {
+  changingFocus_ = true;
   QLineEdit::focusOutEvent(e);
+  changingFocus_ = false;
   // Only a move to another control of the window counts, not a change of window or a popup.
   if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason) return;
   if (ProgramFocus::Active()) return;

@@ -117,12 +117,16 @@ class TEdit : public QLineEdit, public TControl {
   void setText(const QString& text);
   void SetMasked(bool masked);  // "*" for every character, or plain
   bool Masked() const { return echoMode() == QLineEdit::Password; }
+  // While the focus comes or goes: the selection and cursor moves then are the line edit's
+  // own (all selected on the way in, none on the way out), no edit of the user's.
+  bool ChangingFocus() const { return changingFocus_; }
 
  signals:
   // Focus has moved to another control of the window (not for the program's own moves).
   void OnExit(QObject* sender);
 
  protected:
+  void focusInEvent(QFocusEvent*) override;
   void focusOutEvent(QFocusEvent*) override;
   void keyPressEvent(QKeyEvent*) override;
   bool event(QEvent*) override;
@@ -130,6 +134,7 @@ class TEdit : public QLineEdit, public TControl {
  private:
   void FilterTyped(const QString& typed);
   QString before_;
+  bool changingFocus_ = false;
 };
 
 // A drop-down list the user picks from without typing; reports when its list closes.

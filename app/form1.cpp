@@ -243,6 +243,7 @@ void TForm1::WireHandlers() {
   connect(welcome, &TImage::OnMouseUp, this, [this] { dragging_ = false; });
 
   connect(b_setup, &TImage::OnClick, this, &TForm1::b_setupClick);
+  connect(b_back, &TImage::OnClick, this, [this] { NoteDiscard(); });  // before the page changes
   connect(b_back, &TImage::OnClick, this, &TForm1::b_backClick);
   connect(b_exit, &TImage::OnClick, this, &TForm1::b_exitClick);
   connect(b_help, &TImage::OnClick, this, &TForm1::b_helpClick);
@@ -261,6 +262,7 @@ void TForm1::WireHandlers() {
   connect(e_gateway, &TEdit::OnExit, this, &TForm1::e_gatewayExit);
   connect(s_wep, &TComboBox::OnCloseUp, this, &TForm1::s_wepCloseUp);
   connect(ap_list, &TListBox::OnClick, this, &TForm1::ap_listClick);
+  connect(ap_list, &TListBox::OnClick, this, [this] { RememberSettings(); });  // another access point's
   connect(ip_dhcp, &TRadioButton::OnClick, this, &TForm1::ip_dhcpClick);
   connect(ip_ip, &TRadioButton::OnClick, this, &TForm1::ip_ipClick);
   connect(Timer, &TTimer::OnTimer, this, &TForm1::TimerTimer);
@@ -318,6 +320,10 @@ bool TForm1::event(QEvent* e) {
 }
 
 void TForm1::closeEvent(QCloseEvent* e) {
+  if (AnnounceUnsavedClose()) {
+    e->ignore();
+    return;
+  }
   FormClose(this);
   e->accept();
 }

@@ -123,12 +123,21 @@ class TForm1 : public QWidget {
   QByteArray StoredReply(int position) const;
 
   // ---- assistive technology (app/accessibility.cpp)
+  // The list's chosen entry carries the settings shown, for a screen reader.
+  void DescribeChosenEntry();
   // The chosen access point's settings, as one sentence for its list entry.
   static QString DescribeEntry(const QString& domain, const QString& firmware, const QString& mac, const QString& ip,
                                const QString& essid, const QString& channel, const QString& wep);
   // The confirmation page's new values name their old ones, and stop doing so when it is left.
   void DescribeChanges();
   void ForgetChanges();
+  // Each value of the confirmation page beside the one the access point had, as sentences;
+  // none on another page.
+  QStringList ChangeSentences() const;
+  // Whether the fields differ from what the chosen access point had (list to confirmation page).
+  bool ChangesUnsaved() const;
+  // Takes the fields as the chosen access point has them, to tell a change from them later.
+  void RememberSettings();
 
   // ---- wizard: defined in wizard/; the typed reading of the step and the page layouts are
   // in wizard/wizard.h
@@ -173,9 +182,16 @@ class TForm1 : public QWidget {
   void NameControls();
   // Tells assistive technology what the page shown is: its title, its instruction (and what
   // the page adds: the count of access points, the old and new values) and the focused control.
-  void AnnouncePage();
+  // Screen readers queue what they say, so the page is told before the focus moves.
+  // withFocus: with the focused control too, when the focus does not move to it afterwards.
+  void AnnouncePage(bool withFocus = true);
   void Announce(const QString& title, const QString& text);
   QString FocusedPhrase() const;
+  QStringList SettingsEntered() const;
+  // No on the confirmation page throws the changes away: the next announcement says so first.
+  void NoteDiscard();
+  // Says that the changes are lost as the window closes; true when the close waits for it.
+  bool AnnounceUnsavedClose();
   void StartSearch();
   void StartSave();
   void LayErrorPanel();
@@ -195,9 +211,13 @@ class TForm1 : public QWidget {
   QPoint dragOffset_;
   bool dragging_ = false;
   bool lastInputKeyboard_ = false;
-  int messagesShown_ = 0;  // a leave check refused when it showed one
+  bool tabPressed_ = false;  // the key being handled is Tab or Shift+Tab
+  int messagesShown_ = 0;    // a leave check refused when it showed one
 
-  QWidget* announcer_ = nullptr;     // what announcements come from
+  QWidget* announcer_ = nullptr;  // what announcements come from
+  QString notice_;                // said before the next page
+  QStringList remembered_;        // the settings as the chosen access point had them
+  bool closingAnnounced_ = false;
   std::vector<QByteArray> replies_;  // each listed reply whole, by list position
   link::ReplyCopies copies_;         // this search's replies, so that a copy is not listed again
   ShownReply shown_;                 // read, not yet in the controls

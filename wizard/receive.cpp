@@ -233,11 +233,9 @@ void TForm1::ShowReadReplies() {
     ap_list->addItems(s.listed);
     ap_list->setCurrentRow(ap_list->count() - 1);  // the form already shows this reply
   }
-  // The entry shown can be heard with its settings; another gets them when it is chosen.
-  if (QListWidgetItem* entry = ap_list->currentItem(); entry && (!s.listed.isEmpty() || s.ip))
-    entry->setData(Qt::AccessibleDescriptionRole,
-                   DescribeEntry(l_domain->Caption(), l_fw->Caption(), l_mac->Caption(), l_ip->Caption(), l_essid->Hint,
-                                 l_ch->Caption(), l_wep->Caption()));
+  // The entry chosen on the list page can be heard with its settings; during a search the
+  // list is hidden, and its last entry is described once the search ends.
+  if (ap_list->isVisible() && (!s.listed.isEmpty() || s.ip)) DescribeChosenEntry();
   s = ShownReply{};
 }
 

@@ -58,6 +58,8 @@ void TForm1::TimerTimer(QObject*) {
       if (ap_list->count() > 0) {
         SetVisible({check01, check02, check03, bar, checklink}, false);
         EnterListPage(*this);
+        DescribeChosenEntry();
+        RememberSettings();  // what the user changes from here on is measured against this
         SetEnabled({b_min, b_close, b_back, b_setup}, true);
         SetStatusLabelsVisible(*this, true);
         SetStep(*this, Step::AccessPointList);

@@ -58,7 +58,7 @@ sim = subprocess.Popen([apsim, "--count", "1"], stdout=subprocess.DEVNULL)
 utility = subprocess.Popen([program])
 try:
     window = wait_for(lambda: app() and app().childCount and app().getChildAtIndex(0), "window on the bus")
-    check("window name", window.name, "TRX61 Utility")
+    check("window name: the page, then the program", window.name, "Welcome – TRX61 Utility")
     wait_for(lambda: shown("push button"), "buttons")
     check("welcome buttons", sorted(b.name for b in shown("push button")),
           sorted(["Setup", "User Guide", "Web Site", "Exit", "Minimise", "Close"]))

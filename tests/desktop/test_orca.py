@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-# A save walked with the keyboard alone while Orca listens; judged by what Orca speaks.
+# Two walks with the keyboard alone while Orca listens, judged by what Orca speaks: a save, then
+# changes typed, read back and thrown away with Esc on the confirmation page.
 # Run by test_orca.sh in a private network namespace, on Xvfb under openbox.
 import hashlib
 import json
@@ -45,6 +46,11 @@ def key(*names, pause=0.6):
         time.sleep(pause)
 
 
+def typed(text):
+    subprocess.run(["xdotool", "type", "--delay", "120", text], check=True)
+    time.sleep(0.6)
+
+
 def named(role, name):
     desktop = pyatspi.Registry.getDesktop(0)
     for i in range(desktop.childCount):
@@ -80,7 +86,8 @@ orca = start(["orca", "-u", prefs, "--debug-file", log_path, "-e", "speech"],
              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 start([apsim, "--config", conf], stdout=subprocess.DEVNULL)
 time.sleep(3)
-start([program])
+program_path = program
+program = start([program_path])
 failures = []
 
 
@@ -108,6 +115,36 @@ try:
     key("Return")                      # OK: the save and its wait
     wait_for("panel", "Settings saved")
     time.sleep(1)
+    key("Return")                      # Exit
+    program.wait(10)
+
+    # The second walk: values typed and read back, then thrown away.
+    program = start([program_path])
+    wait_for("push button", "Setup", 30)
+    key("Return")
+    wait_for("panel", "Connection method")
+    key("Return")
+    wait_for("panel", "Access points found")
+    key("KP_Enter", pause=1.5)         # where am I: the entry and its settings
+    key("Return")
+    wait_for("panel", "Basic settings")
+    key("Tab", "Tab")                  # the host name
+    typed("lab-two")
+    key("KP_Enter", pause=1.5)
+    key("ISO_Left_Tab", "ISO_Left_Tab")  # back to the ESSID
+    key("Tab", "Tab")
+    key("Return")
+    wait_for("panel", "IP settings")
+    key("Tab", "Tab")                  # the net mask
+    typed("255.255.0.0")
+    key("Tab")
+    typed("192.168.1.254")
+    for page in ["Security settings", "WEP key", "Confirm the new settings"]:
+        key("Return")
+        wait_for("panel", page)
+    key("Escape")                      # No: the changes are thrown away
+    wait_for("panel", "Connection method")
+    time.sleep(1)
 finally:
     orca.send_signal(signal.SIGTERM)
     try:
@@ -124,8 +161,11 @@ finally:
             p.kill()
 
 phrases = spoken()
+saved = next((i for i, p in enumerate(phrases) if p.startswith("notification Settings saved")), 0)
+second = next((i for i in range(saved, len(phrases)) if phrases[i].startswith("notification Welcome")), len(phrases))
+first, phrases = phrases, phrases[:second]
 text = " ".join(phrases)
-check("the window as a frame", "TRX61 Utility frame." in phrases)
+check("the window as a frame named after its page", "Welcome – TRX61 Utility frame." in phrases)
 titles = ["Connection method.", "Checking the network connection.", "Access points found.", "Basic settings.",
           "IP settings.", "Security settings.", "WEP key.", "Confirm the new settings.", "Settings saved."]
 at = 0
@@ -138,6 +178,43 @@ check("the channel's item on focus", channel is not None and phrases[channel + 1
 check("the channel after Down", channel is not None and "7" in phrases[channel + 2:channel + 4])
 check("the save's outcome", "The access point has acknowledged the new settings." in text)
 check("the old and new channel", "Channel: 7, was 6." in text)
+
+# The second walk, in the order it is heard.
+walk2 = first[second:]
+
+
+def after(start, *wanted):
+    # Each phrase that contains the next wanted text, in order; the index past the last.
+    at = start
+    for w in wanted:
+        found = next((i for i in range(at, len(walk2)) if w in walk2[i]), None)
+        check(f"{w!r} after {walk2[start] if start < len(walk2) else 'the end'!r}", found is not None)
+        if found is None:
+            return at
+        at = found + 1
+    return at
+
+
+at = after(0, "notification Access points found.", "Do you want to change", "Access points.", " lab-ap.",
+           "Regulatory domain ETSI, firmware version 2.2.7")
+at = after(at, "Regulatory domain ETSI")  # where am I: the entry's settings again
+at = after(at, "notification Basic settings.", "Name the wireless network", "ESSID text.", "LabNet selected.",
+           "Host Name text.", "lab-ap selected.")
+where = after(at, "Host Name text.", "lab-two")
+check("where am I on the host name: its value alone, nothing of the channel",
+      walk2[where - 1:where + 1] == ["lab-two.", "left shift "])
+at = after(where, "Channel combo box.", "ESSID text.", "LabNet selected.", "Host Name text.", "lab-two selected.")
+at = after(at, "notification IP settings.", "Give the access point a fixed address", "Set the address manually.")
+at = after(at, "notification Confirm the new settings.", "Host Name: lab-two, was lab-ap. Net Mask: 255.255.0.0, "
+           "was 255.255.255.0. Gateway: 192.168.1.254, was 192.168.1.1.")
+at = after(at, "notification The changes were not saved. Connection method.", "The utility talks to access points")
+# Each page once, nothing cut short, no noise of the program's own selection handling.
+titles2 = [p for p in walk2 if p.startswith("notification ")]
+check("each page announced once", len(titles2) == len(set(titles2)))
+check("no value heard cut short", not any(a != b and b.endswith(" selected.") and a.endswith(" selected.")
+                                          and a.startswith(b[:-len(" selected.")]) for a in walk2 for b in walk2))
+check("no 'text unselected'", not any("unselected" in p.lower() for p in first))
+phrases = first
 # The device's own key (made from its pass phrase as the device makes it) and the pass phrase
 # itself: in nothing Orca spoke, and in nothing it was sent.
 secret = b"secret-phrase"
