@@ -287,7 +287,7 @@ Nein: Änderungen verwerfen und neu suchen.</translation>
 <context>
     <name>Buttons</name>
     <message>
-        <location filename="../app/accessibility.cpp" line="+27"/>
+        <location filename="../app/accessibility.cpp" line="+32"/>
         <source>Setup</source>
         <translation>Einrichten</translation>
     </message>
@@ -590,7 +590,7 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
 <context>
     <name>trx::app::TForm1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+321"/>
+        <location filename="../app/form1.cpp" line="+327"/>
         <source>Information</source>
         <translation>Information</translation>
     </message>
@@ -655,48 +655,56 @@ Das Benutzerhandbuch lässt sich nur mit Adobe Reader anzeigen!
         <translation>WEP-Schlüssel 1 enthält ungültige Zeichen!</translation>
     </message>
     <message>
-        <location filename="../app/accessibility.cpp" line="+221"/>
+        <location filename="../app/accessibility.cpp" line="+165"/>
+        <source>Filled in, hidden.</source>
+        <translation>Ausgefüllt, verborgen.</translation>
+    </message>
+    <message>
+        <location line="+131"/>
         <location line="+20"/>
         <location line="+14"/>
-        <location line="+74"/>
+        <location line="+95"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
     <message>
-        <location line="-107"/>
+        <location line="-128"/>
         <location line="+20"/>
         <location line="+14"/>
-        <location line="+74"/>
+        <location line="+95"/>
         <source>Channel</source>
         <translation>Kanal</translation>
     </message>
     <message>
-        <location line="-107"/>
+        <location line="-128"/>
+        <location line="+133"/>
         <source>Host Name</source>
         <translation>Hostname</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-130"/>
         <location line="+14"/>
-        <location line="+87"/>
+        <location line="+108"/>
         <source>IP Address</source>
         <extracomment>Screen-reader name of an address field, read and brailled: one line, never a line break (the caption drawn on the picture, context Artwork, may take two).</extracomment>
         <translation>IP-Adresse</translation>
     </message>
     <message>
-        <location line="-99"/>
+        <location line="-120"/>
+        <location line="+130"/>
         <source>Net Mask</source>
         <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>Subnetzmaske</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-128"/>
+        <location line="+129"/>
         <source>Gateway</source>
         <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>Gateway</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-128"/>
         <source>Obtain the address by DHCP</source>
         <translation>Adresse per DHCP beziehen</translation>
     </message>
@@ -709,12 +717,12 @@ Das Benutzerhandbuch lässt sich nur mit Adobe Reader anzeigen!
         <location line="+1"/>
         <location line="+10"/>
         <location line="+14"/>
-        <location line="+74"/>
+        <location line="+95"/>
         <source>WEP</source>
         <translation>WEP</translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="-118"/>
         <source>Pass Phrase</source>
         <translation>Passphrase</translation>
     </message>
@@ -780,7 +788,7 @@ Das Benutzerhandbuch lässt sich nur mit Adobe Reader anzeigen!
         <translation>Funkregion %1, Firmware-Version %2, MAC-Adresse %3, IP-Adresse %4, ESSID %5, Kanal %6, WEP %7.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+16"/>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
@@ -788,7 +796,17 @@ Das Benutzerhandbuch lässt sich nur mit Adobe Reader anzeigen!
         <translation>Vorher: %1.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
+        <source>chosen</source>
+        <translation>ausgewählt</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>not chosen</source>
+        <translation>nicht ausgewählt</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -811,9 +829,25 @@ Das Benutzerhandbuch lässt sich nur mit Adobe Reader anzeigen!
         </translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+9"/>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>%1: %2, was %3.</source>
         <translation>%1: %2, vorher %3.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+6"/>
+        <source>The changes were not saved.</source>
+        <translation>Die Änderungen wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The utility closes.</source>
+        <translation>Das Programm wird geschlossen.</translation>
     </message>
     <message>
         <location filename="../app/translatornotes.h" line="+7"/>

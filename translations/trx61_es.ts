@@ -289,7 +289,7 @@ No: descartar los cambios y volver a buscar.</translation>
 <context>
     <name>Buttons</name>
     <message>
-        <location filename="../app/accessibility.cpp" line="+27"/>
+        <location filename="../app/accessibility.cpp" line="+32"/>
         <source>Setup</source>
         <translation>Configurar</translation>
     </message>
@@ -592,7 +592,7 @@ de red en la salida de error estándar.
 <context>
     <name>trx::app::TForm1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+321"/>
+        <location filename="../app/form1.cpp" line="+327"/>
         <source>Information</source>
         <translation>Información</translation>
     </message>
@@ -657,48 +657,56 @@ The user guide can only be viewed with Adobe Reader!<byte value="xd"/>
         <translation>¡La clave WEP 1 contiene caracteres no válidos!</translation>
     </message>
     <message>
-        <location filename="../app/accessibility.cpp" line="+221"/>
+        <location filename="../app/accessibility.cpp" line="+165"/>
+        <source>Filled in, hidden.</source>
+        <translation>Rellenado, oculto.</translation>
+    </message>
+    <message>
+        <location line="+131"/>
         <location line="+20"/>
         <location line="+14"/>
-        <location line="+74"/>
+        <location line="+95"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
     <message>
-        <location line="-107"/>
+        <location line="-128"/>
         <location line="+20"/>
         <location line="+14"/>
-        <location line="+74"/>
+        <location line="+95"/>
         <source>Channel</source>
         <translation>Canal</translation>
     </message>
     <message>
-        <location line="-107"/>
+        <location line="-128"/>
+        <location line="+133"/>
         <source>Host Name</source>
         <translation>Nombre de host</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-130"/>
         <location line="+14"/>
-        <location line="+87"/>
+        <location line="+108"/>
         <source>IP Address</source>
         <extracomment>Screen-reader name of an address field, read and brailled: one line, never a line break (the caption drawn on the picture, context Artwork, may take two).</extracomment>
         <translation>Dirección IP</translation>
     </message>
     <message>
-        <location line="-99"/>
+        <location line="-120"/>
+        <location line="+130"/>
         <source>Net Mask</source>
         <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>Máscara de subred</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-128"/>
+        <location line="+129"/>
         <source>Gateway</source>
         <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>Puerta de enlace</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-128"/>
         <source>Obtain the address by DHCP</source>
         <translation>Obtener dirección por DHCP</translation>
     </message>
@@ -711,12 +719,12 @@ The user guide can only be viewed with Adobe Reader!<byte value="xd"/>
         <location line="+1"/>
         <location line="+10"/>
         <location line="+14"/>
-        <location line="+74"/>
+        <location line="+95"/>
         <source>WEP</source>
         <translation>WEP</translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="-118"/>
         <source>Pass Phrase</source>
         <translation>Frase de contraseña</translation>
     </message>
@@ -782,7 +790,7 @@ The user guide can only be viewed with Adobe Reader!<byte value="xd"/>
         <translation>Dominio regulatorio %1, versión de firmware %2, dirección MAC %3, dirección IP %4, ESSID %5, canal %6, WEP %7.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+16"/>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
@@ -790,7 +798,17 @@ The user guide can only be viewed with Adobe Reader!<byte value="xd"/>
         <translation>Antes: %1.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
+        <source>chosen</source>
+        <translation>seleccionado</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>not chosen</source>
+        <translation>no seleccionado</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -813,9 +831,25 @@ The user guide can only be viewed with Adobe Reader!<byte value="xd"/>
         </translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+9"/>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>%1: %2, was %3.</source>
         <translation>%1: %2 (antes: %3).</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+6"/>
+        <source>The changes were not saved.</source>
+        <translation>Los cambios no se han guardado.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The utility closes.</source>
+        <translation>La utilidad se cierra.</translation>
     </message>
     <message>
         <location filename="../app/translatornotes.h" line="+7"/>

@@ -287,7 +287,7 @@ Non&#xa0;: abandonner les modifications et relancer la recherche.</translation>
 <context>
     <name>Buttons</name>
     <message>
-        <location filename="../app/accessibility.cpp" line="+27"/>
+        <location filename="../app/accessibility.cpp" line="+32"/>
         <source>Setup</source>
         <translation>Configurer</translation>
     </message>
@@ -590,7 +590,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
 <context>
     <name>trx::app::TForm1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+321"/>
+        <location filename="../app/form1.cpp" line="+327"/>
         <source>Information</source>
         <translation>Information</translation>
     </message>
@@ -655,48 +655,56 @@ Le guide de l&apos;utilisateur ne peut être lu qu&apos;avec Adobe Reader&#xa0;!
         <translation>La clé WEP 1 contient des caractères non valides&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/accessibility.cpp" line="+221"/>
+        <location filename="../app/accessibility.cpp" line="+165"/>
+        <source>Filled in, hidden.</source>
+        <translation>Rempli, masqué.</translation>
+    </message>
+    <message>
+        <location line="+131"/>
         <location line="+20"/>
         <location line="+14"/>
-        <location line="+74"/>
+        <location line="+95"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
     <message>
-        <location line="-107"/>
+        <location line="-128"/>
         <location line="+20"/>
         <location line="+14"/>
-        <location line="+74"/>
+        <location line="+95"/>
         <source>Channel</source>
         <translation>Canal</translation>
     </message>
     <message>
-        <location line="-107"/>
+        <location line="-128"/>
+        <location line="+133"/>
         <source>Host Name</source>
         <translation>Nom d&apos;hôte</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-130"/>
         <location line="+14"/>
-        <location line="+87"/>
+        <location line="+108"/>
         <source>IP Address</source>
         <extracomment>Screen-reader name of an address field, read and brailled: one line, never a line break (the caption drawn on the picture, context Artwork, may take two).</extracomment>
         <translation>Adresse IP</translation>
     </message>
     <message>
-        <location line="-99"/>
+        <location line="-120"/>
+        <location line="+130"/>
         <source>Net Mask</source>
         <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>Masque de sous-réseau</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-128"/>
+        <location line="+129"/>
         <source>Gateway</source>
         <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>Passerelle</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-128"/>
         <source>Obtain the address by DHCP</source>
         <translation>Adresse IP par DHCP</translation>
     </message>
@@ -709,12 +717,12 @@ Le guide de l&apos;utilisateur ne peut être lu qu&apos;avec Adobe Reader&#xa0;!
         <location line="+1"/>
         <location line="+10"/>
         <location line="+14"/>
-        <location line="+74"/>
+        <location line="+95"/>
         <source>WEP</source>
         <translation>WEP</translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="-118"/>
         <source>Pass Phrase</source>
         <translation>Phrase secrète</translation>
     </message>
@@ -780,7 +788,7 @@ Le guide de l&apos;utilisateur ne peut être lu qu&apos;avec Adobe Reader&#xa0;!
         <translation>Réglementation %1, version du micrologiciel %2, adresse MAC %3, adresse IP %4, ESSID %5, canal %6, WEP %7.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+16"/>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
@@ -788,7 +796,17 @@ Le guide de l&apos;utilisateur ne peut être lu qu&apos;avec Adobe Reader&#xa0;!
         <translation>Avant&#xa0;: %1.</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
+        <source>chosen</source>
+        <translation>sélectionné</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>not chosen</source>
+        <translation>non sélectionné</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>%1: %2</source>
         <translation>%1&#xa0;: %2</translation>
     </message>
@@ -811,9 +829,25 @@ Le guide de l&apos;utilisateur ne peut être lu qu&apos;avec Adobe Reader&#xa0;!
         </translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+9"/>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>%1: %2, was %3.</source>
         <translation>%1&#xa0;: %2, avant&#xa0;: %3.</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+6"/>
+        <source>The changes were not saved.</source>
+        <translation>Les modifications n&apos;ont pas été enregistrées.</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The utility closes.</source>
+        <translation>L&apos;utilitaire se ferme.</translation>
     </message>
     <message>
         <location filename="../app/translatornotes.h" line="+7"/>

@@ -288,7 +288,7 @@ No: discard the changes and search again.</source>
 <context>
     <name>Buttons</name>
     <message>
-        <location filename="../app/accessibility.cpp" line="+27"/>
+        <location filename="../app/accessibility.cpp" line="+32"/>
         <source>Setup</source>
         <translation>セットアップ</translation>
     </message>
@@ -590,7 +590,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
 <context>
     <name>trx::app::TForm1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+321"/>
+        <location filename="../app/form1.cpp" line="+327"/>
         <source>Information</source>
         <translation>情報</translation>
     </message>
@@ -655,48 +655,56 @@ The user guide can only be viewed with Adobe Reader!<byte value="xd"/>
         <translation>WEPキー1に使用できない文字が含まれています。</translation>
     </message>
     <message>
-        <location filename="../app/accessibility.cpp" line="+221"/>
+        <location filename="../app/accessibility.cpp" line="+165"/>
+        <source>Filled in, hidden.</source>
+        <translation>入力済み、非表示。</translation>
+    </message>
+    <message>
+        <location line="+131"/>
         <location line="+20"/>
         <location line="+14"/>
-        <location line="+74"/>
+        <location line="+95"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
     <message>
-        <location line="-107"/>
+        <location line="-128"/>
         <location line="+20"/>
         <location line="+14"/>
-        <location line="+74"/>
+        <location line="+95"/>
         <source>Channel</source>
         <translation>チャネル</translation>
     </message>
     <message>
-        <location line="-107"/>
+        <location line="-128"/>
+        <location line="+133"/>
         <source>Host Name</source>
         <translation>ホスト名</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="-130"/>
         <location line="+14"/>
-        <location line="+87"/>
+        <location line="+108"/>
         <source>IP Address</source>
         <extracomment>Screen-reader name of an address field, read and brailled: one line, never a line break (the caption drawn on the picture, context Artwork, may take two).</extracomment>
         <translation>IPアドレス</translation>
     </message>
     <message>
-        <location line="-99"/>
+        <location line="-120"/>
+        <location line="+130"/>
         <source>Net Mask</source>
         <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>サブネットマスク</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location line="-128"/>
+        <location line="+129"/>
         <source>Gateway</source>
         <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>ゲートウェイ</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="-128"/>
         <source>Obtain the address by DHCP</source>
         <translation>DHCPでアドレスを取得</translation>
     </message>
@@ -709,12 +717,12 @@ The user guide can only be viewed with Adobe Reader!<byte value="xd"/>
         <location line="+1"/>
         <location line="+10"/>
         <location line="+14"/>
-        <location line="+74"/>
+        <location line="+95"/>
         <source>WEP</source>
         <translation>WEP</translation>
     </message>
     <message>
-        <location line="-97"/>
+        <location line="-118"/>
         <source>Pass Phrase</source>
         <translation>パスフレーズ</translation>
     </message>
@@ -780,7 +788,7 @@ The user guide can only be viewed with Adobe Reader!<byte value="xd"/>
         <translation>規制ドメイン %1、ファームウェアのバージョン %2、MACアドレス %3、IPアドレス %4、ESSID %5、チャネル %6、WEP %7。</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+16"/>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
@@ -788,7 +796,17 @@ The user guide can only be viewed with Adobe Reader!<byte value="xd"/>
         <translation>変更前: %1。</translation>
     </message>
     <message>
-        <location line="+20"/>
+        <location line="+21"/>
+        <source>chosen</source>
+        <translation>選択済み</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>not chosen</source>
+        <translation>未選択</translation>
+    </message>
+    <message>
+        <location line="+1"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -810,9 +828,25 @@ The user guide can only be viewed with Adobe Reader!<byte value="xd"/>
         </translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location line="+9"/>
+        <source>%1 – %2</source>
+        <translation>%1 – %2</translation>
+    </message>
+    <message>
+        <location line="+23"/>
         <source>%1: %2, was %3.</source>
         <translation>%1: %2（変更前: %3）。</translation>
+    </message>
+    <message>
+        <location line="+28"/>
+        <location line="+6"/>
+        <source>The changes were not saved.</source>
+        <translation>変更は保存されませんでした。</translation>
+    </message>
+    <message>
+        <location line="+0"/>
+        <source>The utility closes.</source>
+        <translation>ユーティリティを終了します。</translation>
     </message>
     <message>
         <location filename="../app/translatornotes.h" line="+7"/>
