@@ -39,7 +39,7 @@ QImage PictureFromJpeg(const QByteArray& jpeg, QString* error) {
     if (error) *error = QString::fromStdString(decoded.error);
     return {};
   }
-  QImage image(decoded.rgb.data(), decoded.width, decoded.height, decoded.width * 3, QImage::Format_RGB888);
+  QImage image(decoded.rgb.data(), decoded.width, decoded.height, qsizetype{decoded.width} * 3, QImage::Format_RGB888);
   // Owns the pixels, in the format the window paints from without a conversion each time.
   return image.convertToFormat(QImage::Format_RGB32);
 }

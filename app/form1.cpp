@@ -225,11 +225,13 @@ void TForm1::BuildFromDescription() {
     for (std::size_t i = 1; i < widgets.size(); ++i) QWidget::setTabOrder(widgets[i - 1].second, widgets[i].second);
   }
 
+// NOLINTBEGIN(bugprone-macro-parentheses): Class names a type, which parentheses would break
 #define TRX_BIND_MEMBER(Class, name)                                    \
   name = qobject_cast<Class*>(byName_.value(QString(#name).toLower())); \
   if (!name) qFatal("form description: no control %s of class %s", #name, #Class);
   TRX_FORM_CONTROLS(TRX_BIND_MEMBER)
 #undef TRX_BIND_MEMBER
+  // NOLINTEND(bugprone-macro-parentheses)
 }
 
 void TForm1::WireHandlers() {

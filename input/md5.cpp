@@ -25,7 +25,7 @@ inline std::uint32_t LoadLe(const std::uint8_t* p) {
 // The block transform: 64 steps in four rounds over sixteen little-endian words.
 void Transform(std::uint32_t abcd[4], const std::uint8_t* block) {
   std::uint32_t x[16];
-  for (int i = 0; i < 16; ++i) x[i] = LoadLe(block + 4 * i);
+  for (std::size_t i = 0; i < 16; ++i) x[i] = LoadLe(block + 4 * i);
   std::uint32_t a = abcd[0], b = abcd[1], c = abcd[2], d = abcd[3];
 
   MD5_STEP(F, a, b, c, d, x[0], 0xd76aa478, 7);
@@ -157,7 +157,7 @@ Md5Digest Md5Finish(Md5State& s) {
 std::string Md5Hex(const Md5Digest& digest) {
   static const char kDigits[] = "0123456789abcdef";
   std::string hex(32, '0');
-  for (int i = 0; i < 16; ++i) {
+  for (std::size_t i = 0; i < 16; ++i) {
     hex[2 * i] = kDigits[digest[i] >> 4];
     hex[2 * i + 1] = kDigits[digest[i] & 15];
   }

@@ -96,7 +96,7 @@ void TForm1::SearchFailed(bool endsWait) {
 }
 
 QString TForm1::ShowReply(const QByteArray& bytes) {
-  const QString listText = ReadReply(bytes, nullptr);
+  QString listText = ReadReply(bytes, nullptr);
   ShowReadReplies();
   return listText;
 }
@@ -118,7 +118,7 @@ QString TForm1::ReadReply(const QByteArray& bytes, ShownReply::Outcome* outcome)
   s.mask = Ipv4Text(r.mask);
   s.gateway = Ipv4Text(r.gateway);
   s.hostName = FromDevice(r.hostName);
-  const QString listText = " " + *s.hostName;
+  QString listText = " " + *s.hostName;
   s.firmware = FromDevice(r.firmware);
   s.mac = QString::fromStdString(link::FormatMac(r.mac));
 

@@ -14,10 +14,10 @@ using trx::app::DecodeJpeg;
 namespace {
 
 std::vector<std::uint8_t> Encode(int w, int h, bool progressive) {
-  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(w * h * 3));
+  std::vector<std::uint8_t> rgb(static_cast<std::size_t>(w) * static_cast<std::size_t>(h) * 3);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < w; ++x) {
-      auto* p = &rgb[static_cast<std::size_t>((y * w + x) * 3)];
+      auto* p = &rgb[(static_cast<std::size_t>(y) * static_cast<std::size_t>(w) + static_cast<std::size_t>(x)) * 3];
       p[0] = static_cast<std::uint8_t>(x * 255 / w);
       p[1] = static_cast<std::uint8_t>(y * 255 / h);
       p[2] = 128;
@@ -55,7 +55,7 @@ TEST(Jpeg, DecodesBaselineAndProgressive) {
     EXPECT_EQ(image.height, 19);
     ASSERT_EQ(image.rgb.size(), 22u * 19u * 3u);
     // Bottom-right pixel: red and green high, blue mid.
-    const auto* p = &image.rgb[(18 * 22 + 21) * 3];
+    const auto* p = &image.rgb[(std::size_t{18} * 22 + 21) * 3];
     EXPECT_NEAR(p[0], 243, 8);
     EXPECT_NEAR(p[1], 241, 8);
     EXPECT_NEAR(p[2], 128, 8);

@@ -160,8 +160,7 @@ class Simulator : public QObject {
           Print("settings kept out (as asked)");
         } else if (o_.applyDelayMs > 0) {
           const trx::link::Mac mac = ap.mac;
-          const SettingsRecord wanted = *settings;
-          QTimer::singleShot(o_.applyDelayMs, this, [this, mac, wanted] {
+          QTimer::singleShot(o_.applyDelayMs, this, [this, mac, wanted = *settings] {
             for (auto& a : aps_)
               if (a.mac == mac) {
                 trx::apsim::ApplySettings(a, wanted);
