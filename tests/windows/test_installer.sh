@@ -60,7 +60,7 @@ for r in "TRX61 Utility|trx61-utility.exe" "TRX61 Utility (trx61ctl)|trx61ctl.ex
 done
 : >"$calls"
 for f in trx61-utility.exe trx61ctl.exe Qt6Core.dll Qt6Widgets.dll libstdc++-6.dll platforms/qwindows.dll \
-         "Users Guide/trx61v2.2_ug.pdf" Uninstall.exe; do
+         "Users Guide/trx61v2.2_ug.pdf" "Users Guide/trx61v2.2_ug.html" Uninstall.exe; do
   [ -f "$dir/$f" ] || fail "not installed: $f"
 done
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/TRX61 Utility"
@@ -139,7 +139,7 @@ grep -q "language $language," "$work/app.log" || fail "not in the user's languag
 grep -q "3 access point(s) listed" "$work/app.log" || fail "the installed program listed no access points: $(grep 'wait over' "$work/app.log")"
 
 # Uninstalled in English: the uninstaller keeps the installation's language, and its names.
-wine "$dir/Uninstall.exe" /S
+LC_ALL=C.UTF-8 wine "$installed\\Uninstall.exe" /S
 wineserver -w
 for r in "TRX61 Utility|trx61-utility.exe" "TRX61 Utility (trx61ctl)|trx61ctl.exe"; do
   grep -qxF "$(rule delete "${r%|*}" "${r#*|}")" "$calls" || fail "the firewall rule for ${r#*|} is left behind: $(cat "$calls")"
