@@ -1,8 +1,9 @@
 // Windows: documents open through the shell's association for their type, the web site
 // through Explorer.exe. Wide calls throughout, so that a path with characters outside the
 // PC's code page (a Japanese folder name on a Western PC, or the reverse) passes whole.
-#include <shellapi.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <shellapi.h>
 
 #include <QCoreApplication>
 #include <QDir>
