@@ -1,5 +1,6 @@
 // The user guide and the maker's web site, offered on the welcome page.
 #include "app/form1.h"
+#include "link/debuglog.h"
 
 namespace trx::app {
 
@@ -24,7 +25,11 @@ QString TForm1::UserGuideHtmlPath() const { return BesideProgram(platform_, "Use
 // particular reader need not be there, and asking the registry for one needs rights an
 // ordinary user lacks.
 void TForm1::OpenGuide(const QString& pdf, const QString& html) {
-  if (platform_.OpenDocument(pdf) || platform_.OpenDocument(html)) return;
+  for (const QString& path : {pdf, html}) {
+    const bool opened = platform_.OpenDocument(path);
+    if (link::DebugEnabled()) link::DebugLine(QString("guide %1: %2").arg(opened ? "opened" : "not opened", path));
+    if (opened) return;
+  }
   ShowMessage(tr("No program to show the user guide was found on this computer. The guide is the file\n%1").arg(pdf));
 }
 

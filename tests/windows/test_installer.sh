@@ -32,12 +32,12 @@ cp "$build/tests/netsh.exe" "$WINEPREFIX/drive_c/windows/system32/netsh.exe"
 calls="$WINEPREFIX/drive_c/netsh-calls.txt"
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;netsh.exe=n"
 # Viewers that record what they are asked to open: one for HTML now, none for PDF files yet.
-mkdir -p "$WINEPREFIX/drive_c/viewers"
-cp "$build/tests/netsh.exe" "$WINEPREFIX/drive_c/viewers/pdfview.exe"
-cp "$build/tests/netsh.exe" "$WINEPREFIX/drive_c/viewers/htmlview.exe"
+# Beside netsh, where the stand-in finds its runtime libraries.
+cp "$build/tests/netsh.exe" "$WINEPREFIX/drive_c/windows/system32/pdfview.exe"
+cp "$build/tests/netsh.exe" "$WINEPREFIX/drive_c/windows/system32/htmlview.exe"
 associate() {  # associate EXTENSION VIEWER
   wine reg add "HKCR\\.$1" /ve /d "trxtest$1" /f >/dev/null
-  wine reg add "HKCR\\trxtest$1\\shell\\open\\command" /ve /d "\"C:\\viewers\\$2.exe\" \"%1\"" /f >/dev/null
+  wine reg add "HKCR\\trxtest$1\\shell\\open\\command" /ve /d "\"C:\\windows\\system32\\$2.exe\" \"%1\"" /f >/dev/null
 }
 wine reg delete 'HKCR\.pdf' /f >/dev/null 2>&1 || true
 associate html htmlview
@@ -45,7 +45,8 @@ wineserver -w
 
 installed='C:\Logiciels été\試験 TRX61'
 dir="$WINEPREFIX/drive_c/Logiciels été/試験 TRX61"
-wine "$build/TRX61-Utility-Setup.exe" /S "/D=$installed"
+# /D takes the rest of the command line, unquoted, which wine would quote: cmd passes it as is.
+wine cmd /c "$(winepath -w "$build/TRX61-Utility-Setup.exe") /S /D=$installed"
 wineserver -w
 rule() {  # rule add|delete NAME PROGRAM: the arguments netsh gets, as the stand-in records them
   if [ "$1" = add ]; then
@@ -106,7 +107,7 @@ xdotool mousemove --window "$win" 514 281 click 1
 until_file "$drive_c/htmlview-calls.txt"
 no_box
 wine reg add 'HKCR\.pdf' /ve /d trxtestpdf /f >/dev/null
-wine reg add 'HKCR\trxtestpdf\shell\open\command' /ve /d '"C:\viewers\pdfview.exe" "%1"' /f >/dev/null
+wine reg add 'HKCR\trxtestpdf\shell\open\command' /ve /d '"C:\windows\system32\pdfview.exe" "%1"' /f >/dev/null
 xdotool mousemove --window "$win" 514 281 click 1
 until_file "$drive_c/pdfview-calls.txt"
 no_box
@@ -129,7 +130,7 @@ wait $app
 kill $simulator 2>/dev/null || true
 DRIVE
 timeout 180 xvfb-run -a -s "-screen 0 1024x768x24" sh "$work/drive.sh" "$program" "$work/app.log" "$build" \
-  "$work/sim.log" "$WINEPREFIX/drive_c" || fail "the installed program did not run: $(tail -n 5 "$work/app.log")"
+  "$work/sim.log" "$WINEPREFIX/drive_c" || fail "the installed program did not run: $(grep -av "^trx61: [rs]" "$work/app.log" | tail -n 8)"
 guide="$installed\\Users Guide\\trx61v2.2_ug"
 [ "$(cat "$WINEPREFIX/drive_c/htmlview-calls.txt")" = "$guide.html" ] ||
   fail "with nothing for PDF files, the HTML guide did not open alone: $(cat "$WINEPREFIX/drive_c/htmlview-calls.txt")"
