@@ -73,22 +73,28 @@ wine "$program" --version >"$work/version.txt"
 wineserver -w  # the window below must be the first of this prefix's programs still running
 grep -q "TRX61 Utility 2.2" "$work/version.txt" || fail "--version: $(cat "$work/version.txt")"
 
-# User Guide (clicked: b_help's middle), with nothing for PDF files and then with a viewer for
-# them; then Enter twice: Setup, then Next (the search); Escape on the list page is No, which closes.
+# Enter twice: Setup, then Next (the search); Escape on the list page is No, which closes.
+# Then User Guide (clicked: b_help's middle), with nothing for PDF files and then with a
+# viewer for them.
 cat >"$work/drive.sh" <<'DRIVE'
 set -eu
 program=$1 log=$2 build=$3 sim=$4 drive_c=$5
-TRX61_DEBUG=1 wine "$program" 2>"$log" &
-app=$!
-# A search fails outright when a window goes away while it looks (wine makes and drops some
-# as the program starts): look again until the window is found.
-win=""
-i=0
-until [ -n "$win" ]; do
-  i=$((i + 1)); [ $i -le 90 ] || { echo "no window" >&2; exit 1; }
-  win=$(xdotool search --name "^TRX61 Utility$" 2>/dev/null | head -n 1) || true
-  [ -n "$win" ] || sleep 1
-done
+start() {  # the program, and its window in $win
+  TRX61_DEBUG=1 wine "$program" 2>>"$log" &
+  app=$!
+  # A search fails outright when a window goes away while it looks (wine makes and drops some
+  # as the program starts): look again until the window is found.
+  win=""
+  i=0
+  until [ -n "$win" ]; do
+    i=$((i + 1)); [ $i -le 90 ] || { echo "no window" >&2; exit 1; }
+    win=$(xdotool search --name "^TRX61 Utility$" 2>/dev/null | head -n 1) || true
+    [ -n "$win" ] || sleep 1
+  done
+  sleep 1
+  xdotool windowfocus "$win"  # no window manager here to confirm it: give it a moment
+  sleep 0.5
+}
 until_file() {  # until_file PATH: it exists (20 s at most)
   i=0
   until [ -s "$1" ]; do
@@ -100,22 +106,12 @@ no_box() {
     echo "a message box came up" >&2; exit 1
   fi
 }
-sleep 1
-xdotool windowfocus "$win"  # no window manager here to confirm it: give it a moment
-sleep 0.5
-xdotool mousemove --window "$win" 514 281 click 1
-until_file "$drive_c/htmlview-calls.txt"
-no_box
-wine reg add 'HKCR\.pdf' /ve /d trxtestpdf /f >/dev/null
-wine reg add 'HKCR\trxtestpdf\shell\open\command' /ve /d '"C:\windows\system32\pdfview.exe" "%1"' /f >/dev/null
-xdotool mousemove --window "$win" 514 281 click 1
-until_file "$drive_c/pdfview-calls.txt"
-no_box
+start
 # The simulator of this build answers on the same segment.
 "$build/wine-run" "$build/trx61-apsim.exe" --count 3 >"$sim" 2>&1 &
 simulator=$!
 i=0
-until grep -q listening "$sim"; do
+until grep -q listening "$sim" 2>/dev/null; do
   i=$((i + 1)); [ $i -lt 300 ] || { echo "the simulator did not start: $(cat "$sim")" >&2; exit 1; }; sleep 0.1
 done
 sleep 1
@@ -128,9 +124,19 @@ sleep 5
 xdotool key Escape
 wait $app
 kill $simulator 2>/dev/null || true
+# Again for the guide; the program ends with the display.
+start
+xdotool mousemove --window "$win" 514 281 click 1
+until_file "$drive_c/htmlview-calls.txt"
+no_box
+wine reg add 'HKCR\.pdf' /ve /d trxtestpdf /f >/dev/null
+wine reg add 'HKCR\trxtestpdf\shell\open\command' /ve /d '"C:\windows\system32\pdfview.exe" "%1"' /f >/dev/null
+xdotool mousemove --window "$win" 514 281 click 1
+until_file "$drive_c/pdfview-calls.txt"
+no_box
 DRIVE
-timeout 180 xvfb-run -a -s "-screen 0 1024x768x24" sh "$work/drive.sh" "$program" "$work/app.log" "$build" \
-  "$work/sim.log" "$WINEPREFIX/drive_c" || fail "the installed program did not run: $(grep -av "^trx61: [rs]" "$work/app.log" | tail -n 8)"
+timeout 120 xvfb-run -a -s "-screen 0 1024x768x24" sh "$work/drive.sh" "$program" "$work/app.log" "$build" \
+  "$work/sim.log" "$WINEPREFIX/drive_c" || fail "the installed program did not run: $(grep -av "^trx61: [rs]" "$work/app.log" | tail -n 12)"
 guide="$installed\\Users Guide\\trx61v2.2_ug"
 [ "$(cat "$WINEPREFIX/drive_c/htmlview-calls.txt")" = "$guide.html" ] ||
   fail "with nothing for PDF files, the HTML guide did not open alone: $(cat "$WINEPREFIX/drive_c/htmlview-calls.txt")"
