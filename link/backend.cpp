@@ -21,8 +21,7 @@ QString Preview(const QByteArray& bytes) {
 }  // namespace
 
 QString OpenFailure(quint16 port, const char* step, int error) {
-  const QString text =
-      QString("cannot open UDP port %1: %2: %3 (%4)").arg(port).arg(step, qt_error_string(error)).arg(error);
+  QString text = QString("cannot open UDP port %1: %2: %3 (%4)").arg(port).arg(step, qt_error_string(error)).arg(error);
   DebugLine(text);
   return text;
 }
