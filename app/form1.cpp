@@ -309,7 +309,8 @@ void TForm1::FormActivate(QObject*) {
   ZEL_UDPSocket1->Open();
 }
 
-void TForm1::FormClose(QObject*) { platform_.UnregisterSocketControl(); }
+// Nothing to undo before the form goes: the socket is the program's own and closes with it.
+void TForm1::FormClose(QObject*) {}
 
 void TForm1::FormDestroy(QObject*) { ZEL_UDPSocket1->Close(); }
 

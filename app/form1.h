@@ -52,10 +52,6 @@ class TForm1 : public QWidget {
   static constexpr char kMakerWebSite[] = "https://www.example.com/trx61/";
   static constexpr char kApplicationTitle[] = "TRX61 Utility";
   // Shown through tr(): marked here for the translation tools.
-  static constexpr char kReaderQuestion[] =
-      QT_TRANSLATE_NOOP("trx::app::TForm1",
-                        "\r\nThe user guide can only be viewed with Adobe Reader!\r\n\r\n        Do you want install "
-                        "Acrobat Reader 5.0.5?");
   static constexpr char kSaveNote[] = QT_TRANSLATE_NOOP(
       "trx::app::TForm1", "After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.");
 
@@ -106,12 +102,13 @@ class TForm1 : public QWidget {
   TImage* BackwardButton() const;
 
   // ---- help and web
-  bool ReaderInstalled();
   void b_helpClick(QObject* sender);
   void b_webClick(QObject* sender);
   QString UserGuidePath() const;
   QString UserGuideHtmlPath() const;  // the same guide for a web browser
-  QString ReaderInstallerPath() const;
+  // The guide with the system's program for PDF files; where none opens it, its HTML
+  // edition in the browser; where that fails too, a message that says where the guide is.
+  void OpenGuide(const QString& pdf, const QString& html);
 
   // ---- discovery and replies
   void ZEL_UDPSocket1Recv(QObject* sender, const std::uint8_t* buf, int len);

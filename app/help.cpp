@@ -1,13 +1,10 @@
 // The user guide and the maker's web site, offered on the welcome page.
-#include <QMessageBox>
-
 #include "app/form1.h"
 #include "app/guidefile.h"
 #include "app/language.h"
+#include "link/debuglog.h"
 
 namespace trx::app {
-
-bool TForm1::ReaderInstalled() { return platform_.PdfReaderInstalled(); }
 
 namespace {
 
@@ -30,29 +27,19 @@ QString TForm1::UserGuideHtmlPath() const {
   return GuideFile(BesideProgram(platform_, "Users Guide", QString()), LanguageInUse(), "html");
 }
 
-QString TForm1::ReaderInstallerPath() const { return BesideProgram(platform_, "Acrobat", "ar505enu.exe"); }
-
-void TForm1::b_helpClick(QObject*) {
-  if (ReaderInstalled()) {
-    platform_.OpenDocument(UserGuidePath());
-    return;
+// Whatever the PC reads PDF files with (a browser, often), by its own association: a
+// particular reader need not be there, and asking the registry for one needs rights an
+// ordinary user lacks.
+void TForm1::OpenGuide(const QString& pdf, const QString& html) {
+  for (const QString& path : {pdf, html}) {
+    const bool opened = platform_.OpenDocument(path);
+    if (link::DebugEnabled()) link::DebugLine(QString("guide %1: %2").arg(opened ? "opened" : "not opened", path));
+    if (opened) return;
   }
-  // Where no reader installer can help (Linux), the guide's HTML edition in the browser, or
-  // at least where the guide is: never a Windows installer that cannot run there.
-  if (!platform_.OffersReaderInstaller()) {
-    if (platform_.WebBrowserInstalled())
-      platform_.OpenDocument(UserGuideHtmlPath());
-    else
-      ShowMessage(tr("No program to show the user guide was found on this computer. The guide is the file\n%1")
-                      .arg(UserGuidePath()));
-    return;
-  }
-  if (InformationBox(tr(kReaderQuestion), QMessageBox::Yes | QMessageBox::No, QMessageBox::Warning) ==
-      QMessageBox::Yes) {
-    showMinimized();
-    platform_.StartHidden(ReaderInstallerPath());
-  }
+  ShowMessage(tr("No program to show the user guide was found on this computer. The guide is the file\n%1").arg(pdf));
 }
+
+void TForm1::b_helpClick(QObject*) { OpenGuide(UserGuidePath(), UserGuideHtmlPath()); }
 
 void TForm1::b_webClick(QObject*) { platform_.OpenWebAddress(kMakerWebSite); }
 

@@ -32,8 +32,6 @@ void ApplyApplicationLook() {
 
 std::unique_ptr<TForm1> StartUp(platform::Platform& platform) {
   ApplyApplicationLook();
-  // The form's socket component must be registered before the form creates it.
-  platform.RegisterSocketControl();
   // Read as what it is: an icon built from the file name alone probes its content with every
   // image plugin, loading each of them into the program before the first frame.
   QImageReader icon(":/form/trx61.png", "png");

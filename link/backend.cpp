@@ -20,6 +20,12 @@ QString Preview(const QByteArray& bytes) {
 
 }  // namespace
 
+QString OpenFailure(quint16 port, const char* step, int error) {
+  QString text = QString("cannot open UDP port %1: %2: %3 (%4)").arg(port).arg(step, qt_error_string(error)).arg(error);
+  DebugLine(text);
+  return text;
+}
+
 QString InterfaceName(int index) {
   const QString name = index > 0 ? QNetworkInterface::interfaceNameFromIndex(index) : QString();
   return name.isEmpty() && index > 0 ? QString("#%1").arg(index) : name;

@@ -10,14 +10,16 @@
 #include <string>
 #include <vector>
 
-namespace trx::link {
+#include "link/udpsocket.h"
 
-class UdpSocket;
+namespace trx::link {
 
 class SocketBackend {
  public:
   virtual ~SocketBackend() = default;
+  // On failure nothing stays open, and Error() says why.
   virtual bool Open(const QHostAddress& local, quint16 port, int receiveBuffer) = 0;
+  virtual QString Error() const = 0;
   virtual void Close() = 0;
   virtual bool IsOpen() const = 0;
   virtual int SetReceiveBuffer(int bytes) = 0;  // returns the size granted
@@ -30,7 +32,7 @@ class SocketBackend {
 };
 
 // The system's own socket calls, or nullptr where this build has no such backend.
-std::unique_ptr<SocketBackend> MakeNativeBackend(UdpSocket* owner);
+std::unique_ptr<SocketBackend> MakeNativeBackend(UdpSocket* owner, SystemFaults faults);
 // Qt's socket classes, as on any system.
 std::unique_ptr<SocketBackend> MakeQtBackend(UdpSocket* owner);
 
@@ -39,6 +41,9 @@ std::unique_ptr<SocketBackend> MakeQtBackend(UdpSocket* owner);
 long long ReceiveDrops(qintptr socketDescriptor);
 
 // What the backends share.
+// Why a socket did not open, for Error() and the debug log: the step that failed and the
+// system's words for its error code.
+QString OpenFailure(quint16 port, const char* step, int error);
 QString InterfaceName(int index);
 bool Accepted(const std::vector<std::string>& headers, const char* data, qsizetype size);
 void NoteRefused(qsizetype size, const QHostAddress& from, int interfaceIndex);

@@ -18,6 +18,7 @@
 #include <cstring>
 #include <functional>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 #include "link/backend.h"
@@ -61,38 +62,46 @@ bool SendDatagram(int fd, const QByteArray& bytes, const QHostAddress& to, quint
 
 class PosixBackend : public SocketBackend {
  public:
-  explicit PosixBackend(UdpSocket* owner) : owner_(owner) {}
+  PosixBackend(UdpSocket* owner, SystemFaults faults) : owner_(owner), faults_(std::move(faults)) {}
   ~PosixBackend() override { PosixBackend::Close(); }
 
   bool Open(const QHostAddress& local, quint16 port, int receiveBuffer) override {
     if (IsOpen() && port_ == port) return true;
     Close();
-    const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    if (fd < 0) return false;
-    const int one = 1;
-    ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &one, sizeof one);
-    ::setsockopt(fd, SOL_SOCKET, SO_BROADCAST, &one, sizeof one);
-    ::setsockopt(fd, IPPROTO_IP, IP_PKTINFO, &one, sizeof one);  // the arrival interface
+    error_.clear();
+    fd_ = Refused(SystemCall::Socket) ? -1 : ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd_ < 0) return Failed(port, "socket");
+    if (!Enable(fd_, SOL_SOCKET, SO_REUSEADDR)) return Failed(port, "address reuse");
+    if (!Enable(fd_, SOL_SOCKET, SO_BROADCAST)) return Failed(port, "broadcast permission");
+    // The arrival interface only names the adapter in the debug log: no reason to fail.
+    if (!Enable(fd_, IPPROTO_IP, IP_PKTINFO))
+      DebugLine(QString("no arrival interface: %1").arg(qt_error_string(errno)));
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(port);
     address.sin_addr.s_addr = htonl(local.toIPv4Address());
-    if (::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-      DebugLine(QString("cannot open UDP port %1: %2").arg(port).arg(std::strerror(errno)));
-      ::close(fd);
-      return false;
-    }
-    fd_ = fd;
+    if (Refused(SystemCall::Bind) || ::bind(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+      return Failed(port, "bind");
     port_ = port;
     SetReceiveBuffer(receiveBuffer);
     {
       std::lock_guard lock(headersMutex_);
       AttachFilter();
     }
-    wake_ = ::eventfd(0, EFD_CLOEXEC);
-    reader_ = std::thread([this] { ReadLoop(); });
+    // Without the wake-up, Close could not stop the reader.
+    wake_ = Refused(SystemCall::Event) ? -1 : ::eventfd(0, EFD_CLOEXEC);
+    if (wake_ < 0) return Failed(port, "wake-up event");
+    try {
+      if (Refused(SystemCall::Thread)) throw std::system_error(errno, std::generic_category());
+      reader_ = std::thread([this] { ReadLoop(); });
+    } catch (const std::system_error& e) {
+      errno = e.code().value();
+      return Failed(port, "reader thread");
+    }
     return true;
   }
+
+  QString Error() const override { return error_; }
 
   void Close() override {
     if (reader_.joinable()) {
@@ -103,6 +112,7 @@ class PosixBackend : public SocketBackend {
     if (wake_ >= 0) ::close(wake_);
     if (fd_ >= 0) ::close(fd_);
     wake_ = fd_ = -1;
+    port_ = 0;
   }
 
   bool IsOpen() const override { return fd_ >= 0; }
@@ -136,9 +146,17 @@ class PosixBackend : public SocketBackend {
   int Send(const std::vector<QByteArray>& datagrams, const QHostAddress& to, quint16 port) override {
     int fd = fd_;
     if (fd < 0) {  // an unopened socket still sends, from an ephemeral port, as a plain socket would
-      fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-      const int one = 1;
-      ::setsockopt(fd, SOL_SOCKET, SO_BROADCAST, &one, sizeof one);
+      fd = Refused(SystemCall::Socket) ? -1 : ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+      if (fd >= 0 && !Enable(fd, SOL_SOCKET, SO_BROADCAST)) {
+        const int error = errno;
+        ::close(fd);
+        fd = -1;
+        errno = error;
+      }
+      if (fd < 0) {
+        DebugLine(QString("nothing sent: no socket to send from: %1").arg(qt_error_string(errno)));
+        return 0;
+      }
     }
     const int taken = SendEverywhere(datagrams, to, port, std::bind_front(SendDatagram, fd));
     if (fd != fd_) ::close(fd);
@@ -191,20 +209,48 @@ class PosixBackend : public SocketBackend {
       DebugLine(QString("no system filter: %1").arg(std::strerror(errno)));
   }
 
+  // errno set to the error a test asks for, in place of the call.
+  bool Refused(SystemCall call) const {
+    const int error = faults_ ? faults_(call) : 0;
+    if (error != 0) errno = error;
+    return error != 0;
+  }
+  bool Enable(int fd, int level, int option) const {
+    const int one = 1;
+    return !Refused(SystemCall::Option) && ::setsockopt(fd, level, option, &one, sizeof one) == 0;
+  }
+  // Undoes what Open did so far and keeps the reason, from errno.
+  bool Failed(quint16 port, const char* step) {
+    const int error = errno;
+    Close();
+    error_ = OpenFailure(port, step, error);
+    return false;
+  }
+
   void ReadLoop() {
     AskForShortTurns();
     pollfd waits[2] = {{fd_, POLLIN, 0}, {wake_, POLLIN, 0}};
+    bool retry = false;
     for (;;) {
-      if (::poll(waits, 2, -1) < 0 && errno != EINTR) return;
+      // After a read error, a pause before the next try (or Close): a lasting error would
+      // otherwise keep this thread busy.
+      const int ready = retry ? ::poll(&waits[1], 1, kRetryMs) : ::poll(waits, 2, -1);
+      if (ready < 0) {
+        if (errno == EINTR) continue;
+        DebugLine(QString("reading stopped: %1").arg(qt_error_string(errno)));
+        return;
+      }
       if (waits[1].revents) return;
       std::lock_guard lock(readMutex_);
-      ReadQueued();
+      retry = !ReadQueued();
     }
   }
 
   // Everything queued on the socket now, into the owner's queue. Called with readMutex_
-  // held, so that datagrams reach the queue in the order they were read.
-  void ReadQueued() {
+  // held, so that datagrams reach the queue in the order they were read. False when a read
+  // failed for another reason than an empty queue.
+  bool ReadQueued() {
+    bool ok = true;
     std::vector<UdpSocket::Datagram> got;
     std::vector<std::string> headers;
     {
@@ -223,8 +269,18 @@ class PosixBackend : public SocketBackend {
         b.messages[i].msg_hdr.msg_control = b.controls[i];
         b.messages[i].msg_hdr.msg_controllen = sizeof b.controls[i];
       }
-      const int n = ::recvmmsg(fd_, b.messages, Batch::kSize, MSG_DONTWAIT, nullptr);
-      if (n <= 0) break;
+      const int n =
+          Refused(SystemCall::Receive) ? -1 : ::recvmmsg(fd_, b.messages, Batch::kSize, MSG_DONTWAIT, nullptr);
+      if (n == 0) break;
+      if (n < 0) {
+        if (errno == EAGAIN || errno == EWOULDBLOCK) break;  // all taken
+        // An error an earlier send left on the socket is reported once, ahead of the
+        // datagrams queued behind it: take those now.
+        if (errno == ECONNREFUSED || errno == ECONNRESET || errno == EINTR) continue;
+        DebugLine(QString("cannot read: %1").arg(qt_error_string(errno)));
+        ok = false;
+        break;
+      }
       for (int i = 0; i < n; ++i) {
         const char* bytes = static_cast<const char*>(b.vectors[i].iov_base);
         const auto size = static_cast<qsizetype>(b.messages[i].msg_len);
@@ -246,7 +302,10 @@ class PosixBackend : public SocketBackend {
       }
     }
     if (!got.empty()) owner_->Queue(std::move(got));
+    return ok;
   }
+
+  static constexpr int kRetryMs = 20;
 
   struct Batch {
     static constexpr int kSize = 64;
@@ -261,6 +320,8 @@ class PosixBackend : public SocketBackend {
   };
 
   UdpSocket* owner_;
+  SystemFaults faults_;
+  QString error_;
   int fd_ = -1, wake_ = -1;
   quint16 port_ = 0;
   std::thread reader_;
@@ -272,7 +333,9 @@ class PosixBackend : public SocketBackend {
 };
 }  // namespace
 
-std::unique_ptr<SocketBackend> MakeNativeBackend(UdpSocket* owner) { return std::make_unique<PosixBackend>(owner); }
+std::unique_ptr<SocketBackend> MakeNativeBackend(UdpSocket* owner, SystemFaults faults) {
+  return std::make_unique<PosixBackend>(owner, std::move(faults));
+}
 
 long long ReceiveDrops(qintptr socketDescriptor) {
   struct stat st {};

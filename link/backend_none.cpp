@@ -4,7 +4,7 @@
 
 namespace trx::link {
 
-std::unique_ptr<SocketBackend> MakeNativeBackend(UdpSocket*) { return nullptr; }
+std::unique_ptr<SocketBackend> MakeNativeBackend(UdpSocket*, SystemFaults) { return nullptr; }
 
 long long ReceiveDrops(qintptr) { return -1; }
 

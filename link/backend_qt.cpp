@@ -20,10 +20,12 @@ class QtReader : public QObject {
 
   bool Open(const QHostAddress& local, quint16 port, int receiveBuffer) {
     if (IsOpen() && socket_->localPort() == port) return true;
+    error_.clear();
     socket_ = std::make_unique<QUdpSocket>();
     connect(socket_.get(), &QUdpSocket::readyRead, this, &QtReader::ReadAll);
     if (!socket_->bind(local, port, QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint)) {
-      DebugLine(QString("cannot open UDP port %1: %2").arg(port).arg(socket_->errorString()));
+      error_ = QString("cannot open UDP port %1: %2").arg(port).arg(socket_->errorString());
+      DebugLine(error_);
       socket_.reset();
       return false;
     }
@@ -31,6 +33,7 @@ class QtReader : public QObject {
     return true;
   }
   void Close() { socket_.reset(); }
+  QString Error() const { return error_; }
   bool IsOpen() const { return socket_ && socket_->state() == QAbstractSocket::BoundState; }
   int SetReceiveBuffer(int bytes) {
     if (IsOpen()) socket_->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, bytes);
@@ -79,6 +82,7 @@ class QtReader : public QObject {
   UdpSocket* owner_;
   std::unique_ptr<QUdpSocket> socket_;
   std::vector<std::string> headers_;
+  QString error_;
 };
 
 class QtBackend : public SocketBackend {
@@ -104,6 +108,9 @@ class QtBackend : public SocketBackend {
   }
   bool Open(const QHostAddress& local, quint16 port, int receiveBuffer) override {
     return Call([&] { return reader_->Open(local, port, receiveBuffer); });
+  }
+  QString Error() const override {
+    return Call([&] { return reader_->Error(); });
   }
   void Close() override {
     Call([&] {

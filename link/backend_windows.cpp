@@ -12,6 +12,7 @@
 #include <cstring>
 #include <functional>
 #include <mutex>
+#include <system_error>
 #include <thread>
 #include <utility>
 
@@ -23,12 +24,15 @@ namespace trx::link {
 
 namespace {
 
-QString LastError() { return QString("Winsock error %1").arg(::WSAGetLastError()); }
-
-void Enable(SOCKET s, int level, int option) {
-  const DWORD one = 1;
-  ::setsockopt(s, level, option, reinterpret_cast<const char*>(&one), sizeof one);
+QString LastError() {
+  const int error = ::WSAGetLastError();
+  return QString("%1 (%2)").arg(qt_error_string(error)).arg(error);
 }
+
+// Winsock's own control code; older SDK headers lack it.
+#ifndef SIO_UDP_CONNRESET
+#define SIO_UDP_CONNRESET _WSAIOW(IOC_VENDOR, 12)
+#endif
 
 sockaddr_in Address(const QHostAddress& host, quint16 port) {
   sockaddr_in address{};
@@ -67,9 +71,11 @@ bool SendDatagram(SOCKET s, const QByteArray& bytes, const QHostAddress& to, qui
 
 class WinsockBackend : public SocketBackend {
  public:
-  explicit WinsockBackend(UdpSocket* owner) : owner_(owner) {
+  WinsockBackend(UdpSocket* owner, SystemFaults faults) : owner_(owner), faults_(std::move(faults)) {
     WSADATA data;
-    started_ = ::WSAStartup(MAKEWORD(2, 2), &data) == 0;
+    const int error = Refused(SystemCall::Startup) ? ::WSAGetLastError() : ::WSAStartup(MAKEWORD(2, 2), &data);
+    started_ = error == 0;
+    if (!started_) startError_ = error;
   }
   ~WinsockBackend() override {
     WinsockBackend::Close();
@@ -79,30 +85,50 @@ class WinsockBackend : public SocketBackend {
   bool Open(const QHostAddress& local, quint16 port, int receiveBuffer) override {
     if (IsOpen() && port_ == port) return true;
     Close();
-    const SOCKET s = ::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
-    if (s == INVALID_SOCKET) return false;
-    Enable(s, SOL_SOCKET, SO_REUSEADDR);
-    Enable(s, SOL_SOCKET, SO_BROADCAST);
-    Enable(s, IPPROTO_IP, IP_PKTINFO);  // the arrival adapter
-    GUID id = WSAID_WSARECVMSG;
-    DWORD length = 0;
-    const sockaddr_in address = Address(local, port);
-    if (::WSAIoctl(s, SIO_GET_EXTENSION_FUNCTION_POINTER, &id, sizeof id, &recvMsg_, sizeof recvMsg_, &length, nullptr,
-                   nullptr) != 0 ||
-        ::bind(s, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
-      DebugLine(QString("cannot open UDP port %1: %2").arg(port).arg(LastError()));
-      ::closesocket(s);
+    error_.clear();
+    if (!started_) {
+      error_ = OpenFailure(port, "Winsock start", startError_);
       return false;
     }
-    socket_ = s;
+    socket_ = Refused(SystemCall::Socket) ? INVALID_SOCKET : ::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+    if (socket_ == INVALID_SOCKET) return Failed(port, "socket");
+    if (!Enable(socket_, SOL_SOCKET, SO_REUSEADDR)) return Failed(port, "address reuse");
+    if (!Enable(socket_, SOL_SOCKET, SO_BROADCAST)) return Failed(port, "broadcast permission");
+    // The arrival adapter only names it in the debug log: no reason to fail.
+    if (!Enable(socket_, IPPROTO_IP, IP_PKTINFO)) DebugLine(QString("no arrival adapter: %1").arg(LastError()));
+    // A send that meets no listener would otherwise leave a reset for a later receive to
+    // report, ahead of the datagrams behind it.
+    DWORD off = FALSE, length = 0;
+    if (Refused(SystemCall::Option) ||
+        ::WSAIoctl(socket_, SIO_UDP_CONNRESET, &off, sizeof off, nullptr, 0, &length, nullptr, nullptr) != 0)
+      DebugLine(QString("resets still reported: %1").arg(LastError()));
+    GUID id = WSAID_WSARECVMSG;
+    if (Refused(SystemCall::Option) || ::WSAIoctl(socket_, SIO_GET_EXTENSION_FUNCTION_POINTER, &id, sizeof id,
+                                                  &recvMsg_, sizeof recvMsg_, &length, nullptr, nullptr) != 0)
+      return Failed(port, "receive function");
+    const sockaddr_in address = Address(local, port);
+    if (Refused(SystemCall::Bind) || ::bind(socket_, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+      return Failed(port, "bind");
     port_ = port;
     SetReceiveBuffer(receiveBuffer);
-    readable_ = ::WSACreateEvent();
-    stop_ = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    ::WSAEventSelect(s, readable_, FD_READ);  // also makes the socket non-blocking
-    reader_ = std::thread([this] { ReadLoop(); });
+    readable_ = Refused(SystemCall::Event) ? WSA_INVALID_EVENT : ::WSACreateEvent();
+    if (readable_ == WSA_INVALID_EVENT) return Failed(port, "readiness event");
+    stop_ = Refused(SystemCall::Event) ? nullptr : ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (stop_ == nullptr) return Failed(port, "stop event");
+    // Also makes the socket non-blocking: without it a read on the window's thread would block.
+    if (Refused(SystemCall::Select) || ::WSAEventSelect(socket_, readable_, FD_READ) != 0)
+      return Failed(port, "readiness selection");
+    try {
+      if (Refused(SystemCall::Thread)) throw std::system_error(::WSAGetLastError(), std::system_category());
+      reader_ = std::thread([this] { ReadLoop(); });
+    } catch (const std::system_error& e) {
+      ::WSASetLastError(e.code().value());
+      return Failed(port, "reader thread");
+    }
     return true;
   }
+
+  QString Error() const override { return error_; }
 
   void Close() override {
     if (reader_.joinable()) {
@@ -115,6 +141,7 @@ class WinsockBackend : public SocketBackend {
     socket_ = INVALID_SOCKET;
     readable_ = WSA_INVALID_EVENT;
     stop_ = nullptr;
+    port_ = 0;
   }
 
   bool IsOpen() const override { return socket_ != INVALID_SOCKET; }
@@ -144,8 +171,18 @@ class WinsockBackend : public SocketBackend {
   int Send(const std::vector<QByteArray>& datagrams, const QHostAddress& to, quint16 port) override {
     SOCKET s = socket_;
     if (s == INVALID_SOCKET) {  // an unopened socket still sends, from an ephemeral port, as a plain socket would
-      s = ::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
-      Enable(s, SOL_SOCKET, SO_BROADCAST);
+      if (!started_) return 0;
+      s = Refused(SystemCall::Socket) ? INVALID_SOCKET : ::socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+      if (s != INVALID_SOCKET && !Enable(s, SOL_SOCKET, SO_BROADCAST)) {
+        const int error = ::WSAGetLastError();
+        ::closesocket(s);
+        s = INVALID_SOCKET;
+        ::WSASetLastError(error);
+      }
+      if (s == INVALID_SOCKET) {
+        DebugLine(QString("nothing sent: no socket to send from: %1").arg(LastError()));
+        return 0;
+      }
     }
     const int taken = SendEverywhere(datagrams, to, port, std::bind_front(SendDatagram, s));
     if (s != socket_) ::closesocket(s);
@@ -153,22 +190,51 @@ class WinsockBackend : public SocketBackend {
   }
 
  private:
+  // The error a test asks for, as the call would leave it, in place of the call.
+  bool Refused(SystemCall call) const {
+    const int error = faults_ ? faults_(call) : 0;
+    if (error != 0) ::WSASetLastError(error);
+    return error != 0;
+  }
+  bool Enable(SOCKET s, int level, int option) const {
+    const DWORD one = 1;
+    return !Refused(SystemCall::Option) &&
+           ::setsockopt(s, level, option, reinterpret_cast<const char*>(&one), sizeof one) == 0;
+  }
+  // Undoes what Open did so far and keeps the reason. Winsock's last error is the thread's
+  // last system error, so this serves the event calls too.
+  bool Failed(quint16 port, const char* step) {
+    const int error = ::WSAGetLastError();
+    Close();
+    error_ = OpenFailure(port, step, error);
+    return false;
+  }
+
   void ReadLoop() {
     // A full buffer lasts a few milliseconds of a burst: run ahead of the window's thread.
     ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_ABOVE_NORMAL);
     const HANDLE waits[2] = {stop_, readable_};
+    bool retry = false;
     for (;;) {
-      const DWORD woken = ::WaitForMultipleObjects(2, waits, FALSE, INFINITE);
-      if (woken != WAIT_OBJECT_0 + 1) return;  // stopped, or the wait itself failed
+      // After a read error, another try shortly: a receive that failed may not have asked
+      // the system to signal readiness again.
+      const DWORD woken = ::WaitForMultipleObjects(2, waits, FALSE, retry ? kRetryMs : INFINITE);
+      if (woken == WAIT_OBJECT_0) return;  // stopped
+      if (woken != WAIT_OBJECT_0 + 1 && woken != WAIT_TIMEOUT) {
+        DebugLine(QString("reading stopped: wait failed: %1").arg(qt_error_string(static_cast<int>(::GetLastError()))));
+        return;
+      }
       ::WSAResetEvent(readable_);
       std::lock_guard lock(readMutex_);
-      ReadQueued();
+      retry = !ReadQueued();
     }
   }
 
   // Everything queued on the socket now, into the owner's queue in batches. Called with
-  // readMutex_ held, so that datagrams reach the queue in the order they were read.
-  void ReadQueued() {
+  // readMutex_ held, so that datagrams reach the queue in the order they were read. False
+  // when a read failed for another reason than an empty queue.
+  bool ReadQueued() {
+    bool ok = true;
     std::vector<std::string> headers;
     {
       std::lock_guard lock(headersMutex_);
@@ -187,7 +253,15 @@ class WinsockBackend : public SocketBackend {
       message.dwBufferCount = 1;
       message.Control = {sizeof control, control};
       DWORD size = 0;
-      if (recvMsg_(socket_, &message, &size, nullptr, nullptr) != 0) break;  // WSAEWOULDBLOCK: all taken
+      if (Refused(SystemCall::Receive) || recvMsg_(socket_, &message, &size, nullptr, nullptr) != 0) {
+        const int error = ::WSAGetLastError();
+        if (error == WSAEWOULDBLOCK) break;  // all taken
+        // A reset left by an earlier send, or a datagram too large: that one alone is lost.
+        if (error == WSAECONNRESET || error == WSAENETRESET || error == WSAEMSGSIZE || error == WSAEINTR) continue;
+        DebugLine(QString("cannot read: %1").arg(LastError()));
+        ok = false;
+        break;
+      }
       const bool accepted = Accepted(headers, buffer_.get(), static_cast<qsizetype>(size));
       if (!accepted && !DebugEnabled()) continue;  // junk costs no more than this look
       int index = 0;
@@ -207,12 +281,17 @@ class WinsockBackend : public SocketBackend {
       if (got.size() == kBatch) owner_->Queue(std::exchange(got, {}));
     }
     if (!got.empty()) owner_->Queue(std::move(got));
+    return ok;
   }
 
   static constexpr ULONG kMaxDatagram = 65536;
+  static constexpr DWORD kRetryMs = 20;
 
   UdpSocket* owner_;
+  SystemFaults faults_;
+  QString error_;
   bool started_ = false;
+  int startError_ = 0;
   SOCKET socket_ = INVALID_SOCKET;
   quint16 port_ = 0;
   LPFN_WSARECVMSG recvMsg_ = nullptr;
@@ -227,7 +306,9 @@ class WinsockBackend : public SocketBackend {
 
 }  // namespace
 
-std::unique_ptr<SocketBackend> MakeNativeBackend(UdpSocket* owner) { return std::make_unique<WinsockBackend>(owner); }
+std::unique_ptr<SocketBackend> MakeNativeBackend(UdpSocket* owner, SystemFaults faults) {
+  return std::make_unique<WinsockBackend>(owner, std::move(faults));
+}
 
 long long ReceiveDrops(qintptr) { return -1; }
 

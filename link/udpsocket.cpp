@@ -7,8 +7,8 @@
 
 namespace trx::link {
 
-UdpSocket::UdpSocket(QObject* parent, Backend backend) : QObject(parent) {
-  if (backend == Backend::Native) backend_ = MakeNativeBackend(this);
+UdpSocket::UdpSocket(QObject* parent, Backend backend, SystemFaults faults) : QObject(parent) {
+  if (backend == Backend::Native) backend_ = MakeNativeBackend(this, std::move(faults));
   if (!backend_) backend_ = MakeQtBackend(this);
 }
 
@@ -19,6 +19,7 @@ bool UdpSocket::Open() {
   return backend_->Open(local, static_cast<quint16>(lclPort), receiveBufferRequest_);
 }
 
+QString UdpSocket::ErrorString() const { return backend_->Error(); }
 void UdpSocket::Close() { backend_->Close(); }
 bool UdpSocket::IsOpen() const { return backend_->IsOpen(); }
 int UdpSocket::ReceiveBufferSize() const { return backend_->ReceiveBuffer(); }

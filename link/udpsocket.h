@@ -23,6 +23,23 @@ namespace trx::link {
 
 class SocketBackend;
 
+// The system calls of a native backend that can fail for reasons outside the program: no
+// handles or memory left, an option refused, an error queued on the socket by an earlier
+// send. A test hands a socket its own SystemFaults to make any of them fail.
+enum class SystemCall {
+  Startup,  // Winsock's start
+  Socket,   // a socket, for receiving or for sending from an unopened component
+  Option,   // a socket option or control
+  Bind,     //
+  Event,    // a wake-up or readiness event
+  Select,   // tying readiness to its event (Windows)
+  Thread,   // the reader thread
+  Receive,  // taking one datagram, or a batch, off the socket
+};
+// Called before each such call: the error code it is to fail with (errno on Linux, the
+// Winsock or system error code on Windows), or 0 to make it. Called from any thread.
+using SystemFaults = std::function<int(SystemCall)>;
+
 class UdpSocket : public QObject {
   Q_OBJECT
  public:
@@ -41,7 +58,7 @@ class UdpSocket : public QObject {
   // Qt's. Portable: Qt's socket classes everywhere, as a build for another system uses them.
   enum class Backend { Native, Portable };
 
-  explicit UdpSocket(QObject* parent = nullptr, Backend backend = Backend::Native);
+  explicit UdpSocket(QObject* parent = nullptr, Backend backend = Backend::Native, SystemFaults faults = {});
   ~UdpSocket() override;
 
   QString LclAddr;  // never set by the form; an empty text binds to every address
@@ -50,8 +67,10 @@ class UdpSocket : public QObject {
   int rmtPort = 0;
 
   // Binds lclPort with address reuse and broadcast permission. Opening a socket that is
-  // already open on the same port keeps it, with every datagram already queued.
+  // already open on the same port keeps it, with every datagram already queued. On failure
+  // nothing is left open and ErrorString() says why.
   bool Open();
+  QString ErrorString() const;
   // Returns the bytes sent when at least one interface took the
   // datagram, or -1 when none could take it now.
   int SendBytes(const std::uint8_t* bytes, int count);

@@ -14,28 +14,15 @@ class Platform {
  public:
   virtual ~Platform() = default;
 
-  // Registration of the socket component: started before the form is created, and its
-  // undoing started when the form closes. Neither is waited for nor examined.
-  virtual void RegisterSocketControl() = 0;
-  virtual void UnregisterSocketControl() = 0;
-
   // The screen's pixels per inch (96 at the design resolution).
   virtual int ScreenPixelsPerInch() const = 0;
   // The folder of the program's own executable, ending in the platform's separator.
   virtual QString ProgramFolder() const = 0;
   virtual QChar PathSeparator() const = 0;
 
-  // Whether the system has a reader for PDF documents.
-  virtual bool PdfReaderInstalled() const = 0;
-  // Whether a PDF reader's installer beside the program can help when none is found: on
-  // Windows; a Linux desktop installs software its own way.
-  virtual bool OffersReaderInstaller() const = 0;
-  // Whether the system has a web browser to show the guide's HTML edition.
-  virtual bool WebBrowserInstalled() const = 0;
-  // Opens a document with the program the system associates with it.
-  virtual void OpenDocument(const QString& path) = 0;
-  // Starts a program with its window hidden.
-  virtual void StartHidden(const QString& program) = 0;
+  // Opens a document with the program the system associates with its type. False when
+  // the system has none, or it could not be started.
+  virtual bool OpenDocument(const QString& path) = 0;
   // Opens a web address in the system's browser.
   virtual void OpenWebAddress(const QString& address) = 0;
 };

@@ -1,5 +1,4 @@
-// Linux: the socket component is built into the program, so there is nothing to register;
-// documents and web addresses go to the desktop's default handlers.
+// Linux: documents and web addresses go to the desktop's default handlers.
 #include <fontconfig/fontconfig.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -7,6 +6,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QGuiApplication>
+#include <QMimeDatabase>
 #include <QProcess>
 #include <QScreen>
 #include <QStandardPaths>
@@ -18,7 +18,7 @@
 namespace trx::platform {
 namespace {
 
-bool HasDefaultApplication(const char* mimeType) {
+bool HasDefaultApplication(const QString& mimeType) {
   const QString xdgMime = QStandardPaths::findExecutable("xdg-mime");
   if (xdgMime.isEmpty()) return false;
   QProcess query;
@@ -33,9 +33,6 @@ bool HasDefaultApplication(const char* mimeType) {
 
 class LinuxPlatform final : public Platform {
  public:
-  void RegisterSocketControl() override {}
-  void UnregisterSocketControl() override {}
-
   int ScreenPixelsPerInch() const override {
     const QScreen* screen = QGuiApplication::primaryScreen();
     // Under Qt's scaling the logical density stays near 96 and the scale is the device pixel
@@ -51,15 +48,12 @@ class LinuxPlatform final : public Platform {
 
   QChar PathSeparator() const override { return QDir::separator(); }
 
-  // A reader counts as installed when the desktop names a default application for PDF files.
-  bool PdfReaderInstalled() const override { return HasDefaultApplication("application/pdf"); }
-  bool OffersReaderInstaller() const override { return false; }
-  // A browser: the desktop's default for HTML files (what opening the guide's HTML starts).
-  bool WebBrowserInstalled() const override { return HasDefaultApplication("text/html"); }
-
-  void OpenDocument(const QString& path) override { QDesktopServices::openUrl(QUrl::fromLocalFile(path)); }
-
-  void StartHidden(const QString& program) override { QProcess::startDetached(program, {}); }
+  // The desktop's opener starts even for a type nothing handles, and fails out of sight:
+  // ask first whether the desktop names a default application for the file's type.
+  bool OpenDocument(const QString& path) override {
+    const QString type = QMimeDatabase().mimeTypeForFile(path, QMimeDatabase::MatchExtension).name();
+    return HasDefaultApplication(type) && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+  }
 
   void OpenWebAddress(const QString& address) override { QDesktopServices::openUrl(QUrl(address)); }
 };

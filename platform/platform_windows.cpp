@@ -1,7 +1,9 @@
-// Windows: the socket component is an ActiveX control registered with regsvr32 from the
-// system folder; the reader check looks for two registry keys; documents open through the
-// shell and web addresses through Explorer.exe.
+// Windows: documents open through the shell's association for their type, the web site
+// through Explorer.exe. Wide calls throughout, so that a path with characters outside the
+// PC's code page (a Japanese folder name on a Western PC, or the reverse) passes whole.
 #include <windows.h>
+// after windows.h, which it needs
+#include <shellapi.h>
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,38 +11,38 @@
 #include <QProcess>
 #include <QScreen>
 #include <cstdio>
+#include <string>
 
 #include "platform/platform.h"
 
 namespace trx::platform {
 namespace {
 
-QString SystemFolder() {
-  char buffer[260] = {};
-  GetSystemDirectoryA(buffer, sizeof buffer);
-  return QString::fromLocal8Bit(buffer);
-}
-
 QString WindowsFolder() {
-  char buffer[260] = {};
-  GetWindowsDirectoryA(buffer, sizeof buffer);
-  return QString::fromLocal8Bit(buffer);
+  wchar_t buffer[MAX_PATH] = {};
+  const UINT length = GetWindowsDirectoryW(buffer, MAX_PATH);
+  return length > 0 && length < MAX_PATH ? QString::fromWCharArray(buffer, static_cast<int>(length))
+                                         : QStringLiteral("C:\\Windows");
 }
 
-void RunHidden(const QString& commandLine) { WinExec(commandLine.toLocal8Bit().constData(), SW_HIDE); }
-
-bool KeyOpens(const char* path) {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return false;
-  RegCloseKey(key);
-  return true;
+// Starts program with these arguments, its window hidden; neither waited for nor examined.
+void StartHidden(const QString& program, const QString& arguments) {
+  const std::wstring application = program.toStdWString();
+  std::wstring commandLine = (QLatin1Char('"') + program + QLatin1String("\" ") + arguments).toStdWString();
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_HIDE;
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(application.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &process))
+    return;
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
 }
 
 class WindowsPlatform final : public Platform {
  public:
-  void RegisterSocketControl() override { RunHidden(SystemFolder() + "\\regsvr32 ZEL_UDPSocket.ocx /s"); }
-  void UnregisterSocketControl() override { RunHidden(SystemFolder() + "\\regsvr32 ZEL_UDPSocket.ocx /u /s"); }
-
   int ScreenPixelsPerInch() const override {
     HDC dc = GetDC(nullptr);
     const int ppi = GetDeviceCaps(dc, LOGPIXELSY);
@@ -56,20 +58,19 @@ class WindowsPlatform final : public Platform {
 
   QChar PathSeparator() const override { return '\\'; }
 
-  bool PdfReaderInstalled() const override {
-    return KeyOpens("Software\\Adobe\\Acrobat Reader") || KeyOpens("Software\\Adobe\\Acrobat\\4.0");
+  // No error box of the shell's own: where nothing opens the file, the caller has a fallback.
+  bool OpenDocument(const QString& path) override {
+    const std::wstring file = QDir::toNativeSeparators(path).toStdWString();
+    SHELLEXECUTEINFOW open{};
+    open.cbSize = sizeof open;
+    open.fMask = SEE_MASK_FLAG_NO_UI;
+    open.lpVerb = L"open";
+    open.lpFile = file.c_str();
+    open.nShow = SW_SHOWNORMAL;
+    return ShellExecuteExW(&open) != FALSE;
   }
 
-  bool OffersReaderInstaller() const override { return true; }
-  bool WebBrowserInstalled() const override { return true; }
-
-  void OpenDocument(const QString& path) override {
-    ShellExecuteA(nullptr, nullptr, path.toLocal8Bit().constData(), nullptr, nullptr, SW_SHOW);
-  }
-
-  void StartHidden(const QString& program) override { RunHidden(program); }
-
-  void OpenWebAddress(const QString& address) override { RunHidden(WindowsFolder() + "\\Explorer.exe " + address); }
+  void OpenWebAddress(const QString& address) override { StartHidden(WindowsFolder() + "\\Explorer.exe", address); }
 };
 
 }  // namespace

@@ -1,4 +1,5 @@
 // The user guide and web buttons, on the recording platform.
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -7,18 +8,15 @@
 
 #include "app/language.h"
 #include "tests/support/formfixture.h"
-#if defined(_WIN32)
-#include <windows.h>
-#endif
 
 using namespace trx::test;
 
 class Help : public FormTest {};
 
-TEST_F(Help, WithAReaderTheGuideOpensFromTheProgramsFolder) {
+TEST_F(Help, TheGuideOpensFromTheProgramsFolderByTheSystemsAssociation) {
   platform.programFolder = "/opt/trx61";  // without the separator: one is added
   Click(form->b_help);
-  EXPECT_EQ(platform.calls, QStringList({"reader?", "open-document /opt/trx61/Users Guide/trx61v2.2_ug.pdf"}));
+  EXPECT_EQ(platform.calls, QStringList({"open-document /opt/trx61/Users Guide/trx61v2.2_ug.pdf"}));
   EXPECT_TRUE(dialogs.seen.empty());
 }
 
@@ -56,8 +54,7 @@ TEST_F(Help, TheGuideOpensInTheLanguageInUse) {
     SCOPED_TRACE(language);
     const QString expected = QString(language) == "pseudo" ? "en" : language;
     trx::app::UseLanguage(language);
-    platform.readerInstalled = false;  // the HTML edition, in the browser
-    platform.offersInstaller = false;
+    platform.openable = {".html"};  // the HTML edition, in the browser
     Click(form->b_help);
     QFile html(OpenedFile(platform.calls));
     ASSERT_TRUE(html.open(QIODevice::ReadOnly)) << html.fileName().toStdString();
@@ -65,7 +62,7 @@ TEST_F(Help, TheGuideOpensInTheLanguageInUse) {
     page.setHtml(QString::fromUtf8(html.readAll()));
     EXPECT_EQ(WrittenIn(page.toPlainText()), expected);
 
-    platform.readerInstalled = true;  // the PDF, in a reader
+    platform.openable = {".pdf", ".html"};  // the PDF, in a reader
     Click(form->b_help);
     const QString pdf = OpenedFile(platform.calls);
     EXPECT_EQ(QFileInfo(pdf).completeBaseName(), QFileInfo(html).completeBaseName());
@@ -88,53 +85,23 @@ TEST_F(Help, ALanguageWithoutItsGuideGetsTheEnglishOne) {
   EXPECT_EQ(platform.calls.last(), "open-document /opt/trx61/Users Guide/trx61v2.2_ug.pdf");
 }
 
-TEST_F(Help, WithoutAReaderYesMinimisesAndStartsTheInstallerHidden) {
-  Show();
-  platform.readerInstalled = false;
-  dialogs.Answer(QMessageBox::Yes);
+// No reader is asked for or offered: with nothing for PDF files the browser shows the guide.
+TEST_F(Help, WithNothingForPdfTheHtmlGuideOpens) {
+  platform.openable = {".html"};
   Click(form->b_help);
-  ASSERT_EQ(dialogs.seen.size(), 1u);
-  EXPECT_EQ(dialogs.seen[0].title, "Information");
-  EXPECT_EQ(
-      dialogs.seen[0].text,
-      "\nThe user guide can only be viewed with Adobe Reader!\n\n        Do you want install Acrobat Reader 5.0.5?");
-  EXPECT_EQ(dialogs.seen[0].icon, QMessageBox::Warning);
-  EXPECT_EQ(dialogs.seen[0].buttons, QMessageBox::Yes | QMessageBox::No);
-  EXPECT_TRUE(form->isMinimized());
-  EXPECT_EQ(platform.calls.last(), "start-hidden /opt/trx61/Acrobat/ar505enu.exe");
+  EXPECT_TRUE(dialogs.seen.empty());
+  EXPECT_EQ(platform.calls, QStringList({"open-document /opt/trx61/Users Guide/trx61v2.2_ug.pdf",
+                                         "open-document /opt/trx61/Users Guide/trx61v2.2_ug.html"}));
 }
 
-TEST_F(Help, WithoutAReaderNoChangesNothing) {
+TEST_F(Help, WithNothingToOpenEitherAMessageNamesTheGuidesFile) {
   Show();
-  platform.readerInstalled = false;
-  dialogs.Answer(QMessageBox::No);
-  Click(form->b_help);
-  EXPECT_EQ(dialogs.seen.size(), 1u);
-  EXPECT_FALSE(form->isMinimized());
-  EXPECT_EQ(platform.calls, QStringList({"reader?"}));
-  EXPECT_EQ(form->WizardStep(), "0");
-}
-
-// Where no reader installer can help (Linux): the HTML guide in the browser, or where it is.
-TEST_F(Help, WithoutAReaderOrInstallerTheBrowserShowsTheGuide) {
-  platform.readerInstalled = false;
-  platform.offersInstaller = false;
-  Click(form->b_help);
-  EXPECT_TRUE(dialogs.seen.empty()) << "no question about a Windows installer";
-  EXPECT_EQ(platform.calls,
-            QStringList({"reader?", "browser?", "open-document /opt/trx61/Users Guide/trx61v2.2_ug.html"}));
-}
-
-TEST_F(Help, WithNeitherReaderNorBrowserAMessageNamesTheGuidesFile) {
-  Show();
-  platform.readerInstalled = false;
-  platform.offersInstaller = false;
-  platform.browserInstalled = false;
+  platform.openable.clear();
   Click(form->b_help);
   ASSERT_EQ(dialogs.seen.size(), 1u);
   EXPECT_TRUE(dialogs.seen[0].text.endsWith("\n/opt/trx61/Users Guide/trx61v2.2_ug.pdf"));
   EXPECT_FALSE(form->isMinimized());
-  EXPECT_EQ(platform.calls, QStringList({"reader?", "browser?"}));
+  EXPECT_EQ(form->WizardStep(), "0");
 }
 
 TEST_F(Help, WebOpensTheMakersSiteWithoutAnyCheck) {
@@ -153,63 +120,20 @@ TEST(NativePlatform, ProgramFolderIsTheExecutablesNotTheWorkingDirectory) {
 }
 
 #if defined(_WIN32)
-// The reader check looks for either of two registry keys; the registration of the socket
-// component runs hidden and does no harm when the component file is not there.
-class WindowsPlatform : public ::testing::Test {
- protected:
-  static void SetKey(const char* path, bool present) {
-    if (present) {
-      HKEY key = nullptr;
-      ASSERT_EQ(RegCreateKeyExA(HKEY_LOCAL_MACHINE, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
-                ERROR_SUCCESS);
-      RegCloseKey(key);
-    } else {
-      RegDeleteKeyA(HKEY_LOCAL_MACHINE, path);
-    }
-  }
-  void TearDown() override {
-    SetKey("Software\\Adobe\\Acrobat Reader", false);
-    SetKey("Software\\Adobe\\Acrobat\\4.0", false);
-  }
-};
-
-TEST_F(WindowsPlatform, EitherReaderKeyCounts) {
-  const auto native = trx::platform::CreateNativePlatform();
-  TearDown();
-  EXPECT_FALSE(native->PdfReaderInstalled());
-  SetKey("Software\\Adobe\\Acrobat\\4.0", true);
-  EXPECT_TRUE(native->PdfReaderInstalled());
-  TearDown();
-  SetKey("Software\\Adobe\\Acrobat Reader", true);
-  EXPECT_TRUE(native->PdfReaderInstalled());
-}
-
-TEST_F(WindowsPlatform, WithoutTheKeysTheHelpButtonAsksAndWithThemItOpens) {
-  TearDown();
-  const auto native = trx::platform::CreateNativePlatform();
-  trx::test::DialogAnswerer dialogs;  // No
-  trx::app::TForm1 form(*native);
-  form.b_helpClick(form.b_help);
-  EXPECT_EQ(dialogs.seen.size(), 1u) << "the question box";
-  SetKey("Software\\Adobe\\Acrobat Reader", true);
-  form.b_helpClick(form.b_help);
-  EXPECT_EQ(dialogs.seen.size(), 1u) << "no question: the guide opens";
-}
-
-TEST_F(WindowsPlatform, RegistrationWithoutTheComponentFileDoesNoHarm) {
-  const auto native = trx::platform::CreateNativePlatform();
-  QTemporaryDir empty;
-  const QString before = QDir::currentPath();
-  QDir::setCurrent(empty.path());
-  native->RegisterSocketControl();
-  native->UnregisterSocketControl();
-  QDir::setCurrent(before);
-  trx::app::TForm1 form(*native);  // the form and its socket still come up
-  EXPECT_TRUE(form.ZEL_UDPSocket1 != nullptr);
+// A type with no association is refused at once, with no box of the shell's own in the way.
+TEST(NativePlatform, ADocumentOfATypeNothingOpensIsRefused) {
+  QTemporaryDir folder;
+  const QString path = folder.filePath("guide.trx61-nothing-opens-this");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.close();
+  EXPECT_FALSE(trx::platform::CreateNativePlatform()->OpenDocument(path));
 }
 #endif
 
-TEST(NativePlatform, APdfReaderCountsWhenTheDesktopNamesOneForPdf) {
+// A document opens only when the desktop names a default application for its type: its
+// opener would start in any case and fail out of sight.
+TEST(NativePlatform, ADocumentOpensOnlyWhereTheDesktopNamesAnApplicationForItsType) {
 #if !defined(__linux__)
   GTEST_SKIP() << "asks the Linux desktop's MIME database";
 #endif
@@ -226,9 +150,8 @@ TEST(NativePlatform, APdfReaderCountsWhenTheDesktopNamesOneForPdf) {
     qputenv(name, value.toLocal8Bit());
   }
   const auto native = trx::platform::CreateNativePlatform();
-  EXPECT_FALSE(native->PdfReaderInstalled()) << "nothing registered";
-  EXPECT_FALSE(native->WebBrowserInstalled());
-  EXPECT_FALSE(native->OffersReaderInstaller()) << "no Windows installer on Linux";
+  EXPECT_FALSE(native->OpenDocument(home.filePath("guide.pdf"))) << "nothing registered";
+  EXPECT_FALSE(native->OpenDocument(home.filePath("guide.html")));
 
   QFile list(config + "/mimeapps.list");
   ASSERT_TRUE(list.open(QIODevice::WriteOnly));
@@ -238,12 +161,7 @@ TEST(NativePlatform, APdfReaderCountsWhenTheDesktopNamesOneForPdf) {
   ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
   entry.write("[Desktop Entry]\nType=Application\nName=Reader\nExec=true %f\nMimeType=application/pdf;\n");
   entry.close();
-  EXPECT_TRUE(native->PdfReaderInstalled());
-  EXPECT_FALSE(native->WebBrowserInstalled()) << "a PDF reader is no browser";
-  ASSERT_TRUE(list.open(QIODevice::Append));
-  list.write("text/html=reader.desktop\n");
-  list.close();
-  EXPECT_TRUE(native->WebBrowserInstalled());
+  EXPECT_FALSE(native->OpenDocument(home.filePath("guide.html"))) << "a PDF reader is no browser";
 
   for (const auto& [name, wasSet, value] : saved) {
     if (wasSet)

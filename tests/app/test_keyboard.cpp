@@ -148,7 +148,7 @@ TEST_F(Keyboard, TabReachesEveryButtonAndSpacePressesIt) {
   ASSERT_EQ(FocusName(), "b_help");
   platform.calls.clear();
   Key(Qt::Key_Space);
-  EXPECT_TRUE(platform.calls.contains("reader?")) << "User Guide pressed";
+  EXPECT_FALSE(platform.calls.filter("open-document").isEmpty()) << "User Guide pressed";
 }
 
 TEST_F(Keyboard, TabReachesTheWindowsOwnButtonsLast) {
