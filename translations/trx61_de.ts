@@ -590,30 +590,19 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
 <context>
     <name>trx::app::TForm1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+327"/>
+        <location filename="../app/form1.cpp" line="+330"/>
         <source>Information</source>
         <translation>Information</translation>
     </message>
     <message>
-        <location filename="../app/help.cpp" line="+46"/>
+        <location filename="../app/help.cpp" line="+39"/>
         <source>No program to show the user guide was found on this computer. The guide is the file
 %1</source>
         <translation>Auf diesem Computer wurde kein Programm zum Anzeigen des Benutzerhandbuchs gefunden. Das Handbuch ist die Datei
 %1</translation>
     </message>
     <message>
-        <location filename="../app/form1.h" line="+56"/>
-        <source><byte value="xd"/>
-The user guide can only be viewed with Adobe Reader!<byte value="xd"/>
-<byte value="xd"/>
-        Do you want install Acrobat Reader 5.0.5?</source>
-        <translation>
-Das Benutzerhandbuch lässt sich nur mit Adobe Reader anzeigen!
-
-        Möchten Sie Acrobat Reader 5.0.5 installieren?</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location filename="../app/form1.h" line="+55"/>
         <source>After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.</source>
         <translation>Nach dem Speichern kann es 60 Sekunden dauern, bis der TRX61 ver. 2.2 wieder bereit ist.</translation>
     </message>

@@ -592,30 +592,19 @@ de red en la salida de error estándar.
 <context>
     <name>trx::app::TForm1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+327"/>
+        <location filename="../app/form1.cpp" line="+330"/>
         <source>Information</source>
         <translation>Información</translation>
     </message>
     <message>
-        <location filename="../app/help.cpp" line="+46"/>
+        <location filename="../app/help.cpp" line="+39"/>
         <source>No program to show the user guide was found on this computer. The guide is the file
 %1</source>
         <translation>No se encontró en este equipo ningún programa para mostrar la guía del usuario. La guía es el archivo
 %1</translation>
     </message>
     <message>
-        <location filename="../app/form1.h" line="+56"/>
-        <source><byte value="xd"/>
-The user guide can only be viewed with Adobe Reader!<byte value="xd"/>
-<byte value="xd"/>
-        Do you want install Acrobat Reader 5.0.5?</source>
-        <translation>
-¡La guía del usuario solo se puede ver con Adobe Reader!
-
-        ¿Desea instalar Acrobat Reader 5.0.5?</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location filename="../app/form1.h" line="+55"/>
         <source>After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.</source>
         <translation>Tras guardar la configuración, el TRX61 ver. 2.2 puede tardar 60 segundos en estar disponible.</translation>
     </message>

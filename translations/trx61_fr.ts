@@ -590,30 +590,19 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
 <context>
     <name>trx::app::TForm1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+327"/>
+        <location filename="../app/form1.cpp" line="+330"/>
         <source>Information</source>
         <translation>Information</translation>
     </message>
     <message>
-        <location filename="../app/help.cpp" line="+46"/>
+        <location filename="../app/help.cpp" line="+39"/>
         <source>No program to show the user guide was found on this computer. The guide is the file
 %1</source>
         <translation>Aucun programme permettant d&apos;afficher le guide de l&apos;utilisateur n&apos;a été trouvé sur cet ordinateur. Le guide est le fichier
 %1</translation>
     </message>
     <message>
-        <location filename="../app/form1.h" line="+56"/>
-        <source><byte value="xd"/>
-The user guide can only be viewed with Adobe Reader!<byte value="xd"/>
-<byte value="xd"/>
-        Do you want install Acrobat Reader 5.0.5?</source>
-        <translation>
-Le guide de l&apos;utilisateur ne peut être lu qu&apos;avec Adobe Reader&#xa0;!
-
-        Voulez-vous installer Acrobat Reader 5.0.5&#xa0;?</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location filename="../app/form1.h" line="+55"/>
         <source>After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.</source>
         <translation>Une fois les paramètres enregistrés, le TRX61 ver. 2.2 peut mettre 60 secondes à redevenir disponible.</translation>
     </message>

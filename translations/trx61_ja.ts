@@ -590,30 +590,19 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
 <context>
     <name>trx::app::TForm1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+327"/>
+        <location filename="../app/form1.cpp" line="+330"/>
         <source>Information</source>
         <translation>情報</translation>
     </message>
     <message>
-        <location filename="../app/help.cpp" line="+46"/>
+        <location filename="../app/help.cpp" line="+39"/>
         <source>No program to show the user guide was found on this computer. The guide is the file
 %1</source>
         <translation>ユーザーガイドを表示するプログラムがこのコンピューターに見つかりません。ガイドのファイルは次のとおりです:
 %1</translation>
     </message>
     <message>
-        <location filename="../app/form1.h" line="+56"/>
-        <source><byte value="xd"/>
-The user guide can only be viewed with Adobe Reader!<byte value="xd"/>
-<byte value="xd"/>
-        Do you want install Acrobat Reader 5.0.5?</source>
-        <translation>
-ユーザーガイドはAdobe Readerでのみ表示できます。
-
-        Acrobat Reader 5.0.5をインストールしますか？</translation>
-    </message>
-    <message>
-        <location line="+3"/>
+        <location filename="../app/form1.h" line="+55"/>
         <source>After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.</source>
         <translation>設定の保存後、TRX61 ver. 2.2が使用可能になるまで60秒ほどかかることがあります。</translation>
     </message>
