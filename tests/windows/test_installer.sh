@@ -77,7 +77,8 @@ wine "$program" --version >"$work/version.txt"
 wineserver -w  # the window below must be the first of this prefix's programs still running
 grep -q "TRX61 Utility 2.2" "$work/version.txt" || fail "--version: $(cat "$work/version.txt")"
 
-# Enter twice: Setup, then Next (the search); Escape on the list page is No, which closes.
+# Enter twice: Setup, then Next (the search); then the window's Close button (Esc never
+# closes it: a key pressed by mistake must not lose the work).
 # Then User Guide (clicked: b_help's middle), with nothing for PDF files and then with a
 # viewer for them.
 cat >"$work/drive.sh" <<'DRIVE'
@@ -125,7 +126,7 @@ xdotool key Return
 sleep 1
 xdotool key Return
 sleep 5
-xdotool key Escape
+xdotool mousemove --window "$win" 541 23 click 1
 wait $app
 kill $simulator 2>/dev/null || true
 # Again for the guide; the program ends with the display.
