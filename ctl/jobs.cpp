@@ -170,8 +170,8 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
     link::Bytes message;
     std::vector<QHostAddress> from;  // where its acknowledgement may come from
     qint64 ackBy = 0, applyBy = 0;   // ms on the run's clock
-    bool verified = false, seen = false;
-    std::vector<std::string> differences;
+    bool verified = false;
+    std::vector<std::string> differences;  // as last seen; none: not seen since it was sent
   };
   QElapsedTimer clock;
   clock.start();
@@ -188,7 +188,7 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
       continue;
     }
     if (sent.empty() && o.sending) o.sending();
-    Sent s{p, link::EncodeSettingsMessage(p.wanted, p.device->bytes), {}, 0, 0, false, false, {}};
+    Sent s{p, link::EncodeSettingsMessage(p.wanted, p.device->bytes), {}, 0, 0, false, {}};
     if (!p.device->from.isNull() && p.device->from != QHostAddress::AnyIPv4)  // some systems do not tell
       s.from = {p.device->from, QHostAddress(AddressValue(p.wanted.ip))};
     post(s);
@@ -258,7 +258,6 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
       for (Sent* s : open) {
         const Answer* reported = now.One(s->plan.job->mac);
         if (s->verified || !reported) continue;
-        s->seen = true;
         s->differences = Differences(s->plan.wanted, *reported->record);
         s->verified = s->differences.empty();
       }
@@ -275,7 +274,7 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
         decided = false;
       } else if (!s.verified && t >= s.applyBy) {
         const bool acknowledged = take(s);
-        if (!s.seen)
+        if (s.differences.empty())
           decide(s, acknowledged ? Outcome::AckedNotSeen : Outcome::NotAcknowledged, "not found again");
         else
           decide(s, acknowledged ? Outcome::Different : Outcome::NotAcknowledged, Join(s.differences, ", "));
