@@ -1,12 +1,16 @@
 #pragma once
-// What leaves for assistive technology, decided in one place.
-class QAccessibleEvent;
+// What the accessible interfaces and the announcements both say.
+#include <QString>
 
 namespace trx::app {
 
-// Hands an accessibility event to pass as far as it may go: a masked or hidden field's text
-// changes and a focus report from a control without the focus stop here, and a drop-down
-// list's change of item goes on as its new text.
-void ForwardAccessibilityEvent(QAccessibleEvent* event, void (*pass)(QAccessibleEvent*));
+// A text as a sentence of its own: with its full stop, or the one of its language.
+QString Sentence(const QString& s);
+
+// The error panel's words: what it means depends on the wait it ends.
+struct PanelWords {
+  QString title, text;
+};
+PanelWords ErrorPanelWords(bool saving);
 
 }  // namespace trx::app

@@ -244,9 +244,6 @@ void TForm1::WireHandlers() {
   connect(welcome, &TImage::OnMouseDown, this, &TForm1::welcomeMouseDown);
   connect(welcome, &TImage::OnMouseUp, this, [this] { dragging_ = false; });
 
-  connect(b_setup, &TImage::OnClick, this, &TForm1::b_setupClick);
-  connect(b_back, &TImage::OnClick, this, [this] { NoteDiscard(); });  // before the page changes
-  connect(b_back, &TImage::OnClick, this, &TForm1::b_backClick);
   connect(b_exit, &TImage::OnClick, this, &TForm1::b_exitClick);
   connect(b_help, &TImage::OnClick, this, &TForm1::b_helpClick);
   connect(b_web, &TImage::OnClick, this, &TForm1::b_webClick);
@@ -254,32 +251,8 @@ void TForm1::WireHandlers() {
   connect(b_close, &TImage::OnMouseUp, this, [this](QObject* s) { b_closeMouseUp(s); });
   connect(b_min, &TImage::OnMouseDown, this, [this](QObject* s) { b_minMouseDown(s); });
   connect(b_min, &TImage::OnMouseUp, this, [this](QObject* s) { b_minMouseUp(s); });
-  connect(errormsg, &TImage::OnClick, this, &TForm1::errormsgClick);
   errormsg->setFocusPolicy(Qt::TabFocus);  // the error panel is one large Continue button
   bar->setFocusPolicy(Qt::TabFocus);       // the focus rests on it while a wait shows nothing else
-
-  connect(e_ip, &TEdit::OnExit, this, &TForm1::e_ipExit);
-  connect(e_dhcp, &TEdit::OnExit, this, &TForm1::e_ipExit);
-  connect(e_mask, &TEdit::OnExit, this, &TForm1::e_maskExit);
-  connect(e_gateway, &TEdit::OnExit, this, &TForm1::e_gatewayExit);
-  connect(s_wep, &TComboBox::OnCloseUp, this, &TForm1::s_wepCloseUp);
-  connect(ap_list, &TListBox::OnClick, this, &TForm1::ap_listClick);
-  connect(ap_list, &TListBox::OnClick, this, [this] { RememberSettings(); });  // another access point's
-  connect(ip_dhcp, &TRadioButton::OnClick, this, &TForm1::ip_dhcpClick);
-  connect(ip_ip, &TRadioButton::OnClick, this, &TForm1::ip_ipClick);
-  connect(Timer, &TTimer::OnTimer, this, &TForm1::TimerTimer);
-
-  // A turn's datagrams are read one by one; the controls follow once, at the end of the turn.
-  connect(ZEL_UDPSocket1, &TZEL_UDPSocket::OnRecv, this, [this](QObject* s, const std::uint8_t* buf, int len) {
-    receivingBurst_ = true;
-    ZEL_UDPSocket1Recv(s, buf, len);
-  });
-  connect(ZEL_UDPSocket1, &TZEL_UDPSocket::OnRecvDone, this, [this] {
-    receivingBurst_ = false;
-    ShowReadReplies();
-  });
-  // Nothing but replies and acknowledgements is ever taken: the rest stays with the reader.
-  ZEL_UDPSocket1->SetAcceptedHeaders({std::string(link::kReplySignature), std::string(link::kAckHeader)});
 }
 
 QObject* TForm1::FindComponent(const QString& name) const { return byName_.value(name.toLower(), nullptr); }
@@ -295,7 +268,6 @@ void TForm1::FormCreate(QObject*) {
   // One pixel of the form scaled to the screen, in the form's own (96-ppi) pixels.
   if (const int ppi = ScreenPpi(); ppi > 0 && ppi % 96 != 0)
     b_setup->move(b_setup->x(), b_setup->y() + std::max(1, static_cast<int>(std::lround(96.0 / ppi))));
-  StartWizard();
   // Centred before the window exists: a move after it is mapped races the window manager's
   // reparenting, and Qt may then place pop-ups from a stale window position.
   if (const QScreen* screen = QGuiApplication::primaryScreen())

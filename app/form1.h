@@ -1,7 +1,7 @@
 #pragma once
 // TForm1: the one window of the program. Every control of the form description is a
-// member under its own name; the handlers of all subsystems are member functions, defined
-// in the folder of the subsystem they belong to.
+// member under its own name. The form handles its window, its keys and what assistive
+// technology hears; what the pages mean is told by a PageContext (the wizard, built on it).
 #include <QByteArray>
 #include <QHash>
 #include <QWidget>
@@ -10,14 +10,14 @@
 #include <vector>
 
 #include "app/controls.h"
-#include "app/shownreply.h"
-#include "link/copies.h"
+#include "app/pagecontext.h"
 #include "link/udpsocket.h"
 #include "platform/platform.h"
 
 namespace trx::app {
 
 using link::TZEL_UDPSocket;
+class Announcer;
 
 // Every control of the form, with its class, in the order of the form description.
 // clang-format off
@@ -46,8 +46,6 @@ class TForm1 : public QWidget {
  public:
   static constexpr int kClientWidth = 580;
   static constexpr int kClientHeight = 434;
-  static constexpr int kSettingsMessageBufferSize = 325;
-  static constexpr int kWordBufferSize = 501;
   // The maker's product site, opened by the web button.
   static constexpr char kMakerWebSite[] = "https://www.example.com/trx61/";
   static constexpr char kApplicationTitle[] = "TRX61 Utility";
@@ -110,58 +108,21 @@ class TForm1 : public QWidget {
   // edition in the browser; where that fails too, a message that says where the guide is.
   void OpenGuide(const QString& pdf, const QString& html);
 
-  // ---- discovery and replies
-  void ZEL_UDPSocket1Recv(QObject* sender, const std::uint8_t* buf, int len);
-  // Reads a reply and shows it at once; returns its list text, empty when not listed.
-  QString ShowReply(const QByteArray& reply);
-  void ap_listClick(QObject* sender);
-  std::uint8_t AckFlag() const { return ackFlag_; }
-  int StoredReplyCount() const { return static_cast<int>(replies_.size()); }
-  QByteArray StoredReply(int position) const;
-
-  // ---- assistive technology (app/accessibility.cpp)
+  // ---- assistive technology (app/announcements.cpp)
+  // What the pages mean beyond their controls; without one, no save and no unsaved change.
+  void SetPageContext(const PageContext* context) { context_ = context; }
+  bool Saving() const { return context_ && context_->Saving(); }
+  bool ChangesUnsaved() const { return context_ && context_->ChangesUnsaved(); }
+  QStringList ChangeSentences() const { return context_ ? context_->ChangeSentences() : QStringList(); }
   // The list's chosen entry carries the settings shown, for a screen reader.
   void DescribeChosenEntry();
   // The chosen access point's settings, as one sentence for its list entry.
   static QString DescribeEntry(const QString& domain, const QString& firmware, const QString& mac, const QString& ip,
                                const QString& essid, const QString& channel, const QString& wep);
-  // The confirmation page's new values name their old ones, and stop doing so when it is left.
-  void DescribeChanges();
-  void ForgetChanges();
-  // Each value of the confirmation page beside the one the access point had, as sentences;
-  // none on another page.
-  QStringList ChangeSentences() const;
-  // Whether the fields differ from what the chosen access point had (list to confirmation page).
-  bool ChangesUnsaved() const;
-  // Takes the fields as the chosen access point has them, to tell a change from them later.
-  void RememberSettings();
-
-  // ---- wizard: defined in wizard/; the typed reading of the step and the page layouts are
-  // in wizard/wizard.h
-  QString WizardStep() const { return welcome->Hint; }
-  void StartWizard();
-  void b_setupClick(QObject* sender);
-  void b_backClick(QObject* sender);
-  void TimerTimer(QObject* sender);
-  void errormsgClick(QObject* sender);
-  void ShowConfirmationPage(bool fromWepSettings);
-  void LeaveConfirmationPage();
-  void ip_dhcpClick(QObject* sender);
-  void ip_ipClick(QObject* sender);
-  void SendSettings();
-  const std::array<std::uint8_t, kSettingsMessageBufferSize>& MessageBuffer() const { return message_; }
-  const std::array<std::uint16_t, kWordBufferSize>& WordBuffer() const { return words_; }
-
-  // ---- input checks and WEP keys
-  void CheckAddressField(const QString& tag);
-  void e_ipExit(QObject* sender);
-  void e_maskExit(QObject* sender);
-  void e_gatewayExit(QObject* sender);
-  bool CheckAddressPage();
-  bool CheckEssid();
-  void s_wepCloseUp(QObject* sender);
-  void GenerateWepKeys();
-  bool CheckKeyField();
+  // A sentence said before the next page's title (changes thrown away, for one).
+  void SayBeforeNextPage(const QString& sentence);
+  // Puts the focus into a field after a failed check, without firing its neighbour's exit.
+  void FocusField(QWidget* field);
 
  protected:
   bool event(QEvent* event) override;
@@ -173,8 +134,8 @@ class TForm1 : public QWidget {
  private:
   void BuildFromDescription();
   void WireHandlers();
-  // Assistive technology (app/accessibility.cpp): the picture interfaces, before any control
-  // exists; the names of the window and its fields, after.
+  // Assistive technology: the accessible interfaces, before any control exists
+  // (app/accessibles.cpp); the names of the window and its fields, after (app/announcements.cpp).
   static void InstallAccessibility();
   void NameControls();
   // Tells assistive technology what the page shown is: its title, its instruction (and what
@@ -182,24 +143,9 @@ class TForm1 : public QWidget {
   // Screen readers queue what they say, so the page is told before the focus moves.
   // withFocus: with the focused control too, when the focus does not move to it afterwards.
   void AnnouncePage(bool withFocus = true);
-  void Announce(const QString& title, const QString& text);
   QString FocusedPhrase() const;
-  QStringList SettingsEntered() const;
-  // No on the confirmation page throws the changes away: the next announcement says so first.
-  void NoteDiscard();
   // Says that the changes are lost as the window closes; true when the close waits for it.
   bool AnnounceUnsavedClose();
-  void StartSearch();
-  void StartSave();
-  void LayErrorPanel();
-  // Reads a reply into shown_ (and lays the error panel when it is refused); the controls
-  // follow at ShowReadReplies.
-  QString ReadReply(const QByteArray& reply, ShownReply::Outcome* outcome);
-  void ShowReadReplies();
-  // The search's error panel; endsWait also stops the wait and its animation.
-  void SearchFailed(bool endsWait);
-  // Puts the focus into a field after a failed check, without firing its neighbour's exit.
-  void FocusField(QWidget* field);
   int ScreenPpi() const;
 
   platform::Platform& platform_;
@@ -211,18 +157,9 @@ class TForm1 : public QWidget {
   bool tabPressed_ = false;  // the key being handled is Tab or Shift+Tab
   int messagesShown_ = 0;    // a leave check refused when it showed one
 
-  QWidget* announcer_ = nullptr;  // what announcements come from
-  QString notice_;                // said before the next page
-  QStringList remembered_;        // the settings as the chosen access point had them
+  Announcer* announcer_ = nullptr;  // what announcements come from
+  const PageContext* context_ = nullptr;
   bool closingAnnounced_ = false;
-  std::vector<QByteArray> replies_;  // each listed reply whole, by list position
-  link::ReplyCopies copies_;         // this search's replies, so that a copy is not listed again
-  ShownReply shown_;                 // read, not yet in the controls
-  long long dropsAtWaitStart_ = 0;   // the socket's drop count when the wait began
-  bool receivingBurst_ = false;      // the socket is delivering a turn's datagrams
-  std::uint8_t ackFlag_ = 0;
-  std::array<std::uint8_t, kSettingsMessageBufferSize> message_{};
-  std::array<std::uint16_t, kWordBufferSize> words_{};
 };
 
 }  // namespace trx::app

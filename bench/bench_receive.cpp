@@ -23,6 +23,7 @@
 #include "link/udpsocket.h"
 #include "platform/platform.h"
 #include "tools/netns/guard.h"
+#include "wizard/wizard.h"
 
 namespace {
 
@@ -87,6 +88,8 @@ int main(int argc, char** argv) {
   const auto platform = trx::platform::CreateNativePlatform();
   trx::app::ApplyApplicationLook();
   trx::app::TForm1 form(*platform);
+  trx::wizard::Wizard wizard(form);
+  using trx::wizard::Step;
   form.ZEL_UDPSocket1->SetReceiveBufferSize(parser.value(buffer).toInt());
   form.show();
   if (!QTest::qWaitForWindowExposed(&form)) std::fprintf(stderr, "the window was not shown\n");
@@ -121,20 +124,21 @@ int main(int argc, char** argv) {
   clock.start();
   probe.start();
   // The two clicks, from the event loop as a person's would come: welcome page, then Next.
-  QTimer::singleShot(0, &form, [&] { form.b_setupClick(form.b_setup); });
+  QTimer::singleShot(0, &form, [&] { wizard.b_setupClick(form.b_setup); });
   qint64 nextClickNs = 0, nextAtNs = 0;
   QTimer::singleShot(100, &form, [&] {
     QElapsedTimer t;
     t.start();
     nextAtNs = clock.nsecsElapsed();
-    form.b_setupClick(form.b_setup);
+    wizard.b_setupClick(form.b_setup);
     nextClickNs = t.nsecsElapsed();
   });
   // A plain event loop: QTest's waits sleep between their turns, which a user's window never does.
   QEventLoop loop;
   QTimer check;
   QObject::connect(&check, &QTimer::timeout, [&] {
-    if ((clock.elapsed() > 200 && (form.WizardStep() != "1" || !form.errormsg->isHidden())) || clock.elapsed() > 60000)
+    if ((clock.elapsed() > 200 && (wizard.CurrentStep() != Step::Connection || !form.errormsg->isHidden())) ||
+        clock.elapsed() > 60000)
       loop.quit();
   });
   check.start(5);

@@ -19,6 +19,7 @@
 
 #include "app/startup.h"
 #include "platform/platform.h"
+#include "wizard/wizard.h"
 
 namespace {
 
@@ -55,11 +56,14 @@ int Child(int argc, char** argv, bool bare) {
   if (fonts) fonts->Wait();
   const auto platform = trx::platform::CreateNativePlatform();
   std::unique_ptr<QWidget> window;
+  std::unique_ptr<trx::wizard::Wizard> wizard;
   if (bare) {
     window = std::make_unique<QWidget>(nullptr, Qt::Window | Qt::FramelessWindowHint);
     window->resize(580, 434);
   } else {
-    window = trx::app::StartUp(*platform);
+    auto form = trx::app::StartUp(*platform);
+    wizard = std::make_unique<trx::wizard::Wizard>(*form);
+    window = std::move(form);
   }
   QEventLoop loop;
   FirstFrame first(loop, *window);

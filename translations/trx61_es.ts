@@ -289,7 +289,7 @@ No: descartar los cambios y volver a buscar.</translation>
 <context>
     <name>Buttons</name>
     <message>
-        <location filename="../app/accessibility.cpp" line="+32"/>
+        <location filename="../app/accessibles.cpp" line="+22"/>
         <source>Setup</source>
         <translation>Configurar</translation>
     </message>
@@ -583,7 +583,7 @@ de red en la salida de error estándar.
 <context>
     <name>Sentence</name>
     <message>
-        <location filename="../app/accessibility.cpp" line="-10"/>
+        <location filename="../app/announcements.cpp" line="+18"/>
         <source>.</source>
         <comment>full stop</comment>
         <translation>.</translation>
@@ -592,7 +592,7 @@ de red en la salida de error estándar.
 <context>
     <name>trx::app::TForm1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+330"/>
+        <location filename="../app/form1.cpp" line="+302"/>
         <source>Information</source>
         <translation>Información</translation>
     </message>
@@ -604,12 +604,12 @@ de red en la salida de error estándar.
 %1</translation>
     </message>
     <message>
-        <location filename="../app/form1.h" line="+55"/>
+        <location filename="../app/form1.h" line="+53"/>
         <source>After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.</source>
         <translation>Tras guardar la configuración, el TRX61 ver. 2.2 puede tardar 60 segundos en estar disponible.</translation>
     </message>
     <message>
-        <location filename="../wizard/checks.cpp" line="+16"/>
+        <location filename="../wizard/checks.cpp" line="+18"/>
         <source>Wrong IP address value!</source>
         <translation>¡Dirección IP incorrecta!</translation>
     </message>
@@ -629,14 +629,14 @@ de red en la salida de error estándar.
         <translation>¡ESSID incorrecto!</translation>
     </message>
     <message>
-        <location filename="../wizard/receive.cpp" line="+135"/>
+        <location filename="../wizard/receive.cpp" line="+137"/>
         <location line="+1"/>
         <source>Error</source>
         <extracomment>Shown as the regulatory domain&apos;s value (list page, 1 line, about 120 px) when the access point reports a domain code the program does not know.</extracomment>
         <translation>Error</translation>
     </message>
     <message>
-        <location filename="../wizard/wep.cpp" line="+11"/>
+        <location filename="../wizard/wep.cpp" line="+13"/>
         <source>Wrong Wep-Key1 Length!</source>
         <translation>¡Longitud incorrecta de la clave WEP 1!</translation>
     </message>
@@ -646,56 +646,56 @@ de red en la salida de error estándar.
         <translation>¡La clave WEP 1 contiene caracteres no válidos!</translation>
     </message>
     <message>
-        <location filename="../app/accessibility.cpp" line="+165"/>
+        <location filename="../app/accessibles.cpp" line="+143"/>
         <source>Filled in, hidden.</source>
         <translation>Rellenado, oculto.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location filename="../app/announcements.cpp" line="+14"/>
         <location line="+20"/>
         <location line="+14"/>
-        <location line="+95"/>
+        <location filename="../wizard/changes.cpp" line="+35"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-33"/>
         <location line="+20"/>
         <location line="+14"/>
-        <location line="+95"/>
+        <location filename="../wizard/changes.cpp" line="+1"/>
         <source>Channel</source>
         <translation>Canal</translation>
     </message>
     <message>
-        <location line="-128"/>
-        <location line="+133"/>
+        <location line="-33"/>
+        <location filename="../wizard/changes.cpp" line="+5"/>
         <source>Host Name</source>
         <translation>Nombre de host</translation>
     </message>
     <message>
-        <location line="-130"/>
+        <location line="+3"/>
         <location line="+14"/>
-        <location line="+108"/>
+        <location filename="../wizard/changes.cpp" line="-8"/>
         <source>IP Address</source>
         <extracomment>Screen-reader name of an address field, read and brailled: one line, never a line break (the caption drawn on the picture, context Artwork, may take two).</extracomment>
         <translation>Dirección IP</translation>
     </message>
     <message>
-        <location line="-120"/>
-        <location line="+130"/>
+        <location line="-12"/>
+        <location filename="../wizard/changes.cpp" line="+10"/>
         <source>Net Mask</source>
         <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>Máscara de subred</translation>
     </message>
     <message>
-        <location line="-128"/>
-        <location line="+129"/>
+        <location line="+2"/>
+        <location filename="../wizard/changes.cpp" line="+1"/>
         <source>Gateway</source>
         <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>Puerta de enlace</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="+1"/>
         <source>Obtain the address by DHCP</source>
         <translation>Obtener dirección por DHCP</translation>
     </message>
@@ -708,12 +708,12 @@ de red en la salida de error estándar.
         <location line="+1"/>
         <location line="+10"/>
         <location line="+14"/>
-        <location line="+95"/>
+        <location filename="../wizard/changes.cpp" line="-7"/>
         <source>WEP</source>
         <translation>WEP</translation>
     </message>
     <message>
-        <location line="-118"/>
+        <location line="-23"/>
         <source>Pass Phrase</source>
         <translation>Frase de contraseña</translation>
     </message>
@@ -779,7 +779,7 @@ de red en la salida de error estándar.
         <translation>Dominio regulatorio %1, versión de firmware %2, dirección MAC %3, dirección IP %4, ESSID %5, canal %6, WEP %7.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../wizard/changes.cpp" line="-20"/>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
@@ -787,7 +787,7 @@ de red en la salida de error estándar.
         <translation>Antes: %1.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location filename="../app/announcements.cpp" line="+23"/>
         <source>chosen</source>
         <translation>seleccionado</translation>
     </message>
@@ -802,7 +802,7 @@ de red en la salida de error estándar.
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>Saving the settings to the access point.</source>
         <translation>Guardando la configuración en el punto de acceso.</translation>
     </message>
@@ -825,13 +825,13 @@ de red en la salida de error estándar.
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location filename="../wizard/changes.cpp" line="+27"/>
         <source>%1: %2, was %3.</source>
         <translation>%1: %2 (antes: %3).</translation>
     </message>
     <message>
-        <location line="+28"/>
-        <location line="+6"/>
+        <location filename="../app/announcements.cpp" line="+8"/>
+        <location filename="../wizard/steps.cpp" line="+135"/>
         <source>The changes were not saved.</source>
         <translation>Los cambios no se han guardado.</translation>
     </message>

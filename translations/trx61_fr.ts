@@ -287,7 +287,7 @@ Non&#xa0;: abandonner les modifications et relancer la recherche.</translation>
 <context>
     <name>Buttons</name>
     <message>
-        <location filename="../app/accessibility.cpp" line="+32"/>
+        <location filename="../app/accessibles.cpp" line="+22"/>
         <source>Setup</source>
         <translation>Configurer</translation>
     </message>
@@ -581,7 +581,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
 <context>
     <name>Sentence</name>
     <message>
-        <location filename="../app/accessibility.cpp" line="-10"/>
+        <location filename="../app/announcements.cpp" line="+18"/>
         <source>.</source>
         <comment>full stop</comment>
         <translation>.</translation>
@@ -590,7 +590,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
 <context>
     <name>trx::app::TForm1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+330"/>
+        <location filename="../app/form1.cpp" line="+302"/>
         <source>Information</source>
         <translation>Information</translation>
     </message>
@@ -602,12 +602,12 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
 %1</translation>
     </message>
     <message>
-        <location filename="../app/form1.h" line="+55"/>
+        <location filename="../app/form1.h" line="+53"/>
         <source>After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.</source>
         <translation>Une fois les paramètres enregistrés, le TRX61 ver. 2.2 peut mettre 60 secondes à redevenir disponible.</translation>
     </message>
     <message>
-        <location filename="../wizard/checks.cpp" line="+16"/>
+        <location filename="../wizard/checks.cpp" line="+18"/>
         <source>Wrong IP address value!</source>
         <translation>Adresse IP incorrecte&#xa0;!</translation>
     </message>
@@ -627,14 +627,14 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <translation>ESSID incorrect&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../wizard/receive.cpp" line="+135"/>
+        <location filename="../wizard/receive.cpp" line="+137"/>
         <location line="+1"/>
         <source>Error</source>
         <extracomment>Shown as the regulatory domain&apos;s value (list page, 1 line, about 120 px) when the access point reports a domain code the program does not know.</extracomment>
         <translation>Erreur</translation>
     </message>
     <message>
-        <location filename="../wizard/wep.cpp" line="+11"/>
+        <location filename="../wizard/wep.cpp" line="+13"/>
         <source>Wrong Wep-Key1 Length!</source>
         <translation>Longueur de la clé WEP 1 incorrecte&#xa0;!</translation>
     </message>
@@ -644,56 +644,56 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <translation>La clé WEP 1 contient des caractères non valides&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/accessibility.cpp" line="+165"/>
+        <location filename="../app/accessibles.cpp" line="+143"/>
         <source>Filled in, hidden.</source>
         <translation>Rempli, masqué.</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location filename="../app/announcements.cpp" line="+14"/>
         <location line="+20"/>
         <location line="+14"/>
-        <location line="+95"/>
+        <location filename="../wizard/changes.cpp" line="+35"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-33"/>
         <location line="+20"/>
         <location line="+14"/>
-        <location line="+95"/>
+        <location filename="../wizard/changes.cpp" line="+1"/>
         <source>Channel</source>
         <translation>Canal</translation>
     </message>
     <message>
-        <location line="-128"/>
-        <location line="+133"/>
+        <location line="-33"/>
+        <location filename="../wizard/changes.cpp" line="+5"/>
         <source>Host Name</source>
         <translation>Nom d&apos;hôte</translation>
     </message>
     <message>
-        <location line="-130"/>
+        <location line="+3"/>
         <location line="+14"/>
-        <location line="+108"/>
+        <location filename="../wizard/changes.cpp" line="-8"/>
         <source>IP Address</source>
         <extracomment>Screen-reader name of an address field, read and brailled: one line, never a line break (the caption drawn on the picture, context Artwork, may take two).</extracomment>
         <translation>Adresse IP</translation>
     </message>
     <message>
-        <location line="-120"/>
-        <location line="+130"/>
+        <location line="-12"/>
+        <location filename="../wizard/changes.cpp" line="+10"/>
         <source>Net Mask</source>
         <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>Masque de sous-réseau</translation>
     </message>
     <message>
-        <location line="-128"/>
-        <location line="+129"/>
+        <location line="+2"/>
+        <location filename="../wizard/changes.cpp" line="+1"/>
         <source>Gateway</source>
         <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>Passerelle</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="+1"/>
         <source>Obtain the address by DHCP</source>
         <translation>Adresse IP par DHCP</translation>
     </message>
@@ -706,12 +706,12 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <location line="+1"/>
         <location line="+10"/>
         <location line="+14"/>
-        <location line="+95"/>
+        <location filename="../wizard/changes.cpp" line="-7"/>
         <source>WEP</source>
         <translation>WEP</translation>
     </message>
     <message>
-        <location line="-118"/>
+        <location line="-23"/>
         <source>Pass Phrase</source>
         <translation>Phrase secrète</translation>
     </message>
@@ -777,7 +777,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <translation>Réglementation %1, version du micrologiciel %2, adresse MAC %3, adresse IP %4, ESSID %5, canal %6, WEP %7.</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../wizard/changes.cpp" line="-20"/>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
@@ -785,7 +785,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <translation>Avant&#xa0;: %1.</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location filename="../app/announcements.cpp" line="+23"/>
         <source>chosen</source>
         <translation>sélectionné</translation>
     </message>
@@ -800,7 +800,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>Saving the settings to the access point.</source>
         <translation>Enregistrement des paramètres dans le point d&apos;accès.</translation>
     </message>
@@ -823,13 +823,13 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location filename="../wizard/changes.cpp" line="+27"/>
         <source>%1: %2, was %3.</source>
         <translation>%1&#xa0;: %2, avant&#xa0;: %3.</translation>
     </message>
     <message>
-        <location line="+28"/>
-        <location line="+6"/>
+        <location filename="../app/announcements.cpp" line="+8"/>
+        <location filename="../wizard/steps.cpp" line="+135"/>
         <source>The changes were not saved.</source>
         <translation>Les modifications n&apos;ont pas été enregistrées.</translation>
     </message>

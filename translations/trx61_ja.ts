@@ -288,7 +288,7 @@ No: discard the changes and search again.</source>
 <context>
     <name>Buttons</name>
     <message>
-        <location filename="../app/accessibility.cpp" line="+32"/>
+        <location filename="../app/accessibles.cpp" line="+22"/>
         <source>Setup</source>
         <translation>セットアップ</translation>
     </message>
@@ -581,7 +581,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
 <context>
     <name>Sentence</name>
     <message>
-        <location filename="../app/accessibility.cpp" line="-10"/>
+        <location filename="../app/announcements.cpp" line="+18"/>
         <source>.</source>
         <comment>full stop</comment>
         <translation>。</translation>
@@ -590,7 +590,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
 <context>
     <name>trx::app::TForm1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+330"/>
+        <location filename="../app/form1.cpp" line="+302"/>
         <source>Information</source>
         <translation>情報</translation>
     </message>
@@ -602,12 +602,12 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
 %1</translation>
     </message>
     <message>
-        <location filename="../app/form1.h" line="+55"/>
+        <location filename="../app/form1.h" line="+53"/>
         <source>After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.</source>
         <translation>設定の保存後、TRX61 ver. 2.2が使用可能になるまで60秒ほどかかることがあります。</translation>
     </message>
     <message>
-        <location filename="../wizard/checks.cpp" line="+16"/>
+        <location filename="../wizard/checks.cpp" line="+18"/>
         <source>Wrong IP address value!</source>
         <translation>IPアドレスが正しくありません。</translation>
     </message>
@@ -627,14 +627,14 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>ESSIDが正しくありません。</translation>
     </message>
     <message>
-        <location filename="../wizard/receive.cpp" line="+135"/>
+        <location filename="../wizard/receive.cpp" line="+137"/>
         <location line="+1"/>
         <source>Error</source>
         <extracomment>Shown as the regulatory domain&apos;s value (list page, 1 line, about 120 px) when the access point reports a domain code the program does not know.</extracomment>
         <translation>エラー</translation>
     </message>
     <message>
-        <location filename="../wizard/wep.cpp" line="+11"/>
+        <location filename="../wizard/wep.cpp" line="+13"/>
         <source>Wrong Wep-Key1 Length!</source>
         <translation>WEPキー1の長さが正しくありません。</translation>
     </message>
@@ -644,56 +644,56 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>WEPキー1に使用できない文字が含まれています。</translation>
     </message>
     <message>
-        <location filename="../app/accessibility.cpp" line="+165"/>
+        <location filename="../app/accessibles.cpp" line="+143"/>
         <source>Filled in, hidden.</source>
         <translation>入力済み、非表示。</translation>
     </message>
     <message>
-        <location line="+131"/>
+        <location filename="../app/announcements.cpp" line="+14"/>
         <location line="+20"/>
         <location line="+14"/>
-        <location line="+95"/>
+        <location filename="../wizard/changes.cpp" line="+35"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="-33"/>
         <location line="+20"/>
         <location line="+14"/>
-        <location line="+95"/>
+        <location filename="../wizard/changes.cpp" line="+1"/>
         <source>Channel</source>
         <translation>チャネル</translation>
     </message>
     <message>
-        <location line="-128"/>
-        <location line="+133"/>
+        <location line="-33"/>
+        <location filename="../wizard/changes.cpp" line="+5"/>
         <source>Host Name</source>
         <translation>ホスト名</translation>
     </message>
     <message>
-        <location line="-130"/>
+        <location line="+3"/>
         <location line="+14"/>
-        <location line="+108"/>
+        <location filename="../wizard/changes.cpp" line="-8"/>
         <source>IP Address</source>
         <extracomment>Screen-reader name of an address field, read and brailled: one line, never a line break (the caption drawn on the picture, context Artwork, may take two).</extracomment>
         <translation>IPアドレス</translation>
     </message>
     <message>
-        <location line="-120"/>
-        <location line="+130"/>
+        <location line="-12"/>
+        <location filename="../wizard/changes.cpp" line="+10"/>
         <source>Net Mask</source>
         <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>サブネットマスク</translation>
     </message>
     <message>
-        <location line="-128"/>
-        <location line="+129"/>
+        <location line="+2"/>
+        <location filename="../wizard/changes.cpp" line="+1"/>
         <source>Gateway</source>
         <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>ゲートウェイ</translation>
     </message>
     <message>
-        <location line="-128"/>
+        <location line="+1"/>
         <source>Obtain the address by DHCP</source>
         <translation>DHCPでアドレスを取得</translation>
     </message>
@@ -706,12 +706,12 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <location line="+1"/>
         <location line="+10"/>
         <location line="+14"/>
-        <location line="+95"/>
+        <location filename="../wizard/changes.cpp" line="-7"/>
         <source>WEP</source>
         <translation>WEP</translation>
     </message>
     <message>
-        <location line="-118"/>
+        <location line="-23"/>
         <source>Pass Phrase</source>
         <translation>パスフレーズ</translation>
     </message>
@@ -777,7 +777,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>規制ドメイン %1、ファームウェアのバージョン %2、MACアドレス %3、IPアドレス %4、ESSID %5、チャネル %6、WEP %7。</translation>
     </message>
     <message>
-        <location line="+16"/>
+        <location filename="../wizard/changes.cpp" line="-20"/>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
@@ -785,7 +785,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>変更前: %1。</translation>
     </message>
     <message>
-        <location line="+21"/>
+        <location filename="../app/announcements.cpp" line="+23"/>
         <source>chosen</source>
         <translation>選択済み</translation>
     </message>
@@ -800,7 +800,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+13"/>
         <source>Saving the settings to the access point.</source>
         <translation>アクセスポイントに設定を保存しています。</translation>
     </message>
@@ -822,13 +822,13 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <location line="+23"/>
+        <location filename="../wizard/changes.cpp" line="+27"/>
         <source>%1: %2, was %3.</source>
         <translation>%1: %2（変更前: %3）。</translation>
     </message>
     <message>
-        <location line="+28"/>
-        <location line="+6"/>
+        <location filename="../app/announcements.cpp" line="+8"/>
+        <location filename="../wizard/steps.cpp" line="+135"/>
         <source>The changes were not saved.</source>
         <translation>変更は保存されませんでした。</translation>
     </message>

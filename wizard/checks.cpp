@@ -1,8 +1,10 @@
 // The checks of the basic and IP settings pages and the address fields' focus-loss checks.
-#include "app/form1.h"
 #include "input/address.h"
+#include "wizard/wizard.h"
 
-namespace trx::app {
+namespace trx::wizard {
+
+using app::TEdit;
 namespace {
 
 struct AddressTag {
@@ -24,40 +26,40 @@ bool Passes(const TEdit* field) { return input::IsDottedQuad(field->text().toStd
 
 }  // namespace
 
-void TForm1::CheckAddressField(const QString& tag) {
+void Wizard::CheckAddressField(const QString& tag) {
   for (const AddressTag& t : kAddressTags) {
     if (tag != t.tag) continue;
-    TEdit* field = this->*t.field;
+    TEdit* field = f_.*t.field;
     if (!Passes(field)) {
-      ShowMessage(tr(t.message));
-      FocusField(field);
+      f_.ShowMessage(TForm1::tr(t.message));
+      f_.FocusField(field);
     }
   }
 }
 
-void TForm1::e_ipExit(QObject*) { CheckAddressField("ip"); }
-void TForm1::e_maskExit(QObject*) { CheckAddressField("mask"); }
-void TForm1::e_gatewayExit(QObject*) { CheckAddressField("gateway"); }
+void Wizard::e_ipExit(QObject*) { CheckAddressField("ip"); }
+void Wizard::e_maskExit(QObject*) { CheckAddressField("mask"); }
+void Wizard::e_gatewayExit(QObject*) { CheckAddressField("gateway"); }
 
-bool TForm1::CheckAddressPage() {
+bool Wizard::CheckAddressPage() {
   // Runs whether DHCP or a fixed address is chosen: the device keeps all three either way.
   for (const AddressTag& t : kAddressTags) {
-    TEdit* field = this->*t.field;
+    TEdit* field = f_.*t.field;
     if (field->text().isEmpty()) field->setText(t.fallback);
     if (!Passes(field)) {
-      ShowMessage(tr(t.message));
-      FocusField(field);  // a disabled field (DHCP chosen) cannot take it; the focus stays
+      f_.ShowMessage(TForm1::tr(t.message));
+      f_.FocusField(field);  // a disabled field (DHCP chosen) cannot take it; the focus stays
       return false;
     }
   }
   return true;
 }
 
-bool TForm1::CheckEssid() {
-  if (!e_essid->text().isEmpty()) return true;
-  ShowMessage(tr("Wrong ESSID value!"));
-  FocusField(e_essid);
+bool Wizard::CheckEssid() {
+  if (!f_.e_essid->text().isEmpty()) return true;
+  f_.ShowMessage(TForm1::tr("Wrong ESSID value!"));
+  f_.FocusField(f_.e_essid);
   return false;
 }
 
-}  // namespace trx::app
+}  // namespace trx::wizard

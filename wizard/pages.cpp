@@ -7,7 +7,7 @@ namespace trx::wizard {
 
 using app::TImage;
 
-void ShowPage(TForm1& f, TImage* store) { f.welcome->CopyPictureFrom(store); }
+void Wizard::ShowPage(TImage* store) { f_.welcome->CopyPictureFrom(store); }
 
 void SetVisible(std::initializer_list<QWidget*> controls, bool visible) {
   for (QWidget* w : controls) w->setVisible(visible);
@@ -17,193 +17,185 @@ void SetEnabled(std::initializer_list<QWidget*> controls, bool enabled) {
   for (QWidget* w : controls) w->setEnabled(enabled);
 }
 
-void SetStatusLabelsVisible(TForm1& f, bool visible) {
-  SetVisible({f.l_domain, f.l_fw, f.l_mac, f.l_ip, f.l_essid, f.l_ch, f.l_wep}, visible);
+void Wizard::SetStatusLabelsVisible(bool visible) {
+  SetVisible({f_.l_domain, f_.l_fw, f_.l_mac, f_.l_ip, f_.l_essid, f_.l_ch, f_.l_wep}, visible);
 }
 
 // The form is laid out at 96 pixels per inch; at a setting that is no multiple of it the
 // moved controls are placed anew. The correction is one of the form scaled to the screen, in
 // that form's pixels (integer arithmetic, product first); Qt keeps the form at its 96-ppi
 // size and scales it itself, so the result comes back to the form's own pixels.
-void CorrectForDensity(const TForm1& f, QWidget* control, int leftOffset, bool scaleLeft) {
-  const int ppi = f.Platform().ScreenPixelsPerInch();
+void Wizard::CorrectForDensity(QWidget* control, int leftOffset, bool scaleLeft) const {
+  const int ppi = f_.Platform().ScreenPixelsPerInch();
   if (ppi <= 0 || ppi % 96 == 0) return;
   const auto back = [ppi](int scaled) { return static_cast<int>(std::lround(scaled * 96.0 / ppi)); };
   const int left = scaleLeft ? back(control->x() * ppi / 96 - leftOffset) : control->x();
   control->move(left, back(control->y() * ppi / 96 - 5));
 }
 
-void EnterConnectionPageFromWelcome(TForm1& f) {
-  ShowPage(f, f.step);
-  f.b_help->hide();
-  f.b_web->hide();
-  f.SetFace(f.b_setup, "b_next_off", f.b_next);
-  f.b_setup->move(f.b_setup->x(), 299);
-  CorrectForDensity(f, f.b_setup, 0, false);
+void Wizard::EnterConnectionPageFromWelcome() {
+  ShowPage(f_.step);
+  f_.b_help->hide();
+  f_.b_web->hide();
+  f_.SetFace(f_.b_setup, "b_next_off", f_.b_next);
+  f_.b_setup->move(f_.b_setup->x(), 299);
+  CorrectForDensity(f_.b_setup, 0, false);
 }
 
-void EnterConnectionPageFromConfirmation(TForm1& f) {
-  ShowPage(f, f.step);
-  f.LeaveConfirmationPage();
-  f.SetFace(f.b_setup, "b_next_off");
-  f.SetFace(f.b_exit, "b_exit_off");
-  f.b_exit->show();
-  f.b_back->hide();
+void Wizard::EnterConnectionPageFromConfirmation() {
+  ShowPage(f_.step);
+  LeaveConfirmationPage();
+  f_.SetFace(f_.b_setup, "b_next_off");
+  f_.SetFace(f_.b_exit, "b_exit_off");
+  f_.b_exit->show();
+  f_.b_back->hide();
 }
 
-void EnterListPage(TForm1& f) {
-  ShowPage(f, f.no1);
-  f.b_setup->show();
-  f.SetFace(f.b_setup, "b_yes_off");
-  f.SetFace(f.b_exit, "b_no_off");
-  f.b_exit->show();
-  f.b_exit->setEnabled(true);
-  f.b_back->hide();
-  f.ap_list->show();
+void Wizard::EnterListPage() {
+  ShowPage(f_.no1);
+  f_.b_setup->show();
+  f_.SetFace(f_.b_setup, "b_yes_off");
+  f_.SetFace(f_.b_exit, "b_no_off");
+  f_.b_exit->show();
+  f_.b_exit->setEnabled(true);
+  f_.b_back->hide();
+  f_.ap_list->show();
 }
 
-void EnterListPageFromBasic(TForm1& f) {
-  f.bar->hide();
-  f.checklink->hide();
-  EnterListPage(f);
-  f.b_setup->setEnabled(true);
-  SetStatusLabelsVisible(f, true);
-  SetVisible({f.s_ch, f.e_essid, f.e_ap}, false);
+void Wizard::EnterListPageFromBasic() {
+  f_.bar->hide();
+  f_.checklink->hide();
+  EnterListPage();
+  f_.b_setup->setEnabled(true);
+  SetStatusLabelsVisible(true);
+  SetVisible({f_.s_ch, f_.e_essid, f_.e_ap}, false);
 }
 
-void EnterBasicFromList(TForm1& f) {
-  ShowPage(f, f.no2);
-  f.b_exit->hide();
-  f.SetFace(f.b_setup, "b_next_off");
-  f.b_back->show();
-  f.SetFace(f.b_back, "b_back_off");
-  SetStatusLabelsVisible(f, false);
-  SetVisible({f.e_essid, f.s_ch, f.e_ap}, true);
-  f.ap_list->hide();
+void Wizard::EnterBasicFromList() {
+  ShowPage(f_.no2);
+  f_.b_exit->hide();
+  f_.SetFace(f_.b_setup, "b_next_off");
+  f_.b_back->show();
+  f_.SetFace(f_.b_back, "b_back_off");
+  SetStatusLabelsVisible(false);
+  SetVisible({f_.e_essid, f_.s_ch, f_.e_ap}, true);
+  f_.ap_list->hide();
 }
 
-void EnterBasicFromIp(TForm1& f) {
-  ShowPage(f, f.no2);
-  SetVisible({f.e_essid, f.s_ch, f.e_ap}, true);
-  SetVisible({f.e_ip, f.e_mask, f.e_gateway, f.ip_dhcp, f.ip_ip}, false);
-  SetEnabled({f.e_ip, f.e_mask, f.e_gateway}, !f.ip_dhcp->isChecked());
+void Wizard::EnterBasicFromIp() {
+  ShowPage(f_.no2);
+  SetVisible({f_.e_essid, f_.s_ch, f_.e_ap}, true);
+  SetVisible({f_.e_ip, f_.e_mask, f_.e_gateway, f_.ip_dhcp, f_.ip_ip}, false);
+  SetEnabled({f_.e_ip, f_.e_mask, f_.e_gateway}, !f_.ip_dhcp->isChecked());
 }
 
-void EnterIpFromBasic(TForm1& f) {
-  ShowPage(f, f.no3);
-  SetVisible({f.e_ip, f.e_mask, f.e_gateway, f.ip_dhcp, f.ip_ip}, true);
-  SetEnabled({f.e_ip, f.e_mask, f.e_gateway}, !f.ip_dhcp->isChecked());
-  SetVisible({f.e_essid, f.s_ch, f.e_ap}, false);
+void Wizard::EnterIpFromBasic() {
+  ShowPage(f_.no3);
+  SetVisible({f_.e_ip, f_.e_mask, f_.e_gateway, f_.ip_dhcp, f_.ip_ip}, true);
+  SetEnabled({f_.e_ip, f_.e_mask, f_.e_gateway}, !f_.ip_dhcp->isChecked());
+  SetVisible({f_.e_essid, f_.s_ch, f_.e_ap}, false);
 }
 
-void EnterIpFromWep(TForm1& f) {
-  ShowPage(f, f.no3);
-  SetVisible({f.e_ip, f.e_mask, f.e_gateway, f.ip_dhcp, f.ip_ip}, true);
-  f.s_wep->hide();
-  f.e_pas->hide();
+void Wizard::EnterIpFromWep() {
+  ShowPage(f_.no3);
+  SetVisible({f_.e_ip, f_.e_mask, f_.e_gateway, f_.ip_dhcp, f_.ip_ip}, true);
+  f_.s_wep->hide();
+  f_.e_pas->hide();
 }
 
-void EnterWepFromIp(TForm1& f) {
-  f.s_wep->show();
-  f.e_pas->show();
-  SetVisible({f.e_ip, f.e_mask, f.e_gateway, f.ip_dhcp, f.ip_ip}, false);
-  ShowPage(f, f.no4);
+void Wizard::EnterWepFromIp() {
+  f_.s_wep->show();
+  f_.e_pas->show();
+  SetVisible({f_.e_ip, f_.e_mask, f_.e_gateway, f_.ip_dhcp, f_.ip_ip}, false);
+  ShowPage(f_.no4);
 }
 
-void EnterWepFromKeys(TForm1& f) {
-  SetVisible({f.e_64key1, f.e_64key2, f.e_64key3, f.e_64key4, f.wepsel, f.weptype}, false);
-  f.s_wep->show();
-  f.e_pas->show();
-  ShowPage(f, f.no4);
+void Wizard::EnterWepFromKeys() {
+  SetVisible({f_.e_64key1, f_.e_64key2, f_.e_64key3, f_.e_64key4, f_.wepsel, f_.weptype}, false);
+  f_.s_wep->show();
+  f_.e_pas->show();
+  ShowPage(f_.no4);
 }
 
-void EnterKeysFromWep(TForm1& f) {
-  f.s_wep->hide();
-  f.e_pas->hide();
-  f.e_64key1->show();
-  ShowPage(f, f.no5);
+void Wizard::EnterKeysFromWep() {
+  f_.s_wep->hide();
+  f_.e_pas->hide();
+  f_.e_64key1->show();
+  ShowPage(f_.no5);
 }
 
-}  // namespace trx::wizard
-
-namespace trx::app {
-
-using namespace wizard;
-
-void TForm1::ShowConfirmationPage(bool fromWepSettings) {
-  ShowPage(*this, no6);
+void Wizard::ShowConfirmationPage(bool fromWepSettings) {
+  ShowPage(f_.no6);
 
   // Old values, greyed, in the left column.
-  const bool deviceUsedDhcp = l_dhcp->Hint != "off";
-  if (!deviceUsedDhcp) l_ip->move(128, 257);
-  TLabel* const address = deviceUsedDhcp ? l_dhcp : l_ip;
-  l_essid->move(128, 273);
-  l_ch->move(128, 290);
-  l_wep->move(128, 307);
-  for (TLabel* label : {address, l_essid, l_ch, l_wep}) {
+  if (!deviceUsedDhcp_) f_.l_ip->move(128, 257);
+  app::TLabel* const address = deviceUsedDhcp_ ? f_.l_dhcp : f_.l_ip;
+  f_.l_essid->move(128, 273);
+  f_.l_ch->move(128, 290);
+  f_.l_wep->move(128, 307);
+  for (app::TLabel* label : {address, f_.l_essid, f_.l_ch, f_.l_wep}) {
     label->show();
     label->setEnabled(false);
   }
 
   // New values in the right column.
-  const bool dhcpChosen = ip_dhcp->isChecked();
+  const bool dhcpChosen = f_.ip_dhcp->isChecked();
   if (dhcpChosen) {
-    e_dhcp->show();
+    f_.e_dhcp->show();
   } else {
-    e_ip->setReadOnly(true);
-    e_ip->setCursor(Qt::ArrowCursor);
-    e_ip->setEnabled(true);
-    e_ip->move(336, fromWepSettings ? 258 : 257);
-    e_ip->show();
+    f_.e_ip->setReadOnly(true);
+    f_.e_ip->setCursor(Qt::ArrowCursor);
+    f_.e_ip->setEnabled(true);
+    f_.e_ip->move(336, fromWepSettings ? 258 : 257);
+    f_.e_ip->show();
   }
-  e_ess->show();
+  f_.e_ess->show();
   // Only the controls placed here are corrected, so that leaving the page undoes exactly this.
-  if (!deviceUsedDhcp) CorrectForDensity(*this, l_ip, 0, true);
-  for (TLabel* label : {l_essid, l_ch, l_wep}) CorrectForDensity(*this, label, 0, true);
-  if (!dhcpChosen) CorrectForDensity(*this, e_ip, 6, true);
+  if (!deviceUsedDhcp_) CorrectForDensity(f_.l_ip, 0, true);
+  for (app::TLabel* label : {f_.l_essid, f_.l_ch, f_.l_wep}) CorrectForDensity(label, 0, true);
+  if (!dhcpChosen) CorrectForDensity(f_.e_ip, 6, true);
 
-  if (s_wep->currentIndex() >= 0) e_wep->setText(s_wep->currentText());
-  e_wep->show();
-  if (s_ch->currentIndex() >= 0) e_ch->setText(QString::number(s_ch->currentIndex() + 1));
-  e_ch->show();
+  if (f_.s_wep->currentIndex() >= 0) f_.e_wep->setText(f_.s_wep->currentText());
+  f_.e_wep->show();
+  if (f_.s_ch->currentIndex() >= 0) f_.e_ch->setText(QString::number(f_.s_ch->currentIndex() + 1));
+  f_.e_ch->show();
 
-  SetFace(b_setup, "b_yes_off");
-  SetFace(b_back, "b_no_off");
+  f_.SetFace(f_.b_setup, "b_yes_off");
+  f_.SetFace(f_.b_back, "b_no_off");
   DescribeChanges();
 }
 
-void TForm1::LeaveConfirmationPage() {
-  const bool deviceUsedDhcp = l_dhcp->Hint != "off";
-  if (!deviceUsedDhcp) {
-    l_ip->hide();
-    l_ip->move(314, 302);
-    l_ip->setEnabled(true);
+void Wizard::LeaveConfirmationPage() {
+  if (!deviceUsedDhcp_) {
+    f_.l_ip->hide();
+    f_.l_ip->move(314, 302);
+    f_.l_ip->setEnabled(true);
   } else {
-    l_dhcp->hide();
+    f_.l_dhcp->hide();
   }
-  l_essid->hide();
-  l_essid->move(314, 316);
-  l_ch->hide();
-  l_ch->move(314, 335);
-  l_wep->hide();
-  l_wep->move(314, 352);
-  for (TLabel* label : {l_essid, l_ch, l_wep}) label->setEnabled(true);
+  f_.l_essid->hide();
+  f_.l_essid->move(314, 316);
+  f_.l_ch->hide();
+  f_.l_ch->move(314, 335);
+  f_.l_wep->hide();
+  f_.l_wep->move(314, 352);
+  for (app::TLabel* label : {f_.l_essid, f_.l_ch, f_.l_wep}) label->setEnabled(true);
 
-  const bool dhcpChosen = ip_dhcp->isChecked();
+  const bool dhcpChosen = f_.ip_dhcp->isChecked();
   if (dhcpChosen) {
-    e_dhcp->hide();
+    f_.e_dhcp->hide();
   } else {
-    e_ip->hide();
-    e_ip->setReadOnly(false);
-    e_ip->unsetCursor();
-    e_ip->move(89, 269);
+    f_.e_ip->hide();
+    f_.e_ip->setReadOnly(false);
+    f_.e_ip->unsetCursor();
+    f_.e_ip->move(89, 269);
   }
-  SetVisible({e_ess, e_ch, e_wep}, false);
+  SetVisible({f_.e_ess, f_.e_ch, f_.e_wep}, false);
 
-  if (!deviceUsedDhcp) CorrectForDensity(*this, l_ip, 6, true);
-  for (TLabel* label : {l_essid, l_ch, l_wep}) CorrectForDensity(*this, label, 6, true);
-  if (!dhcpChosen) CorrectForDensity(*this, e_ip, 6, true);
+  if (!deviceUsedDhcp_) CorrectForDensity(f_.l_ip, 6, true);
+  for (app::TLabel* label : {f_.l_essid, f_.l_ch, f_.l_wep}) CorrectForDensity(label, 6, true);
+  if (!dhcpChosen) CorrectForDensity(f_.e_ip, 6, true);
   ForgetChanges();
 }
 
-}  // namespace trx::app
+}  // namespace trx::wizard

@@ -1,4 +1,4 @@
-// The receiving side of the form: every datagram the socket delivers, the reply reader that
+// The receiving side of the wizard: every datagram the socket delivers, the reply reader that
 // fills the form from a discovery reply, and the access point list.
 #include "app/devicetext.h"
 #include "input/wepkeys.h"
@@ -7,9 +7,11 @@
 #include "link/reading.h"
 #include "wizard/wizard.h"
 
-namespace trx::app {
+namespace trx::wizard {
 
-using namespace wizard;
+using app::TEdit;
+using app::TImage;
+using app::TRadioButton;
 
 namespace {
 
@@ -24,7 +26,7 @@ QString KeyText(const std::array<std::uint8_t, N>& key) {
 
 }  // namespace
 
-void TForm1::ZEL_UDPSocket1Recv(QObject*, const std::uint8_t* buf, int len) {
+void Wizard::ZEL_UDPSocket1Recv(QObject*, const std::uint8_t* buf, int len) {
   if (buf == nullptr || len < 0) return;
   const link::ByteView datagram(buf, static_cast<std::size_t>(len));
   const bool debug = link::DebugEnabled();
@@ -32,11 +34,11 @@ void TForm1::ZEL_UDPSocket1Recv(QObject*, const std::uint8_t* buf, int len) {
     link::DebugLine(
         QString("recv %1 bytes from %2%3: %4")
             .arg(len)
-            .arg(ZEL_UDPSocket1->CurrentSource().toString(),
-                 ZEL_UDPSocket1->CurrentInterface().isEmpty() ? "" : " on " + ZEL_UDPSocket1->CurrentInterface(),
+            .arg(f_.ZEL_UDPSocket1->CurrentSource().toString(),
+                 f_.ZEL_UDPSocket1->CurrentInterface().isEmpty() ? "" : " on " + f_.ZEL_UDPSocket1->CurrentInterface(),
                  what));
   };
-  const Step step = CurrentStep(*this);
+  const Step step = step_;
   if (step == Step::Connection) {
     if (!link::HasHeader(datagram, link::kReplySignature)) {
       if (debug) note("refused: not a discovery reply");
@@ -57,51 +59,51 @@ void TForm1::ZEL_UDPSocket1Recv(QObject*, const std::uint8_t* buf, int len) {
     }
   } else if (step == Step::Confirmation) {
     // Only an acknowledgement counts: a stray datagram after it must not undo a good save.
-    if (link::HasHeader(datagram, link::kAckHeader)) ackFlag_ = 1;
-    if (debug) note(ackFlag_ == 1 ? "acknowledgement" : "ignored while saving: not an acknowledgement");
+    if (link::HasHeader(datagram, link::kAckHeader)) acknowledged_ = true;
+    if (debug) note(acknowledged_ ? "acknowledgement" : "ignored while saving: not an acknowledgement");
   } else if (debug) {
-    note(QString("ignored: not waiting for replies on step %1").arg(welcome->Hint));
+    note(QString("ignored: not waiting for replies on step %1").arg(static_cast<int>(step_)));
   }
   if (!receivingBurst_) ShowReadReplies();
 }
 
-QByteArray TForm1::StoredReply(int position) const {
+QByteArray Wizard::StoredReply(int position) const {
   return position >= 0 && position < StoredReplyCount() ? replies_[static_cast<std::size_t>(position)] : QByteArray();
 }
 
-void TForm1::ap_listClick(QObject*) {
-  const int n = ap_list->currentRow();
+void Wizard::ap_listClick(QObject*) {
+  const int n = f_.ap_list->currentRow();
   if (n < 0 || n >= StoredReplyCount()) return;
   ShowReply(replies_[static_cast<std::size_t>(n)]);
 }
 
-void TForm1::LayErrorPanel() {
-  checklink->hide();
-  bar->hide();
-  bar->SetPosition(100);
-  errormsg->show();
-  b_min->hide();
-  FocusPageSoon();
+void Wizard::LayErrorPanel() {
+  f_.checklink->hide();
+  f_.bar->hide();
+  f_.bar->SetPosition(100);
+  f_.errormsg->show();
+  f_.b_min->hide();
+  f_.FocusPageSoon();
 }
 
-void TForm1::SearchFailed(bool endsWait) {
+void Wizard::SearchFailed(bool endsWait) {
   LayErrorPanel();
-  b_exit->setEnabled(false);
-  b_setup->setEnabled(false);
+  f_.b_exit->setEnabled(false);
+  f_.b_setup->setEnabled(false);
   if (endsWait) {
-    for (TImage* frame : {check01, check02, check03}) frame->hide();
-    Timer->SetEnabled(false);
-    Timer->Tag = 6;
+    for (TImage* frame : {f_.check01, f_.check02, f_.check03}) frame->hide();
+    f_.Timer->SetEnabled(false);
+    f_.Timer->Tag = kWaitTicks;
   }
 }
 
-QString TForm1::ShowReply(const QByteArray& bytes) {
+QString Wizard::ShowReply(const QByteArray& bytes) {
   QString listText = ReadReply(bytes, nullptr);
   ShowReadReplies();
   return listText;
 }
 
-QString TForm1::ReadReply(const QByteArray& bytes, ShownReply::Outcome* outcome) {
+QString Wizard::ReadReply(const QByteArray& bytes, ShownReply::Outcome* outcome) {
   using Outcome = ShownReply::Outcome;
   const auto fail = [&](Outcome why, bool endsWait) {
     if (outcome) *outcome = why;
@@ -117,9 +119,9 @@ QString TForm1::ReadReply(const QByteArray& bytes, ShownReply::Outcome* outcome)
   s.ip = Ipv4Text(r.ip);
   s.mask = Ipv4Text(r.mask);
   s.gateway = Ipv4Text(r.gateway);
-  s.hostName = FromDevice(r.hostName);
+  s.hostName = app::FromDevice(r.hostName);
   QString listText = " " + *s.hostName;
-  s.firmware = FromDevice(r.firmware);
+  s.firmware = app::FromDevice(r.firmware);
   s.mac = QString::fromStdString(link::FormatMac(r.mac));
 
   s.channels = ShownReply::Channels{};
@@ -132,8 +134,8 @@ QString TForm1::ReadReply(const QByteArray& bytes, ShownReply::Outcome* outcome)
     // Shown only: the save reads any name it does not know as the same code, translated or not.
     //: Shown as the regulatory domain's value (list page, 1 line, about 120 px) when the access
     //: point reports a domain code the program does not know.
-    s.domain = tr("Error");
-    s.channels->placeholder = tr("Error");
+    s.domain = TForm1::tr("Error");
+    s.channels->placeholder = TForm1::tr("Error");
   }
 
   const std::optional<int> channel = link::ReadChannel(r.channel);
@@ -141,8 +143,8 @@ QString TForm1::ReadReply(const QByteArray& bytes, ShownReply::Outcome* outcome)
   if (!channel) return fail(Outcome::UnreadableChannel, false);
   if (*channel >= 1 && *channel <= 14 && *channel - 1 < s.channels->items.size()) s.channelIndex = *channel - 1;
 
-  s.essid = FromDevice(r.essid);
-  s.passphrase = FromDevice(r.passphrase);
+  s.essid = app::FromDevice(r.essid);
+  s.passphrase = app::FromDevice(r.passphrase);
 
   const std::optional<int> defaultKey = link::ReadDefaultKey(r.defaultKey);
   if (!defaultKey) return fail(Outcome::UnreadableDefaultKey, false);
@@ -158,14 +160,14 @@ QString TForm1::ReadReply(const QByteArray& bytes, ShownReply::Outcome* outcome)
   const std::optional<int> size = link::ReadWepSize(r.wepOn, r.keySize);
   s.wepCaption = HexText(r.wepOn);
   if (size == 0) {
-    s.wepCaption = s_wep->itemText(0);
+    s.wepCaption = f_.s_wep->itemText(0);
     s.wepIndex = 0;
     s.passphraseEnabled = false;
     s.keyDigits = 10;
     fillKeys(1);
   } else if (r.wepOn <= 3) {  // on, whether or not its key size can be read
     if (size) {
-      s.wepCaption = s_wep->itemText(*size);
+      s.wepCaption = f_.s_wep->itemText(*size);
       s.wepIndex = *size;
       s.keyDigits = input::KeyDigits(static_cast<input::WepSize>(*size));
       fillKeys(*size);
@@ -181,62 +183,62 @@ QString TForm1::ReadReply(const QByteArray& bytes, ShownReply::Outcome* outcome)
   return listText;
 }
 
-void TForm1::ShowReadReplies() {
+void Wizard::ShowReadReplies() {
   ShownReply& s = shown_;
   if (s.ip) {
-    e_ip->setText(*s.ip);
-    l_ip->SetCaption(*s.ip);
+    f_.e_ip->setText(*s.ip);
+    f_.l_ip->SetCaption(*s.ip);
   }
-  if (s.mask) e_mask->setText(*s.mask);
-  if (s.gateway) e_gateway->setText(*s.gateway);
-  if (s.hostName) e_ap->setText(*s.hostName);
-  if (s.firmware) l_fw->SetCaption(*s.firmware);
-  if (s.mac) l_mac->SetCaption(*s.mac);
+  if (s.mask) f_.e_mask->setText(*s.mask);
+  if (s.gateway) f_.e_gateway->setText(*s.gateway);
+  if (s.hostName) f_.e_ap->setText(*s.hostName);
+  if (s.firmware) f_.l_fw->SetCaption(*s.firmware);
+  if (s.mac) f_.l_mac->SetCaption(*s.mac);
   if (s.channels) {
-    s_ch->clear();
-    s_ch->addItems(s.channels->items);
-    s_ch->setPlaceholderText(s.channels->placeholder);
+    f_.s_ch->clear();
+    f_.s_ch->addItems(s.channels->items);
+    f_.s_ch->setPlaceholderText(s.channels->placeholder);
   }
-  if (s.domain) l_domain->SetCaption(*s.domain);
-  if (s.channelIndex) s_ch->setCurrentIndex(*s.channelIndex);
-  if (s.channelCaption) l_ch->SetCaption(*s.channelCaption);
+  if (s.domain) f_.l_domain->SetCaption(*s.domain);
+  if (s.channelIndex) f_.s_ch->setCurrentIndex(*s.channelIndex);
+  if (s.channelCaption) f_.l_ch->SetCaption(*s.channelCaption);
   if (s.essid) {
-    e_essid->setText(*s.essid);
-    l_essid->SetCaption(ShortEssid(*s.essid));
-    l_essid->Hint = *s.essid;
+    f_.e_essid->setText(*s.essid);
+    f_.l_essid->SetCaption(app::ShortEssid(*s.essid));
+    f_.l_essid->Hint = *s.essid;
   }
   if (s.passphrase) {
-    e_pas->setText(*s.passphrase);
-    wep_tmp->SetCaption(*s.passphrase);
+    f_.e_pas->setText(*s.passphrase);
+    f_.wep_tmp->SetCaption(*s.passphrase);
   }
   if (s.defaultKey) {
-    TRadioButton* const keyButtons[] = {wepkey1, wepkey2, wepkey3, wepkey4};
+    TRadioButton* const keyButtons[] = {f_.wepkey1, f_.wepkey2, f_.wepkey3, f_.wepkey4};
     if (*s.defaultKey >= 0)
       keyButtons[*s.defaultKey]->setChecked(true);
     else
       for (TRadioButton* b : keyButtons) b->Uncheck();  // mark none
   }
-  TEdit* const keyFields[] = {e_64key1, e_64key2, e_64key3, e_64key4};
+  TEdit* const keyFields[] = {f_.e_64key1, f_.e_64key2, f_.e_64key3, f_.e_64key4};
   for (std::size_t k = 0; k < 4; ++k) {
     if (s.keys) keyFields[k]->setText((*s.keys)[k]);
     if (s.keyHints) keyFields[k]->Hint = (*s.keyHints)[k];
     if (s.keyDigits) keyFields[k]->MaxLength = *s.keyDigits;
   }
-  if (s.wepCaption) l_wep->SetCaption(*s.wepCaption);
-  if (s.wepIndex) s_wep->setCurrentIndex(*s.wepIndex);
-  if (s.passphraseEnabled) e_pas->setEnabled(*s.passphraseEnabled);
+  if (s.wepCaption) f_.l_wep->SetCaption(*s.wepCaption);
+  if (s.wepIndex) f_.s_wep->setCurrentIndex(*s.wepIndex);
+  if (s.passphraseEnabled) f_.e_pas->setEnabled(*s.passphraseEnabled);
   if (s.dhcp) {
-    (*s.dhcp ? ip_dhcp : ip_ip)->setChecked(true);
-    l_dhcp->Hint = *s.dhcp ? "on" : "off";
+    (*s.dhcp ? f_.ip_dhcp : f_.ip_ip)->setChecked(true);
+    deviceUsedDhcp_ = *s.dhcp;
   }
   if (!s.listed.isEmpty()) {
-    ap_list->addItems(s.listed);
-    ap_list->setCurrentRow(ap_list->count() - 1);  // the form already shows this reply
+    f_.ap_list->addItems(s.listed);
+    f_.ap_list->setCurrentRow(f_.ap_list->count() - 1);  // the form already shows this reply
   }
   // The entry chosen on the list page can be heard with its settings; during a search the
   // list is hidden, and its last entry is described once the search ends.
-  if (ap_list->isVisible() && (!s.listed.isEmpty() || s.ip)) DescribeChosenEntry();
+  if (f_.ap_list->isVisible() && (!s.listed.isEmpty() || s.ip)) f_.DescribeChosenEntry();
   s = ShownReply{};
 }
 
-}  // namespace trx::app
+}  // namespace trx::wizard

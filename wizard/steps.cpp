@@ -1,5 +1,5 @@
-// The wizard's state machine: the forward and back buttons dispatch on the step held in
-// the Hint of the page picture; the search and the save start here.
+// The wizard's state machine: the forward and back buttons dispatch on the step; the search
+// and the save start here.
 #include <QApplication>
 #include <QMessageBox>
 
@@ -8,165 +8,180 @@
 #include "wizard/wizard.h"
 
 namespace trx::wizard {
-namespace {
 
-// A state kept as one digit in a Hint; any other text reads as the enum's last value, Unknown.
-template <class State>
-State ReadDigit(const QString& text) {
-  const int value = text.size() == 1 ? text[0].unicode() - '0' : -1;
-  return value >= 0 && value < static_cast<int>(State::Unknown) ? static_cast<State>(value) : State::Unknown;
+using app::TEdit;
+using app::TImage;
+
+Wizard::Wizard(TForm1& form) : f_(form), formAlive_(&form) {
+  WireHandlers();
+  f_.SetPageContext(this);
+  SetStep(Step::Welcome);
 }
 
-template <class State>
-void WriteDigit(QString& hint, State state) {
-  if (state != State::Unknown) hint = QString::number(static_cast<int>(state));
+Wizard::~Wizard() {
+  if (formAlive_) formAlive_->SetPageContext(nullptr);
 }
 
-}  // namespace
+void Wizard::WireHandlers() {
+  connect(f_.b_setup, &TImage::OnClick, this, &Wizard::b_setupClick);
+  connect(f_.b_back, &TImage::OnClick, this, &Wizard::b_backClick);
+  connect(f_.errormsg, &TImage::OnClick, this, &Wizard::errormsgClick);
+  connect(f_.e_ip, &TEdit::OnExit, this, &Wizard::e_ipExit);
+  connect(f_.e_dhcp, &TEdit::OnExit, this, &Wizard::e_ipExit);
+  connect(f_.e_mask, &TEdit::OnExit, this, &Wizard::e_maskExit);
+  connect(f_.e_gateway, &TEdit::OnExit, this, &Wizard::e_gatewayExit);
+  connect(f_.s_wep, &app::TComboBox::OnCloseUp, this, &Wizard::s_wepCloseUp);
+  connect(f_.ap_list, &app::TListBox::OnClick, this, &Wizard::ap_listClick);
+  connect(f_.ap_list, &app::TListBox::OnClick, this, [this] { RememberSettings(); });  // another access point's
+  connect(f_.ip_dhcp, &app::TRadioButton::OnClick, this, &Wizard::ip_dhcpClick);
+  connect(f_.ip_ip, &app::TRadioButton::OnClick, this, &Wizard::ip_ipClick);
+  connect(f_.Timer, &app::TTimer::OnTimer, this, &Wizard::TimerTimer);
 
-Step CurrentStep(const TForm1& form) { return ReadDigit<Step>(form.welcome->Hint); }
-void SetStep(TForm1& form, Step step) {
-  WriteDigit(form.welcome->Hint, step);
-  form.FocusPageSoon();  // every page change, whatever caused it
+  // A turn's datagrams are read one by one; the controls follow once, at the end of the turn.
+  connect(f_.ZEL_UDPSocket1, &link::TZEL_UDPSocket::OnRecv, this, [this](QObject* s, const std::uint8_t* buf, int len) {
+    receivingBurst_ = true;
+    ZEL_UDPSocket1Recv(s, buf, len);
+  });
+  connect(f_.ZEL_UDPSocket1, &link::TZEL_UDPSocket::OnRecvDone, this, [this] {
+    receivingBurst_ = false;
+    ShowReadReplies();
+  });
+  // Nothing but replies and acknowledgements is ever taken: the rest stays with the reader.
+  f_.ZEL_UDPSocket1->SetAcceptedHeaders({std::string(link::kReplySignature), std::string(link::kAckHeader)});
 }
-WaitFrame CurrentWaitFrame(const TForm1& form) { return ReadDigit<WaitFrame>(form.checklink->Hint); }
-void SetWaitFrame(TForm1& form, WaitFrame frame) { WriteDigit(form.checklink->Hint, frame); }
 
-}  // namespace trx::wizard
+void Wizard::SetStep(Step step) {
+  step_ = step;
+  f_.FocusPageSoon();  // every page change, whatever caused it
+}
 
-namespace trx::app {
-
-using namespace wizard;
-
-void TForm1::StartWizard() { SetStep(*this, Step::Welcome); }
-
-void TForm1::b_setupClick(QObject*) {
-  switch (CurrentStep(*this)) {
+void Wizard::b_setupClick(QObject*) {
+  switch (step_) {
     case Step::Welcome:
-      EnterConnectionPageFromWelcome(*this);
-      SetStep(*this, Step::Connection);
+      EnterConnectionPageFromWelcome();
+      SetStep(Step::Connection);
       break;
     case Step::Connection: StartSearch(); break;
     case Step::AccessPointList:
-      EnterBasicFromList(*this);
-      SetStep(*this, Step::BasicSettings);
+      EnterBasicFromList();
+      SetStep(Step::BasicSettings);
       break;
     case Step::BasicSettings:
       if (!CheckEssid()) return;
-      e_ess->setText(ShortEssid(e_essid->text()));
-      e_ess->Hint = e_essid->text();
-      EnterIpFromBasic(*this);
-      SetStep(*this, Step::IpSettings);
+      f_.e_ess->setText(app::ShortEssid(f_.e_essid->text()));
+      f_.e_ess->Hint = f_.e_essid->text();
+      EnterIpFromBasic();
+      SetStep(Step::IpSettings);
       break;
     case Step::IpSettings: {
       if (!CheckAddressPage()) return;
       // A pass phrase that is still the device's own stays hidden.
-      const bool unchanged = e_pas->text() == wep_tmp->Caption();
-      e_pas->SetMasked(unchanged);
-      if (unchanged) e_pas->Hint.clear();
-      EnterWepFromIp(*this);
-      SetStep(*this, Step::WepSettings);
+      const bool unchanged = f_.e_pas->text() == f_.wep_tmp->Caption();
+      f_.e_pas->SetMasked(unchanged);
+      if (unchanged) f_.e_pas->Hint.clear();
+      EnterWepFromIp();
+      SetStep(Step::WepSettings);
       break;
     }
     case Step::WepSettings:
       // A WEP state the device reported but the list cannot show leaves no selection: the
       // page goes on as for "Disable", and that is what the confirmation shows and the save writes.
-      if (s_wep->currentIndex() < 0) s_wep->setCurrentIndex(0);
+      if (f_.s_wep->currentIndex() < 0) f_.s_wep->setCurrentIndex(0);
       GenerateWepKeys();
-      if (s_wep->currentIndex() != 0) {
-        EnterKeysFromWep(*this);
-        SetStep(*this, Step::WepKey);
+      if (f_.s_wep->currentIndex() != 0) {
+        EnterKeysFromWep();
+        SetStep(Step::WepKey);
       } else {
-        s_wep->hide();
-        e_pas->hide();
+        f_.s_wep->hide();
+        f_.e_pas->hide();
         ShowConfirmationPage(true);
-        SetStep(*this, Step::Confirmation);
+        SetStep(Step::Confirmation);
       }
       break;
     case Step::WepKey:
       if (!CheckKeyField()) return;
-      SetVisible({weptype, wepsel, e_64key1, e_64key2, e_64key3, e_64key4}, false);
+      SetVisible({f_.weptype, f_.wepsel, f_.e_64key1, f_.e_64key2, f_.e_64key3, f_.e_64key4}, false);
       ShowConfirmationPage(false);
-      SetStep(*this, Step::Confirmation);
+      SetStep(Step::Confirmation);
       break;
     case Step::Confirmation: StartSave(); break;
-    case Step::Completion:
-    case Step::Unknown: break;
+    case Step::Completion: break;
   }
 }
 
-void TForm1::b_backClick(QObject*) {
-  switch (CurrentStep(*this)) {
+void Wizard::b_backClick(QObject*) {
+  switch (step_) {
     case Step::BasicSettings:
       if (!CheckEssid()) return;
-      EnterListPageFromBasic(*this);
-      SetStep(*this, Step::AccessPointList);
+      EnterListPageFromBasic();
+      SetStep(Step::AccessPointList);
       break;
     case Step::IpSettings:
       if (!CheckAddressPage()) return;
-      EnterBasicFromIp(*this);
-      SetStep(*this, Step::BasicSettings);
+      EnterBasicFromIp();
+      SetStep(Step::BasicSettings);
       break;
     case Step::WepSettings:
-      EnterIpFromWep(*this);
-      SetStep(*this, Step::IpSettings);
+      EnterIpFromWep();
+      SetStep(Step::IpSettings);
       break;
     case Step::WepKey:
-      EnterWepFromKeys(*this);
-      SetStep(*this, Step::WepSettings);
+      EnterWepFromKeys();
+      SetStep(Step::WepSettings);
       break;
     case Step::Confirmation:
-      // No on the confirmation page starts over with a fresh search.
-      EnterConnectionPageFromConfirmation(*this);
-      SetStep(*this, Step::Connection);
+      // No throws the changes away, which the next page's announcement says first; it starts
+      // over with a fresh search.
+      if (ChangesUnsaved()) f_.SayBeforeNextPage(TForm1::tr("The changes were not saved."));
+      EnterConnectionPageFromConfirmation();
+      SetStep(Step::Connection);
       break;
     case Step::Welcome:
     case Step::Connection:
     case Step::AccessPointList:
-    case Step::Completion:
-    case Step::Unknown: break;
+    case Step::Completion: break;
   }
 }
 
-void TForm1::StartSearch() {
-  checklink->show();
+void Wizard::StartSearch() {
+  f_.checklink->show();
   // Paint the wait panel now; input waits until the buttons below are disabled.
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  bar->SetPosition(0);
-  bar->show();
-  RestartWait(*this);
-  SetEnabled({b_min, b_close, b_exit, b_back, b_setup}, false);
-  FocusPage();  // the progress bar, the one control that shows during the wait
-  ap_list->clear();
+  f_.bar->SetPosition(0);
+  f_.bar->show();
+  RestartWait();
+  SetEnabled({f_.b_min, f_.b_close, f_.b_exit, f_.b_back, f_.b_setup}, false);
+  f_.FocusPage();  // the progress bar, the one control that shows during the wait
+  f_.ap_list->clear();
   replies_.clear();
   copies_.Clear();
   std::uint16_t request[link::kSearchRequest.size()];
   for (std::size_t i = 0; i < link::kSearchRequest.size(); ++i)
     request[i] = static_cast<std::uint8_t>(link::kSearchRequest[i]);
-  dropsAtWaitStart_ = ZEL_UDPSocket1->DroppedBySystem();
-  ZEL_UDPSocket1->SendBuffer(request, static_cast<int>(link::kSearchRequest.size()));
-  Timer->SetEnabled(true);
+  dropsAtWaitStart_ = f_.ZEL_UDPSocket1->DroppedBySystem();
+  f_.ZEL_UDPSocket1->SendBuffer(request, static_cast<int>(link::kSearchRequest.size()));
+  f_.Timer->SetEnabled(true);
 }
 
-void TForm1::StartSave() {
-  InformationBox(tr(kSaveNote), QMessageBox::Ok, QMessageBox::Information);
-  SetEnabled({b_min, b_close, b_setup, b_back}, false);
-  checklink->show();
+void Wizard::StartSave() {
+  f_.InformationBox(TForm1::tr(TForm1::kSaveNote), QMessageBox::Ok, QMessageBox::Information);
+  SetEnabled({f_.b_min, f_.b_close, f_.b_setup, f_.b_back}, false);
+  f_.checklink->show();
   QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  bar->SetPosition(0);
-  bar->show();
-  FocusPage();
-  RestartWait(*this);
+  f_.bar->SetPosition(0);
+  f_.bar->show();
+  f_.FocusPage();
+  RestartWait();
   // Only an acknowledgement of this save may count: a late one from an earlier, failed
   // save would otherwise report this one as done.
-  ackFlag_ = 0;
-  dropsAtWaitStart_ = ZEL_UDPSocket1->DroppedBySystem();
+  acknowledged_ = false;
+  dropsAtWaitStart_ = f_.ZEL_UDPSocket1->DroppedBySystem();
   SendSettings();
-  Timer->SetEnabled(true);
+  f_.Timer->SetEnabled(true);
 }
 
-void TForm1::ip_dhcpClick(QObject*) { SetEnabled({e_ip, e_mask, e_gateway}, false); }
+void Wizard::ip_dhcpClick(QObject*) { SetEnabled({f_.e_ip, f_.e_mask, f_.e_gateway}, false); }
 
-void TForm1::ip_ipClick(QObject*) { SetEnabled({e_ip, e_mask, e_gateway}, true); }
+void Wizard::ip_ipClick(QObject*) { SetEnabled({f_.e_ip, f_.e_mask, f_.e_gateway}, true); }
 
-}  // namespace trx::app
+}  // namespace trx::wizard

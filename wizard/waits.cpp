@@ -4,89 +4,83 @@
 
 namespace trx::wizard {
 
-void RestartWait(TForm1& form) {
-  form.Timer->SetEnabled(false);
-  form.Timer->Tag = 6;
+void Wizard::RestartWait() {
+  f_.Timer->SetEnabled(false);
+  f_.Timer->Tag = kWaitTicks;
 }
 
-}  // namespace trx::wizard
+void Wizard::TimerTimer(QObject*) {
+  f_.Timer->Tag -= 1;
+  f_.bar->SetPosition(f_.bar->Position() + 20);
 
-namespace trx::app {
-
-using namespace wizard;
-
-void TForm1::TimerTimer(QObject*) {
-  Timer->Tag -= 1;
-  bar->SetPosition(bar->Position() + 20);
-
-  // The animation phase lives in the wait panel's Hint and carries over from wait to wait.
-  switch (CurrentWaitFrame(*this)) {
+  // The animation's frame carries over from wait to wait.
+  switch (frame_) {
     case WaitFrame::None:
-      check01->show();
-      SetWaitFrame(*this, WaitFrame::First);
+      f_.check01->show();
+      frame_ = WaitFrame::First;
       break;
     case WaitFrame::First:
-      check01->hide();
-      check02->show();
-      SetWaitFrame(*this, WaitFrame::Second);
+      f_.check01->hide();
+      f_.check02->show();
+      frame_ = WaitFrame::Second;
       break;
     case WaitFrame::Second:
-      check02->hide();
-      check03->show();
-      SetWaitFrame(*this, WaitFrame::Third);
+      f_.check02->hide();
+      f_.check03->show();
+      frame_ = WaitFrame::Third;
       break;
     case WaitFrame::Third:
-      check03->hide();
-      SetWaitFrame(*this, WaitFrame::None);
+      f_.check03->hide();
+      frame_ = WaitFrame::None;
       break;
-    case WaitFrame::Unknown: break;
   }
 
-  if (Timer->Tag != 0) return;
+  if (f_.Timer->Tag != 0) return;
 
   if (link::DebugEnabled()) {
-    const long long drops = ZEL_UDPSocket1->DroppedBySystem();
+    const long long drops = f_.ZEL_UDPSocket1->DroppedBySystem();
     link::DebugLine(QString("wait over on step %1: %2 access point(s) listed; %3")
-                        .arg(WizardStep())
-                        .arg(ap_list->count())
+                        .arg(static_cast<int>(step_))
+                        .arg(f_.ap_list->count())
                         .arg(drops < 0 ? QString("this system does not count dropped datagrams")
                                        : QString("%1 datagram(s) dropped by the system for want of buffer space")
                                              .arg(drops - dropsAtWaitStart_)));
   }
-  switch (CurrentStep(*this)) {
+  switch (step_) {
     case Step::Connection:
-      if (ap_list->count() > 0) {
-        SetVisible({check01, check02, check03, bar, checklink}, false);
-        EnterListPage(*this);
-        DescribeChosenEntry();
+      if (f_.ap_list->count() > 0) {
+        SetVisible({f_.check01, f_.check02, f_.check03, f_.bar, f_.checklink}, false);
+        EnterListPage();
+        f_.DescribeChosenEntry();
         RememberSettings();  // what the user changes from here on is measured against this
-        SetEnabled({b_min, b_close, b_back, b_setup}, true);
-        SetStatusLabelsVisible(*this, true);
-        SetStep(*this, Step::AccessPointList);
+        SetEnabled({f_.b_min, f_.b_close, f_.b_back, f_.b_setup}, true);
+        SetStatusLabelsVisible(true);
+        SetStep(Step::AccessPointList);
       } else {
         SearchFailed(true);
       }
       break;
     case Step::Confirmation:
-      if (ackFlag_ == 1) {
-        ShowPage(*this, exit1);
-        SetVisible({check01, check02, check03, checklink, bar}, false);
-        SetVisible({l_ip, l_essid, l_ch, l_wep, l_dhcp, e_dhcp, e_ip, e_ess, e_ch, e_wep}, false);
-        b_min->setEnabled(true);
-        b_close->setEnabled(true);
-        SetFace(b_exit, "b_exit_off");
-        b_exit->setEnabled(true);
-        b_exit->show();
-        b_back->hide();
-        b_setup->hide();
-        SetStep(*this, Step::Completion);
+      if (acknowledged_) {
+        ShowPage(f_.exit1);
+        SetVisible({f_.check01, f_.check02, f_.check03, f_.checklink, f_.bar}, false);
+        SetVisible({f_.l_ip, f_.l_essid, f_.l_ch, f_.l_wep, f_.l_dhcp, f_.e_dhcp, f_.e_ip, f_.e_ess, f_.e_ch, f_.e_wep},
+                   false);
+        f_.b_min->setEnabled(true);
+        f_.b_close->setEnabled(true);
+        f_.SetFace(f_.b_exit, "b_exit_off");
+        f_.b_exit->setEnabled(true);
+        f_.b_exit->show();
+        f_.b_back->hide();
+        f_.b_setup->hide();
+        SetStep(Step::Completion);
       } else {
         LayErrorPanel();
-        l_dhcp->hide();
-        SetVisible({e_ip, e_dhcp, e_ess, e_ch, e_wep}, false);
-        b_back->setEnabled(false);
-        b_setup->setEnabled(false);
-        SetVisible({check01, check02, check03}, false);
+        f_.l_dhcp->hide();
+        SetVisible({f_.e_ip, f_.e_dhcp, f_.e_ess, f_.e_ch, f_.e_wep}, false);
+        f_.b_back->setEnabled(false);
+        f_.b_setup->setEnabled(false);
+        SetVisible({f_.check01, f_.check02, f_.check03}, false);
       }
       break;
     case Step::Welcome:
@@ -95,29 +89,28 @@ void TForm1::TimerTimer(QObject*) {
     case Step::IpSettings:
     case Step::WepSettings:
     case Step::WepKey:
-    case Step::Completion:
-    case Step::Unknown: break;
+    case Step::Completion: break;
   }
 
-  Timer->SetEnabled(false);
-  Timer->Tag = 6;
+  f_.Timer->SetEnabled(false);
+  f_.Timer->Tag = kWaitTicks;
 }
 
-void TForm1::errormsgClick(QObject*) {
-  errormsg->hide();
-  b_setup->setEnabled(true);
-  b_exit->setEnabled(true);
-  b_min->show();
-  b_min->setEnabled(true);
-  b_close->setEnabled(true);
-  if (CurrentStep(*this) == Step::Confirmation) {
-    (ip_dhcp->isChecked() ? static_cast<QWidget*>(e_dhcp) : e_ip)->show();
-    (l_dhcp->Hint == "off" ? l_ip : l_dhcp)->show();
-    SetVisible({e_ess, e_ch, e_wep}, true);
-    b_back->setEnabled(true);
-    b_setup->setEnabled(true);
+void Wizard::errormsgClick(QObject*) {
+  f_.errormsg->hide();
+  f_.b_setup->setEnabled(true);
+  f_.b_exit->setEnabled(true);
+  f_.b_min->show();
+  f_.b_min->setEnabled(true);
+  f_.b_close->setEnabled(true);
+  if (step_ == Step::Confirmation) {
+    (f_.ip_dhcp->isChecked() ? static_cast<QWidget*>(f_.e_dhcp) : f_.e_ip)->show();
+    (deviceUsedDhcp_ ? f_.l_dhcp : f_.l_ip)->show();
+    SetVisible({f_.e_ess, f_.e_ch, f_.e_wep}, true);
+    f_.b_back->setEnabled(true);
+    f_.b_setup->setEnabled(true);
   }
-  FocusPageSoon();
+  f_.FocusPageSoon();
 }
 
-}  // namespace trx::app
+}  // namespace trx::wizard

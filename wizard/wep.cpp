@@ -1,9 +1,11 @@
 // The WEP controls: the key size list, key generation from the pass phrase, the key check.
 #include "app/devicetext.h"
-#include "app/form1.h"
 #include "input/wepkeys.h"
+#include "wizard/wizard.h"
 
-namespace trx::app {
+namespace trx::wizard {
+
+using app::TEdit;
 namespace {
 
 // input::KeyFailure's answers, shown through tr().
@@ -14,31 +16,31 @@ namespace {
 
 }  // namespace
 
-void TForm1::s_wepCloseUp(QObject*) {
-  const int index = s_wep->currentIndex();
-  TEdit* const keys[] = {e_64key1, e_64key2, e_64key3, e_64key4};
+void Wizard::s_wepCloseUp(QObject*) {
+  const int index = f_.s_wep->currentIndex();
+  TEdit* const keys[] = {f_.e_64key1, f_.e_64key2, f_.e_64key3, f_.e_64key4};
   if (index == 0) {
-    e_pas->setEnabled(false);
+    f_.e_pas->setEnabled(false);
     for (TEdit* key : keys) {
       key->MaxLength = 10;
       key->setText("0000000000");
     }
   } else if (index >= 1 && index <= 3) {
-    e_pas->clear();
-    e_pas->SetMasked(false);
-    e_pas->setEnabled(true);
+    f_.e_pas->clear();
+    f_.e_pas->SetMasked(false);
+    f_.e_pas->setEnabled(true);
     for (TEdit* key : keys) key->MaxLength = input::KeyDigits(static_cast<input::WepSize>(index));
   }
 }
 
-void TForm1::GenerateWepKeys() {
-  const int index = s_wep->currentIndex();
-  const std::string passphrase = ToDevice(e_pas->text());
-  TEdit* const fields[] = {e_64key1, e_64key2, e_64key3, e_64key4};
+void Wizard::GenerateWepKeys() {
+  const int index = f_.s_wep->currentIndex();
+  const std::string passphrase = app::ToDevice(f_.e_pas->text());
+  TEdit* const fields[] = {f_.e_64key1, f_.e_64key2, f_.e_64key3, f_.e_64key4};
 
   // The device's own pass phrase gives the device's own keys: keep them out of sight, from
   // before they are written, so that no report of the change carries them.
-  const bool masked = index != 0 && !passphrase.empty() && e_pas->text() == wep_tmp->Caption();
+  const bool masked = index != 0 && !passphrase.empty() && f_.e_pas->text() == f_.wep_tmp->Caption();
   if (index != 0)
     for (TEdit* field : fields) field->SetMasked(masked);
 
@@ -65,14 +67,14 @@ void TForm1::GenerateWepKeys() {
     for (TEdit* field : fields) field->Hint.clear();
 }
 
-bool TForm1::CheckKeyField() {
-  e_64key1->selectAll();
-  const char* failure = input::KeyFailure(e_64key1->text().toStdString(), e_64key1->MaxLength);
+bool Wizard::CheckKeyField() {
+  f_.e_64key1->selectAll();
+  const char* failure = input::KeyFailure(f_.e_64key1->text().toStdString(), f_.e_64key1->MaxLength);
   if (!failure) return true;
-  ShowMessage(tr(failure));
-  FocusField(e_64key1);
-  e_64key1->selectAll();
+  f_.ShowMessage(TForm1::tr(failure));
+  f_.FocusField(f_.e_64key1);
+  f_.e_64key1->selectAll();
   return false;
 }
 
-}  // namespace trx::app
+}  // namespace trx::wizard

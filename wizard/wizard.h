@@ -1,16 +1,24 @@
 #pragma once
-// The wizard's own interface. Its handlers are TForm1's methods (declared with the form,
-// defined in this folder); what they share beyond the form lives here: the typed reading of
-// the state the form keeps, and the page layouts by the way in.
+// The wizard: the page state machine over the form, with its own state, typed. It connects
+// itself to the form's controls and drives the form through them; the form knows nothing of it.
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <array>
+#include <cstdint>
 #include <initializer_list>
+#include <vector>
 
 #include "app/form1.h"
+#include "app/pagecontext.h"
+#include "link/copies.h"
+#include "wizard/shownreply.h"
 
 namespace trx::wizard {
 
 using app::TForm1;
 
-// The wizard's pages, stored as the texts "0" to "8" in the Hint of the page picture.
+// The wizard's pages, in the order the setup goes through them.
 enum class Step {
   Welcome,
   Connection,
@@ -21,36 +29,123 @@ enum class Step {
   WepKey,
   Confirmation,
   Completion,
-  Unknown
 };
-// The wait animation's frame, stored as "0" to "3" in the Hint of the wait panel.
-enum class WaitFrame { None, First, Second, Third, Unknown };
+// The wait animation's frame; it carries over from one wait to the next.
+enum class WaitFrame { None, First, Second, Third };
 
-Step CurrentStep(const TForm1& form);
-void SetStep(TForm1& form, Step step);
-WaitFrame CurrentWaitFrame(const TForm1& form);
-void SetWaitFrame(TForm1& form, WaitFrame frame);
+class Wizard : public QObject, public app::PageContext {
+  Q_OBJECT
+ public:
+  static constexpr int kSettingsMessageBufferSize = 325;
+  static constexpr int kWordBufferSize = 501;
+  // Ticks of the form's timer in one wait.
+  static constexpr int kWaitTicks = 6;
 
-// ---- page layouts
-void ShowPage(TForm1& form, app::TImage* store);
+  // Starts on the welcome page of form, which must outlive it.
+  explicit Wizard(TForm1& form);
+  ~Wizard() override;
+
+  Step CurrentStep() const { return step_; }
+  // Puts the wizard on a step without laying its page out: for tests of what a step takes in.
+  void SetStepForTesting(Step step) { step_ = step; }
+  WaitFrame CurrentWaitFrame() const { return frame_; }
+  // Whether the access point said, in its reply, that it takes its address by DHCP.
+  bool DeviceUsedDhcp() const { return deviceUsedDhcp_; }
+
+  // ---- the forward and back buttons, the waits, the error panel (steps.cpp, waits.cpp)
+  void b_setupClick(QObject* sender);
+  void b_backClick(QObject* sender);
+  void TimerTimer(QObject* sender);
+  void errormsgClick(QObject* sender);
+  void ip_dhcpClick(QObject* sender);
+  void ip_ipClick(QObject* sender);
+
+  // ---- the confirmation page and the save (pages.cpp, save.cpp)
+  void ShowConfirmationPage(bool fromWepSettings);
+  void LeaveConfirmationPage();
+  void SendSettings();
+  bool Acknowledged() const { return acknowledged_; }
+  const std::array<std::uint8_t, kSettingsMessageBufferSize>& MessageBuffer() const { return message_; }
+  const std::array<std::uint16_t, kWordBufferSize>& WordBuffer() const { return words_; }
+
+  // ---- discovery and replies (receive.cpp)
+  void ZEL_UDPSocket1Recv(QObject* sender, const std::uint8_t* buf, int len);
+  // Reads a reply and shows it at once; returns its list text, empty when not listed.
+  QString ShowReply(const QByteArray& reply);
+  void ap_listClick(QObject* sender);
+  int StoredReplyCount() const { return static_cast<int>(replies_.size()); }
+  QByteArray StoredReply(int position) const;
+
+  // ---- input checks and WEP keys (checks.cpp, wep.cpp)
+  void CheckAddressField(const QString& tag);
+  void e_ipExit(QObject* sender);
+  void e_maskExit(QObject* sender);
+  void e_gatewayExit(QObject* sender);
+  bool CheckAddressPage();
+  bool CheckEssid();
+  void s_wepCloseUp(QObject* sender);
+  void GenerateWepKeys();
+  bool CheckKeyField();
+
+  // ---- what the form's announcements ask (changes.cpp)
+  bool Saving() const override { return step_ == Step::Confirmation; }
+  bool ChangesUnsaved() const override;
+  QStringList ChangeSentences() const override;
+  // Takes the fields as the chosen access point has them, to tell a change from them later.
+  void RememberSettings();
+
+ private:
+  void WireHandlers();
+  void SetStep(Step step);
+  void StartSearch();
+  void StartSave();
+  void RestartWait();
+  void LayErrorPanel();
+  // The search's error panel; endsWait also stops the wait and its animation.
+  void SearchFailed(bool endsWait);
+  // Reads a reply into shown_ (and lays the error panel when it is refused); the controls
+  // follow at ShowReadReplies.
+  QString ReadReply(const QByteArray& reply, ShownReply::Outcome* outcome);
+  void ShowReadReplies();
+  // The confirmation page's new values name their old ones, and stop doing so when it is left.
+  void DescribeChanges();
+  void ForgetChanges();
+  QStringList SettingsEntered() const;
+
+  // ---- page layouts, by the way in (pages.cpp)
+  void ShowPage(app::TImage* store);
+  void SetStatusLabelsVisible(bool visible);
+  // Places a moved control anew at a screen density that is no multiple of 96 pixels per inch.
+  void CorrectForDensity(QWidget* control, int leftOffset, bool scaleLeft) const;
+  void EnterConnectionPageFromWelcome();
+  void EnterConnectionPageFromConfirmation();
+  void EnterListPage();
+  void EnterListPageFromBasic();
+  void EnterBasicFromList();
+  void EnterBasicFromIp();
+  void EnterIpFromBasic();
+  void EnterIpFromWep();
+  void EnterWepFromIp();
+  void EnterWepFromKeys();
+  void EnterKeysFromWep();
+
+  TForm1& f_;
+  QPointer<TForm1> formAlive_;  // for the wizard's end, which may come after the form's
+  Step step_ = Step::Welcome;
+  WaitFrame frame_ = WaitFrame::None;
+  bool deviceUsedDhcp_ = true;  // until a reply says otherwise
+  bool acknowledged_ = false;
+  QStringList remembered_;           // the settings as the chosen access point had them
+  std::vector<QByteArray> replies_;  // each listed reply whole, by list position
+  link::ReplyCopies copies_;         // this search's replies, so that a copy is not listed again
+  ShownReply shown_;                 // read, not yet in the controls
+  long long dropsAtWaitStart_ = 0;   // the socket's drop count when the wait began
+  bool receivingBurst_ = false;      // the socket is delivering a turn's datagrams
+  std::array<std::uint8_t, kSettingsMessageBufferSize> message_{};
+  std::array<std::uint16_t, kWordBufferSize> words_{};
+};
+
 void SetVisible(std::initializer_list<QWidget*> controls, bool visible);
 void SetEnabled(std::initializer_list<QWidget*> controls, bool enabled);
-void SetStatusLabelsVisible(TForm1& form, bool visible);
-// Places a moved control anew at a screen density that is no multiple of 96 pixels per inch.
-void CorrectForDensity(const TForm1& form, QWidget* control, int leftOffset, bool scaleLeft);
-void EnterConnectionPageFromWelcome(TForm1& form);
-void EnterConnectionPageFromConfirmation(TForm1& form);
-void EnterListPage(TForm1& form);
-void EnterListPageFromBasic(TForm1& form);
-void EnterBasicFromList(TForm1& form);
-void EnterBasicFromIp(TForm1& form);
-void EnterIpFromBasic(TForm1& form);
-void EnterIpFromWep(TForm1& form);
-void EnterWepFromIp(TForm1& form);
-void EnterWepFromKeys(TForm1& form);
-void EnterKeysFromWep(TForm1& form);
-
-// Every wait has its full count of ticks, even one started while an earlier wait still runs.
-void RestartWait(TForm1& form);
 
 }  // namespace trx::wizard

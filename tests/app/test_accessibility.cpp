@@ -2,7 +2,7 @@
 // values of lists, the chosen access point, and nothing of a masked field.
 #include <QAccessible>
 
-#include "app/accessibility.h"
+#include "app/announcer.h"
 #include "tests/support/settingsfixture.h"
 
 using namespace trx::app;
@@ -85,7 +85,7 @@ TEST_F(Accessibility, EveryPageWaitAndOutcomeIsAnnouncedBeforeTheFocusMoves) {
   Key(Qt::Key_Tab);
   Key(Qt::Key_Down);  // channel 7
   for (int page = 4; page <= 7; ++page) Key(Qt::Key_Return);
-  ASSERT_EQ(form->WizardStep(), "7");
+  ASSERT_EQ(wizard->CurrentStep(), Step::Confirmation);
   EXPECT_TRUE(announcements->Last().startsWith("Confirm the new settings. | Do you want to save"));
   EXPECT_TRUE(announcements->Last().contains("Channel: 7, was 6.")) << "each row: caption, new, old";
   EXPECT_EQ(QAccessible::queryAccessibleInterface(form->e_ch)->text(QAccessible::Description), "Was 6.");
@@ -106,7 +106,7 @@ TEST_F(Accessibility, EveryPageWaitAndOutcomeIsAnnouncedBeforeTheFocusMoves) {
 TEST_F(Accessibility, AMaskedFieldGivesAwayNothing) {
   ToBasic();
   for (int page = 3; page <= 5; ++page) Next();  // the device's own pass phrase: its keys stay masked
-  ASSERT_EQ(form->WizardStep(), "6");
+  ASSERT_EQ(wizard->CurrentStep(), Step::WepKey);
   ASSERT_TRUE(form->e_64key1->Masked());
   const QString key = form->e_64key1->text();
   QAccessibleInterface* const field = QAccessible::queryAccessibleInterface(form->e_64key1);
@@ -116,13 +116,13 @@ TEST_F(Accessibility, AMaskedFieldGivesAwayNothing) {
 
   // What Qt reports of a change of the text: nothing of a masked or a hidden field.
   QAccessibleTextInsertEvent masked(form->e_64key1, 0, key);
-  ForwardAccessibilityEvent(&masked, Record);
+  Announcer::Forward(&masked, Record);
   QAccessibleTextInsertEvent hidden(form->e_64key2, 0, form->e_64key2->text());
-  ForwardAccessibilityEvent(&hidden, Record);
+  Announcer::Forward(&hidden, Record);
   EXPECT_TRUE(g_passed.empty());
   form->e_64key1->SetMasked(false);
   QAccessibleTextInsertEvent shown(form->e_64key1, 0, key);
-  ForwardAccessibilityEvent(&shown, Record);
+  Announcer::Forward(&shown, Record);
   EXPECT_EQ(g_passed.size(), 1u) << "a field shown in plain is read as usual";
 }
 
@@ -134,7 +134,7 @@ TEST_F(Accessibility, ADropDownListTellsItsItemAndEveryChangeOfIt) {
   EXPECT_EQ(list->textInterface()->text(0, 9), "6") << "the value a reader reads on focus";
   form->s_ch->setCurrentIndex(6);
   QAccessibleValueChangeEvent changed(form->s_ch, "7");
-  ForwardAccessibilityEvent(&changed, Record);
+  Announcer::Forward(&changed, Record);
   ASSERT_EQ(g_passed.size(), 1u);
   EXPECT_EQ(g_passed[0], std::make_pair(QAccessible::TextInserted, QString("7")));
 }
@@ -143,10 +143,10 @@ TEST_F(Accessibility, OnlyTheFocusedControlReportsFocus) {
   SearchWith({ReplyBuilder()});
   QAccessibleEvent listFocus(form->ap_list, QAccessible::Focus);
   form->b_setup->setFocus();
-  ForwardAccessibilityEvent(&listFocus, Record);
+  Announcer::Forward(&listFocus, Record);
   EXPECT_TRUE(g_passed.empty()) << "a list filled in the background would take a reader there";
   form->ap_list->setFocus();
-  ForwardAccessibilityEvent(&listFocus, Record);
+  Announcer::Forward(&listFocus, Record);
   EXPECT_EQ(g_passed.size(), 1u);
 }
 
@@ -169,7 +169,7 @@ TEST_F(Accessibility, EveryChangeIsConfirmedAndEveryLossSaid) {
   TypeInto(form->e_mask, "255.255.0.0");
   TypeInto(form->e_gateway, "192.168.1.254");
   for (int page = 4; page <= 6; ++page) Next();
-  ASSERT_EQ(form->WizardStep(), "7");
+  ASSERT_EQ(wizard->CurrentStep(), Step::Confirmation);
   WaitEnds();
   EXPECT_TRUE(announcements->Last().contains(
       "Host Name: south, was north. Net Mask: 255.255.0.0, was 255.255.255.0. Gateway: 192.168.1.254, was "
@@ -200,7 +200,7 @@ TEST_F(Accessibility, TheChosenAccessPointCanBeHeard) {
   };
   EXPECT_TRUE(described(1).contains("IP address 10.1.2.3")) << described(1).toStdString();
   form->ap_list->setCurrentRow(0);
-  form->ap_listClick(form->ap_list);
+  wizard->ap_listClick(form->ap_list);
   EXPECT_EQ(described(0),
             "Regulatory domain FCC, firmware version 2.2.0, MAC address 02-00-00-00-00-01, IP address "
             "192.168.1.251, ESSID office, channel 6, WEP 64Bits.");

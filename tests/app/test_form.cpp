@@ -53,8 +53,8 @@ TEST_F(Form, WindowTextsStatesAndLimits) {
   EXPECT_EQ(form->windowTitle(), "Form1");
   EXPECT_TRUE(form->windowFlags() & Qt::FramelessWindowHint);
   EXPECT_EQ(form->size(), QSize(580, 434));
-  EXPECT_EQ(form->WizardStep(), "0");
-  EXPECT_EQ(form->checklink->Hint, "0");
+  EXPECT_EQ(wizard->CurrentStep(), Step::Welcome);
+  EXPECT_EQ(wizard->CurrentWaitFrame(), WaitFrame::None);
   EXPECT_EQ(form->b_help->Hint, "b_Help_off");
   EXPECT_EQ(form->e_ip->text(), "IP Address");
   EXPECT_EQ(form->e_ap->MaxLength, 31);

@@ -101,7 +101,7 @@ TEST_F(Help, WithNothingToOpenEitherAMessageNamesTheGuidesFile) {
   ASSERT_EQ(dialogs.seen.size(), 1u);
   EXPECT_TRUE(dialogs.seen[0].text.endsWith("\n/opt/trx61/Users Guide/trx61v2.2_ug.pdf"));
   EXPECT_FALSE(form->isMinimized());
-  EXPECT_EQ(form->WizardStep(), "0");
+  EXPECT_EQ(wizard->CurrentStep(), Step::Welcome);
 }
 
 TEST_F(Help, WebOpensTheMakersSiteWithoutAnyCheck) {

@@ -42,13 +42,13 @@ TEST_F(Keyboard, SearchChooseEditAndSaveWithKeysAlone) {
   Settle();
   EXPECT_EQ(FocusName(), "b_setup") << "a page without fields: its forward button";
   Key(Qt::Key_Return);
-  ASSERT_EQ(form->WizardStep(), "1");
+  ASSERT_EQ(wizard->CurrentStep(), Step::Connection);
   Key(Qt::Key_Enter, Qt::KeypadModifier);  // Next: the search
   ASSERT_TRUE(form->Timer->Enabled());
   Deliver(ReplyBuilder().Host("first").Mac(2, 0, 0, 0, 0, 1));
   Deliver(ReplyBuilder().Host("second").Mac(2, 0, 0, 0, 0, 2));
   Ticks(6);
-  ASSERT_EQ(form->WizardStep(), "2");
+  ASSERT_EQ(wizard->CurrentStep(), Step::AccessPointList);
   EXPECT_EQ(FocusName(), "ap_list");
   Key(Qt::Key_Space);
   EXPECT_EQ(form->ap_list->currentRow(), 1) << "Space does not move the selection";
@@ -57,7 +57,7 @@ TEST_F(Keyboard, SearchChooseEditAndSaveWithKeysAlone) {
   EXPECT_EQ(form->l_mac->text().toStdString(), "02-00-00-00-00-01") << "the keys show the entry as a click does";
 
   Key(Qt::Key_Return);  // Yes
-  ASSERT_EQ(form->WizardStep(), "3");
+  ASSERT_EQ(wizard->CurrentStep(), Step::BasicSettings);
   EXPECT_EQ(FocusName(), "e_essid");
   Replace("lobby");
   Key(Qt::Key_Tab);
@@ -69,28 +69,28 @@ TEST_F(Keyboard, SearchChooseEditAndSaveWithKeysAlone) {
   EXPECT_EQ(form->e_ap->text().toStdString(), "first") << "Alt+X types nothing";
 
   Key(Qt::Key_Return);
-  ASSERT_EQ(form->WizardStep(), "4");
+  ASSERT_EQ(wizard->CurrentStep(), Step::IpSettings);
   EXPECT_EQ(FocusName(), "ip_ip") << "the first field from the top";
   Key(Qt::Key_Tab);  // one stop for the two choices, as for every radio group
   ASSERT_EQ(FocusName(), "e_ip");
   Replace("10.0.0");
   Key(Qt::Key_Return);
   EXPECT_EQ(dialogs.Texts(), QStringList{"Wrong IP address value!"}) << "the leave check once, no second message";
-  EXPECT_EQ(form->WizardStep(), "4");
+  EXPECT_EQ(wizard->CurrentStep(), Step::IpSettings);
   EXPECT_EQ(FocusName(), "e_ip");
   Replace("10.0.0.7");
   Key(Qt::Key_Return);
-  ASSERT_EQ(form->WizardStep(), "5");
+  ASSERT_EQ(wizard->CurrentStep(), Step::WepSettings);
   EXPECT_EQ(FocusName(), "s_wep");
   Key(Qt::Key_Down);  // 128Bits, with the list closed
   Key(Qt::Key_Tab);
   ASSERT_EQ(FocusName(), "e_pas");
   Type("office secret");
   Key(Qt::Key_Return);
-  ASSERT_EQ(form->WizardStep(), "6");
+  ASSERT_EQ(wizard->CurrentStep(), Step::WepKey);
   EXPECT_EQ(FocusName(), "e_64key1");
   Key(Qt::Key_Return);
-  ASSERT_EQ(form->WizardStep(), "7");
+  ASSERT_EQ(wizard->CurrentStep(), Step::Confirmation);
   std::vector<std::string> order;
   for (int i = 0; i < 4; ++i) {
     order.push_back(FocusName());
@@ -101,8 +101,8 @@ TEST_F(Keyboard, SearchChooseEditAndSaveWithKeysAlone) {
   Key(Qt::Key_Return);  // Yes, then OK on the note
   Deliver(QByteArray("gstack"));
   Ticks(6);
-  EXPECT_EQ(form->WizardStep(), "8");
-  const auto& m = form->MessageBuffer();
+  EXPECT_EQ(wizard->CurrentStep(), Step::Completion);
+  const auto& m = wizard->MessageBuffer();
   EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(&m[67]), 6), QByteArray("lobby", 6));
   EXPECT_EQ(m[6], 10);
   EXPECT_EQ(m[9], 7);
@@ -126,9 +126,9 @@ TEST_F(Keyboard, EscapeGoesBackAndDismissesTheErrorPanel) {
   Deliver(ReplyBuilder());
   Ticks(6);
   Key(Qt::Key_Return);
-  ASSERT_EQ(form->WizardStep(), "3");
+  ASSERT_EQ(wizard->CurrentStep(), Step::BasicSettings);
   Key(Qt::Key_Escape);
-  EXPECT_EQ(form->WizardStep(), "2") << "Back";
+  EXPECT_EQ(wizard->CurrentStep(), Step::AccessPointList) << "Back";
   Key(Qt::Key_Escape);
   EXPECT_TRUE(form->isVisible()) << "No on the list page closes the program: only a deliberate press does that";
 }
@@ -157,7 +157,7 @@ TEST_F(Keyboard, TabReachesTheWindowsOwnButtonsLast) {
   Deliver(ReplyBuilder());
   Ticks(6);
   Key(Qt::Key_Return);
-  ASSERT_EQ(form->WizardStep(), "3");
+  ASSERT_EQ(wizard->CurrentStep(), Step::BasicSettings);
   std::vector<std::string> order;
   for (int i = 0; i < 7; ++i) {
     order.push_back(FocusName());
@@ -190,7 +190,7 @@ TEST_F(Keyboard, AssistiveTechnologyHearsNamesRolesAndPressesButtons) {
   EXPECT_EQ(buttons, (std::vector<std::string>{"Setup", "User Guide", "Web Site", "Exit", "Minimise", "Close"}));
 
   Accessible(form->b_setup)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-  EXPECT_EQ(form->WizardStep(), "1");
+  EXPECT_EQ(wizard->CurrentStep(), Step::Connection);
   EXPECT_EQ(Name(form->b_setup), "Next") << "the name follows the face";
   EXPECT_EQ(Name(form->welcome), "Connection method");
 

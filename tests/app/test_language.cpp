@@ -89,7 +89,9 @@ class LanguageWalk : public SettingsTest {
   }
   std::vector<std::uint8_t> WalkAndSave(const char* language) {
     UseLanguage(language);
+    wizard.reset();
     form = std::make_unique<TForm1>(platform);
+    wizard = std::make_unique<trx::wizard::Wizard>(*form);
     TickByHand(*form);
     Show();
     dialogs.seen.clear();
@@ -117,8 +119,8 @@ class LanguageWalk : public SettingsTest {
     Deliver(QByteArray("gstack"));
     Ticks(6);
     ScanSpoken();
-    EXPECT_EQ(form->WizardStep(), "8") << language;
-    const auto& m = form->MessageBuffer();
+    EXPECT_EQ(wizard->CurrentStep(), Step::Completion) << language;
+    const auto& m = wizard->MessageBuffer();
     return {m.begin(), m.end()};
   }
   QString shownWep;

@@ -13,13 +13,13 @@ using namespace trx::test;
 TEST_F(EndToEnd, SearchListsTheSimulatedAccessPointsAndYesShowsTheChosenOne) {
   Simulator sim({"--count", "3"});
   auto form = NewForm();
-  Search(*form);
-  ASSERT_EQ(form->WizardStep(), "2");
+  Search(form);
+  ASSERT_EQ(form.wizard->CurrentStep(), Step::AccessPointList);
   ASSERT_EQ(form->ap_list->count(), 3);
   EXPECT_EQ(form->ap_list->item(0)->text(), " TRX61-AP-1");
-  Pick(*form, 1);
+  Pick(form, 1);
   Click(form->b_setup);
-  EXPECT_EQ(form->WizardStep(), "3");
+  EXPECT_EQ(form.wizard->CurrentStep(), Step::BasicSettings);
   EXPECT_EQ(form->e_essid->text(), "office-2");
   EXPECT_EQ(form->e_ap->text(), "TRX61-AP-2");
   EXPECT_EQ(form->s_ch->currentText(), "6") << "ETSI, channel byte 6";
@@ -29,15 +29,15 @@ TEST_F(EndToEnd, GoingThroughUnchangedSendsBackWhatTheDeviceReported) {
   Simulator sim({"--count", "4"});
   for (int row = 0; row < 4; ++row) {
     auto form = NewForm();
-    Search(*form);
+    Search(form);
     ASSERT_EQ(form->ap_list->count(), 4);
-    Pick(*form, row);
-    const QByteArray reply = form->StoredReply(row);
-    ToConfirmation(*form);
-    SaveAndWait(*form);
-    ASSERT_EQ(form->WizardStep(), "8") << "row " << row;
+    Pick(form, row);
+    const QByteArray reply = form.wizard->StoredReply(row);
+    ToConfirmation(form);
+    SaveAndWait(form);
+    ASSERT_EQ(form.wizard->CurrentStep(), Step::Completion) << "row " << row;
 
-    const auto& message = form->MessageBuffer();
+    const auto& message = form.wizard->MessageBuffer();
     const auto record = [&](std::size_t r) { return static_cast<std::uint8_t>(reply[static_cast<int>(24 + r)]); };
     const std::uint8_t wepOn = record(126), size = record(127);
     for (std::size_t r = 0; r < trx::link::kRecordSize; ++r) {
@@ -83,8 +83,8 @@ TEST_F(EndToEnd, ChangedSettingsAreSavedAndFoundByTheNextSearch) {
   for (const Change& c : changes) {
     {
       auto form = NewForm();
-      Search(*form);
-      Pick(*form, c.row);
+      Search(form);
+      Pick(form, c.row);
       Click(form->b_setup);
       form->e_essid->setText(c.essid);
       form->s_ch->setCurrentIndex(c.channel - 1);
@@ -101,13 +101,13 @@ TEST_F(EndToEnd, ChangedSettingsAreSavedAndFoundByTheNextSearch) {
       form->e_pas->setText(c.phrase);
       Click(form->b_setup);
       Click(form->b_setup);
-      ASSERT_EQ(form->WizardStep(), "7");
-      SaveAndWait(*form);
-      ASSERT_EQ(form->WizardStep(), "8") << c.essid;
+      ASSERT_EQ(form.wizard->CurrentStep(), Step::Confirmation);
+      SaveAndWait(form);
+      ASSERT_EQ(form.wizard->CurrentStep(), Step::Completion) << c.essid;
     }
     auto form = NewForm();
-    Search(*form);
-    Pick(*form, c.row);
+    Search(form);
+    Pick(form, c.row);
     EXPECT_EQ(form->e_essid->text(), c.essid);
     EXPECT_EQ(form->e_ap->text(), c.host);
     EXPECT_EQ(form->s_ch->currentIndex(), c.channel - 1);
@@ -124,36 +124,37 @@ TEST_F(EndToEnd, ChangedSettingsAreSavedAndFoundByTheNextSearch) {
 TEST_F(EndToEnd, ASaveWithoutAcknowledgementCanBeSentAgain) {
   Simulator sim({"--count", "1", "--no-ack"});
   auto form = NewForm();
-  Search(*form);
-  ToConfirmation(*form);
-  SaveAndWait(*form);
+  Search(form);
+  ToConfirmation(form);
+  SaveAndWait(form);
   ASSERT_FALSE(form->errormsg->isHidden());
-  EXPECT_EQ(form->WizardStep(), "7");
+  EXPECT_EQ(form.wizard->CurrentStep(), Step::Confirmation);
   QTest::mouseClick(form->errormsg, Qt::LeftButton, {}, {200, 400});
   EXPECT_FALSE(form->e_ess->isHidden() || form->e_ch->isHidden() || form->e_wep->isHidden());
-  SaveAndWait(*form);
+  SaveAndWait(form);
   EXPECT_TRUE(QTest::qWaitFor([&] { return sim.Count("recv gstset") == 2; }, 20000)) << sim.Output().toStdString();
 }
 
 TEST_F(EndToEnd, ALateAcknowledgementDoesNotMakeTheNextSaveASuccess) {
   Simulator sim({"--count", "1", "--ack-delay", "3800", "--ack-limit", "1"});
   auto form = NewForm();
-  Search(*form);
-  ToConfirmation(*form);
-  SaveAndWait(*form);
+  Search(form);
+  ToConfirmation(form);
+  SaveAndWait(form);
   ASSERT_FALSE(form->errormsg->isHidden()) << "the acknowledgement comes after the wait";
-  ASSERT_TRUE(QTest::qWaitFor([&] { return form->AckFlag() == 1; }, 20000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form.wizard->Acknowledged(); }, 20000));
   QTest::mouseClick(form->errormsg, Qt::LeftButton, {}, {200, 400});
-  SaveAndWait(*form);
-  EXPECT_EQ(form->WizardStep(), "7");
+  SaveAndWait(form);
+  EXPECT_EQ(form.wizard->CurrentStep(), Step::Confirmation);
   EXPECT_FALSE(form->errormsg->isHidden());
 }
 
 TEST_F(EndToEnd, FaultyRepliesGiveTheErrorPanelAndTheGoodOnesAreListed) {
   Simulator sim({"--count", "3", "--short", "--faulty", "1"});
   auto form = NewForm();
-  Search(*form);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return form->WizardStep() == "2"; }, 30000)) << "the wait goes on to its end";
+  Search(form);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return form.wizard->CurrentStep() == Step::AccessPointList; }, 30000))
+      << "the wait goes on to its end";
   EXPECT_EQ(form->ap_list->count(), 2);
   EXPECT_FALSE(form->errormsg->isHidden());
 }
@@ -169,15 +170,15 @@ TEST_F(EndToEnd, AccessPointsFromASettingsFileAndABurstOfTenThousand) {
   {
     Simulator sim({"--config", config.fileName()});
     auto form = NewForm();
-    Search(*form);
+    Search(form);
     ASSERT_EQ(form->ap_list->count(), 2);
-    Pick(*form, 0);
+    Pick(form, 0);
     EXPECT_EQ(form->l_mac->Caption(), "02-00-00-00-00-77");
     EXPECT_EQ(form->l_domain->Caption(), "France");
     EXPECT_EQ(form->s_ch->currentText(), "11");
     EXPECT_EQ(form->l_wep->Caption(), "256Bits");
     EXPECT_TRUE(form->ip_dhcp->isChecked());
-    Pick(*form, 1);
+    Pick(form, 1);
     EXPECT_EQ(form->e_ap->text(), "cellar");
     EXPECT_EQ(form->e_ip->text(), "10.9.8.7");
   }
@@ -190,10 +191,10 @@ TEST_F(EndToEnd, AccessPointsFromASettingsFileAndABurstOfTenThousand) {
     // root. Windows gives any user the larger buffer the program asks for there.
     form->ZEL_UDPSocket1->SetReceiveBufferSize(212992);
 #endif
-    Search(*form);
-    EXPECT_EQ(form->WizardStep(), "2");
+    Search(form);
+    EXPECT_EQ(form.wizard->CurrentStep(), Step::AccessPointList);
     EXPECT_EQ(form->ap_list->count(), 10000) << "dropped by the system: " << form->ZEL_UDPSocket1->DroppedBySystem();
-    EXPECT_EQ(form->ap_list->count(), form->StoredReplyCount());
+    EXPECT_EQ(form->ap_list->count(), form.wizard->StoredReplyCount());
   }
 }
 

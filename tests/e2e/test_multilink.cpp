@@ -105,44 +105,44 @@ TEST_F(MultiLink, AccessPointsBehindTheLinksWithoutTheDefaultRouteAreListed) {
   Link wired("eth", "192.168.5.1", 2, "192.168.5.20");
   Link bare("usb", "", 1, "172.16.9.9");  // a cable to a port with no IPv4 address
   auto form = NewForm();
-  Search(*form);
+  Search(form);
   EXPECT_EQ(Listed(*form).join(','), "eth-ap0,eth-ap1,usb-ap0");
 }
 
 TEST_F(MultiLinkWithApsOnBoth, AccessPointsOnBothLinksAreAllListed) {
   Link wired("eth", "192.168.5.1", 2, "192.168.5.20");
   auto form = NewForm();
-  Search(*form);
+  Search(form);
   EXPECT_EQ(Listed(*form).join(','), "eth-ap0,eth-ap1,wlan-ap0");
 }
 
 TEST_F(MultiLink, SettingsReachAnAccessPointBehindTheOtherLinkAndAreAcknowledged) {
   Link wired("eth", "192.168.5.1", 1, "192.168.5.20");
   auto form = NewForm();
-  Search(*form);
+  Search(form);
   ASSERT_EQ(form->ap_list->count(), 1);
-  Pick(*form, 0);
-  ToConfirmation(*form);
-  SaveAndWait(*form);
-  EXPECT_EQ(form->WizardStep(), "8");
+  Pick(form, 0);
+  ToConfirmation(form);
+  SaveAndWait(form);
+  EXPECT_EQ(form.wizard->CurrentStep(), Step::Completion);
   EXPECT_EQ(wired.Aps().Count("send gstack"), 1) << wired.Aps().Output().toStdString();
 }
 
 TEST_F(MultiLinkWithApsOnBoth, ALinkThatGoesDownLeavesTheOthersWorking) {
   Link wired("eth", "192.168.5.1", 1, "192.168.5.20");
   auto form = NewForm();
-  Search(*form);
+  Search(form);
   ASSERT_EQ(Listed(*form).join(','), "eth-ap0,wlan-ap0");
   wired.Down();
   form = NewForm();
-  Search(*form);
+  Search(form);
   EXPECT_EQ(Listed(*form).join(','), "wlan-ap0");
 }
 
 TEST_F(MultiLink, TwoAdaptersOnOneSegmentListEachAccessPointOnce) {
   Link both("eth", "192.168.5.1", 2, "192.168.5.20", "192.168.5.2");
   auto form = NewForm();
-  Search(*form);
+  Search(form);
   EXPECT_EQ(Listed(*form).join(','), "eth-ap0,eth-ap1");
   // trx61ctl: once each, with both adapters named.
   QProcess ctl;

@@ -12,10 +12,20 @@
 #include "app/form1.h"
 #include "tests/support/dialogs.h"
 #include "tests/support/fakeplatform.h"
+#include "wizard/wizard.h"
 
 namespace trx::test {
 
 using namespace trx::app;
+using wizard::Step;
+
+// The window with its wizard, as the program runs them.
+struct Program {
+  std::unique_ptr<TForm1> window;
+  std::unique_ptr<wizard::Wizard> wizard;
+  TForm1* operator->() const { return window.get(); }
+  TForm1& operator*() const { return *window; }
+};
 
 class Simulator {
  public:
@@ -68,33 +78,36 @@ bool RunUntil(Done done, int limitMs) {
 
 class EndToEnd : public ::testing::Test {
  protected:
-  std::unique_ptr<TForm1> NewForm() {
-    auto form = std::make_unique<TForm1>(platform);
+  Program NewForm() {
+    Program form{std::make_unique<TForm1>(platform), nullptr};
+    form.wizard = std::make_unique<wizard::Wizard>(*form);
     form->show();
     form->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(form.window.get()));
     return form;
   }
   static void Click(TImage* b) { QTest::mouseClick(b, Qt::LeftButton, {}, {10, 10}); }
   // Setup, Next, and the search wait: the list page.
-  static void Search(TForm1& form) {
-    Click(form.b_setup);
-    Click(form.b_setup);
-    ASSERT_TRUE(RunUntil([&] { return form.WizardStep() != "1" || !form.errormsg->isHidden(); }, 30000));
+  static void Search(const Program& form) {
+    Click(form->b_setup);
+    Click(form->b_setup);
+    ASSERT_TRUE(
+        RunUntil([&] { return form.wizard->CurrentStep() != Step::Connection || !form->errormsg->isHidden(); }, 30000));
   }
-  static void Pick(TForm1& form, int row) {
-    form.ap_list->setCurrentRow(row);
-    form.ap_listClick(form.ap_list);
+  static void Pick(const Program& form, int row) {
+    form->ap_list->setCurrentRow(row);
+    form.wizard->ap_listClick(form->ap_list);
   }
   // Yes on the list page, then Next through the pages (and Yes on the confirmation page).
-  static void ToConfirmation(TForm1& form) {
-    Click(form.b_setup);
-    for (int i = 0; i < 4 && form.WizardStep() != "7"; ++i) Click(form.b_setup);
-    ASSERT_EQ(form.WizardStep(), "7");
+  static void ToConfirmation(const Program& form) {
+    Click(form->b_setup);
+    for (int i = 0; i < 4 && form.wizard->CurrentStep() != Step::Confirmation; ++i) Click(form->b_setup);
+    ASSERT_EQ(form.wizard->CurrentStep(), Step::Confirmation);
   }
-  static void SaveAndWait(TForm1& form) {
-    Click(form.b_setup);
-    ASSERT_TRUE(RunUntil([&] { return form.WizardStep() == "8" || !form.errormsg->isHidden(); }, 30000));
+  static void SaveAndWait(const Program& form) {
+    Click(form->b_setup);
+    ASSERT_TRUE(
+        RunUntil([&] { return form.wizard->CurrentStep() == Step::Completion || !form->errormsg->isHidden(); }, 30000));
   }
   static void Choose(TComboBox* list, int index) {
     list->showPopup();

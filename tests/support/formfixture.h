@@ -1,5 +1,5 @@
 #pragma once
-// A real TForm1 on the recording platform, with timer ticks delivered by the test.
+// A real TForm1 with its wizard on the recording platform, with timer ticks delivered by the test.
 #include <gtest/gtest.h>
 
 #include <QTest>
@@ -10,19 +10,27 @@
 #include "tests/support/fakeplatform.h"
 #include "tests/support/manualticks.h"
 #include "tests/support/replies.h"
+#include "wizard/wizard.h"
 
 // Failures print texts as text.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace trx::test {
 
+using wizard::Step;
+using wizard::WaitFrame;
+
 class FormTest : public ::testing::Test {
  protected:
   void SetUp() override {
     form = std::make_unique<app::TForm1>(platform);
+    wizard = std::make_unique<wizard::Wizard>(*form);
     TickByHand(*form);
   }
-  void TearDown() override { form.reset(); }
+  void TearDown() override {
+    wizard.reset();
+    form.reset();
+  }
 
   void Show() {
     form->show();
@@ -30,11 +38,11 @@ class FormTest : public ::testing::Test {
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
   }
   void Deliver(const ReplyBuilder& reply) {
-    form->ZEL_UDPSocket1Recv(form->ZEL_UDPSocket1, reply.data(), reply.size());
+    wizard->ZEL_UDPSocket1Recv(form->ZEL_UDPSocket1, reply.data(), reply.size());
   }
   void Deliver(const QByteArray& bytes) {
-    form->ZEL_UDPSocket1Recv(form->ZEL_UDPSocket1, reinterpret_cast<const std::uint8_t*>(bytes.constData()),
-                             static_cast<int>(bytes.size()));
+    wizard->ZEL_UDPSocket1Recv(form->ZEL_UDPSocket1, reinterpret_cast<const std::uint8_t*>(bytes.constData()),
+                               static_cast<int>(bytes.size()));
   }
   void Ticks(int n) {
     for (int i = 0; i < n; ++i) form->Timer->Tick();
@@ -45,7 +53,7 @@ class FormTest : public ::testing::Test {
 
   // Welcome -> Setup -> Next with the replies given -> six ticks: the access point list page.
   void SearchWith(std::initializer_list<ReplyBuilder> replies) {
-    if (form->WizardStep() == "0") Click(form->b_setup);
+    if (wizard->CurrentStep() == Step::Welcome) Click(form->b_setup);
     Click(form->b_setup);
     for (const auto& r : replies) Deliver(r);
     Ticks(6);
@@ -54,6 +62,7 @@ class FormTest : public ::testing::Test {
   FakePlatform platform;
   DialogAnswerer dialogs;
   std::unique_ptr<app::TForm1> form;
+  std::unique_ptr<wizard::Wizard> wizard;
 };
 
 inline bool Shown(const QWidget* w) { return !w->isHidden(); }

@@ -14,7 +14,7 @@ class SettingsTest : public FormTest {
   void ToBasic(const ReplyBuilder& reply = ReplyBuilder()) {
     SearchWith({reply});
     Click(form->b_setup);
-    ASSERT_EQ(form->WizardStep(), "3");
+    ASSERT_EQ(wizard->CurrentStep(), Step::BasicSettings);
   }
   void Next() { Click(form->b_setup); }
   void Back() { Click(form->b_back); }

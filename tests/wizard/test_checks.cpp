@@ -9,15 +9,15 @@ TEST_F(Checks, AnEmptyEssidIsRefusedInBothDirections) {
   ToBasic();
   form->e_essid->clear();
   Next();
-  EXPECT_EQ(form->WizardStep(), "3");
+  EXPECT_EQ(wizard->CurrentStep(), Step::BasicSettings);
   Back();
-  EXPECT_EQ(form->WizardStep(), "3");
+  EXPECT_EQ(wizard->CurrentStep(), Step::BasicSettings);
   EXPECT_EQ(dialogs.Texts(), QStringList({"Wrong ESSID value!", "Wrong ESSID value!"}));
   EXPECT_EQ(dialogs.seen[0].title, "TRX61 Utility");
   EXPECT_EQ(Focused(), form->e_essid);
   form->e_essid->setText(" ");
   Next();
-  EXPECT_EQ(form->WizardStep(), "4") << "a blank is an ESSID";
+  EXPECT_EQ(wizard->CurrentStep(), Step::IpSettings) << "a blank is an ESSID";
 }
 
 TEST_F(Checks, TheNewEssidIsShortenedForTheConfirmationPage) {
@@ -34,7 +34,7 @@ TEST_F(Checks, TheNewEssidIsShortenedForTheConfirmationPage) {
 TEST_F(Checks, EachAddressRefusalNamesItsFieldAndStopsThere) {
   ToBasic();
   Next();
-  ASSERT_EQ(form->WizardStep(), "4");
+  ASSERT_EQ(wizard->CurrentStep(), Step::IpSettings);
   struct Case {
     trx::app::TEdit* field;
     const char* message;
@@ -46,9 +46,9 @@ TEST_F(Checks, EachAddressRefusalNamesItsFieldAndStopsThere) {
     c.field->setText("1.2.3.256");
     dialogs.seen.clear();
     Next();
-    EXPECT_EQ(form->WizardStep(), "4");
+    EXPECT_EQ(wizard->CurrentStep(), Step::IpSettings);
     Back();
-    EXPECT_EQ(form->WizardStep(), "4");
+    EXPECT_EQ(wizard->CurrentStep(), Step::IpSettings);
     EXPECT_EQ(dialogs.Texts(), QStringList({c.message, c.message}));
     EXPECT_EQ(Focused(), c.field);
     EXPECT_EQ(c.field->text(), "1.2.3.256") << "the text stays as typed";
@@ -67,7 +67,7 @@ TEST_F(Checks, EmptyAddressFieldsGetDefaultsWhenThePageIsLeft) {
   form->e_mask->clear();
   form->e_gateway->clear();
   Back();
-  EXPECT_EQ(form->WizardStep(), "3");
+  EXPECT_EQ(wizard->CurrentStep(), Step::BasicSettings);
   EXPECT_EQ(form->e_ip->text(), "192.168.1.251");
   EXPECT_EQ(form->e_mask->text(), "255.255.255.0");
   EXPECT_EQ(form->e_gateway->text(), "0.0.0.0");
@@ -83,7 +83,7 @@ TEST_F(Checks, WithDhcpTheDisabledFieldsAreStillCheckedAndTheFocusStays) {
   form->e_mask->clear();
   form->ip_dhcp->setFocus();
   Next();
-  EXPECT_EQ(form->WizardStep(), "4");
+  EXPECT_EQ(wizard->CurrentStep(), Step::IpSettings);
   EXPECT_EQ(dialogs.Texts(), QStringList({"Wrong GateWay IP address value!"}));
   EXPECT_EQ(form->e_mask->text(), "255.255.255.0");
   EXPECT_NE(Focused(), form->e_gateway) << "a disabled field cannot take the focus";
@@ -126,11 +126,11 @@ TEST_F(Checks, KeyFieldOneIsCheckedForLengthAndDigits) {
   ToBasic();
   Next();
   Next();
-  ASSERT_EQ(form->WizardStep(), "5");
+  ASSERT_EQ(wizard->CurrentStep(), Step::WepSettings);
   ChooseWep(1);
   TypeInto(form->e_pas, "passphrase");
   Next();
-  ASSERT_EQ(form->WizardStep(), "6");
+  ASSERT_EQ(wizard->CurrentStep(), Step::WepKey);
   TypeInto(form->e_64key1, "123456789");
   Next();
   EXPECT_EQ(dialogs.Texts().last(), "Wrong Wep-Key1 Length!");
@@ -139,9 +139,9 @@ TEST_F(Checks, KeyFieldOneIsCheckedForLengthAndDigits) {
   TypeInto(form->e_64key1, "123456789G");
   Next();
   EXPECT_EQ(dialogs.Texts().last(), "Wrong Wep-Key1 Word!");
-  EXPECT_EQ(form->WizardStep(), "6");
+  EXPECT_EQ(wizard->CurrentStep(), Step::WepKey);
   TypeInto(form->e_64key1, "abcdef0123");
   EXPECT_EQ(form->e_64key1->text(), "ABCDEF0123");
   Next();
-  EXPECT_EQ(form->WizardStep(), "7");
+  EXPECT_EQ(wizard->CurrentStep(), Step::Confirmation);
 }

@@ -31,7 +31,7 @@ class Capture {
 
 class Save : public SettingsTest {
  protected:
-  std::uint8_t At(int offset) { return form->MessageBuffer()[static_cast<std::size_t>(offset)]; }
+  std::uint8_t At(int offset) { return wizard->MessageBuffer()[static_cast<std::size_t>(offset)]; }
   // A form filled as a reply would fill it, without going through the pages.
   void Fill() {
     Deliver(ReplyBuilder());  // on step "0" nothing is taken: fill by hand instead
@@ -55,8 +55,8 @@ class Save : public SettingsTest {
     Next();
     Next();
     Next();
-    if (form->WizardStep() == "6") Next();
-    ASSERT_EQ(form->WizardStep(), "7");
+    if (wizard->CurrentStep() == Step::WepKey) Next();
+    ASSERT_EQ(wizard->CurrentStep(), Step::Confirmation);
   }
 };
 
@@ -65,7 +65,7 @@ TEST_F(Save, HeaderAddressesAndAddressMode) {
   Fill();
   form->ip_dhcp->setChecked(true);
   form->e_ip->setText("192.168.1.251");
-  form->SendSettings();
+  wizard->SendSettings();
   const std::uint8_t header[] = {'g', 's', 't', 's', 'e', 't'};
   for (int i = 0; i < 6; ++i) EXPECT_EQ(At(i), header[i]);
   EXPECT_EQ(At(6), 0xC0) << "the IP address follows the header directly";
@@ -79,7 +79,7 @@ TEST_F(Save, HeaderAddressesAndAddressMode) {
   EXPECT_EQ(At(323), 0) << "DHCP";
   form->ip_ip->setChecked(true);
   form->e_ip->setText("$C0.0x10. 7.010");
-  form->SendSettings();
+  wizard->SendSettings();
   EXPECT_EQ(At(323), 1);
   EXPECT_EQ(At(6), 0xC0);
   EXPECT_EQ(At(7), 0x10);
@@ -90,13 +90,13 @@ TEST_F(Save, HeaderAddressesAndAddressMode) {
   ASSERT_EQ(sent.size(), 2u);
   EXPECT_EQ(sent.back().size(), 324);
   for (int i = 0; i < 324; ++i) ASSERT_EQ(static_cast<std::uint8_t>(sent.back()[i]), At(i)) << i;
-  for (int i = 0; i < 324; ++i) ASSERT_EQ(form->WordBuffer()[static_cast<std::size_t>(i)], At(i));
+  for (int i = 0; i < 324; ++i) ASSERT_EQ(wizard->WordBuffer()[static_cast<std::size_t>(i)], At(i));
 }
 
 TEST_F(Save, TextsMacDomainAndChannel) {
   Fill();
   form->e_ap->setText(QString(31, 'h'));
-  form->SendSettings();
+  wizard->SendSettings();
   EXPECT_EQ(At(18), 'h');
   EXPECT_EQ(At(48), 'h');
   EXPECT_EQ(At(49), 0) << "31 characters and a terminator";
@@ -118,18 +118,18 @@ TEST_F(Save, TextsMacDomainAndChannel) {
                                                           {"Error", 0x61}};
   for (const auto& [name, code] : domains) {
     form->l_domain->SetCaption(name);
-    form->SendSettings();
+    wizard->SendSettings();
     EXPECT_EQ(At(65), code) << name;
   }
   form->s_ch->setCurrentIndex(-1);
-  form->SendSettings();
+  wizard->SendSettings();
   EXPECT_EQ(At(66), 0) << "no channel chosen";
 }
 
 TEST_F(Save, TextsThatFillTheirAreaAreWrittenWhole) {
-  form->welcome->Hint = "1";
+  wizard->SetStepForTesting(Step::Connection);
   Deliver(ReplyBuilder().Host(std::string(32, 'H')).Essid(std::string(33, 'E')));
-  form->SendSettings();
+  wizard->SendSettings();
   EXPECT_EQ(At(18 + 31), 'H') << "the 32nd character, no terminator";
   EXPECT_EQ(At(50), '2') << "the firmware follows";
   EXPECT_EQ(At(67 + 32), 'E') << "the 33rd character of the ESSID";
@@ -143,7 +143,7 @@ TEST_F(Save, KeyAreasOfTheChosenSizeOnly) {
   form->e_64key2->setText("0102030405");
   form->e_64key3->setText("FFFFFFFFFF");
   form->e_64key4->setText("1020304050");
-  form->SendSettings();
+  wizard->SendSettings();
   EXPECT_EQ(At(132), 1);
   EXPECT_EQ(At(133), 1);
   const std::uint8_t key1[] = {0xA1, 0xB2, 0xC3, 0xD4, 0xE5};
@@ -160,7 +160,7 @@ TEST_F(Save, KeyAreasOfTheChosenSizeOnly) {
   form->e_64key2->setText(QString("cd").repeated(13));
   form->e_64key3->setText(QString("ef").repeated(13));
   form->e_64key4->setText(QString("12").repeated(13));
-  form->SendSettings();
+  wizard->SendSettings();
   EXPECT_EQ(At(133), 2);
   EXPECT_EQ(At(155), 0xAB);
   EXPECT_EQ(At(167), 0xAB);
@@ -171,7 +171,7 @@ TEST_F(Save, KeyAreasOfTheChosenSizeOnly) {
   EXPECT_EQ(At(135), 0xA1) << "the 64-bit areas keep the earlier save";
 
   form->s_wep->setCurrentIndex(0);
-  form->SendSettings();
+  wizard->SendSettings();
   EXPECT_EQ(At(132), 0);
   EXPECT_EQ(At(133), 2) << "Disable writes nothing but the WEP-on byte";
   EXPECT_EQ(At(155), 0xAB);
@@ -180,7 +180,7 @@ TEST_F(Save, KeyAreasOfTheChosenSizeOnly) {
   form->s_wep->setCurrentIndex(3);
   form->e_64key1->setText(QString("9A").repeated(29));
   for (auto* f : {form->e_64key2, form->e_64key3, form->e_64key4}) f->setText(QString("77").repeated(29));
-  form->SendSettings();
+  wizard->SendSettings();
   EXPECT_EQ(At(133), 3);
   EXPECT_EQ(At(207), 0x9A);
   EXPECT_EQ(At(235), 0x9A);
@@ -210,7 +210,7 @@ TEST_F(Save, AnAcknowledgedSaveEndsOnTheCompletionPage) {
   Next();
   Deliver(QByteArray("gstack"));
   Ticks(6);
-  EXPECT_EQ(form->WizardStep(), "8");
+  EXPECT_EQ(wizard->CurrentStep(), Step::Completion);
   EXPECT_EQ(form->welcome->Picture(), form->exit1->Picture());
   EXPECT_TRUE(Shown(form->b_exit) && form->b_exit->isEnabled());
   EXPECT_EQ(form->b_exit->Hint, "b_exit_off");
@@ -225,13 +225,13 @@ TEST_F(Save, NoAcknowledgementGivesTheErrorPanelAndTheConfirmationPageComesBack)
   Next();
   Deliver(QByteArray("something else"));
   Ticks(6);
-  EXPECT_EQ(form->WizardStep(), "7");
+  EXPECT_EQ(wizard->CurrentStep(), Step::Confirmation);
   EXPECT_TRUE(Shown(form->errormsg));
   EXPECT_FALSE(Shown(form->e_dhcp) || Shown(form->e_ess) || Shown(form->l_dhcp) || Shown(form->b_min));
   EXPECT_TRUE(Shown(form->l_essid)) << "old values stay, under the panel";
   EXPECT_FALSE(form->b_setup->isEnabled() || form->b_back->isEnabled());
 
-  form->errormsgClick(form->errormsg);
+  wizard->errormsgClick(form->errormsg);
   EXPECT_TRUE(Shown(form->e_dhcp) && Shown(form->l_dhcp) && Shown(form->e_ess) && Shown(form->e_ch) &&
               Shown(form->e_wep));
   EXPECT_TRUE(form->b_setup->isEnabled() && form->b_back->isEnabled());
@@ -245,11 +245,11 @@ TEST_F(Save, ALateAcknowledgementOfAFailedSaveDoesNotCountForTheNext) {
   Ticks(6);
   ASSERT_TRUE(Shown(form->errormsg));
   Deliver(QByteArray("gstack"));  // the first save's answer, too late
-  EXPECT_EQ(form->AckFlag(), 1);
-  form->errormsgClick(form->errormsg);
+  EXPECT_TRUE(wizard->Acknowledged());
+  wizard->errormsgClick(form->errormsg);
   Next();  // the second save gets no answer at all
   Ticks(6);
-  EXPECT_EQ(form->WizardStep(), "7") << "no success without an acknowledgement of this save";
+  EXPECT_EQ(wizard->CurrentStep(), Step::Confirmation) << "no success without an acknowledgement of this save";
   EXPECT_TRUE(Shown(form->errormsg));
 }
 
@@ -265,7 +265,7 @@ TEST_F(Save, NoOnTheConfirmationPageStartsOver) {
   EXPECT_EQ(form->e_ch->text(), "6");
   EXPECT_EQ(form->e_wep->text(), "64Bits");
   Back();
-  EXPECT_EQ(form->WizardStep(), "1");
+  EXPECT_EQ(wizard->CurrentStep(), Step::Connection);
   EXPECT_EQ(form->welcome->Picture(), form->step->Picture());
   EXPECT_FALSE(Shown(form->l_ip) || Shown(form->e_ip) || Shown(form->e_ess) || Shown(form->b_back));
   EXPECT_EQ(form->l_essid->pos(), QPoint(314, 316));
@@ -275,7 +275,7 @@ TEST_F(Save, NoOnTheConfirmationPageStartsOver) {
   Next();
   Deliver(ReplyBuilder());
   Ticks(6);
-  EXPECT_EQ(form->WizardStep(), "2");
+  EXPECT_EQ(wizard->CurrentStep(), Step::AccessPointList);
   for (QWidget* l : std::initializer_list<QWidget*>{form->l_domain, form->l_fw, form->l_mac, form->l_ip, form->l_essid,
                                                     form->l_ch, form->l_wep})
     EXPECT_TRUE(Shown(l) && l->isEnabled()) << l->objectName().toStdString();
@@ -286,16 +286,17 @@ TEST(SaveDensity, TheConfirmationColumnsAreCorrectedAndPutBack) {
   platform.ppi = 120;
   DialogAnswerer dialogs;
   trx::app::TForm1 form(platform);
-  form.welcome->Hint = "1";
+  trx::wizard::Wizard wizard(form);
+  wizard.SetStepForTesting(Step::Connection);
   const ReplyBuilder reply = ReplyBuilder().Byte(341, 1);
-  form.ZEL_UDPSocket1Recv(nullptr, reply.data(), reply.size());
+  wizard.ZEL_UDPSocket1Recv(nullptr, reply.data(), reply.size());
   form.ip_ip->setChecked(true);
-  form.ShowConfirmationPage(false);
+  wizard.ShowConfirmationPage(false);
   // In the form scaled to 120 ppi: l_essid at 128 x 1.25 = 160, 273 x 1.25 - 5 = 336; e_ip at
   // 336 x 1.25 - 6 = 414, 257 x 1.25 - 5 = 316 (truncated); brought back by 96 / 120.
   EXPECT_EQ(form.l_essid->pos(), QPoint(128, 269));
   EXPECT_EQ(form.e_ip->pos(), QPoint(331, 253));
-  form.LeaveConfirmationPage();
+  wizard.LeaveConfirmationPage();
   // 314 x 1.25 - 6 = 386 and 316 x 1.25 - 5 = 390; 89 x 1.25 - 6 = 105 and 269 x 1.25 - 5 = 331.
   EXPECT_EQ(form.l_essid->pos(), QPoint(309, 312));
   EXPECT_EQ(form.e_ip->pos(), QPoint(84, 265));

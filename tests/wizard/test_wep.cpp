@@ -11,7 +11,7 @@ class Wep : public SettingsTest {
     ToBasic(reply);
     Next();
     Next();
-    ASSERT_EQ(form->WizardStep(), "5");
+    ASSERT_EQ(wizard->CurrentStep(), Step::WepSettings);
   }
   std::array<QString, 4> Keys() {
     return {form->e_64key1->text(), form->e_64key2->text(), form->e_64key3->text(), form->e_64key4->text()};
@@ -26,7 +26,7 @@ TEST_F(Wep, ClosingTheListOnDisableZeroesTheKeysAndDisablesThePassphrase) {
   for (const QString& k : Keys()) EXPECT_EQ(k, "0000000000");
   EXPECT_EQ(form->e_64key3->MaxLength, 10);
   Next();
-  EXPECT_EQ(form->WizardStep(), "7") << "Disable skips the key page";
+  EXPECT_EQ(wizard->CurrentStep(), Step::Confirmation) << "Disable skips the key page";
   EXPECT_EQ(form->e_wep->text(), "Disable");
 }
 
@@ -65,7 +65,7 @@ TEST_F(Wep, AChangeMadeWithTheKeysAndTheListClosedDoesWhatClosingDoes) {
 TEST_F(Wep, TheDevicesOwnPassphraseKeepsTheKeysMasked) {
   ToWepSettings();
   Next();
-  ASSERT_EQ(form->WizardStep(), "6");
+  ASSERT_EQ(wizard->CurrentStep(), Step::WepKey);
   const auto expected = trx::input::Keys64("phrase");
   EXPECT_EQ(form->e_64key1->text().toStdString(), expected[0]);
   EXPECT_TRUE(form->e_64key1->Masked());

@@ -39,7 +39,7 @@ class Wizard : public FormTest {
   }
   bool Enabled(const QWidget* w) { return w->isEnabled(); }
   void ExpectListPage() {
-    EXPECT_EQ(form->WizardStep(), "2");
+    EXPECT_EQ(wizard->CurrentStep(), Step::AccessPointList);
     EXPECT_EQ(form->welcome->Picture(), form->no1->Picture());
     EXPECT_TRUE(Shown(form->ap_list));
     EXPECT_EQ(form->b_setup->Hint, "b_yes_off");
@@ -54,7 +54,7 @@ class Wizard : public FormTest {
 
 TEST_F(Wizard, SetupLeavesTheWelcomePageForGood) {
   Click(form->b_setup);
-  EXPECT_EQ(form->WizardStep(), "1");
+  EXPECT_EQ(wizard->CurrentStep(), Step::Connection);
   EXPECT_EQ(form->welcome->Picture(), form->step->Picture());
   EXPECT_FALSE(Shown(form->b_help));
   EXPECT_FALSE(Shown(form->b_web));
@@ -85,12 +85,12 @@ TEST_F(Wizard, AnEarlyReplyDoesNotShortenTheWait) {
   Click(form->b_setup);
   Deliver(ReplyBuilder().Host("early"));
   Ticks(1);
-  EXPECT_EQ(form->WizardStep(), "1");
+  EXPECT_EQ(wizard->CurrentStep(), Step::Connection);
   EXPECT_EQ(form->bar->Position(), 20);
   Ticks(3);
   Deliver(ReplyBuilder().Host("late"));
   Ticks(1);
-  EXPECT_EQ(form->WizardStep(), "1") << "five ticks are not the end";
+  EXPECT_EQ(wizard->CurrentStep(), Step::Connection) << "five ticks are not the end";
   EXPECT_EQ(form->bar->Position(), 100);
   Ticks(1);
   ExpectListPage();
@@ -109,7 +109,7 @@ TEST_F(Wizard, NoReplyGivesTheErrorPanelAndAClickGivesTheConnectionPageBack) {
   Click(form->b_setup);
   Click(form->b_setup);
   Ticks(6);
-  EXPECT_EQ(form->WizardStep(), "1");
+  EXPECT_EQ(wizard->CurrentStep(), Step::Connection);
   EXPECT_TRUE(Shown(form->errormsg));
   EXPECT_FALSE(Shown(form->checklink));
   EXPECT_FALSE(Shown(form->bar));
@@ -138,12 +138,12 @@ TEST_F(Wizard, TheAnimationCarriesOverFromOneWaitToTheNext) {
   Ticks(1);
   EXPECT_TRUE(Shown(form->check02) && !Shown(form->check01));
   Ticks(4);
-  EXPECT_EQ(form->checklink->Hint, "2");
-  form->errormsgClick(form->errormsg);
+  EXPECT_EQ(wizard->CurrentWaitFrame(), WaitFrame::Second);
+  wizard->errormsgClick(form->errormsg);
   Click(form->b_setup);
   Ticks(1);
   EXPECT_TRUE(Shown(form->check03)) << "the next wait starts where the last one stopped";
-  EXPECT_EQ(form->checklink->Hint, "3");
+  EXPECT_EQ(wizard->CurrentWaitFrame(), WaitFrame::Third);
 }
 
 TEST_F(Wizard, AnUnreadableReplyLeavesThePanelOverTheListPage) {
@@ -153,10 +153,10 @@ TEST_F(Wizard, AnUnreadableReplyLeavesThePanelOverTheListPage) {
   Deliver(ReplyBuilder().Size(200));
   EXPECT_TRUE(Shown(form->errormsg));
   Ticks(6);
-  EXPECT_EQ(form->WizardStep(), "2");
+  EXPECT_EQ(wizard->CurrentStep(), Step::AccessPointList);
   EXPECT_TRUE(Shown(form->errormsg)) << "the panel stays over the list page";
   EXPECT_FALSE(Shown(form->b_min));
-  form->errormsgClick(form->errormsg);
+  wizard->errormsgClick(form->errormsg);
   EXPECT_TRUE(Shown(form->b_min));
   ExpectListPage();
   EXPECT_TRUE(Enabled(form->b_setup) && Enabled(form->b_exit));
@@ -169,8 +169,8 @@ TEST_F(Wizard, ARefusedReplyEndsTheSearchAtOnce) {
   Deliver(ReplyBuilder().Domain(0));
   EXPECT_FALSE(form->Timer->Enabled());
   EXPECT_TRUE(Shown(form->errormsg));
-  form->errormsgClick(form->errormsg);
-  EXPECT_EQ(form->WizardStep(), "1");
+  wizard->errormsgClick(form->errormsg);
+  EXPECT_EQ(wizard->CurrentStep(), Step::Connection);
   Click(form->b_setup);
   EXPECT_TRUE(form->Timer->Enabled());
 }
@@ -185,9 +185,9 @@ TEST_F(Wizard, NoOnTheListPageEndsTheProgram) {
 TEST_F(Wizard, YesLeadsToBasicSettingsAndBackReturnsToTheList) {
   SearchWith({ReplyBuilder().Host("one").Essid("first-net"), ReplyBuilder().Host("two").Essid("second-net")});
   form->ap_list->setCurrentRow(0);
-  form->ap_listClick(form->ap_list);
+  wizard->ap_listClick(form->ap_list);
   Click(form->b_setup);
-  EXPECT_EQ(form->WizardStep(), "3");
+  EXPECT_EQ(wizard->CurrentStep(), Step::BasicSettings);
   EXPECT_EQ(form->welcome->Picture(), form->no2->Picture());
   EXPECT_TRUE(Shown(form->e_essid) && Shown(form->s_ch) && Shown(form->e_ap));
   EXPECT_FALSE(Shown(form->ap_list) || Shown(form->b_exit) || Shown(form->l_domain));
@@ -201,15 +201,15 @@ TEST_F(Wizard, YesLeadsToBasicSettingsAndBackReturnsToTheList) {
   ExpectListPage();
   EXPECT_FALSE(Shown(form->e_essid) || Shown(form->s_ch) || Shown(form->e_ap));
   Click(form->b_setup);
-  EXPECT_EQ(form->WizardStep(), "3");
+  EXPECT_EQ(wizard->CurrentStep(), Step::BasicSettings);
 }
 
 TEST_F(Wizard, ClicksInAStepWithoutABranchDoNothing) {
-  form->b_backClick(form->b_back);
-  EXPECT_EQ(form->WizardStep(), "0");
+  wizard->b_backClick(form->b_back);
+  EXPECT_EQ(wizard->CurrentStep(), Step::Welcome);
   SearchWith({ReplyBuilder()});
-  form->b_backClick(form->b_back);
-  EXPECT_EQ(form->WizardStep(), "2");
+  wizard->b_backClick(form->b_back);
+  EXPECT_EQ(wizard->CurrentStep(), Step::AccessPointList);
 }
 
 // The density corrections are those of the form scaled to the screen, brought back to the
@@ -219,7 +219,8 @@ TEST(WizardDensity, SetupLeavesTheWelcomePageAtTheCorrectedTop) {
     FakePlatform platform;
     platform.ppi = ppi;
     TForm1 form(platform);
-    form.b_setupClick(form.b_setup);
+    trx::wizard::Wizard wizard(form);
+    wizard.b_setupClick(form.b_setup);
     EXPECT_EQ(form.b_setup->y(), top) << ppi << " pixels per inch";
   }
 }
@@ -232,9 +233,10 @@ TEST(WizardDensity, EveryPageFitsTheWindowAtEveryDensity) {
     platform.ppi = ppi;
     DialogAnswerer dialogs;
     TForm1 form(platform);
+    trx::wizard::Wizard wizard(form);
     TickByHand(form);
     const auto check = [&] {
-      const QString where = QString("%1 ppi, step %2: ").arg(ppi).arg(form.WizardStep());
+      const QString where = QString("%1 ppi, step %2: ").arg(ppi).arg(static_cast<int>(wizard.CurrentStep()));
       for (QWidget* w : form.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (w->isHidden()) continue;
         EXPECT_TRUE(form.rect().contains(w->geometry())) << (where + w->objectName()).toStdString();
@@ -243,23 +245,23 @@ TEST(WizardDensity, EveryPageFitsTheWindowAtEveryDensity) {
         EXPECT_LT(form.b_setup->geometry().bottom(), form.b_back->y()) << where.toStdString();
       }
     };
-    form.b_setupClick(form.b_setup);
-    form.b_setupClick(form.b_setup);
+    wizard.b_setupClick(form.b_setup);
+    wizard.b_setupClick(form.b_setup);
     const ReplyBuilder reply = ReplyBuilder().Byte(341, 1);
-    form.ZEL_UDPSocket1Recv(nullptr, reply.data(), reply.size());
+    wizard.ZEL_UDPSocket1Recv(nullptr, reply.data(), reply.size());
     for (int i = 0; i < 6; ++i) form.Timer->Tick();
     for (int page = 2; page <= 7; ++page) {
       check();
-      if (form.WizardStep() != "7") form.b_setupClick(form.b_setup);
+      if (wizard.CurrentStep() != Step::Confirmation) wizard.b_setupClick(form.b_setup);
     }
-    ASSERT_EQ(form.WizardStep(), "7");
+    ASSERT_EQ(wizard.CurrentStep(), Step::Confirmation);
     const int current = form.l_essid->x();
     for (QWidget* w : {form.l_ch, form.l_wep}) EXPECT_EQ(w->x(), current) << ppi;
     for (QWidget* w : {form.e_ess, form.e_ch, form.e_wep}) {
       EXPECT_GT(w->x(), form.l_essid->geometry().right()) << ppi;
       EXPECT_LE(std::abs(w->x() - form.e_ip->x()), 6) << ppi;
     }
-    form.b_backClick(form.b_back);  // No: leaves the confirmation page
+    wizard.b_backClick(form.b_back);  // No: leaves the confirmation page
     check();
   }
 }
@@ -298,10 +300,10 @@ TEST_F(Wizard, ASearchFromTheErrorPanelLastsTheWholeWait) {
   Click(form->b_setup);
   Deliver(ReplyBuilder().Size(200));  // unusable: the panel opens while the wait runs on
   Ticks(2);
-  form->errormsgClick(form->errormsg);
+  wizard->errormsgClick(form->errormsg);
   Click(form->b_setup);  // Next: a new search
   Ticks(5);
-  EXPECT_EQ(form->WizardStep(), "1");
+  EXPECT_EQ(wizard->CurrentStep(), Step::Connection);
   EXPECT_TRUE(form->Timer->Enabled()) << "five ticks are not the end of a new wait";
   Ticks(1);
   EXPECT_FALSE(form->Timer->Enabled());

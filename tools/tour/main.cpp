@@ -15,6 +15,7 @@
 #include "app/language.h"
 #include "app/startup.h"
 #include "platform/platform.h"
+#include "wizard/wizard.h"
 
 namespace {
 
@@ -59,8 +60,18 @@ struct Simulator {
 };
 
 using trx::app::TForm1;
+using trx::wizard::Step;
 
-void Next(TForm1& f) { f.b_setupClick(f.b_setup); }
+trx::wizard::Wizard* g_wizard = nullptr;
+trx::wizard::Wizard& W() { return *g_wizard; }
+
+// The window with its wizard, as the program runs them.
+struct Window {
+  std::unique_ptr<TForm1> form;
+  std::unique_ptr<trx::wizard::Wizard> wizard;
+};
+
+void Next(TForm1& f) { W().b_setupClick(f.b_setup); }
 
 void Search(TForm1& f) {
   Next(f);
@@ -73,21 +84,23 @@ void ToConfirmation(TForm1& f, bool tidy) {
   Next(f);  // IP settings
   if (tidy) {
     f.s_wep->setCurrentIndex(2);
-    f.s_wepCloseUp(f.s_wep);
+    W().s_wepCloseUp(f.s_wep);
     f.e_pas->setText("office secret");
   }
   Next(f);  // WEP settings
-  if (f.WizardStep() == "6") Next(f);
+  if (W().CurrentStep() == Step::WepKey) Next(f);
 }
 
 // A new window, shown and given time to settle, as the one captured.
-std::unique_ptr<TForm1> Launch(trx::platform::Platform& platform, int settleMs) {
-  auto form = trx::app::StartUp(platform);
-  g_form = form.get();
-  form->show();
-  form->activateWindow();
+Window Launch(trx::platform::Platform& platform, int settleMs) {
+  Window window{trx::app::StartUp(platform), nullptr};
+  window.wizard = std::make_unique<trx::wizard::Wizard>(*window.form);
+  g_form = window.form.get();
+  g_wizard = window.wizard.get();
+  window.form->show();
+  window.form->activateWindow();
   Wait(settleMs);
-  return form;
+  return window;
 }
 
 }  // namespace
@@ -113,8 +126,8 @@ int main(int argc, char* argv[]) {
   const auto platform = trx::platform::CreateNativePlatform();
 
   {
-    auto form = Launch(*platform, 800);
-    TForm1& f = *form;
+    const Window window = Launch(*platform, 800);
+    TForm1& f = *window.form;
     Shot("welcome");
     Next(f);
     Shot("connection");
@@ -123,12 +136,12 @@ int main(int argc, char* argv[]) {
     Shot("search-wait");
     Wait(2300);
     Shot("search-error");
-    f.errormsgClick(f.errormsg);
+    W().errormsgClick(f.errormsg);
 
     Simulator sim({"--count", "3"});
     Search(f);
     f.ap_list->setCurrentRow(1);
-    f.ap_listClick(f.ap_list);
+    W().ap_listClick(f.ap_list);
     Shot("list");
     Next(f);
     Shot("basic");
@@ -141,7 +154,7 @@ int main(int argc, char* argv[]) {
     Shot("ip");
     Next(f);
     f.s_wep->setCurrentIndex(2);
-    f.s_wepCloseUp(f.s_wep);
+    W().s_wepCloseUp(f.s_wep);
     f.e_pas->setText("office secret");
     Shot("wep");
     Next(f);
@@ -161,8 +174,8 @@ int main(int argc, char* argv[]) {
   }
   {
     Simulator sim({"--count", "3", "--no-ack"});
-    auto form = Launch(*platform, 500);
-    TForm1& f = *form;
+    const Window window = Launch(*platform, 500);
+    TForm1& f = *window.form;
     Next(f);
     Search(f);
     ToConfirmation(f, false);
@@ -183,12 +196,12 @@ int main(int argc, char* argv[]) {
         "[ap]\nhost = a&lt;b & c\nessid = plain\n");
     config.close();
     Simulator sim({"--config", config.fileName()});
-    auto form = Launch(*platform, 500);
-    TForm1& f = *form;
+    const Window window = Launch(*platform, 500);
+    TForm1& f = *window.form;
     Next(f);
     Search(f);
     f.ap_list->setCurrentRow(0);
-    f.ap_listClick(f.ap_list);
+    W().ap_listClick(f.ap_list);
     Shot("list-markup");
     f.close();
     config.remove();

@@ -12,7 +12,7 @@ class Receive : public FormTest {
  protected:
   void SetUp() override {
     FormTest::SetUp();
-    form->welcome->Hint = "1";  // the search step, where replies are taken
+    wizard->SetStepForTesting(Step::Connection);  // the search step, where replies are taken
   }
   QStringList Items(const QComboBox* c) {
     QStringList items;
@@ -49,8 +49,8 @@ TEST_F(Receive, AReplyOf342BytesIsReadInFull) {
   EXPECT_EQ(form->e_64key1->Hint, "A0A1A2A3A4");
   EXPECT_EQ(form->e_64key2->text(), "0000000000");
   EXPECT_TRUE(form->ip_dhcp->isChecked());
-  EXPECT_EQ(form->l_dhcp->Hint, "on");
-  EXPECT_EQ(form->StoredReplyCount(), 1);
+  EXPECT_TRUE(wizard->DeviceUsedDhcp());
+  EXPECT_EQ(wizard->StoredReplyCount(), 1);
 }
 
 TEST_F(Receive, LongerRepliesReadLikeTheirFirst342Bytes) {
@@ -58,10 +58,10 @@ TEST_F(Receive, LongerRepliesReadLikeTheirFirst342Bytes) {
   ASSERT_EQ(form->ap_list->count(), 1);
   EXPECT_EQ(form->l_domain->Caption(), "FCC");
   EXPECT_EQ(form->ip_ip->isChecked(), true);
-  EXPECT_EQ(form->l_dhcp->Hint, "off") << "address-mode byte 1";
-  EXPECT_EQ(form->StoredReply(0).size(), 400) << "stored whole";
+  EXPECT_FALSE(wizard->DeviceUsedDhcp()) << "address-mode byte 1";
+  EXPECT_EQ(wizard->StoredReply(0).size(), 400) << "stored whole";
   Deliver(ReplyBuilder().Byte(341, 2));
-  EXPECT_EQ(form->l_dhcp->Hint, "off") << "2 means a fixed address too";
+  EXPECT_FALSE(wizard->DeviceUsedDhcp()) << "2 means a fixed address too";
 }
 
 TEST_F(Receive, AShortReplyIsUnreadableAndLaysTheErrorPanel) {
@@ -128,7 +128,7 @@ TEST_F(Receive, ChannelAndDefaultKeyBytesMustReadAsDecimal) {
   EXPECT_EQ(form->ap_list->count(), 2) << "channel F is unreadable";
   EXPECT_TRUE(Shown(form->errormsg));
 
-  form->errormsgClick(form->errormsg);
+  wizard->errormsgClick(form->errormsg);
   Deliver(ReplyBuilder().Byte(152, 0x0A));
   EXPECT_EQ(form->ap_list->count(), 2) << "default key A is unreadable";
 
@@ -203,7 +203,7 @@ TEST_F(Receive, ACopyOfAReplyIsListedOnceAndADifferentReplyFromTheSameMacIsListe
   Deliver(ReplyBuilder().Host("twice"));  // the search went out on two adapters
   Deliver(ReplyBuilder().Host("twice").Byte(10, 1));
   EXPECT_EQ(form->ap_list->count(), 2) << "bytes that differ anywhere make another reply";
-  form->b_setupClick(nullptr);
+  wizard->b_setupClick(nullptr);
   form->Timer->SetEnabled(false);
   Deliver(ReplyBuilder().Host("twice"));
   EXPECT_EQ(form->ap_list->count(), 1) << "a new search takes it again";
@@ -219,7 +219,7 @@ TEST_F(Receive, TheStoreFindsRepliesByPositionBeyond255AndWhateverTheyHold) {
   ASSERT_EQ(form->ap_list->count(), 300);
   for (const int row : {0, 1, 254, 255, 256, 299}) {
     form->ap_list->setCurrentRow(row);
-    form->ap_listClick(form->ap_list);
+    wizard->ap_listClick(form->ap_list);
     EXPECT_EQ(form->e_ap->text(), QString("ap-%1").arg(row));
   }
 }
@@ -233,8 +233,8 @@ TEST_F(Receive, DeviceBytesGoBackUnchanged) {
     ReplyBuilder r;
     r.Host(text).Essid(reversed).Text(118, 32, text);
     Deliver(r);
-    form->SendSettings();
-    const auto& m = form->MessageBuffer();
+    wizard->SendSettings();
+    const auto& m = wizard->MessageBuffer();
     const auto at = [&](int offset, std::size_t n) {
       return std::string(m.begin() + offset, m.begin() + offset + static_cast<long>(n));
     };
@@ -245,25 +245,25 @@ TEST_F(Receive, DeviceBytesGoBackUnchanged) {
 }
 
 TEST_F(Receive, OtherStepsDropRepliesAndOnlyAnAcknowledgementSetsTheFlag) {
-  form->welcome->Hint = "2";
+  wizard->SetStepForTesting(Step::AccessPointList);
   Deliver(ReplyBuilder());
   EXPECT_EQ(form->ap_list->count(), 0);
 
-  form->welcome->Hint = "1";
+  wizard->SetStepForTesting(Step::Connection);
   Deliver(QByteArray("gstsearch"));
   Deliver(QByteArray("KX731"));
   EXPECT_EQ(form->ap_list->count(), 0) << "the program's own broadcast and fragments are dropped";
   EXPECT_FALSE(Shown(form->errormsg));
 
-  form->welcome->Hint = "7";
+  wizard->SetStepForTesting(Step::Confirmation);
   Deliver(QByteArray("gstac"));
   Deliver(QByteArray("gstsearch"));
-  EXPECT_EQ(form->AckFlag(), 0) << "only an acknowledgement sets the flag";
+  EXPECT_FALSE(wizard->Acknowledged()) << "only an acknowledgement sets the flag";
   Deliver(QByteArray("gstack plus more"));
-  EXPECT_EQ(form->AckFlag(), 1);
+  EXPECT_TRUE(wizard->Acknowledged());
   Deliver(QByteArray("gstsearch"));
   Deliver(ReplyBuilder());
-  EXPECT_EQ(form->AckFlag(), 1) << "a search or a reply after the acknowledgement leaves a good save good";
+  EXPECT_TRUE(wizard->Acknowledged()) << "a search or a reply after the acknowledgement leaves a good save good";
   EXPECT_EQ(form->ap_list->count(), 0);
 }
 
@@ -293,14 +293,16 @@ TEST_F(Receive, ABurstShowsWhatRepliesShownOneByOneShow) {
   };
   for (const auto& replies : sequences) {
     trx::app::TForm1 burst(platform);
-    burst.welcome->Hint = "1";
+    trx::wizard::Wizard burstWizard(burst);
+    burstWizard.SetStepForTesting(Step::Connection);
     for (const ReplyBuilder& r : replies) emit burst.ZEL_UDPSocket1->OnRecv(burst.ZEL_UDPSocket1, r.data(), r.size());
     EXPECT_EQ(burst.ap_list->count(), 0) << "nothing is shown before the turn ends";
     emit burst.ZEL_UDPSocket1->OnRecvDone();
 
     trx::app::TForm1 single(platform);
-    single.welcome->Hint = "1";
-    for (const ReplyBuilder& r : replies) single.ZEL_UDPSocket1Recv(single.ZEL_UDPSocket1, r.data(), r.size());
+    trx::wizard::Wizard singleWizard(single);
+    singleWizard.SetStepForTesting(Step::Connection);
+    for (const ReplyBuilder& r : replies) singleWizard.ZEL_UDPSocket1Recv(single.ZEL_UDPSocket1, r.data(), r.size());
     EXPECT_EQ(state(burst), state(single));
   }
 }

@@ -10,7 +10,7 @@
 
 #include "link/reading.h"
 
-namespace trx::app {
+namespace trx::wizard {
 
 struct ShownReply {
   struct Channels {
@@ -33,4 +33,4 @@ struct ShownReply {
   using Outcome = link::ReplyOutcome;
 };
 
-}  // namespace trx::app
+}  // namespace trx::wizard

@@ -1,3 +1,4 @@
+// The program: the form, with the wizard that drives it.
 #include <QApplication>
 #include <QLocale>
 #include <cstdio>
@@ -7,6 +8,7 @@
 #include "app/startup.h"
 #include "link/debuglog.h"
 #include "platform/platform.h"
+#include "wizard/wizard.h"
 
 namespace {
 
@@ -53,6 +55,7 @@ int main(int argc, char* argv[]) {
   fonts.Wait();
   const auto platform = trx::platform::CreateNativePlatform();
   const auto form = trx::app::StartUp(*platform);
+  trx::wizard::Wizard wizard(*form);
   form->show();
   form->activateWindow();
   return application.exec();

@@ -1,0 +1,149 @@
+// What is said of the page shown: the names of the window and its fields, the chosen access
+// point's settings, and an announcement for every page change, wait and outcome, with the words
+// the page shows.
+#include <QAccessible>
+#include <QCoreApplication>
+#include <QTimer>
+
+#include "app/accessibility.h"
+#include "app/announcer.h"
+#include "app/form1.h"
+#include "app/pagewordstext.h"
+
+namespace trx::app {
+
+QString Sentence(const QString& s) {
+  const QString t = s.trimmed();
+  static const QString kEnds = QStringLiteral(".?!:\u3002\uFF1F\uFF01\uFF1A");
+  return t.isEmpty() || kEnds.contains(t.back()) ? t : t + QCoreApplication::translate("Sentence", ".", "full stop");
+}
+
+PanelWords ErrorPanelWords(bool saving) {
+  const PageWords words = saving ? kSaveFailedWords : WordsOf("errormsg");
+  QStringList text{Sentence(TranslatedWords(words.instruction)), TranslatedWords(kPanelChecksHeading)};
+  for (const std::string_view check : kPanelChecks) text << Sentence(TranslatedWords(check));
+  return {TranslatedWords(words.title), text.join(' ')};
+}
+
+void TForm1::NameControls() {
+  setAccessibleName(kApplicationTitle);
+  // Fields by the caption drawn next to them.
+  const std::pair<QWidget*, const char*> names[] = {
+      {e_essid, QT_TR_NOOP("ESSID")},
+      {s_ch, QT_TR_NOOP("Channel")},
+      {e_ap, QT_TR_NOOP("Host Name")},
+      //: Screen-reader name of an address field, read and brailled: one line, never a line
+      //: break (the caption drawn on the picture, context Artwork, may take two).
+      {e_ip, QT_TR_NOOP("IP Address")},
+      //: Screen-reader name of an address field; as for "IP Address".
+      {e_mask, QT_TR_NOOP("Net Mask")},
+      //: Screen-reader name of an address field; as for "IP Address".
+      {e_gateway, QT_TR_NOOP("Gateway")},
+      {ip_dhcp, QT_TR_NOOP("Obtain the address by DHCP")},
+      {ip_ip, QT_TR_NOOP("Set the address manually")},
+      {s_wep, QT_TR_NOOP("WEP")},
+      {e_pas, QT_TR_NOOP("Pass Phrase")},
+      {e_64key1, QT_TR_NOOP("Key 1")},
+      {e_64key2, QT_TR_NOOP("Key 2")},
+      {e_64key3, QT_TR_NOOP("Key 3")},
+      {e_64key4, QT_TR_NOOP("Key 4")},
+      {ap_list, QT_TR_NOOP("Access points")},
+      {e_dhcp, QT_TR_NOOP("IP Address")},
+      {e_ess, QT_TR_NOOP("ESSID")},
+      {e_ch, QT_TR_NOOP("Channel")},
+      {e_wep, QT_TR_NOOP("WEP")},
+      {bar, QT_TR_NOOP("Progress")},
+  };
+  for (const auto& [widget, name] : names) widget->setAccessibleName(tr(name));
+  // The read-only values of the list and confirmation pages: the label reads its value, the
+  // caption drawn beside it is the description.
+  const std::pair<QWidget*, const char*> captions[] = {
+      {l_domain, QT_TR_NOOP("Regulatory domain")},
+      {l_fw, QT_TR_NOOP("Firmware version")},
+      {l_mac, QT_TR_NOOP("MAC address")},
+      {l_ip, QT_TR_NOOP("IP address")},
+      {l_dhcp, QT_TR_NOOP("IP address")},
+      {l_essid, QT_TR_NOOP("ESSID")},
+      {l_ch, QT_TR_NOOP("Channel")},
+      {l_wep, QT_TR_NOOP("WEP")},
+  };
+  for (const auto& [widget, caption] : captions) widget->setAccessibleDescription(tr(caption));
+  // The hidden holder of the device's pass phrase is named for what it is, never by its text.
+  wep_tmp->setAccessibleName(tr("Remembered pass phrase"));
+  announcer_ = new Announcer(this);
+}
+
+QString TForm1::DescribeEntry(const QString& domain, const QString& firmware, const QString& mac, const QString& ip,
+                              const QString& essid, const QString& channel, const QString& wep) {
+  return tr("Regulatory domain %1, firmware version %2, MAC address %3, IP address %4, ESSID %5, channel %6, WEP %7.")
+      .arg(domain, firmware, mac, ip, essid, channel, wep);
+}
+
+void TForm1::DescribeChosenEntry() {
+  if (QListWidgetItem* entry = ap_list->currentItem())
+    entry->setData(Qt::AccessibleDescriptionRole,
+                   DescribeEntry(l_domain->Caption(), l_fw->Caption(), l_mac->Caption(), l_ip->Caption(), l_essid->Hint,
+                                 l_ch->Caption(), l_wep->Caption()));
+}
+
+QString TForm1::FocusedPhrase() const {
+  QWidget* const focus = focusWidget();
+  if (!focus || focus == bar) return {};
+  QAccessibleInterface* const iface = QAccessible::queryAccessibleInterface(focus);
+  if (!iface) return {};
+  const QString name = iface->text(QAccessible::Name);
+  QString value;
+  if (const auto* list = qobject_cast<const TListBox*>(focus))
+    value = list->currentItem() ? list->currentItem()->text().trimmed() : QString();
+  else if (qobject_cast<const TEdit*>(focus) || qobject_cast<const TComboBox*>(focus))
+    value = iface->state().passwordEdit ? iface->text(QAccessible::Description) : iface->text(QAccessible::Value);
+  else if (const auto* radio = qobject_cast<const TRadioButton*>(focus))
+    value = radio->isChecked() ? tr("chosen") : tr("not chosen");
+  return Sentence(value.isEmpty() ? name : tr("%1: %2").arg(name, value));
+}
+
+void TForm1::AnnouncePage(bool withFocus) {
+  QString title;
+  QStringList text;
+  if (errormsg->isVisible()) {
+    const PanelWords words = ErrorPanelWords(Saving());
+    title = words.title;
+    text << words.text;
+  } else if (checklink->isVisible()) {
+    const PageWords words = WordsOf("checklink");
+    title = TranslatedWords(words.title);
+    if (Saving()) text << tr("Saving the settings to the access point.");
+    text << Sentence(TranslatedWords(words.instruction));
+  } else {
+    const QString page = welcome->ShownFrom();
+    const PageWords words = WordsOf(page.toStdString());
+    title = TranslatedWords(words.title);
+    if (page == "no1") {
+      const int n = ap_list->count();
+      text << (n == 1 ? tr("1 access point answered.") : tr("%n access points answered.", nullptr, n));
+    }
+    text << Sentence(TranslatedWords(words.instruction));
+    text << ChangeSentences();
+  }
+  // A control that gets the focus is read by the screen reader itself, after this.
+  if (withFocus) text << FocusedPhrase();
+  text.removeAll(QString());
+  // Read-title gives the page as well as the program.
+  setAccessibleName(tr("%1 \u2013 %2").arg(title, QString(kApplicationTitle)));
+  const QString first = announcer_->TakeFirst();
+  announcer_->Say(first.isEmpty() ? Sentence(title) : first + ' ' + Sentence(title), text.join(' '));
+}
+
+bool TForm1::AnnounceUnsavedClose() {
+  if (closingAnnounced_ || !ChangesUnsaved()) return false;
+  closingAnnounced_ = true;
+  announcer_->Say(tr("The changes were not saved."), tr("The utility closes."));
+  if (!QAccessible::isActive()) return false;
+  // A moment for the screen reader to fetch the words while the window still exists.
+  QTimer::singleShot(1000, this, &QWidget::close);
+  return true;
+}
+
+void TForm1::SayBeforeNextPage(const QString& sentence) { announcer_->SayFirst(sentence); }
+
+}  // namespace trx::app

@@ -1,0 +1,20 @@
+#pragma once
+// What the form's announcements need to know of the page shown beyond its controls, told by
+// whatever lays the pages out. A form without one knows no save and no unsaved change.
+#include <QStringList>
+
+namespace trx::app {
+
+class PageContext {
+ public:
+  virtual ~PageContext() = default;
+  // The wait, or its failure, is a save's rather than a search's.
+  virtual bool Saving() const = 0;
+  // The fields differ from what the chosen access point had.
+  virtual bool ChangesUnsaved() const = 0;
+  // The confirmation page's values, each beside the access point's own, as sentences; none on
+  // another page.
+  virtual QStringList ChangeSentences() const = 0;
+};
+
+}  // namespace trx::app

@@ -1,0 +1,75 @@
+// What the user changed on the way to the confirmation page, measured against the chosen access
+// point's settings: for the confirmation page's spoken values and the unsaved-change warnings.
+#include "wizard/wizard.h"
+
+namespace trx::wizard {
+namespace {
+
+// What the settings pages hold, one text each, in this order.
+enum Setting { kEssid, kChannel, kHost, kDhcp, kIp, kMask, kGateway, kWep, kPhrase, kKeys, kSettingCount };
+
+}  // namespace
+
+void Wizard::DescribeChanges() {
+  // Each new value tells the old one beside it.
+  const QString oldAddress = deviceUsedDhcp_ ? f_.l_dhcp->Caption() : f_.l_ip->Caption();
+  for (QWidget* address : {static_cast<QWidget*>(f_.e_ip), static_cast<QWidget*>(f_.e_dhcp)})
+    address->setAccessibleDescription(trx::app::TForm1::tr("Was %1.").arg(oldAddress));
+  f_.e_ess->setAccessibleDescription(trx::app::TForm1::tr("Was %1.").arg(f_.l_essid->Hint));
+  f_.e_ch->setAccessibleDescription(trx::app::TForm1::tr("Was %1.").arg(f_.l_ch->Caption()));
+  f_.e_wep->setAccessibleDescription(trx::app::TForm1::tr("Was %1.").arg(f_.l_wep->Caption()));
+}
+
+void Wizard::ForgetChanges() {
+  for (QWidget* field :
+       {static_cast<QWidget*>(f_.e_ip), static_cast<QWidget*>(f_.e_dhcp), static_cast<QWidget*>(f_.e_ess),
+        static_cast<QWidget*>(f_.e_ch), static_cast<QWidget*>(f_.e_wep)})
+    field->setAccessibleDescription({});
+}
+
+QStringList Wizard::ChangeSentences() const {
+  if (f_.welcome->ShownFrom() != "no6" || f_.checklink->isVisible() || f_.errormsg->isVisible()) return {};
+  const bool dhcpChosen = f_.ip_dhcp->isChecked();
+  QList<std::array<QString, 3>> rows = {
+      {trx::app::TForm1::tr("IP Address"), dhcpChosen ? f_.e_dhcp->text() : f_.e_ip->text(),
+       deviceUsedDhcp_ ? f_.l_dhcp->Caption() : f_.l_ip->Caption()},
+      {trx::app::TForm1::tr("ESSID"), f_.e_ess->Hint, f_.l_essid->Hint},
+      {trx::app::TForm1::tr("Channel"), f_.e_ch->text(), f_.l_ch->Caption()},
+      {trx::app::TForm1::tr("WEP"), f_.e_wep->text(), f_.l_wep->Caption()},
+  };
+  // The page has no room for these: they are heard only, beside what the device had.
+  const QStringList before = remembered_.size() == kSettingCount ? remembered_ : SettingsEntered();
+  rows.append({trx::app::TForm1::tr("Host Name"), f_.e_ap->text(), before[kHost]});
+  if (!dhcpChosen) {
+    rows.append({trx::app::TForm1::tr("Net Mask"), f_.e_mask->text(), before[kMask]});
+    rows.append({trx::app::TForm1::tr("Gateway"), f_.e_gateway->text(), before[kGateway]});
+  }
+  QStringList text;
+  for (const auto& row : rows) text << trx::app::TForm1::tr("%1: %2, was %3.").arg(row[0], row[1], row[2]);
+  return text;
+}
+
+QStringList Wizard::SettingsEntered() const {
+  QStringList s(kSettingCount);
+  s[kEssid] = f_.e_essid->text();
+  s[kChannel] = QString::number(f_.s_ch->currentIndex());
+  s[kHost] = f_.e_ap->text();
+  s[kDhcp] = f_.ip_dhcp->isChecked() ? "dhcp" : "fixed";
+  s[kIp] = f_.e_ip->text();
+  s[kMask] = f_.e_mask->text();
+  s[kGateway] = f_.e_gateway->text();
+  s[kWep] = QString::number(f_.s_wep->currentIndex());
+  s[kPhrase] = f_.e_pas->text();
+  for (app::TEdit* key : {f_.e_64key1, f_.e_64key2, f_.e_64key3, f_.e_64key4}) s[kKeys] += key->text() + '\n';
+  return s;
+}
+
+void Wizard::RememberSettings() { remembered_ = SettingsEntered(); }
+
+bool Wizard::ChangesUnsaved() const {
+  // From the list page to the confirmation page: the fields hold what the user may change.
+  return step_ >= Step::AccessPointList && step_ <= Step::Confirmation && !remembered_.isEmpty() &&
+         SettingsEntered() != remembered_;
+}
+
+}  // namespace trx::wizard
