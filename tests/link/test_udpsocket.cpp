@@ -5,6 +5,7 @@
 #include <QNetworkDatagram>
 #include <QTest>
 #include <QUdpSocket>
+#include <string>
 #include <vector>
 
 #include "link/backend.h"
@@ -111,6 +112,30 @@ TEST_P(UdpSocket, ABurstOfAThousandRepliesIsNotLost) {
   }
   ASSERT_EQ(sent, 1000);
   EXPECT_TRUE(WaitFor([&] { return r.datagrams.size() == 1000; })) << "got " << r.datagrams.size();
+}
+
+// Only datagrams that begin with an accepted header reach the handler, whether the reader or
+// the system filters: shorter ones, near misses and a header later in the datagram do not.
+TEST_P(UdpSocket, OnlyAcceptedHeadersAreHandedOver) {
+  using Check = TZEL_UDPSocket::HeaderCheck;
+  for (const Check where : {Check::InReader, Check::InSystem}) {
+    TZEL_UDPSocket a(nullptr, GetParam());
+    Received r;
+    a.SetAcceptedHeaders({"KX7315", "gstack"}, where);
+    OpenOnTestPort(a, r);
+    const std::vector<std::string> sent = {"KX7315 reply", "KX731",  "KX7316", "gstac", "gstack", "",
+                                           "xgstack",      "gstacK", "KX7315"};
+    QUdpSocket sender;
+    for (const std::string& d : sent)
+      sender.writeDatagram(d.data(), static_cast<qint64>(d.size()), QHostAddress::LocalHost, 27155);
+    sender.writeDatagram("gstack end", QHostAddress::LocalHost, 27155);
+    ASSERT_TRUE(WaitFor([&] { return !r.datagrams.empty() && r.datagrams.back().size() == 10; }))
+        << (where == Check::InSystem ? "in the system" : "in the reader");
+    std::vector<std::string> got;
+    for (const auto& d : r.datagrams) got.emplace_back(d.begin(), d.end());
+    EXPECT_EQ(got, (std::vector<std::string>{"KX7315 reply", "gstack", "KX7315", "gstack end"}))
+        << (where == Check::InSystem ? "in the system" : "in the reader");
+  }
 }
 
 // Sent minus read back is what the system dropped: the counter must say exactly that.
