@@ -21,6 +21,8 @@ using wizard::Step;
 
 // The window with its wizard, as the program runs them.
 struct Program {
+  explicit Program(platform::Platform& platform)
+      : window(std::make_unique<TForm1>(platform)), wizard(std::make_unique<wizard::Wizard>(*window)) {}
   std::unique_ptr<TForm1> window;
   std::unique_ptr<wizard::Wizard> wizard;
   TForm1* operator->() const { return window.get(); }
@@ -79,8 +81,7 @@ bool RunUntil(Done done, int limitMs) {
 class EndToEnd : public ::testing::Test {
  protected:
   Program NewForm() {
-    Program form{std::make_unique<TForm1>(platform), nullptr};
-    form.wizard = std::make_unique<wizard::Wizard>(*form);
+    Program form(platform);
     form->show();
     form->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(form.window.get()));
