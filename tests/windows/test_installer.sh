@@ -12,14 +12,9 @@ set -eu
 build=$1
 locale=$2
 language=${locale%%_*}
-work=$(mktemp -d)
-export WINEPREFIX="$work/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { printf 'FAIL: %s\n' "$*"; exit 1; }
+# shellcheck source=tests/windows/prefix.sh
+. "$(dirname "$0")/prefix.sh"
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 # The user's locale (made here; wine takes it, and the code page of its 8-bit calls, from the
 # environment): the installer names its shortcuts in its language, and the program speaks it.

@@ -6,14 +6,8 @@
 #   test_scaled.sh BUILD-DIR
 set -eu
 build=$1
-work=$(mktemp -d)
-export WINEPREFIX="$work/prefix"
-cleanup() {
-  wineserver -k 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { printf 'FAIL: %s\n' "$*"; exit 1; }
+# shellcheck source=tests/windows/prefix.sh
+. "$(dirname "$0")/prefix.sh"
 "$build/wine-run" wineboot --init >/dev/null 2>&1 || true
 wineserver -w
 

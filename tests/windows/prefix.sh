@@ -1,0 +1,14 @@
+# shellcheck shell=sh
+# Sourced by the Windows test scripts: a work folder with a fresh wine prefix in it, whose
+# wineserver is stopped and which is removed however the script ends, and fail().
+work=$(mktemp -d)
+export WINEPREFIX="$work/prefix"
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+  printf 'FAIL: %s\n' "$*"
+  exit 1
+}
