@@ -16,8 +16,8 @@ OURS = os.path.join(ROOT, "tools", "tour", "main.cpp")
 KEY = "tools/tour/main.cpp (in qtimer.h)|clang-analyzer-cplusplus.NewDeleteLeaks|Potential memory leak"
 
 
-def judge(*notes, check="clang-analyzer-cplusplus.NewDeleteLeaks"):
-    lines = [f"{QT}:90:5: warning: Potential memory leak [{check}]"]
+def judge(*notes, check="clang-analyzer-cplusplus.NewDeleteLeaks", at=f"{QT}:90"):
+    lines = [f"{at}:5: warning: Potential memory leak [{check}]"]
     lines += [f"{f}:{n}:3: note: step" for f, n in notes]
     return style.judge("tools/tour/main.cpp", "\n".join(lines))
 
@@ -32,6 +32,10 @@ class Judge(unittest.TestCase):
         self.assertEqual(judge(), set())
         self.assertEqual(len(judge((OURS, 27), (QT, 76))), 1)  # ends in a header, elsewhere
         self.assertEqual(len(judge(check="bugprone-macro-parentheses")), 1)  # no path to cut
+        # In our own file: the allocation marked, the path cut before the line reported.
+        self.assertEqual(judge((OURS, 34), at=f"{OURS}:29"), set())
+        self.assertEqual(len(judge((OURS, 34), (OURS, 29), at=f"{OURS}:29")), 1)
+        self.assertEqual(len(judge(check="clang-analyzer-deadcode.DeadStores", at=f"{OURS}:29")), 1)
 
     def test_a_nolint_says_why(self):
         for line, wrong in [("f();  // NOLINT(bugprone-x)", True), ("// NOLINTNEXTLINE", True),
