@@ -140,6 +140,7 @@ bool TForm1::AnnounceUnsavedClose() {
   announcer_->Say(tr("The changes were not saved."), tr("The utility closes."));
   if (!QAccessible::isActive()) return false;
   // A moment for the screen reader to fetch the words while the window still exists.
+  // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): the timer deletes its slot object after the call
   QTimer::singleShot(1000, this, &QWidget::close);
   return true;
 }

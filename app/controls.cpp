@@ -246,6 +246,7 @@ void TEdit::focusOutEvent(QFocusEvent* e) {
   // Only a move to another control of the window counts, not a change of window or a popup.
   if (e->reason() == Qt::ActiveWindowFocusReason || e->reason() == Qt::PopupFocusReason) return;
   if (ProgramFocus::Active()) return;
+  // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): the queued call's event owns its slot object
   QMetaObject::invokeMethod(
       this,
       [this] {
@@ -281,6 +282,7 @@ void TComboBox::QueueCloseUp() {
   // One close-up per choice, whichever of the closing and the activation comes first.
   if (closeUpQueued_) return;
   closeUpQueued_ = true;
+  // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): the queued call's event owns its slot object
   QMetaObject::invokeMethod(
       this,
       [this] {

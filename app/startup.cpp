@@ -24,6 +24,7 @@ class FormStyle : public QProxyStyle {
 }  // namespace
 
 void ApplyApplicationLook() {
+  // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): the application owns its style
   if (!dynamic_cast<FormStyle*>(QApplication::style())) QApplication::setStyle(new FormStyle);
   // The pages are laid out for these faces; Liberation's are metric-compatible with them.
   QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");

@@ -39,6 +39,7 @@ class FirstFrame : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Expose && watched == window_.windowHandle())
+      // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): the timer deletes its slot object after the call
       QTimer::singleShot(0, &loop_, &QEventLoop::quit);
     return false;
   }
@@ -70,6 +71,7 @@ int Child(int argc, char** argv, bool bare) {
   application.installEventFilter(&first);
   window->show();
   window->activateWindow();
+  // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): the timer deletes its slot object after the call
   QTimer::singleShot(5000, &loop, &QEventLoop::quit);
   loop.exec();
   std::printf("%lld\n", NowNs());

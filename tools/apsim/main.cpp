@@ -136,6 +136,7 @@ class Simulator : public QObject {
         Pump();
       };
       if (o_.delayMs > 0)
+        // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): the timer deletes its slot object after the call
         QTimer::singleShot(o_.delayMs, this, answer);
       else
         answer();
@@ -160,6 +161,7 @@ class Simulator : public QObject {
           Print("settings kept out (as asked)");
         } else if (o_.applyDelayMs > 0) {
           const trx::link::Mac mac = ap.mac;
+          // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): the timer deletes its slot object after the call
           QTimer::singleShot(o_.applyDelayMs, this, [this, mac, wanted = *settings] {
             for (auto& a : aps_)
               if (a.mac == mac) {
@@ -187,6 +189,7 @@ class Simulator : public QObject {
           Pump();
         };
         if (o_.ackDelayMs > 0)
+          // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): the timer deletes its slot object after the call
           QTimer::singleShot(o_.ackDelayMs, this, ack);
         else
           ack();
