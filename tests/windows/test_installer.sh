@@ -79,18 +79,12 @@ grep -q "TRX61 Utility 2.2" "$work/version.txt" || fail "--version: $(cat "$work
 cat >"$work/drive.sh" <<'DRIVE'
 set -eu
 program=$1 log=$2 build=$3 sim=$4 drive_c=$5
+# shellcheck source=tests/windows/window.sh
+. "$TRX_WINDOW_SH"
 start() {  # the program, and its window in $win
   TRX61_DEBUG=1 wine "$program" 2>>"$log" &
   app=$!
-  # A search fails outright when a window goes away while it looks (wine makes and drops some
-  # as the program starts): look again until the window is found.
-  win=""
-  i=0
-  until [ -n "$win" ]; do
-    i=$((i + 1)); [ $i -le 90 ] || { echo "no window" >&2; exit 1; }
-    win=$(xdotool search --name "^TRX61 Utility$" 2>/dev/null | head -n 1) || true
-    [ -n "$win" ] || sleep 1
-  done
+  wait_for_window
   sleep 1
   xdotool windowfocus "$win"  # no window manager here to confirm it: give it a moment
   sleep 0.5

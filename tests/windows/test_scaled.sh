@@ -14,17 +14,11 @@ wineserver -w
 cat >"$work/walk.sh" <<'WALK'
 set -eu
 build=$1 log=$2 sim=$3 shots=$4 width=$5
+# shellcheck source=tests/windows/window.sh
+. "$TRX_WINDOW_SH"
 TRX61_DEBUG=1 "$build/wine-run" "$build/trx61-utility.exe" 2>"$log" &
 app=$!
-# A search fails outright when a window goes away while it looks (wine makes and drops some
-# as the program starts): look again until the window is found.
-win=""
-i=0
-until [ -n "$win" ]; do
-  i=$((i + 1)); [ $i -le 90 ] || { echo "no window" >&2; exit 1; }
-  win=$(xdotool search --name "^TRX61 Utility$" 2>/dev/null | head -n 1) || true
-  [ -n "$win" ] || sleep 1
-done
+wait_for_window
 "$build/wine-run" "$build/trx61-apsim.exe" --count 1 >"$sim" 2>&1 &
 simulator=$!
 trap 'kill $simulator 2>/dev/null || true' EXIT
