@@ -99,11 +99,17 @@ std::string KeyProblem(const std::string& key, std::size_t k, std::optional<int>
   for (const char c : key)
     if (!std::isxdigit(static_cast<unsigned char>(c))) return name + "hexadecimal digits only (0-9, A-F)" + hint;
   const int digits = static_cast<int>(key.size());
+  std::string problem = name;
   if (size && *size > 0 && digits != kKeyDigits[*size])
-    return name + std::to_string(kKeyDigits[*size]) + " hexadecimal digits for " + kSizeNames[*size] + "-bit WEP" +
-           hint;
-  if (digits != 10 && digits != 26 && digits != 58) return name + "10, 26 or 58 hexadecimal digits" + hint;
-  return {};
+    problem.append(std::to_string(kKeyDigits[*size]))
+        .append(" hexadecimal digits for ")
+        .append(kSizeNames[*size])
+        .append("-bit WEP");
+  else if (digits != 10 && digits != 26 && digits != 58)
+    problem += "10, 26 or 58 hexadecimal digits";
+  else
+    return {};
+  return problem.append(hint);
 }
 
 input::FourKeys MadeKeys(const std::string& passphrase, int size) {
@@ -139,7 +145,7 @@ std::string CheckAlone(const Changes& c, bool asRead) {
     if (!c.keys[k]) continue;
     // With WEP off the keys shown and kept are the 64-bit set.
     const std::optional<int> size = c.wepSize == 0 ? std::optional<int>(1) : c.wepSize;
-    if (const std::string problem = KeyProblem(*c.keys[k], k, size); !problem.empty()) return problem;
+    if (std::string problem = KeyProblem(*c.keys[k], k, size); !problem.empty()) return problem;
   }
   if (c.defaultKey && (*c.defaultKey < 1 || *c.defaultKey > 4))
     return "default key " + std::to_string(*c.defaultKey) + ": 1, 2, 3 or 4";
@@ -361,7 +367,13 @@ std::vector<std::string> DescribeChanges(const link::SettingsRecord& before, con
       now = b ? std::to_string(*b) : now;
     }
     if (was == now) continue;
-    lines.push_back(std::string(f.name) + ": " + (Secret(f) && !showSecrets ? "changed" : was + " -> " + now));
+    std::string line = f.name;
+    line += ": ";
+    if (Secret(f) && !showSecrets)
+      line += "changed";
+    else
+      line.append(was).append(" -> ").append(now);
+    lines.push_back(std::move(line));
   }
   return lines;
 }
