@@ -95,8 +95,11 @@ class Checks(unittest.TestCase):
 
 class FrenchSpacing(unittest.TestCase):
     def test_spaces_before_marks_and_inside_guillemets_become_unbreakable(self):
-        self.assertEqual(guidetext.french("Vérifiez : le câble ; « Oui » ! Pourquoi ?\n"),
-                         f"Vérifiez{NBSP}: le câble{NBSP}; «{NBSP}Oui{NBSP}»{NBSP}! Pourquoi{NBSP}?\n")
+        self.assertEqual(guidetext.french(f"Vérifiez : le câble ; « Oui » ! Pourquoi ? «{NBSP}Non{NBSP}»\n"),
+                         f"Vérifiez{NBSP}: le câble{NBSP}; «{NBSP}Oui{NBSP}»{NBSP}! Pourquoi{NBSP}? «{NBSP}Non{NBSP}»\n")
+
+    def test_a_mark_wrapped_to_the_next_source_line_joins_its_word(self):
+        self.assertEqual(guidetext.french("- le câble\n  : oui, «\n  non »\n"), f"- le câble{NBSP}: oui, «{NBSP}non{NBSP}»\n")
 
     def test_code_links_and_colons_inside_words_stay(self):
         for line in ("    netsh show rule name=\"x\" : verbose", "lancez `trx61ctl set --ip 10.0.0.1 ;`",

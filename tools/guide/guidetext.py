@@ -114,10 +114,13 @@ def french(text):
 
     def prose(s):
         s = re.sub(r"(?<=\S)[ \u202f]([:;!?](?=\s|$|[)*_»]))", NBSP + r"\1", s)
-        s = re.sub(r"«[ \u202f]?", "«" + NBSP, s)
-        s = re.sub(r"[ \u202f]?»", NBSP + "»", s)
+        s = re.sub(r"«[ \u202f\u00a0]?", "«" + NBSP, s)
+        s = re.sub(r"[ \u202f\u00a0]?»", NBSP + "»", s)
         return s
 
+    # A mark wrapped to the start of a source line would follow a breakable line end.
+    text = re.sub(r"\n {0,3}([:;!?»])(?=\s|$)", " " + r"\1", text)
+    text = re.sub(r"«\n {0,3}", "« ", text)
     out = []
     for line in text.splitlines():
         if line.startswith("    ") or line.startswith("<!--"):
