@@ -190,7 +190,7 @@ def changes(before, after):
     return " ".join(out)
 
 
-def check_links(root, code, english, translated, name, old):
+def check_links(english, translated, name, old):
     """Faults of one translated guide against the English one."""
     faults = []
     for line, _, marker in translated:
@@ -233,7 +233,7 @@ def check(root):
         translated = paragraphs(text)
         if old is None and [m for _, _, m in translated] != [fingerprint(p) for _, p, _ in english]:
             old = history(root, "docs/users-guide.md")
-        faults += check_links(root, code, english, translated, path.name, old or {})
+        faults += check_links(english, translated, path.name, old or {})
         texts = load_texts(root / f"translations/trx61_{code}.ts")
         for m in QUOTE.finditer(text):
             try:
