@@ -3,8 +3,11 @@
 // The source's name gives its language (users-guide.md English, users-guide.ja.md Japanese),
 // its first heading the document's title.
 // Fonts given with --font are added for it (the Japanese face that keeps the PDF's text
-// searchable, tools/guide/cjk-font.py).
-//   trx61-guide [--font FILE]... docs/users-guide.md "build/Users Guide/trx61v2.2_ug.pdf" [".../trx61v2.2_ug.html"]
+// searchable, tools/guide/cjk-font.py). The source is the text tools/guide/guidetext.py
+// prepared from docs/; --pictures names the folder its picture paths start from (by default
+// the source's own).
+//   trx61-guide [--font FILE]... [--pictures DIR] users-guide.md "build/Users Guide/trx61v2.2_ug.pdf"
+//   [".../trx61v2.2_ug.html"]
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
 #include <QFileInfo>
@@ -28,18 +31,23 @@ int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   QStringList families;  // those of the fonts added, in the order given
-  while (argc > 2 && std::strcmp(argv[1], "--font") == 0) {
-    const int id = QFontDatabase::addApplicationFont(QString::fromLocal8Bit(argv[2]));
-    if (id < 0) {
-      std::fprintf(stderr, "trx61-guide: cannot load the font %s\n", argv[2]);
-      return 1;
+  QString pictureDir;
+  for (; argc > 2 && argv[1][0] == '-' && argv[1][1] == '-'; argc -= 2, argv += 2) {
+    if (std::strcmp(argv[1], "--pictures") == 0) {
+      pictureDir = QString::fromLocal8Bit(argv[2]);
+    } else if (std::strcmp(argv[1], "--font") == 0) {
+      const int id = QFontDatabase::addApplicationFont(QString::fromLocal8Bit(argv[2]));
+      if (id < 0) {
+        std::fprintf(stderr, "trx61-guide: cannot load the font %s\n", argv[2]);
+        return 1;
+      }
+      families << QFontDatabase::applicationFontFamilies(id);
+    } else {
+      break;
     }
-    families << QFontDatabase::applicationFontFamilies(id);
-    argc -= 2;
-    argv += 2;
   }
   if (argc != 3 && argc != 4) {
-    std::fprintf(stderr, "usage: trx61-guide [--font FILE]... SOURCE.md OUTPUT.pdf [OUTPUT.html]\n");
+    std::fprintf(stderr, "usage: trx61-guide [--pictures DIR] [--font FILE]... SOURCE.md OUTPUT.pdf [OUTPUT.html]\n");
     return 2;
   }
   QFile source(QString::fromLocal8Bit(argv[1]));
@@ -48,7 +56,7 @@ int main(int argc, char* argv[]) {
     return 1;
   }
   const QString markdown = QString::fromUtf8(source.readAll());
-  const QDir base = QFileInfo(source).absoluteDir();
+  const QDir base = pictureDir.isEmpty() ? QFileInfo(source).absoluteDir() : QDir(pictureDir);
 
   const QString language = [&] {
     const QStringList parts = QFileInfo(source).fileName().split('.');
