@@ -1,9 +1,9 @@
 #include "ctl/rows.h"
 
 #include <QRegularExpression>
-#include <QStringDecoder>
 #include <QStringList>
 #include <algorithm>
+#include <cstdio>
 #include <map>
 
 #include "ctl/csv.h"
@@ -91,9 +91,44 @@ std::optional<std::string> FileText(std::string_view bytes, std::string* note, s
     *error = "not text: it holds zero bytes (save it as CSV, UTF-8 or Windows-1252)";
     return std::nullopt;
   }
-  QStringDecoder utf8(QStringDecoder::Utf8);
-  const QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  if (!utf8.hasError()) return std::string(bytes);
+  // One encoding for the whole file: a file with any UTF-8 sequence of two bytes or more is
+  // UTF-8, and a byte outside one refuses it; only a file without any is Windows-1252.
+  const auto at = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+  std::size_t bad = std::string_view::npos;
+  bool multiByte = false;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const unsigned char b = at(i);
+    const std::size_t n = b < 0x80                 ? 1
+                          : b >= 0xC2 && b <= 0xDF ? 2
+                          : b >= 0xE0 && b <= 0xEF ? 3
+                          : b >= 0xF0 && b <= 0xF4 ? 4
+                                                   : 0;
+    bool ok = n > 0 && i + n <= bytes.size();
+    for (std::size_t k = 1; ok && k < n; ++k) ok = (at(i + k) & 0xC0) == 0x80;
+    // No overlong form, no surrogate, nothing past U+10FFFF.
+    if (ok && n == 3) ok = !(b == 0xE0 && at(i + 1) < 0xA0) && !(b == 0xED && at(i + 1) >= 0xA0);
+    if (ok && n == 4) ok = !(b == 0xF0 && at(i + 1) < 0x90) && !(b == 0xF4 && at(i + 1) >= 0x90);
+    if (!ok) {
+      if (bad == std::string_view::npos) bad = i;
+      ++i;
+      continue;
+    }
+    multiByte = multiByte || n > 1;
+    i += n;
+  }
+  if (bad == std::string_view::npos) return std::string(bytes);
+  if (multiByte) {
+    const std::size_t lineStart = bytes.rfind('\n', bad);
+    const std::size_t line =
+        static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(bad), '\n')) + 1;
+    const std::size_t column = bad - (lineStart == std::string_view::npos ? 0 : lineStart + 1) + 1;
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "%02X", at(bad));
+    *error = "line " + std::to_string(line) + ", byte " + std::to_string(column) + " (" + hex +
+             "): not UTF-8, though the rest of the file is; some rows were typed in another encoding. Save the file "
+             "again as UTF-8 (CSV UTF-8), and check those rows";
+    return std::nullopt;
+  }
   *note = "read as Windows-1252 (not UTF-8)";
   return QString::fromStdU16String(link::DeviceToUnicode(bytes)).toStdString();
 }
@@ -154,11 +189,20 @@ Rows ReadRows(std::string_view text, const std::string& name) {
       continue;
     }
     std::string error;
-    const auto changes = ReadChanges(cell, &error);
+    auto changes = ReadChanges(cell, &error);
     if (!changes) {
       refuseRow(row.line, error);
       continue;
     }
+    const auto quoted = [&](const char* column) {
+      for (std::size_t i = 0; i < header.size(); ++i)
+        if (header[i] == column) return i < row.quoted.size() && row.quoted[i];
+      return false;
+    };
+    changes->fromFile = true;
+    changes->hostQuoted = quoted("host");
+    changes->essidQuoted = quoted("essid");
+    changes->passphraseQuoted = quoted("passphrase");
     // Beside a pass phrase, an empty key cell stands for the key the phrase makes: that is
     // how discover writes such keys, so that editing the phrase alone gives its new keys,
     // and the same file applied again finds nothing to change.

@@ -89,6 +89,18 @@ TEST(Csv, CellsASpreadsheetWouldRunAreWrittenAsText) {
   EXPECT_EQ(CellValue("x'"), "x'");
 }
 
+// Names that Calc, Gnumeric or Excel would turn into numbers, dates, times or booleans keep
+// an apostrophe in a backup; other names are written as they are.
+TEST(Csv, TextThatASpreadsheetWouldConvertIsMarkedAsText) {
+  for (const std::string v : {"0123", "00042", "1E5", "1/2", "2.2.0", "TRUE", "false", "12:30", "3.14", "50%", "Jan-5",
+                              "5 May 2026", "(5)", "1 1/2"}) {
+    EXPECT_EQ(CsvCell(v, true), "'" + v) << v;
+    EXPECT_EQ(CellValue(Cells("a\n" + CsvCell(v, true) + "\n")[1][0]), v);
+  }
+  for (const std::string v : {"ap-1", "lobby", "B\u00FCro", "exe-2", "10", "0123"})
+    EXPECT_EQ(CsvCell(v, v == "exe-2"), v) << "a number in a number column, and names, as they are";
+}
+
 TEST(Csv, RandomInputNeverFaults) {
   const long total =
       qEnvironmentVariableIsSet("TRX_FUZZ_CSV") ? qEnvironmentVariable("TRX_FUZZ_CSV").toLong() : 1'000'000;

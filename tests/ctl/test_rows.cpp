@@ -21,6 +21,15 @@ TEST(Rows, SpreadsheetEncodingsAreReadAndAWorkbookIsNot) {
   note.clear();
   EXPECT_EQ(FileText("essid\nBüro €\n", &note, &error), "essid\nBüro €\n");
   EXPECT_EQ(note, "");
+  // One row typed in Windows-1252 into a UTF-8 file: read as either, a name would be garbled.
+  for (const char* mixed : {"essid\nCafé-Zürich\nx\nB\xFCro\n",
+                            "\xEF\xBB\xBF"
+                            "essid\nx\nx\nB\xFCro\n"}) {
+    EXPECT_FALSE(FileText(mixed, &note, &error)) << mixed;
+    EXPECT_EQ(error.rfind("line 4, byte 2 (FC): not UTF-8, though the rest of the file is", 0), 0u) << error;
+  }
+  EXPECT_FALSE(FileText("essid\n\xC3\xA9\xED\xA0\x80\n", &note, &error)) << "a surrogate is no UTF-8";
+  EXPECT_EQ(error.rfind("line 2, byte 3 (ED)", 0), 0u) << error;
   EXPECT_EQ(FileText(std::string_view("\xFF\xFE"
                                       "a\0\xAC\x20",
                                       6),
