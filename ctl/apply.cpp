@@ -90,26 +90,25 @@ int Apply(const QStringList& args) {
   };
   options.done = [&](const Job& job) {
     progress.Clear();
-    if (!job.warning.empty())
-      Err(name + ":" + std::to_string(job.line) + ": " + link::FormatMac(job.mac) + ": " + job.warning);
     if (json) return;
     std::string detail;
     if (job.outcome == Outcome::Refused) detail = name + ":" + std::to_string(job.line) + ": ";
     detail += job.detail;
-    std::printf("%s %s%s%s\n", link::FormatMac(job.mac).c_str(), OutcomeText(job.outcome), detail.empty() ? "" : ": ",
-                detail.c_str());
+    Say(link::FormatMac(job.mac) + " " + OutcomeText(job.outcome) + (detail.empty() ? "" : ": ") + detail);
     if (job.outcome == Outcome::WouldChange)
-      for (const std::string& line : job.shown) std::printf("  %s\n", line.c_str());
+      for (const std::string& line : job.shown) Say("  " + line);
     std::fflush(stdout);
   };
   const bool went = Run(session, jobs, options);
   progress.Clear();
   QJsonArray all;
   for (const Job& job : jobs) all.append(JobJson(job, true));
-  if (json) std::printf("%s", QJsonDocument(all).toJson().constData());
+  if (json) std::fputs(JsonText(QJsonDocument(all)).c_str(), stdout);
   int status = went ? RunStatus(jobs) : static_cast<int>(kRefused);
   if (!went) Err("two devices would have one fixed address; nothing was sent");
   if (p.isSet(report) && !WriteReport(p.value(report), all)) status = std::max(status, static_cast<int>(kOutputFailed));
+  // Warnings of one kind once, and refusals last, where they are seen.
+  for (const std::string& line : Afterword(jobs, name)) Err(line);
   Summary(jobs);
   return Finish(status);
 }

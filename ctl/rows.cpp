@@ -93,28 +93,13 @@ std::optional<std::string> FileText(std::string_view bytes, std::string* note, s
   }
   // One encoding for the whole file: a file with any UTF-8 sequence of two bytes or more is
   // UTF-8, and a byte outside one refuses it; only a file without any is Windows-1252.
-  const auto at = [&](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
   std::size_t bad = std::string_view::npos;
   bool multiByte = false;
   for (std::size_t i = 0; i < bytes.size();) {
-    const unsigned char b = at(i);
-    const std::size_t n = b < 0x80                 ? 1
-                          : b >= 0xC2 && b <= 0xDF ? 2
-                          : b >= 0xE0 && b <= 0xEF ? 3
-                          : b >= 0xF0 && b <= 0xF4 ? 4
-                                                   : 0;
-    bool ok = n > 0 && i + n <= bytes.size();
-    for (std::size_t k = 1; ok && k < n; ++k) ok = (at(i + k) & 0xC0) == 0x80;
-    // No overlong form, no surrogate, nothing past U+10FFFF.
-    if (ok && n == 3) ok = !(b == 0xE0 && at(i + 1) < 0xA0) && !(b == 0xED && at(i + 1) >= 0xA0);
-    if (ok && n == 4) ok = !(b == 0xF0 && at(i + 1) < 0x90) && !(b == 0xF4 && at(i + 1) >= 0x90);
-    if (!ok) {
-      if (bad == std::string_view::npos) bad = i;
-      ++i;
-      continue;
-    }
+    const std::size_t n = Utf8Sequence(bytes, i);
+    if (n == 0 && bad == std::string_view::npos) bad = i;
     multiByte = multiByte || n > 1;
-    i += n;
+    i += std::max<std::size_t>(n, 1);
   }
   if (bad == std::string_view::npos) return std::string(bytes);
   if (multiByte) {
@@ -123,7 +108,7 @@ std::optional<std::string> FileText(std::string_view bytes, std::string* note, s
         static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(bad), '\n')) + 1;
     const std::size_t column = bad - (lineStart == std::string_view::npos ? 0 : lineStart + 1) + 1;
     char hex[8];
-    std::snprintf(hex, sizeof hex, "%02X", at(bad));
+    std::snprintf(hex, sizeof hex, "%02X", static_cast<unsigned char>(bytes[bad]));
     *error = "line " + std::to_string(line) + ", byte " + std::to_string(column) + " (" + hex +
              "): not UTF-8, though the rest of the file is; some rows were typed in another encoding. Save the file "
              "again as UTF-8 (CSV UTF-8), and check those rows";

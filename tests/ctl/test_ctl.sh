@@ -33,7 +33,7 @@ start_sim --count 3
 expect_status 0 "discover" "$ctl" discover --wait 1
 [ "$(grep -c '^02-00-00-0A-00-0' /tmp/ctl.out.$$)" -eq 3 ] || fail "the table lists three access points"
 expect_status 0 "discover --csv" "$ctl" discover --wait 1 --csv
-grep -q '^02-00-00-0A-00-02,TRX61-AP-2,192.168.1.12,255.255.255.0,192.168.1.1,yes,ETSI,6,office-2,2.2.0,64,1,lo,$' /tmp/ctl.out.$$ ||
+grep -q '^02-00-00-0A-00-02,TRX61-AP-2,192.168.1.12,255.255.255.0,192.168.1.1,yes,ETSI,6,office-2,'\''2.2.0,64,1,lo,$' /tmp/ctl.out.$$ ||
   fail "the CSV row of the second access point: $(cat /tmp/ctl.out.$$)"
 expect_status 0 "discover --json" "$ctl" discover --wait 1 --json
 [ "$(grep -o '"host": "[^"]*"' /tmp/ctl.out.$$ | tr '\n' ' ')" = '"host": "TRX61-AP-1" "host": "TRX61-AP-2" "host": "TRX61-AP-3" ' ] ||
