@@ -226,8 +226,11 @@ bool KeyFromPhrase(const link::SettingsRecord& r, std::size_t k) {
 
 std::string ReadOnlyDifference(const Changes& c, const link::SettingsRecord& device) {
   const std::string firmware = Utf8FromDevice(device.firmware);
-  if (c.firmware && *c.firmware != firmware)
-    return "firmware: " + firmware + " on the access point, " + *c.firmware + " in the file (read-only: not written)";
+  if (c.firmware && *c.firmware != firmware) {
+    const std::string how = SpreadsheetConversion(*c.firmware, firmware);
+    return "firmware: " + firmware + " on the access point, " + *c.firmware + " in the file" +
+           (how.empty() ? "" : ", as a spreadsheet changes a cell (" + how + ")") + " (read-only: not written)";
+  }
   return {};
 }
 

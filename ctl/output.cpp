@@ -197,8 +197,8 @@ std::vector<std::string> Afterword(const std::vector<Job>& jobs, const std::stri
   }
   for (const auto& [kind, all] : kinds) {
     if (all.size() > 1)
-      lines.push_back("warning, " + std::to_string(all.size()) + " access points: " + kind + " (" +
-                      (all.size() > kShown ? "the first " + std::to_string(kShown) + ":" : "all:") + ")");
+      lines.push_back("warning, " + kind + ", on " + std::to_string(all.size()) + " access points" +
+                      (all.size() > kShown ? "; the first " + std::to_string(kShown) : "") + ":");
     for (std::size_t i = 0; i < std::min(all.size(), kShown); ++i)
       lines.push_back((all.size() > 1 ? "  " : "") + where(*all[i]) + ": " + all[i]->warning);
     if (all.size() > kShown) lines.push_back("  and " + std::to_string(all.size() - kShown) + " more");
