@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
 #include <utility>
 
@@ -50,6 +51,14 @@ std::string TerminalSafe(std::string_view text) {
     i += std::max<std::size_t>(n, 1);
   }
   return out;
+}
+
+void ProcessArguments(QCommandLineParser& parser, const QStringList& args) {
+  if (!parser.parse(args)) {
+    Err(parser.errorText().toStdString());
+    std::exit(kRefused);
+  }
+  parser.process(args);
 }
 
 void Say(const std::string& line) { std::fputs((TerminalSafe(line) + "\n").c_str(), stdout); }

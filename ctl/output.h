@@ -1,6 +1,7 @@
 #pragma once
 // Everything trx61ctl prints: devices as a table, CSV or typed JSON; outcomes, the report,
 // the summary and the progress line on a terminal.
+#include <QCommandLineParser>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -38,6 +39,9 @@ std::string Print(const std::vector<Row>& rows, Format format, bool terminal);
 // window. Every message goes through it (Err, Say); data (CSV and JSON to a file or pipe)
 // does not.
 std::string TerminalSafe(std::string_view text);
+// The command line read as QCommandLineParser::process reads it (--help, --version), but a
+// complaint about an argument goes through Err, TerminalSafe, and ends with status 1.
+void ProcessArguments(QCommandLineParser& parser, const QStringList& args);
 // A line of standard output meant for people (outcomes, changes), TerminalSafe.
 void Say(const std::string& line);
 // JSON as printed: exact, with DEL and the C1 characters escaped (\u0080), which JSON

@@ -47,7 +47,7 @@ int Set(const QStringList& args) {
   p.addOptions(
       {host, essid, channel, dhcp, ip, mask, gateway, wep, phrase, phraseFile, key1, key2, key3, key4, defaultKey});
   send.AddTo(p);
-  p.process(args);
+  ProcessArguments(p, args);
 
   const auto refuse = [](const std::string& why) {
     Err(why);

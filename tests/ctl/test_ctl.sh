@@ -316,6 +316,22 @@ if command -v ssconvert > /dev/null; then  # a real round trip through Gnumeric
     grep -q "^${E}3 refused: .*host \"quoted\": the access point has \"'quoted\" .*(the leading apostrophe dropped)" /tmp/ctl.out.$$; } ||
     fail "Gnumeric's re-save: $(cat /tmp/ctl.out.$$ /tmp/ctl.err.$$)"
 fi
+if command -v soffice > /dev/null; then  # and through Calc, reading dates, times and booleans
+  calc() {  # FILE: re-saved as Calc saves CSV
+    rm -rf /tmp/ctl.calc.$$ && mkdir -p /tmp/ctl.calc.$$/home && cp "$1" /tmp/ctl.calc.$$/in.csv
+    HOME=/tmp/ctl.calc.$$/home timeout 120 soffice --headless --infilter='CSV:44,34,76,1,,1033,false,true' \
+      --convert-to 'csv:Text - txt - csv (StarCalc):44,34,76,1' --outdir /tmp/ctl.calc.$$/out /tmp/ctl.calc.$$/in.csv > /dev/null 2>&1
+  }
+  calc $backup
+  expect_status 0 "a backup re-saved by Calc" "$ctl" apply /tmp/ctl.calc.$$/out/in.csv
+  [ "$(grep -c ' unchanged$' /tmp/ctl.out.$$)" -eq 4 ] || fail "Calc's re-save: $(cat /tmp/ctl.out.$$ /tmp/ctl.err.$$)"
+  sed "s/,'\([^']\)/,\1/g" $backup > $csv  # as backups were written before names were marked
+  calc $csv
+  expect_status 5 "an unmarked backup re-saved by Calc" "$ctl" apply /tmp/ctl.calc.$$/out/in.csv
+  [ "$(grep -c ' refused: .*as a spreadsheet changes a cell' /tmp/ctl.out.$$)" -eq 4 ] ||
+    fail "Calc's conversions refused: $(cat /tmp/ctl.out.$$ /tmp/ctl.err.$$)"
+  rm -rf /tmp/ctl.calc.$$
+fi
 : > /tmp/ctl.sim.$$
 printf 'mac,host,essid\n%s1,123,2026/01/02\n%s2,TRUE,2000/02/02\n%s3,quoted,42\n%s4,100000,\n' $E $E $E $E > $csv
 expect_status 5 "names a spreadsheet converted" "$ctl" apply $csv
