@@ -161,6 +161,7 @@ std::optional<Number> ReadNumber(std::string_view s) {
 struct Date {
   int year = -1;  // -1: none given
   int month = 0, day = 0;
+  bool named = false;  // the month by its name
 };
 
 int Month(const QString& word) {
@@ -192,13 +193,16 @@ std::vector<Date> Dates(std::string_view text) {
   if (named == 1) all = {{z, x, y}};
   if (named == 2) all = {{z, y, x}};
   std::vector<Date> valid;
-  for (const Date& d : all)
+  for (Date d : all) {
+    d.named = named != 0;
     if (d.month >= 1 && d.month <= 12 && d.day >= 1 && d.day <= 31) valid.push_back(d);
+  }
   return valid;
 }
 
+// A spreadsheet writes a date with its year or its month's name; 1/2 for 2/1 is an edit.
 bool SameDate(const Date& original, const Date& written) {
-  return original.month == written.month && original.day == written.day &&
+  return original.month == written.month && original.day == written.day && (written.year >= 0 || written.named) &&
          (original.year < 0 || (written.year >= 0 && original.year % 100 == written.year % 100));
 }
 
@@ -253,10 +257,11 @@ std::string SpreadsheetConversion(const std::string& value, const std::string& o
     out += decoded.mid(at);
     if (out.toStdString() == original) return "control characters written as _xHHHH_";
   }
-  if (Boolean(original) && QString::fromStdString(value).toLower() == QString::fromStdString(original).toLower())
+  const QString upper = QString::fromStdString(value).toUpper();
+  if (Boolean(original) && upper.toStdString() == value && upper == QString::fromStdString(original).toUpper())
     return "a boolean's letter case changed";
   const auto a = ReadNumber(original), b = ReadNumber(value);
-  if (a && b) {
+  if (a && b && !b->leadingZero) {  // zeros are dropped, never added
     // Shown with fewer digits (1.23E+11), the number is rounded to them.
     const double scale = std::max(std::abs(a->value), std::abs(b->value));
     if (std::abs(a->value - b->value) <= scale * 0.5 * std::pow(10.0, 1 - std::min(b->digits, 15))) {
