@@ -100,7 +100,8 @@ std::string KeyProblem(const std::string& key, std::size_t k, std::optional<int>
                                     "as text, and empty them to make the keys from the pass phrase)"
                                   : "";
   for (const char c : key)
-    if (!std::isxdigit(static_cast<unsigned char>(c))) return name + "hexadecimal digits only (0-9, A-F)" + hint;
+    if (!std::isxdigit(static_cast<unsigned char>(c)))
+      return std::string(name).append("hexadecimal digits only (0-9, A-F)").append(hint);
   const int digits = static_cast<int>(key.size());
   std::string problem = name + std::to_string(digits) + " digits where ";
   if (size && *size > 0 && digits != kKeyDigits[*size])
@@ -154,11 +155,13 @@ std::string CellProblem(const Changes& c, const link::SettingsRecord& d) {
     const std::string& v = **t.value;
     const std::string named = std::string(t.name) + (t.secret ? "" : " \"" + v + "\"") + ": ";
     if (const std::string how = SpreadsheetConversion(v, t.now); !how.empty())
-      return named +
-             (t.secret ? std::string("differs from the access point's") : "the access point has \"" + t.now + "\"") +
-             " as a spreadsheet changes a cell (" + how +
-             "): open the file with the text columns imported as text (see CSV FORMAT in trx61ctl(1)), or put the "
-             "cell in double quotes if the value is meant";
+      return std::string(named)
+          .append(t.secret ? std::string("differs from the access point's") : "the access point has \"" + t.now + "\"")
+          .append(" as a spreadsheet changes a cell (")
+          .append(how)
+          .append(
+              "): open the file with the text columns imported as text (see CSV FORMAT in trx61ctl(1)), or put the "
+              "cell in double quotes if the value is meant");
     const bool leading = Leading(v) > Leading(t.now);
     if (leading || Trailing(v) > Trailing(t.now))
       return named + (leading ? "begins" : "ends") +
