@@ -12,22 +12,26 @@ namespace trx::ctl {
 int Apply(const QStringList& args) {
   QCommandLineParser p;
   p.setApplicationDescription(
-      QString("Sets up every access point named in a CSV file, all at once, and verifies each.\n"
-              "The first line names the columns (in any letter case): mac (required), and any of host, essid, channel, "
-              "dhcp (yes/no), ip, mask, gateway, wep (off/64/128/256), passphrase, key1 to key4 (key is key1), "
-              "default_key (1 to 4), as the options of set. domain must match the device; a firmware that differs "
-              "is a warning; interfaces and conflicts are ignored, so what discover --csv prints is a file this "
-              "command takes. Cells are separated by commas, semicolons or tabs (the header line tells which) and "
-              "keep their spaces; one leading apostrophe is taken off. An empty cell keeps the device's value, "
-              "except an empty key cell beside a pass phrase: the key the phrase makes. A row that names only what "
-              "the device already has is unchanged: nothing is sent. A fixed ip turns DHCP off unless the row says "
-              "dhcp yes (then the addresses are kept for later). A fault of the file or of a row that needs no "
-              "device refuses the whole file, with file:line and the reason, before anything is sent; a value that "
-              "the device cannot take (a channel of another domain, a control character) refuses that device, and "
-              "rows that share a MAC are skipped: the rest goes ahead. A value the device already has is never "
-              "refused. UTF-8, UTF-16 and Windows-1252 files of up to 16 MiB are read. FILE - reads standard "
-              "input.\n"
-              "Every device is sent its settings at once; one line per device as soon as its outcome is known. ") +
+      QString(
+          "Sets up every access point named in a CSV file, all at once, and verifies each.\n"
+          "The first line names the columns (in any letter case): mac (required), and any of host, essid, channel, "
+          "dhcp (yes/no), ip, mask, gateway, wep (off/64/128/256), passphrase, key1 to key4 (key is key1), "
+          "default_key (1 to 4), as the options of set. domain must match the device; a firmware that differs "
+          "is a warning; interfaces and conflicts are ignored, so what discover --csv prints is a file this "
+          "command takes. Cells are separated by commas, semicolons or tabs (the header line tells which) and "
+          "keep their spaces; one leading apostrophe is taken off. A host, essid or passphrase cell that differs from the "
+          "device's value only as a spreadsheet converts a cell (0123 to 123, a text to a date) or by spaces "
+          "around it is refused for that device unless it is in double quotes. An empty cell keeps the device's value, "
+          "except an empty key cell beside a pass phrase: the key the phrase makes. A row that names only what "
+          "the device already has is unchanged: nothing is sent. A fixed ip turns DHCP off unless the row says "
+          "dhcp yes (then the addresses are kept for later). A fault of the file or of a row that needs no "
+          "device refuses the whole file, with file:line and the reason, before anything is sent; a value that "
+          "the device cannot take (a channel of another domain, a control character) refuses that device, and "
+          "rows that share a MAC are skipped: the rest goes ahead. A value the device already has is never "
+          "refused. UTF-8, UTF-16 and Windows-1252 files of up to 16 MiB are read, each in one encoding (a UTF-8 file with "
+          "some rows in another is refused). FILE - reads standard "
+          "input.\n"
+          "Every device is sent its settings at once; one line per device as soon as its outcome is known. ") +
       kStatuses + "\nThe status is that of the worst outcome.");
   p.addHelpOption();
   p.addPositionalArgument("FILE", "The CSV file, or - for standard input.");
@@ -35,7 +39,7 @@ int Apply(const QStringList& args) {
   const SendOptions send("Print what each device would change, and send nothing.");
   p.addOption(report);
   send.AddTo(p);
-  p.process(args);
+  ProcessArguments(p, args);
   if (p.positionalArguments().size() != 1) {
     Err("apply takes one CSV file; see trx61ctl apply --help");
     return kRefused;
@@ -90,26 +94,25 @@ int Apply(const QStringList& args) {
   };
   options.done = [&](const Job& job) {
     progress.Clear();
-    if (!job.warning.empty())
-      Err(name + ":" + std::to_string(job.line) + ": " + link::FormatMac(job.mac) + ": " + job.warning);
     if (json) return;
     std::string detail;
     if (job.outcome == Outcome::Refused) detail = name + ":" + std::to_string(job.line) + ": ";
     detail += job.detail;
-    std::printf("%s %s%s%s\n", link::FormatMac(job.mac).c_str(), OutcomeText(job.outcome), detail.empty() ? "" : ": ",
-                detail.c_str());
+    Say(link::FormatMac(job.mac) + " " + OutcomeText(job.outcome) + (detail.empty() ? "" : ": ") + detail);
     if (job.outcome == Outcome::WouldChange)
-      for (const std::string& line : job.shown) std::printf("  %s\n", line.c_str());
+      for (const std::string& line : job.shown) Say("  " + line);
     std::fflush(stdout);
   };
   const bool went = Run(session, jobs, options);
   progress.Clear();
   QJsonArray all;
   for (const Job& job : jobs) all.append(JobJson(job, true));
-  if (json) std::printf("%s", QJsonDocument(all).toJson().constData());
+  if (json) std::fputs(JsonText(QJsonDocument(all)).c_str(), stdout);
   int status = went ? RunStatus(jobs) : static_cast<int>(kRefused);
   if (!went) Err("two devices would have one fixed address; nothing was sent");
   if (p.isSet(report) && !WriteReport(p.value(report), all)) status = std::max(status, static_cast<int>(kOutputFailed));
+  // Warnings of one kind once, and refusals last, where they are seen.
+  for (const std::string& line : Afterword(jobs, name)) Err(line);
   Summary(jobs);
   return Finish(status);
 }

@@ -1,5 +1,7 @@
 #include "ctl/command.h"
 
+#include "ctl/output.h"
+
 #include <algorithm>
 #include <cstdio>
 #ifdef _WIN32
@@ -26,7 +28,7 @@ const std::vector<Command>& Commands() {
   return kCommands;
 }
 
-void Err(const std::string& line) { std::fprintf(stderr, "trx61ctl: %s\n", line.c_str()); }
+void Err(const std::string& line) { std::fprintf(stderr, "trx61ctl: %s\n", TerminalSafe(line).c_str()); }
 
 bool Terminal(std::FILE* f) {
 #ifdef _WIN32

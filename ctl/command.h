@@ -30,7 +30,7 @@ int Discover(const QStringList& args);
 int Set(const QStringList& args);
 int Apply(const QStringList& args);
 
-void Err(const std::string& line);  // "trx61ctl: line" on standard error
+void Err(const std::string& line);  // "trx61ctl: line" on standard error, TerminalSafe
 bool Terminal(std::FILE* f);
 QString Q(const std::string& s);
 // Standard output must have taken everything: a full disk is a failure, not a success.

@@ -13,6 +13,7 @@ namespace trx::ctl {
 struct CsvRecord {
   int line = 0;  // where the record begins, from 1
   std::vector<std::string> cells;
+  std::vector<bool> quoted;  // per cell: written in double quotes (its spaces are meant)
 };
 
 struct CsvError {
@@ -32,8 +33,20 @@ std::vector<CsvRecord> ReadCsv(std::string_view text, CsvError* error, std::size
 // begins or ends with a space, so that any separator reads it back unchanged. A value that a
 // spreadsheet would take for a formula (it begins with = + - @, a tab or a carriage return)
 // gets a leading apostrophe, the mark spreadsheets read as "text"; so does one that begins
-// with an apostrophe, so that CellValue gives every value back.
-std::string CsvCell(const std::string& value);
+// with an apostrophe, so that CellValue gives every value back. A text cell (a name, a key)
+// that a spreadsheet would read as a number, date, time or boolean gets one as well: Gnumeric
+// takes the apostrophe as the mark of text, Calc and Excel keep it as a character; either way
+// the text comes back as it was.
+std::string CsvCell(const std::string& value, bool text = false);
+// A value that a spreadsheet opening a CSV file turns into a number, date, time or boolean.
+bool SpreadsheetWouldConvert(std::string_view value);
+// What a spreadsheet did when a cell reads value where the text was original: "leading
+// zeros dropped", "a date written for the text", ... ; empty when the two differ otherwise.
+std::string SpreadsheetConversion(const std::string& value, const std::string& original);
+// The length of the well-formed UTF-8 sequence that begins at text[i] (1 to 4), or 0 where
+// none does (a stray byte, an overlong form, a surrogate, past U+10FFFF, cut short).
+std::size_t Utf8Sequence(std::string_view text, std::size_t i);
+
 // A cell's value: one leading apostrophe less.
 std::string CellValue(const std::string& cell);
 

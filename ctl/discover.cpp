@@ -29,7 +29,7 @@ int Discover(const QStringList& args) {
                                   "its owner only.",
                                   "FILE");
   p.addOptions({wait, json, csv, keys, output});
-  p.process(args);
+  ProcessArguments(p, args);
   if (p.isSet(json) && p.isSet(csv)) {
     Err("--json and --csv exclude each other");
     return kRefused;

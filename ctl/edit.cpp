@@ -3,6 +3,7 @@
 #include <QString>
 #include <cctype>
 
+#include "ctl/csv.h"
 #include "input/address.h"
 #include "input/wepkeys.h"
 #include "link/cp1252.h"
@@ -73,9 +74,10 @@ bool DeviceByte(QChar c) {
 
 // A text as the device stores it, or why it cannot be; the option or column and the value
 // named. asRead: the area may be full, and control characters pass (judged once they differ).
-std::string TextProblem(const std::optional<std::string>& value, std::size_t maxLength, const char* name, bool asRead) {
+std::string TextProblem(const std::optional<std::string>& value, std::size_t maxLength, const char* name, bool asRead,
+                        bool secret = false) {
   if (!value) return {};
-  const std::string named = std::string(name) + " \"" + *value + "\": ";
+  const std::string named = std::string(name) + (secret ? "" : " \"" + *value + "\"") + ": ";
   if (!asRead)
     for (const QChar c : QString::fromStdString(*value))
       if (c.category() == QChar::Other_Control && !DeviceByte(c))
@@ -87,8 +89,9 @@ std::string TextProblem(const std::optional<std::string>& value, std::size_t max
   return {};
 }
 
+// Named by its number and problem alone: a key is a secret.
 std::string KeyProblem(const std::string& key, std::size_t k, std::optional<int> size) {
-  const std::string name = "key" + std::to_string(k + 1) + " \"" + key + "\": ";
+  const std::string name = "key" + std::to_string(k + 1) + ": ";
   // "0", "1.23E+09": a key column that a spreadsheet took for numbers.
   bool number = false;
   QString::fromStdString(key).toDouble(&number);
@@ -97,16 +100,17 @@ std::string KeyProblem(const std::string& key, std::size_t k, std::optional<int>
                                     "as text, and empty them to make the keys from the pass phrase)"
                                   : "";
   for (const char c : key)
-    if (!std::isxdigit(static_cast<unsigned char>(c))) return name + "hexadecimal digits only (0-9, A-F)" + hint;
+    if (!std::isxdigit(static_cast<unsigned char>(c)))
+      return std::string(name).append("hexadecimal digits only (0-9, A-F)").append(hint);
   const int digits = static_cast<int>(key.size());
-  std::string problem = name;
+  std::string problem = name + std::to_string(digits) + " digits where ";
   if (size && *size > 0 && digits != kKeyDigits[*size])
     problem.append(std::to_string(kKeyDigits[*size]))
-        .append(" hexadecimal digits for ")
+        .append(" are needed for ")
         .append(kSizeNames[*size])
         .append("-bit WEP");
   else if (digits != 10 && digits != 26 && digits != 58)
-    problem += "10, 26 or 58 hexadecimal digits";
+    problem += "10, 26 or 58 hexadecimal digits are needed";
   else
     return {};
   return problem.append(hint);
@@ -128,15 +132,54 @@ void SetKey(link::SettingsRecord& r, int size, std::size_t k, const std::string&
   if (size == 3) SetKey(r.keys256[k], hex);
 }
 
+std::size_t Leading(const std::string& s) { return std::min(s.find_first_not_of(' '), s.size()); }
+std::size_t Trailing(const std::string& s) {
+  const std::size_t last = s.find_last_not_of(' ');
+  return last == std::string::npos ? s.size() : s.size() - 1 - last;
+}
+
+// A text cell that differs from the device's value only as a spreadsheet's conversion would
+// make it, or by spaces around it, is almost never meant; a quoted cell is.
+std::string CellProblem(const Changes& c, const link::SettingsRecord& d) {
+  if (!c.fromFile) return {};
+  struct Text {
+    const std::optional<std::string>* value;
+    std::string now;
+    const char* name;
+    bool quoted, secret;
+  };
+  for (const Text& t : {Text{&c.host, Utf8FromDevice(d.hostName), "host", c.hostQuoted, false},
+                        Text{&c.essid, Utf8FromDevice(d.essid), "essid", c.essidQuoted, false},
+                        Text{&c.passphrase, Utf8FromDevice(d.passphrase), "passphrase", c.passphraseQuoted, true}}) {
+    if (!*t.value || t.quoted) continue;
+    const std::string& v = **t.value;
+    const std::string named = std::string(t.name) + (t.secret ? "" : " \"" + v + "\"") + ": ";
+    if (const std::string how = SpreadsheetConversion(v, t.now); !how.empty())
+      return std::string(named)
+          .append(t.secret ? std::string("differs from the access point's") : "the access point has \"" + t.now + "\"")
+          .append(" as a spreadsheet changes a cell (")
+          .append(how)
+          .append(
+              "): open the file with the text columns imported as text (see CSV FORMAT in trx61ctl(1)), or put the "
+              "cell in double quotes if the value is meant");
+    const bool leading = Leading(v) > Leading(t.now);
+    if (leading || Trailing(v) > Trailing(t.now))
+      return named + (leading ? "begins" : "ends") +
+             " with a space the access point's value does not have: put the cell in double quotes if the spaces are "
+             "meant";
+  }
+  return {};
+}
+
 }  // namespace
 
 std::string CheckAlone(const Changes& c, bool asRead) {
   if (c.essid && c.essid->empty()) return "essid \"\": 1 to 32 characters";
   if (c.passphrase && c.passphrase->empty())
-    return "passphrase \"\": empty (the keys made from it would be all zeros); 1 to 32 characters";
+    return "passphrase: empty (the keys made from it would be all zeros); 1 to 32 characters";
   // A device may fill a text's whole area (no terminator); such a value, as read, goes back.
   for (std::string problem : {TextProblem(c.host, 31, "host", asRead), TextProblem(c.essid, 32, "essid", asRead),
-                              TextProblem(c.passphrase, 32, "passphrase", false)})
+                              TextProblem(c.passphrase, 32, "passphrase", false, true)})
     if (!problem.empty()) return problem;
   for (const auto& [value, name] : {std::pair{&c.ip, "ip"}, {&c.mask, "mask"}, {&c.gateway, "gateway"}})
     if (*value && !input::IsDottedQuad(**value))
@@ -186,8 +229,11 @@ bool KeyFromPhrase(const link::SettingsRecord& r, std::size_t k) {
 
 std::string ReadOnlyDifference(const Changes& c, const link::SettingsRecord& device) {
   const std::string firmware = Utf8FromDevice(device.firmware);
-  if (c.firmware && *c.firmware != firmware)
-    return "firmware: " + firmware + " on the access point, " + *c.firmware + " in the file (read-only: not written)";
+  if (c.firmware && *c.firmware != firmware) {
+    const std::string how = SpreadsheetConversion(*c.firmware, firmware);
+    return "firmware: " + firmware + " on the access point, " + *c.firmware + " in the file" +
+           (how.empty() ? "" : ", as a spreadsheet changes a cell (" + how + ")") + " (read-only: not written)";
+  }
   return {};
 }
 
@@ -233,6 +279,7 @@ std::optional<link::SettingsRecord> Apply(const Changes& named, const link::Sett
   if (std::string problem = CheckAlone(named, true); !problem.empty()) return refuse(problem);
   // Only what differs from the device is judged and written.
   const Changes c = Effective(named, device);
+  if (std::string problem = CellProblem(c, device); !problem.empty()) return refuse(problem);
   if (std::string problem = CheckAlone(c, false); !problem.empty()) return refuse(problem);
   const link::Domain* domain = link::FindDomain(device.domain);
   const std::string domainName = domain ? std::string(domain->name) : "?";
@@ -274,7 +321,7 @@ std::optional<link::SettingsRecord> Apply(const Changes& named, const link::Sett
   // A backup written before key cells were left empty, its phrase edited and its keys not:
   // they would be written back as typed keys, or (made from the new phrase) differ from the
   // file on every later run. Only the user can tell which was meant.
-  if (c.passphrase && r.passphrase != device.passphrase && c.wepSize.value_or(readable.value_or(0)) > 0) {
+  if (c.passphrase && r.passphrase != device.passphrase && (readable || c.wepSize)) {
     bool stale = false, other = false;
     for (std::size_t k = 0; k < 4; ++k)
       if (c.keys[k]) {
@@ -297,7 +344,13 @@ std::optional<link::SettingsRecord> Apply(const Changes& named, const link::Sett
   if (!readable && !c.wepSize) {
     // nothing: the WEP bytes as they came
   } else if (size == 0) {
-    r.wepOn = 0;  // the key size and keys keep what they held, as the wizard leaves them
+    r.wepOn = 0;  // the key size and the other sets keep what they held, as the wizard leaves them
+    // A new phrase makes the set shown while WEP is off, as it would with WEP on: the phrase
+    // and the keys a backup shows then agree, and no old phrase's keys linger.
+    if (r.passphrase != device.passphrase) {
+      const input::FourKeys made = MadeKeys(r.passphrase, 1);
+      for (std::size_t k = 0; k < 4; ++k) SetKey(r, 1, k, made[k]);
+    }
     for (std::size_t k = 0; k < 4; ++k)
       if (c.keys[k]) SetKey(r, 1, k, *c.keys[k]);  // the set shown while WEP is off
   } else {
@@ -373,6 +426,11 @@ std::vector<std::string> DescribeChanges(const link::SettingsRecord& before, con
       line += "changed";
     else
       line.append(was).append(" -> ").append(now);
+    // What a new phrase does to the keys, which an administrator cannot see without them.
+    if (std::string(f.name) == "passphrase" && Keys(before) == Keys(after))
+      line += " (the keys are kept: typed in the file or on the command line)";
+    else if (std::string(f.name) == "passphrase" && WepText(after) == "off")
+      line += " (WEP is off: the keys are made from it, and used once WEP is on)";
     lines.push_back(std::move(line));
   }
   return lines;

@@ -23,15 +23,20 @@ struct Changes {
   // Read-only values a backup carries: another domain names another device (its channels
   // differ); another firmware is only worth a warning, as nothing can write it.
   std::optional<std::string> domain, firmware;
+  // Read from a file's cells, which a spreadsheet may have converted and where a space may be
+  // typed by accident: a value that differs from the device's only so is refused. A quoted
+  // cell's spaces are meant.
+  bool fromFile = false;
+  bool hostQuoted = false, essidQuoted = false, passphraseQuoted = false;
   bool Empty() const;
   // Names a fixed address: an address field, or DHCP off.
   bool SetsAddress() const { return ip || mask || gateway || dhcp == false; }
 };
 
 // Checks that need no device: texts, addresses, keys. Empty when they pass, else the message,
-// naming the option or column and the value. asRead: what a device's own value, read back,
-// may be (a text that fills its whole area, control characters), judged again once it
-// turns out to differ from the device's.
+// naming the option or column and the value (a pass phrase's or key's only by its problem). asRead: what a device's own
+// value, read back, may be (a text that fills its whole area, control characters), judged again once it turns out to
+// differ from the device's.
 std::string CheckAlone(const Changes& changes, bool asRead = false);
 
 // The changes less the values the device already has.

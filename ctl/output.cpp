@@ -4,7 +4,9 @@
 #include <QSaveFile>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
+#include <utility>
 
 #include "ctl/command.h"
 #include "ctl/csv.h"
@@ -14,7 +16,7 @@ namespace trx::ctl {
 
 namespace {
 
-Cell Text(const char* name, const std::string& text) { return {name, text, Q(text)}; }
+Cell Text(const char* name, const std::string& text, bool literal = false) { return {name, text, Q(text), literal}; }
 Cell Number(const char* name, std::optional<int> n) {
   return {name, n ? std::to_string(*n) : "?", n ? QJsonValue(*n) : QJsonValue()};
 }
@@ -22,36 +24,84 @@ Cell List(const char* name, const QStringList& items) {
   return {name, items.join(' ').toStdString(), QJsonArray::fromStringList(items)};
 }
 
+const char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
+
 // A device's text may hold anything; a table row must stay one line.
 std::string OneLine(const std::string& text) {
-  QString line = Q(text);
-  for (QChar& c : line)
-    if (c.category() == QChar::Other_Control) c = QChar(0xFFFD);
-  return line.toStdString();
+  std::string line = TerminalSafe(text);
+  for (std::size_t at = line.find('\n'); at != std::string::npos; at = line.find('\n', at))
+    line.replace(at, 1, kReplacement);
+  return line;
 }
 
 }  // namespace
+
+std::string TerminalSafe(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t n = Utf8Sequence(text, i);
+    const auto b = static_cast<unsigned char>(text[i]);
+    const bool control = n == 1 ? (b < 0x20 && b != '\n') || b == 0x7F
+                                : n == 2 && b == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0;
+    if (n == 0 || control)
+      out += kReplacement;
+    else
+      out.append(text.substr(i, n));
+    i += std::max<std::size_t>(n, 1);
+  }
+  return out;
+}
+
+void ProcessArguments(QCommandLineParser& parser, const QStringList& args) {
+  if (!parser.parse(args)) {
+    Err(parser.errorText().toStdString());
+    std::exit(kRefused);
+  }
+  parser.process(args);
+}
+
+void Say(const std::string& line) { std::fputs((TerminalSafe(line) + "\n").c_str(), stdout); }
+
+std::string JsonText(const QJsonDocument& document) {
+  const std::string json = document.toJson().toStdString();
+  std::string out;
+  out.reserve(json.size());
+  for (std::size_t i = 0; i < json.size(); ++i) {
+    const auto b = static_cast<unsigned char>(json[i]);
+    const auto next = i + 1 < json.size() ? static_cast<unsigned char>(json[i + 1]) : 0;
+    char escape[8];
+    if (b == 0x7F || (b == 0xC2 && next >= 0x80 && next < 0xA0)) {
+      std::snprintf(escape, sizeof escape, "\\u%04x", b == 0x7F ? 0x7F : next);
+      out += escape;
+      i += b == 0x7F ? 0 : 1;
+    } else {
+      out += json[i];
+    }
+  }
+  return out;
+}
 
 Row Describe(const Answer& a, bool showKeys, const QStringList& conflicts, bool backup) {
   const link::SettingsRecord& r = *a.record;
   const link::Domain* domain = link::FindDomain(r.domain);
   Row row = {Text("mac", link::FormatMac(r.mac)),
-             Text("host", Utf8FromDevice(r.hostName)),
+             Text("host", Utf8FromDevice(r.hostName), true),
              Text("ip", link::FormatIpv4(r.ip)),
              Text("mask", link::FormatIpv4(r.mask)),
              Text("gateway", link::FormatIpv4(r.gateway)),
              {"dhcp", r.addressMode == 0 ? "yes" : "no", r.addressMode == 0},
              Text("domain", domain ? std::string(domain->name) : "?"),
              Number("channel", ChannelNumber(r)),
-             Text("essid", Utf8FromDevice(r.essid)),
-             Text("firmware", Utf8FromDevice(r.firmware)),
+             Text("essid", Utf8FromDevice(r.essid), true),
+             Text("firmware", Utf8FromDevice(r.firmware), true),
              Text("wep", WepText(r)),
              Number("default_key", r.defaultKey <= 3 ? std::optional<int>(r.defaultKey + 1) : std::nullopt)};
   if (showKeys) {
-    row.push_back(Text("passphrase", Utf8FromDevice(r.passphrase)));
+    row.push_back(Text("passphrase", Utf8FromDevice(r.passphrase), true));
     static const char* const kKeys[] = {"key1", "key2", "key3", "key4"};
     for (std::size_t k = 0; k < 4; ++k)
-      row.push_back(Text(kKeys[k], backup && KeyFromPhrase(r, k) ? std::string() : KeyText(r, k)));
+      row.push_back(Text(kKeys[k], backup && KeyFromPhrase(r, k) ? std::string() : KeyText(r, k), true));
   }
   row.push_back(List("interfaces", a.interfaces));
   row.push_back(List("conflicts", conflicts));
@@ -66,7 +116,7 @@ std::string Print(const std::vector<Row>& rows, Format format, bool terminal) {
       for (const Cell& c : row) o.insert(Q(c.name), c.json);
       all.append(o);
     }
-    return QJsonDocument(all).toJson().toStdString();
+    return JsonText(QJsonDocument(all));
   }
   if (rows.empty()) return {};
   std::string out;
@@ -76,7 +126,7 @@ std::string Print(const std::vector<Row>& rows, Format format, bool terminal) {
     out += Join(head, ",") + "\n";
     for (const Row& row : rows) {
       std::vector<std::string> cells;
-      for (const Cell& c : row) cells.push_back(CsvCell(terminal ? OneLine(c.text) : c.text));
+      for (const Cell& c : row) cells.push_back(CsvCell(terminal ? OneLine(c.text) : c.text, c.literal));
       out += Join(cells, ",") + "\n";
     }
     return out;
@@ -139,8 +189,41 @@ void Summary(const std::vector<Job>& jobs) {
   Err(Join(parts, ", "));
 }
 
+std::vector<std::string> Afterword(const std::vector<Job>& jobs, const std::string& file) {
+  constexpr std::size_t kShown = 3;  // devices named for a kind of warning
+  const auto where = [&](const Job& job) {
+    return file + ":" + std::to_string(job.line) + ": " + link::FormatMac(job.mac);
+  };
+  std::vector<std::string> lines;
+  // A warning's kind is what it begins with: "firmware: ...".
+  std::vector<std::pair<std::string, std::vector<const Job*>>> kinds;
+  for (const Job& job : jobs) {
+    if (job.warning.empty()) continue;
+    const std::string kind = job.warning.substr(0, job.warning.find(':'));
+    auto it = std::find_if(kinds.begin(), kinds.end(), [&](const auto& k) { return k.first == kind; });
+    if (it == kinds.end()) it = kinds.insert(kinds.end(), {kind, {}});
+    it->second.push_back(&job);
+  }
+  for (const auto& [kind, all] : kinds) {
+    if (all.size() > 1)
+      lines.push_back("warning, " + kind + ", on " + std::to_string(all.size()) + " access points" +
+                      (all.size() > kShown ? "; the first " + std::to_string(kShown) : "") + ":");
+    for (std::size_t i = 0; i < std::min(all.size(), kShown); ++i)
+      lines.push_back((all.size() > 1 ? "  " : "") + where(*all[i]) + ": " + all[i]->warning);
+    if (all.size() > kShown) lines.push_back("  and " + std::to_string(all.size() - kShown) + " more");
+  }
+  std::vector<const Job*> refused;
+  for (const Job& job : jobs)
+    if (job.outcome == Outcome::Refused) refused.push_back(&job);
+  if (!refused.empty())
+    lines.push_back("refused, " + std::to_string(refused.size()) + " access point" + (refused.size() > 1 ? "s" : "") +
+                    " (nothing was sent to " + (refused.size() > 1 ? "them" : "it") + "):");
+  for (const Job* job : refused) lines.push_back("  " + where(*job) + ": " + job->detail);
+  return lines;
+}
+
 bool WriteReport(const QString& path, const QJsonArray& all) {
-  return WriteWhole(path, QJsonDocument(all).toJson().toStdString(), true);
+  return WriteWhole(path, JsonText(QJsonDocument(all)), true);
 }
 
 bool WriteWhole(const QString& path, const std::string& text, bool secret) {

@@ -1,12 +1,15 @@
 #pragma once
 // Everything trx61ctl prints: devices as a table, CSV or typed JSON; outcomes, the report,
 // the summary and the progress line on a terminal.
+#include <QCommandLineParser>
 #include <QJsonArray>
+#include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QStringList>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ctl/jobs.h"
@@ -18,6 +21,7 @@ namespace trx::ctl {
 struct Cell {
   std::string name, text;
   QJsonValue json;
+  bool literal = false;  // a name or key: in CSV, marked as text where a spreadsheet would convert it
 };
 using Row = std::vector<Cell>;
 
@@ -29,6 +33,21 @@ enum class Format { Table, Csv, Json };
 // a CSV file gets the exact text, so that it restores.
 std::string Print(const std::vector<Row>& rows, Format format, bool terminal);
 
+// Text as a terminal may show it: every control character but the line break (C0, ESC, DEL,
+// and C1, U+0080 to U+009F) and every byte that is not UTF-8 becomes U+FFFD, so that no
+// device's, file's or argument's text can move the cursor, clear the screen or retitle the
+// window. Every message goes through it (Err, Say); data (CSV and JSON to a file or pipe)
+// does not.
+std::string TerminalSafe(std::string_view text);
+// The command line read as QCommandLineParser::process reads it (--help, --version), but a
+// complaint about an argument goes through Err, TerminalSafe, and ends with status 1.
+void ProcessArguments(QCommandLineParser& parser, const QStringList& args);
+// A line of standard output meant for people (outcomes, changes), TerminalSafe.
+void Say(const std::string& line);
+// JSON as printed: exact, with DEL and the C1 characters escaped (\u0080), which JSON
+// readers take back and terminals do not act on.
+std::string JsonText(const QJsonDocument& document);
+
 // Replies that cannot be used, counted by reason on standard error; devices listed with
 // unreadable values, by MAC.
 void ReportUnusable(const std::vector<Answer>& answers);
@@ -36,6 +55,9 @@ void ReportUnusable(const std::vector<Answer>& answers);
 QJsonObject JobJson(const Job& job, bool withLine);
 // One line per outcome count on standard error: "95 verified, 5 not found".
 void Summary(const std::vector<Job>& jobs);
+// The end of a run of a file, on standard error: each kind of warning once, with its count
+// and the first few devices; then every refusal, one line each, so that none is buried.
+std::vector<std::string> Afterword(const std::vector<Job>& jobs, const std::string& file);
 // The report, readable by its owner only: it may hold keys.
 bool WriteReport(const QString& path, const QJsonArray& all);
 // A file written whole or not at all (a temporary file renamed); secret: its owner's only.

@@ -1,9 +1,9 @@
 #include "ctl/rows.h"
 
 #include <QRegularExpression>
-#include <QStringDecoder>
 #include <QStringList>
 #include <algorithm>
+#include <cstdio>
 #include <map>
 
 #include "ctl/csv.h"
@@ -91,9 +91,29 @@ std::optional<std::string> FileText(std::string_view bytes, std::string* note, s
     *error = "not text: it holds zero bytes (save it as CSV, UTF-8 or Windows-1252)";
     return std::nullopt;
   }
-  QStringDecoder utf8(QStringDecoder::Utf8);
-  const QString text = utf8(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-  if (!utf8.hasError()) return std::string(bytes);
+  // One encoding for the whole file: a file with any UTF-8 sequence of two bytes or more is
+  // UTF-8, and a byte outside one refuses it; only a file without any is Windows-1252.
+  std::size_t bad = std::string_view::npos;
+  bool multiByte = false;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const std::size_t n = Utf8Sequence(bytes, i);
+    if (n == 0 && bad == std::string_view::npos) bad = i;
+    multiByte = multiByte || n > 1;
+    i += std::max<std::size_t>(n, 1);
+  }
+  if (bad == std::string_view::npos) return std::string(bytes);
+  if (multiByte) {
+    const std::size_t lineStart = bytes.rfind('\n', bad);
+    const std::size_t line =
+        static_cast<std::size_t>(std::count(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(bad), '\n')) + 1;
+    const std::size_t column = bad - (lineStart == std::string_view::npos ? 0 : lineStart + 1) + 1;
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "%02X", static_cast<unsigned char>(bytes[bad]));
+    *error = "line " + std::to_string(line) + ", byte " + std::to_string(column) + " (" + hex +
+             "): not UTF-8, though the rest of the file is; some rows were typed in another encoding. Save the file "
+             "again as UTF-8 (CSV UTF-8), and check those rows";
+    return std::nullopt;
+  }
   *note = "read as Windows-1252 (not UTF-8)";
   return QString::fromStdU16String(link::DeviceToUnicode(bytes)).toStdString();
 }
@@ -154,11 +174,20 @@ Rows ReadRows(std::string_view text, const std::string& name) {
       continue;
     }
     std::string error;
-    const auto changes = ReadChanges(cell, &error);
+    auto changes = ReadChanges(cell, &error);
     if (!changes) {
       refuseRow(row.line, error);
       continue;
     }
+    const auto quoted = [&](const char* column) {
+      for (std::size_t i = 0; i < header.size(); ++i)
+        if (header[i] == column) return i < row.quoted.size() && row.quoted[i];
+      return false;
+    };
+    changes->fromFile = true;
+    changes->hostQuoted = quoted("host");
+    changes->essidQuoted = quoted("essid");
+    changes->passphraseQuoted = quoted("passphrase");
     // Beside a pass phrase, an empty key cell stands for the key the phrase makes: that is
     // how discover writes such keys, so that editing the phrase alone gives its new keys,
     // and the same file applied again finds nothing to change.

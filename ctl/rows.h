@@ -23,8 +23,10 @@ std::optional<Changes> ReadChanges(const std::function<std::optional<QString>(co
 
 // A file's text as UTF-8: UTF-8 as it stands, UTF-16 (with its byte order mark, or without
 // one when every other byte is zero) and Windows-1252 (what older spreadsheets save)
-// converted, noted in *note. Nothing, and *error says why, for a spreadsheet workbook or
-// text in none of these.
+// converted, noted in *note. Nothing, and *error says why, for a spreadsheet workbook, text
+// in none of these, or a file in two: UTF-8 but for some bytes (rows typed in another
+// encoding), named by the line and byte of the first. Windows-1252 is taken only for a file
+// without any UTF-8 sequence of two bytes or more, so no name is ever garbled.
 std::optional<std::string> FileText(std::string_view bytes, std::string* note, std::string* error);
 
 // What apply reads at most: far more than any site has, far less than a PC's memory.

@@ -47,7 +47,7 @@ int Set(const QStringList& args) {
   p.addOptions(
       {host, essid, channel, dhcp, ip, mask, gateway, wep, phrase, phraseFile, key1, key2, key3, key4, defaultKey});
   send.AddTo(p);
-  p.process(args);
+  ProcessArguments(p, args);
 
   const auto refuse = [](const std::string& why) {
     Err(why);
@@ -137,14 +137,14 @@ int Set(const QStringList& args) {
       return;
     }
     if (job.outcome == Outcome::WouldChange) {
-      for (const std::string& line : job.shown) std::printf("%s\n", line.c_str());
+      for (const std::string& line : job.shown) Say(line);
       return;
     }
-    std::printf("%s%s%s\n", OutcomeText(job.outcome), job.detail.empty() ? "" : ": ", job.detail.c_str());
+    Say(OutcomeText(job.outcome) + std::string(job.detail.empty() ? "" : ": ") + job.detail);
   };
   Run(session, jobs, options);
   progress.Clear();
-  if (json) std::printf("%s", QJsonDocument(JobJson(jobs[0], false)).toJson().constData());
+  if (json) std::fputs(JsonText(QJsonDocument(JobJson(jobs[0], false))).c_str(), stdout);
   if (Interrupted()) Summary(jobs);
   // A refusal here sent nothing: the status of a refused command.
   const int status = RunStatus(jobs);

@@ -7,11 +7,14 @@
 #include <random>
 
 #include "ctl/csv.h"
+#include "ctl/output.h"
 
 using trx::ctl::CellValue;
 using trx::ctl::CsvCell;
 using trx::ctl::CsvError;
 using trx::ctl::ReadCsv;
+using trx::ctl::SpreadsheetConversion;
+using trx::ctl::SpreadsheetWouldConvert;
 
 namespace {
 
@@ -89,11 +92,24 @@ TEST(Csv, CellsASpreadsheetWouldRunAreWrittenAsText) {
   EXPECT_EQ(CellValue("x'"), "x'");
 }
 
+// Names that Calc, Gnumeric or Excel would turn into numbers, dates, times or booleans keep
+// an apostrophe in a backup; other names are written as they are.
+TEST(Csv, TextThatASpreadsheetWouldConvertIsMarkedAsText) {
+  for (const std::string v : {"0123", "00042", "1E5", "1/2", "2.2.0", "TRUE", "false", "12:30", "3.14", "50%", "Jan-5",
+                              "5 May 2026", "(5)", "1 1/2"}) {
+    EXPECT_EQ(CsvCell(v, true), "'" + v) << v;
+    EXPECT_EQ(CellValue(Cells("a\n" + CsvCell(v, true) + "\n")[1][0]), v);
+  }
+  for (const std::string v : {"ap-1", "lobby", "B\u00FCro", "exe-2", "10", "0123"})
+    EXPECT_EQ(CsvCell(v, v == "exe-2"), v) << "a number in a number column, and names, as they are";
+}
+
 TEST(Csv, RandomInputNeverFaults) {
   const long total =
       qEnvironmentVariableIsSet("TRX_FUZZ_CSV") ? qEnvironmentVariable("TRX_FUZZ_CSV").toLong() : 1'000'000;
   std::mt19937_64 random(4180);
-  const char alphabet[] = {',', '"', '\n', '\r', ' ', '\t', 'a', '0', ';', '\xEF', '\xBB', '\xBF', '\0'};
+  const char alphabet[] = {',',  '"', '\n', '\r', ' ', '\t', 'a', '0', ';',  '\xEF', '\xBB', '\xBF',
+                           '\0', '/', '.',  'E',  '1', '_',  'x', ':', '\'', '\xC2', '\x9B'};
   long records = 0;
   for (long n = 0; n < total; ++n) {
     const std::size_t length = random() % 64;
@@ -101,8 +117,13 @@ TEST(Csv, RandomInputNeverFaults) {
     const std::unique_ptr<char[]> text(new char[length ? length : 1]);
     for (std::size_t i = 0; i < length; ++i)
       text[i] = random() % 8 ? alphabet[random() % sizeof alphabet] : static_cast<char>(random());
+    const std::string_view view(text.get(), length);
+    // The spreadsheet and terminal readings of text, as random as the file's.
+    SpreadsheetWouldConvert(view);
+    SpreadsheetConversion(std::string(view.substr(0, length / 2)), std::string(view.substr(length / 2)));
+    ASSERT_LE(trx::ctl::TerminalSafe(view).size(), 3 * length);
     CsvError error;
-    const auto read = ReadCsv(std::string_view(text.get(), length), &error);
+    const auto read = ReadCsv(view, &error);
     records += static_cast<long>(read.size());
     if (!read.empty()) {
       ASSERT_EQ(error.what, "") << "records come with no fault";

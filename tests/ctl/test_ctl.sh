@@ -33,7 +33,7 @@ start_sim --count 3
 expect_status 0 "discover" "$ctl" discover --wait 1
 [ "$(grep -c '^02-00-00-0A-00-0' /tmp/ctl.out.$$)" -eq 3 ] || fail "the table lists three access points"
 expect_status 0 "discover --csv" "$ctl" discover --wait 1 --csv
-grep -q '^02-00-00-0A-00-02,TRX61-AP-2,192.168.1.12,255.255.255.0,192.168.1.1,yes,ETSI,6,office-2,2.2.0,64,1,lo,$' /tmp/ctl.out.$$ ||
+grep -q '^02-00-00-0A-00-02,TRX61-AP-2,192.168.1.12,255.255.255.0,192.168.1.1,yes,ETSI,6,office-2,'\''2.2.0,64,1,lo,$' /tmp/ctl.out.$$ ||
   fail "the CSV row of the second access point: $(cat /tmp/ctl.out.$$)"
 expect_status 0 "discover --json" "$ctl" discover --wait 1 --json
 [ "$(grep -o '"host": "[^"]*"' /tmp/ctl.out.$$ | tr '\n' ' ')" = '"host": "TRX61-AP-1" "host": "TRX61-AP-2" "host": "TRX61-AP-3" ' ] ||
@@ -296,6 +296,70 @@ expect_status 0 "apply, lossy" "$ctl" apply $csv --retries 6 --report /tmp/ctl.r
 start_sim --count 10000 --line-rate 100
 "$ctl" discover --csv > /tmp/ctl.out.$$
 [ "$(($(wc -l < /tmp/ctl.out.$$) - 1))" -eq 10000 ] || fail "10000 listed, got $(($(wc -l < /tmp/ctl.out.$$) - 1))"
+
+# Text in and out: names a spreadsheet would convert, spaces typed by accident, two
+# encodings in one file, escapes in messages, secrets never echoed.
+E=02-00-00-0E-00-0
+{
+  printf '[ap]\nmac = %s1\nhost = 0123\nessid = 1/2\n' $E
+  printf '[ap]\nmac = %s2\nhost = true\nessid = 2.2.0\nwep = 256\n' $E
+  printf '[ap]\nmac = %s3\nhost = %squoted\nessid = 00042\n' $E "'"
+  printf '[ap]\nmac = %s4\nhost = 1E5\nessid = a\033]0;owned\007b\nfirmware = 2.2\302\201\033[2J\n' $E
+} > /tmp/ctl.conf.$$
+start_sim --config /tmp/ctl.conf.$$
+"$ctl" discover --wait 1 --csv --show-keys > $backup
+grep -q "^${E}1,'0123,.*,'1/2,'2.2.0," $backup || fail "names a spreadsheet would convert are marked: $(cat $backup)"
+if command -v ssconvert > /dev/null; then  # a real round trip through Gnumeric
+  ssconvert -I Gnumeric_stf:stf_csvtab -T Gnumeric_stf:stf_csv $backup $csv > /dev/null 2>&1
+  expect_status 5 "a backup re-saved by Gnumeric" "$ctl" apply $csv
+  { [ "$(grep -c ' unchanged$' /tmp/ctl.out.$$)" -eq 3 ] &&
+    grep -q "^${E}3 refused: .*host \"quoted\": the access point has \"'quoted\" .*(the leading apostrophe dropped)" /tmp/ctl.out.$$; } ||
+    fail "Gnumeric's re-save: $(cat /tmp/ctl.out.$$ /tmp/ctl.err.$$)"
+fi
+if command -v soffice > /dev/null; then  # and through Calc, reading dates, times and booleans
+  calc() {  # FILE: re-saved as Calc saves CSV
+    rm -rf /tmp/ctl.calc.$$ && mkdir -p /tmp/ctl.calc.$$/home && cp "$1" /tmp/ctl.calc.$$/in.csv
+    HOME=/tmp/ctl.calc.$$/home timeout 120 soffice --headless --infilter='CSV:44,34,76,1,,1033,false,true' \
+      --convert-to 'csv:Text - txt - csv (StarCalc):44,34,76,1' --outdir /tmp/ctl.calc.$$/out /tmp/ctl.calc.$$/in.csv > /dev/null 2>&1
+  }
+  calc $backup
+  expect_status 0 "a backup re-saved by Calc" "$ctl" apply /tmp/ctl.calc.$$/out/in.csv
+  [ "$(grep -c ' unchanged$' /tmp/ctl.out.$$)" -eq 4 ] || fail "Calc's re-save: $(cat /tmp/ctl.out.$$ /tmp/ctl.err.$$)"
+  sed "s/,'\([^']\)/,\1/g" $backup > $csv  # as backups were written before names were marked
+  calc $csv
+  expect_status 5 "an unmarked backup re-saved by Calc" "$ctl" apply /tmp/ctl.calc.$$/out/in.csv
+  [ "$(grep -c ' refused: .*as a spreadsheet changes a cell' /tmp/ctl.out.$$)" -eq 4 ] ||
+    fail "Calc's conversions refused: $(cat /tmp/ctl.out.$$ /tmp/ctl.err.$$)"
+  rm -rf /tmp/ctl.calc.$$
+fi
+: > /tmp/ctl.sim.$$
+printf 'mac,host,essid\n%s1,123,2026/01/02\n%s2,TRUE,2000/02/02\n%s3,quoted,42\n%s4,100000,\n' $E $E $E $E > $csv
+expect_status 5 "names a spreadsheet converted" "$ctl" apply $csv
+{ [ "$(grep -c ' refused: ' /tmp/ctl.out.$$)" -eq 4 ] &&
+  grep -q "^${E}1 refused: $csv:2: host \"123\": the access point has \"0123\" as a spreadsheet changes a cell (leading zeros dropped): open the file with the text columns imported as text" /tmp/ctl.out.$$; } ||
+  fail "each conversion refused with the original: $(cat /tmp/ctl.out.$$)"
+[ "$(tail -n 6 /tmp/ctl.err.$$ | head -n 1)" = "trx61ctl: refused, 4 access points (nothing was sent to them):" ] ||
+  fail "refusals last: $(cat /tmp/ctl.err.$$)"
+printf 'mac, essid, host\n%s1, lobby, ap-ten\n%s3," lobby ",ap-ten\n' $E $E > $csv
+expect_status 5 "spaces typed by accident" "$ctl" apply $csv --dry-run
+{ grep -q "^${E}1 refused: .*host \" ap-ten\": begins with a space .*double quotes if the spaces are meant" /tmp/ctl.out.$$ &&
+  grep -q "^${E}3 would change" /tmp/ctl.out.$$; } || fail "an unquoted space refused, a quoted one meant: $(cat /tmp/ctl.out.$$)"
+printf 'mac,essid\n%s1,Caf\303\251\n%s3,B\374ro\n' $E $E > $csv
+expect_status 1 "one row in another encoding" "$ctl" apply $csv
+grep -q "line 3, byte 20 (FC): not UTF-8, though the rest of the file is" /tmp/ctl.err.$$ || fail "two encodings: $(cat /tmp/ctl.err.$$)"
+grep -q "recv gstset" /tmp/ctl.sim.$$ && fail "refusals send nothing"
+printf 'mac,firmware,channel\n%s1,2000/02/02,\n%s3,2000/02/02,99\n%s4,9.9,\n' $E $E $E > $csv
+expect_status 5 "warnings and a refusal" "$ctl" apply $csv --dry-run
+unsafe="$(printf '[\033\007]\|\302\201')"
+{ grep -q "^trx61ctl: warning, firmware, on 2 access points:$" /tmp/ctl.err.$$ &&
+  grep -q "^trx61ctl:   $csv:4: ${E}4: firmware: 2.2\(.\)\1\[2J on the access point, 9.9 in the file" /tmp/ctl.err.$$ &&
+  ! grep -q "$unsafe" /tmp/ctl.err.$$; } || fail "one line per kind of warning, shown safe: $(od -c /tmp/ctl.err.$$ | head -n 30)"
+expect_status 0 "a dry run" "$ctl" set ${E}4 --essid new --dry-run
+{ grep -q '^essid: a\(.*\)\]0;owned\1b -> new$' /tmp/ctl.out.$$ && ! grep -q "$unsafe" /tmp/ctl.out.$$; } ||
+  fail "a device's escapes in a dry run: $(od -c /tmp/ctl.out.$$)"
+printf 'mac,key1\n%s2,0123456789abcdef0123456789\n' $E > $csv
+expect_status 5 "a key refused for the unit" "$ctl" apply $csv --report /tmp/ctl.report.$$
+grep -q 0123456789 /tmp/ctl.out.$$ /tmp/ctl.err.$$ /tmp/ctl.report.$$ && fail "a key in the report"
 
 [ $failures -eq 0 ] && echo "all trx61ctl checks passed"
 exit $((failures > 0))

@@ -67,10 +67,10 @@ TEST(Edit, TypedKeysAndTheDefaultKeyStayUnlessTheSizeOrPhraseChanges) {
   EXPECT_EQ(KeyText(*typed, 1), "5A5A5A5A5A5A5A5A5A5A5A5A5A");
   oneKey.keys[2] = "0011223344";
   EXPECT_FALSE(Applied(oneKey, &error));
-  EXPECT_EQ(error, "key3 \"0011223344\": 26 hexadecimal digits for 128-bit WEP");
+  EXPECT_EQ(error, "key3: 10 digits where 26 are needed for 128-bit WEP");
   oneKey.keys[2] = "1.23457E+25";
   EXPECT_FALSE(Applied(oneKey, &error));
-  EXPECT_NE(error.find("key3 \"1.23457E+25\": hexadecimal digits only (0-9, A-F) (a spreadsheet may have read the "
+  EXPECT_NE(error.find("key3: hexadecimal digits only (0-9, A-F) (a spreadsheet may have read the "
                        "key as a number: format the key columns as text"),
             std::string::npos)
       << error;
@@ -134,10 +134,20 @@ TEST(Edit, AddressesThatLeaveADeviceOutOfReachAreRefusedUnlessForced) {
   EXPECT_EQ(link::FormatIpv4(later->mask), "255.255.0.0");
 }
 
-TEST(Edit, RefusalsNameTheValue) {
+// A pass phrase or key is named by its problem alone: refusals reach terminals, logs and reports.
+TEST(Edit, RefusalsNameTheValueButNeverASecret) {
   const std::pair<Changes, const char*> cases[] = {
       {C([](Changes& c) { c.passphrase = ""; }),
-       "passphrase \"\": empty (the keys made from it would be all zeros); 1 to 32 characters"},
+       "passphrase: empty (the keys made from it would be all zeros); 1 to 32 characters"},
+      {C([](Changes& c) { c.passphrase = "secret phrase 33 characters long!"; }), "passphrase: at most 32 characters"},
+      {C([](Changes& c) { c.passphrase = "secret\tphrase"; }),
+       "passphrase: control characters (such as a line break or tab) cannot be stored"},
+      {C([](Changes& c) {
+         c.wepSize = 3;
+         c.keys[0] = "0123456789abcdef0123456789";
+       }),
+       "key1: 26 digits where 58 are needed for 256-bit WEP"},
+      {C([](Changes& c) { c.keys[3] = "secretkeyz"; }), "key4: hexadecimal digits only (0-9, A-F)"},
       {C([](Changes& c) { c.essid = ""; }), "essid \"\": 1 to 32 characters"},
       {C([](Changes& c) { c.ip = "10.0.0"; }), "ip 10.0.0: not an IPv4 address (four numbers from 0 to 255 with dots)"},
       {C([](Changes& c) { c.gateway = "10.0.0.x"; }),
@@ -211,6 +221,92 @@ TEST(Edit, ANewPhraseBesideThePresentPhrasesOwnKeysIsRefused) {
   EXPECT_FALSE(Apply(row, d, false, &error));
   EXPECT_EQ(error.rfind("passphrase: changed, but the key cells hold the keys of the present pass phrase", 0), 0u)
       << error;
+}
+
+// Cells as Calc and Gnumeric save a backup's names, and as a person types them.
+TEST(Edit, ACellASpreadsheetOrAStraySpaceChangedIsRefusedUnlessQuoted) {
+  struct Case {
+    const char* device;
+    const char* cell;
+    bool quoted;
+    const char* why;  // empty: written
+  };
+  const Case cases[] = {
+      {"00042", "42", false, "leading zeros dropped"},
+      {"1E5", "100000", false, "a number in exponent form written out"},
+      {"1E5", "1.00E+05", false, "a number written in another form"},
+      {"123456789012", "1.23457E+11", false, "a number written in exponent form"},
+      {"1/2", "01/02/26", false, "a date written for the text"},
+      {"1/2", "2/1/2026", false, "a date written for the text"},
+      {"1/2", "45293", false, "a date written for the text"},  // 2024-01-02 as a day number
+      {"2.2.0", "2000/02/02", false, "a date written for the text"},
+      {"12:30", "12:30:00 PM", false, "a time of day written for the text"},
+      {"true", "TRUE", false, "a boolean's letter case changed"},
+      {"'quoted", "quoted", false, "the leading apostrophe dropped"},
+      {"a\x01"
+       "b",
+       "a_x0001_b", false, "control characters written as _xHHHH_"},
+      {"lobby", " lobby", false, "begins with a space the access point's value does not have"},
+      {"ap-ten", "ap-ten ", false, "ends with a space"},
+      {"lobby", " lobby", true, ""},
+      {"00042", "42", true, ""},
+      {" Lobby ", " Lobby 2 ", false, ""},
+      {"1/2", "2-Jan", false, "a date written for the text"},
+      {"1/2", "1/3", false, ""},
+      {"1/2", "2/1", false, ""},
+      {"123", "0123", false, ""},
+      {"TRUE", "true", false, ""},
+      {"100", "101", false, ""},
+      {"0123", "0124", false, ""},
+      {"office", "OFFICE", false, ""},
+  };
+  for (const Case& t : cases) {
+    link::SettingsRecord d = Device();
+    d.essid = t.device;
+    Changes c;
+    c.fromFile = true;
+    c.essid = t.cell;
+    c.essidQuoted = t.quoted;
+    std::string error;
+    const auto wanted = Apply(c, d, false, &error);
+    EXPECT_EQ(!wanted, *t.why != '\0') << t.device << " -> " << t.cell << ": " << error;
+    EXPECT_NE(error.find(t.why), std::string::npos) << error;
+    if (!wanted && std::string(t.why).find("space") == std::string::npos) {
+      EXPECT_NE(error.find("the access point has \"" + Utf8FromDevice(t.device) + "\""), std::string::npos) << error;
+    }
+  }
+  link::SettingsRecord d = Device();
+  d.essid = "00042";
+  std::string error;
+  EXPECT_TRUE(Apply(C([](Changes& c) { c.essid = "42"; }), d, false, &error)) << "typed on the command line";
+  d.passphrase = "0123";
+  Changes phrase;
+  phrase.fromFile = true;
+  phrase.passphrase = "123";
+  EXPECT_FALSE(Apply(phrase, d, false, &error));
+  EXPECT_EQ(error.find("123"), std::string::npos) << "a secret: " << error;
+}
+
+// With WEP off, a new phrase makes the keys shown (the 64-bit set), and the report says so.
+TEST(Edit, ANewPhraseWithWepOffMakesItsKeysAndSaysSo) {
+  link::SettingsRecord d = Device();
+  d.wepOn = 0;
+  std::string error;
+  const auto wanted = Apply(C([](Changes& c) { c.passphrase = "cd"; }), d, false, &error);
+  ASSERT_TRUE(wanted) << error;
+  EXPECT_EQ(wanted->wepOn, 0);
+  for (std::size_t k = 0; k < 4; ++k) EXPECT_TRUE(KeyFromPhrase(*wanted, k)) << k;
+  EXPECT_EQ(wanted->keys128, d.keys128) << "the other sets stay";
+  EXPECT_EQ(DescribeChanges(d, *wanted, false),
+            (std::vector<std::string>{"passphrase: changed (WEP is off: the keys are made from it, and used once WEP "
+                                      "is on)",
+                                      "keys: changed"}));
+  Changes again;
+  again.passphrase = "cd";
+  for (std::size_t k = 0; k < 4; ++k) again.keyFromPhrase[k] = true;
+  const auto second = Apply(again, *wanted, false, &error);
+  ASSERT_TRUE(second) << error;
+  EXPECT_TRUE(Differences(*wanted, *second).empty()) << "the same row again changes nothing";
 }
 
 TEST(Edit, UnreadableBytesGoBackAsTheyCameUnlessNamed) {

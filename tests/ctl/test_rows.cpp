@@ -2,6 +2,8 @@
 // alone, a backup with twin MACs or without keys.
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QString>
 #include <map>
 
@@ -21,6 +23,15 @@ TEST(Rows, SpreadsheetEncodingsAreReadAndAWorkbookIsNot) {
   note.clear();
   EXPECT_EQ(FileText("essid\nBüro €\n", &note, &error), "essid\nBüro €\n");
   EXPECT_EQ(note, "");
+  // One row typed in Windows-1252 into a UTF-8 file: read as either, a name would be garbled.
+  for (const char* mixed : {"essid\nCafé-Zürich\nx\nB\xFCro\n",
+                            "\xEF\xBB\xBF"
+                            "essid\nx\nx\nB\xFCro\n"}) {
+    EXPECT_FALSE(FileText(mixed, &note, &error)) << mixed;
+    EXPECT_EQ(error.rfind("line 4, byte 2 (FC): not UTF-8, though the rest of the file is", 0), 0u) << error;
+  }
+  EXPECT_FALSE(FileText("essid\n\xC3\xA9\xED\xA0\x80\n", &note, &error)) << "a surrogate is no UTF-8";
+  EXPECT_EQ(error.rfind("line 2, byte 3 (ED)", 0), 0u) << error;
   EXPECT_EQ(FileText(std::string_view("\xFF\xFE"
                                       "a\0\xAC\x20",
                                       6),
@@ -45,6 +56,57 @@ TEST(Rows, TwinMacsAreSkippedAndTheRestGoesAhead) {
   EXPECT_EQ(rows.jobs[0].refusal, rows.jobs[2].refusal);
   EXPECT_EQ(rows.jobs[0].refusal.rfind("skipped: the MAC is on lines 2, 4 ", 0), 0u) << rows.jobs[0].refusal;
   EXPECT_EQ(rows.jobs[1].refusal, "");
+}
+
+TEST(Rows, ACellsQuotesTravelWithItsChanges) {
+  const Rows rows = ReadRows("mac, essid, host\n02-00-00-0A-00-01, \" lobby\", ap-ten\n", "f.csv");
+  ASSERT_EQ(rows.jobs.size(), 1u);
+  const Changes& c = rows.jobs[0].changes;
+  EXPECT_TRUE(c.fromFile);
+  EXPECT_TRUE(c.essidQuoted);
+  EXPECT_FALSE(c.hostQuoted);
+  EXPECT_EQ(c.host, " ap-ten");
+}
+
+// Anything a device, a file or an argument says reaches a terminal harmless.
+TEST(Output, ControlCharactersAndBrokenUtf8NeverReachATerminal) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"a\x1B]0;title\x07"
+       "b",
+       "a\uFFFD]0;title\uFFFDb"},
+      {"\x1B[2J\r\t\x7F", "\uFFFD[2J\uFFFD\uFFFD\uFFFD"},
+      {"c1 \u0081\u008D\u009B\u009F", "c1 \uFFFD\uFFFD\uFFFD\uFFFD"},
+      {"B\xFCro \x9B", "B\uFFFDro \uFFFD"},
+      {"two\nlines \u00A0Z\u00FCrich \u20AC \U0001F600", "two\nlines \u00A0Z\u00FCrich \u20AC \U0001F600"},
+  };
+  for (const auto& [text, shown] : cases) EXPECT_EQ(TerminalSafe(text), shown) << text;
+  const std::string json = JsonText(QJsonDocument(QJsonArray{QString::fromUtf8("a\u009B\x7F\x1B")}));
+  EXPECT_EQ(json, "[\n    \"a\\u009b\\u007f\\u001b\"\n]\n");
+  EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(json)).array()[0].toString(),
+            QString::fromUtf8("a\u009B\x7F\x1B"));
+}
+
+TEST(Output, AWarningOfOneKindIsShownOnceAndRefusalsCloseTheRun) {
+  std::vector<Job> jobs(6);
+  for (std::size_t i = 0; i < jobs.size(); ++i) {
+    jobs[i].line = static_cast<int>(i) + 2;
+    jobs[i].mac = {2, 0, 0, 0x0A, 0, static_cast<std::uint8_t>(i + 1)};
+    jobs[i].outcome = Outcome::Unchanged;
+    jobs[i].warning = "firmware: 2.2.0 on the access point, 2000/02/02 in the file";
+  }
+  jobs[2].warning.clear();
+  jobs[2].outcome = Outcome::Refused;
+  jobs[2].detail = "channel 99 is not one of this access point's channels (1 to 14)";
+  EXPECT_EQ(Afterword(jobs, "f.csv"),
+            (std::vector<std::string>{
+                "warning, firmware, on 5 access points; the first 3:",
+                "  f.csv:2: 02-00-00-0A-00-01: firmware: 2.2.0 on the access point, 2000/02/02 in the file",
+                "  f.csv:3: 02-00-00-0A-00-02: firmware: 2.2.0 on the access point, 2000/02/02 in the file",
+                "  f.csv:5: 02-00-00-0A-00-04: firmware: 2.2.0 on the access point, 2000/02/02 in the file",
+                "  and 2 more",
+                "refused, 1 access point (nothing was sent to it):",
+                "  f.csv:4: 02-00-00-0A-00-03: channel 99 is not one of this access point's channels (1 to 14)",
+            }));
 }
 
 TEST(Rows, ABackupWithoutKeysSaysTheyAreNotRestored) {
