@@ -1,5 +1,7 @@
 #include "app/form1.h"
 
+#include "app/faces.h"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFile>
@@ -54,7 +56,8 @@ QColor ParseColour(const QString& rgb) {
 QFont FontFor(const ControlEntry& entry, const QFont& formFont) {
   const QString family = entry.Option("font", "Arial Narrow");
   if (family == "form") return formFont;
-  QFont font(family);
+  QFont font;
+  font.setFamilies(FamiliesFor(family));
   font.setPixelSize(entry.Option("size", "12").toInt());
   return font;
 }
@@ -103,13 +106,15 @@ void TForm1::BuildFromDescription() {
   const FormDescription description = ParseFormDescription(QString::fromUtf8(file.readAll()));
   if (!description.error.isEmpty()) qFatal("form description: %s", qPrintable(description.error));
 
+  LoadFaces();
   QFont formFont = font();
   std::map<QString, std::vector<std::pair<int, QWidget*>>> tabOrder;  // by parent
 
   for (const ControlEntry& entry : description.controls) {
     if (entry.kind == "form") {
       setWindowTitle(entry.Option("text"));
-      formFont = QFont(entry.Option("font"));
+      formFont = QFont();
+      formFont.setFamilies(FamiliesFor(entry.Option("font")));
       formFont.setPixelSize(entry.Option("size").toInt());
       setFont(formFont);
       setFixedSize(entry.width, entry.height);

@@ -1,5 +1,7 @@
 #include "app/startup.h"
 
+#include "app/faces.h"
+
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
@@ -26,9 +28,14 @@ class FormStyle : public QProxyStyle {
 void ApplyApplicationLook() {
   // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): the application owns its style
   if (!dynamic_cast<FormStyle*>(QApplication::style())) QApplication::setStyle(new FormStyle);
-  // The pages are laid out for these faces; Liberation's are metric-compatible with them.
-  QFont::insertSubstitution("MS Sans Serif", "Liberation Sans");
-  QFont::insertSubstitution("Arial Narrow", "Liberation Sans Narrow");
+  LoadFaces();  // the faces the form description's families are drawn with
+  // Message boxes and tool-tips too, on Linux, where the desktop's face is whatever the machine
+  // has installed; Windows users expect their system's own there.
+  if (QGuiApplication::platformName() != QLatin1String("windows")) {
+    QFont font = QApplication::font();
+    font.setFamilies(FamiliesFor(kSans));
+    QApplication::setFont(font);
+  }
 }
 
 std::unique_ptr<TForm1> StartUp(platform::Platform& platform) {

@@ -3,6 +3,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionComboBox>
+#include <string_view>
 
 #include "app/language.h"
 #include "tests/support/formfixture.h"
@@ -28,9 +29,8 @@ class Fit : public ::testing::TestWithParam<const char*> {
 
 TEST_P(Fit, EveryTextFitsItsControl) {
 #ifdef _WIN32
-  // The form's fonts are Arial Narrow and MS Sans Serif, which wine does not have: it measures
-  // with a stand-in of other widths. Linux measures with their metric twins from Liberation.
-  GTEST_SKIP() << "wine has neither the form's fonts nor their metric twins";
+  // The form carries its own faces; its Japanese face is the system's, which wine lacks.
+  if (std::string_view(GetParam()) == "ja") GTEST_SKIP() << "wine has no Japanese face to measure with";
 #endif
   UseLanguage(GetParam());
   FakePlatform platform;

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "app/faces.h"
 #include "app/pagewordstext.h"
 
 // The texts drawn beside the page words, for the translation tools (their context is this
@@ -47,9 +48,9 @@ void CheckFits(QPainter& p, const QRect& room, int flags, const QString& s);
 // (trx::app::kBreakMark) or has a line break; a piece wider than width keeps its line.
 QString BreakAtMarks(const QFontMetrics& metrics, const QString& s, int width);
 bool WriteJpeg(const QImage& image, const QString& name, bool progressive = false);
-QFont Font(int px, bool bold = false, const char* family = "Liberation Sans");
+QFont Font(int px, bool bold = false, const char* family = trx::app::kSans);
 void Text(QPainter& p, const QRect& r, const QString& s, int px, const QColor& c,
-          int flags = Qt::AlignLeft | Qt::AlignVCenter, bool bold = false, const char* family = "Liberation Sans");
+          int flags = Qt::AlignLeft | Qt::AlignVCenter, bool bold = false, const char* family = trx::app::kSans);
 // The header band's gradient, which the title-bar buttons sit in too.
 QLinearGradient HeaderGradient();
 

@@ -18,6 +18,7 @@ using namespace trx::artgen;
 int main(int argc, char* argv[]) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  trx::app::LoadFaces();
   // --check: fail on any text that does not fit its room, and list the lines of every text drawn
   // (lines.json).
   const bool check = argc > 1 && std::strcmp(argv[1], "--check") == 0;

@@ -65,10 +65,10 @@ void Caption(QPainter& p, int x, int y, int w, const QString& s) {
 // field takes the lines its translation breaks it into, narrowed if a line is still too wide.
 void FieldLabel(QPainter& p, int y, const QString& s) {
   const QRect beside(32, y, 53, 15);
-  QFont font = Font(12, false, "Liberation Sans Narrow");
+  QFont font = Font(12, false, trx::app::kSansNarrow);
   const QFontMetrics metrics(font);
   if (!s.contains('\n') && metrics.horizontalAdvance(s) <= beside.width()) {
-    Text(p, beside, s, 12, kInk, Qt::AlignRight | Qt::AlignVCenter, false, "Liberation Sans Narrow");
+    Text(p, beside, s, 12, kInk, Qt::AlignRight | Qt::AlignVCenter, false, trx::app::kSansNarrow);
     return;
   }
   // Each line as high as the one-line caption, the lines centred on the field.
