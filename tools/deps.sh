@@ -29,6 +29,7 @@ trx_require \
   libturbojpeg0-dev libfontconfig-dev \
   libgtest-dev libbenchmark-dev libssl-dev \
   fonts-liberation python3-fonttools \
+  fonts-liberation2 fonts-dejavu fonts-noto \
   xvfb xauth imagemagick poppler-utils x11-utils openbox desktop-file-utils \
   dpkg-dev lintian appstream \
   iproute2 util-linux xdg-utils \
