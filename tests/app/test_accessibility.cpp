@@ -93,8 +93,7 @@ TEST_F(Accessibility, EveryPageWaitAndOutcomeIsAnnouncedBeforeTheFocusMoves) {
   Key(Qt::Key_Return);  // Yes, and OK on the note
   EXPECT_TRUE(announcements->Last().startsWith("Checking the network connection. | Saving the settings"));
   WaitEnds();  // no acknowledgement
-  EXPECT_TRUE(announcements->Last().startsWith("The access point did not acknowledge the settings. |"))
-      << "not the search's words";
+  EXPECT_TRUE(announcements->Last().startsWith("No access point could be located. |")) << "the panel's own words";
   EXPECT_TRUE(announcements->Last().contains("Please check:"));
   Key(Qt::Key_Return);  // continue
   Key(Qt::Key_Return);  // Yes again
@@ -175,8 +174,21 @@ TEST_F(Accessibility, EveryChangeIsConfirmedAndEveryLossSaid) {
       "Host Name: south, was north. Net Mask: 255.255.0.0, was 255.255.255.0. Gateway: 192.168.1.254, was "
       "192.168.1.1."))
       << announcements->Last().toStdString();
-  Key(Qt::Key_Escape);  // No
-  EXPECT_TRUE(announcements->Last().startsWith("The changes were not saved. Connection method. |"));
+  EXPECT_TRUE(announcements->Last().contains("WEP keys: new, made from the pass phrase. Key in use: key 1."))
+      << "the reply's keys are not the pass phrase's";
+  Key(Qt::Key_Escape);  // back, nothing lost
+  EXPECT_TRUE(announcements->Last().startsWith("WEP key. |"));
+  EXPECT_EQ(form->e_ap->text(), "south");
+  Key(Qt::Key_Return);
+  EXPECT_TRUE(announcements->Last().startsWith("Confirm the new settings. |"));
+  EXPECT_TRUE(QAccessible::queryAccessibleInterface(form->b_back)
+                  ->text(QAccessible::Description)
+                  .endsWith("No: discard the changes and search again."))
+      << "No is heard with what it does";
+  Click(form->b_back);  // No
+  Settle();
+  EXPECT_TRUE(announcements->Last().startsWith("The changes were not saved. Connection method. |"))
+      << announcements->Last().toStdString();
   Key(Qt::Key_Escape);
   EXPECT_TRUE(announcements->Last().startsWith("Connection method. |")) << "nothing to go back to: the page again";
 
