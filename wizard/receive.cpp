@@ -130,7 +130,7 @@ void Wizard::MarkClones() {
     if (text.endsWith(kCloneMark)) text.chop(kCloneMark.size());
     entry->setText(clone ? text + kCloneMark : text);
     entry->setData(Qt::AccessibleTextRole,
-                   clone ? TForm1::tr("%1, and another device with its MAC address").arg(text.trimmed()) : QVariant());
+                   clone ? TForm1::tr("%1 (another device has the same MAC address)").arg(text.trimmed()) : QVariant());
   }
 }
 
