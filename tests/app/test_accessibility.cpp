@@ -219,3 +219,73 @@ TEST_F(Accessibility, TheChosenAccessPointCanBeHeard) {
 }
 
 }  // namespace
+
+TEST_F(Accessibility, APagesNotesAreTextWhereTheyAreDrawnAndOnlyThere) {
+  ToBasic();
+  Settle();
+  QStringList shown;
+  for (QWidget* note : form->findChildren<NoteText*>())
+    if (note->isVisible()) {
+      QAccessibleInterface* const iface = QAccessible::queryAccessibleInterface(note);
+      EXPECT_EQ(iface->role(), QAccessible::StaticText);
+      EXPECT_EQ(iface->textInterface()->text(0, iface->textInterface()->characterCount()),
+                iface->text(QAccessible::Name));
+      shown << iface->text(QAccessible::Name);
+    }
+  EXPECT_EQ(shown, QStringList({"The network name: 1 to 32 characters.",
+                                "The channels allowed in the access point's regulatory domain.",
+                                "The access point's own name: up to 31 characters."}));
+  Back();
+  Settle();
+  QStringList onList;
+  for (NoteText* note : form->findChildren<NoteText*>())
+    if (note->isVisible()) onList << note->Words();
+  EXPECT_EQ(onList, QStringList({"Yes: change its settings. No: close the utility."}));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(form->b_exit)->text(QAccessible::Description), onList.value(0))
+      << "No is heard with what it does";
+}
+
+TEST_F(Accessibility, TheLimitTheDroppedChangesAndATypedKeyAreSaid) {
+  SearchWith({ReplyBuilder().Host("north"), ReplyBuilder().Host("south").Mac(2, 0, 0, 0, 0, 9)});
+  Click(form->b_setup);
+  TypeInto(form->e_essid, QString(40, 'x'));
+  EXPECT_EQ(form->e_essid->text().size(), 32);
+  EXPECT_EQ(announcements->heard.count("At most 32 characters. | "), 1) << "once, not for each key";
+  Back();
+  Settle();
+  QTest::keyClick(form->ap_list, Qt::Key_Up);
+  EXPECT_EQ(announcements->Last(), "The changes made for south were dropped. | ");
+  Click(form->b_setup);
+  Next();
+  Next();
+  TypeInto(form->e_pas, "fresh");
+  Next();
+  TypeInto(form->e_64key1, "0123456789");
+  Next();
+  Settle();
+  ASSERT_EQ(wizard->CurrentStep(), Step::Confirmation);
+  EXPECT_TRUE(announcements->Last().contains(
+      "Host Name: north, was north. Net Mask: 255.255.255.0, was 255.255.255.0. Gateway: 192.168.1.1, was "
+      "192.168.1.1. WEP keys: new; key 1 as typed, keys 2 to 4 made from the pass phrase. Key in use: key 1."))
+      << announcements->Last().toStdString();
+  EXPECT_FALSE(announcements->Last().contains("0123456789")) << "never a key";
+}
+
+TEST_F(Accessibility, WithAScreenReaderTheGuideOpensInHtmlAndSaysSo) {
+  QAccessible::setActive(true);
+  if (!QAccessible::isActive()) GTEST_SKIP() << "no accessibility on this platform plugin";
+  Click(form->b_help);
+  QAccessible::setActive(false);
+  ASSERT_FALSE(platform.calls.isEmpty());
+  EXPECT_TRUE(platform.calls[0].endsWith(".html"));
+  EXPECT_EQ(announcements->Last(), "Opening the User Guide. | ");
+}
+
+TEST_F(Accessibility, TheIpPageOpensOnTheAddressMode) {
+  ToBasic(ReplyBuilder().Byte(341, 0));  // DHCP: the address fields are disabled
+  Key(Qt::Key_Return);
+  EXPECT_EQ(form->focusWidget(), form->ip_dhcp);
+  Key(Qt::Key_Return);
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(form->focusWidget(), form->ip_dhcp) << "back from the security page";
+}
