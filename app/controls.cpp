@@ -207,7 +207,17 @@ void TEdit::setText(const QString& text) {
   QLineEdit::setText(upper);
 }
 
-void TEdit::SetMasked(bool masked) { setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal); }
+void TEdit::SetMasked(bool masked) {
+  if (masked == Masked()) return;
+  setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
+  // A screen reader keeps what it learnt of the field: told, it stops calling a plain field a
+  // password field.
+  if (!QAccessible::isActive()) return;
+  QAccessible::State changed;
+  changed.passwordEdit = true;
+  QAccessibleStateChangeEvent event(this, changed);
+  QAccessible::updateAccessibility(&event);
+}
 
 void TEdit::FilterTyped(const QString& typed) {
   QString t;

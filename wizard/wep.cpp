@@ -80,9 +80,11 @@ bool Wizard::CheckKeysNotZero() {
 }
 
 bool Wizard::CheckKeyField() {
-  f_.e_64key1->selectAll();
   const char* failure = input::KeyFailure(f_.e_64key1->text().toStdString(), f_.e_64key1->MaxLength);
+  // Passed, the page goes at once: a selection made now would reach a screen reader after the
+  // field is gone, which reads it as "unselected".
   if (!failure) return true;
+  f_.e_64key1->selectAll();
   f_.ShowMessage(TForm1::tr(failure));
   f_.FocusField(f_.e_64key1);
   f_.e_64key1->selectAll();
