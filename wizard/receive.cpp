@@ -1,6 +1,7 @@
 // The receiving side of the wizard: every datagram the socket delivers, the reply reader that
 // fills the form from a discovery reply, and the access point list.
 #include <QCryptographicHash>
+#include <utility>
 
 #include "app/devicetext.h"
 #include "input/wepkeys.h"
@@ -63,6 +64,7 @@ void Wizard::ZEL_UDPSocket1Recv(QObject*, const std::uint8_t* buf, int len) {
     if (!listText.isEmpty()) {
       shown_.listed.push_back(listText);
       replies_.push_back({reply, f_.ZEL_UDPSocket1->CurrentSource()});
+      NoteMac(static_cast<int>(replies_.size()) - 1);
     }
   } else if (step == Step::Confirmation) {
     // Only the chosen access point's acknowledgement counts, from the address it answered
@@ -115,22 +117,37 @@ QByteArray MacOf(const QByteArray& reply) {
 }  // namespace
 
 bool Wizard::IsClone(int position) const {
-  if (position < 0 || position >= StoredReplyCount()) return false;
-  const QByteArray& mine = replies_[static_cast<std::size_t>(position)].read;
-  for (const ListedReply& other : replies_)
-    if (MacOf(other.read) == MacOf(mine) && RecordOf(other.read) != RecordOf(mine)) return true;
-  return false;
+  return position >= 0 && position < StoredReplyCount() &&
+         cloneMacs_.contains(MacOf(replies_[static_cast<std::size_t>(position)].read));
+}
+
+void Wizard::NoteMac(int position) {
+  // One pass per reply, not per pair: a flood of replies must not cost their square.
+  const QByteArray& read = replies_[static_cast<std::size_t>(position)].read;
+  const QByteArray mac = MacOf(read);
+  auto first = macs_.find(mac);
+  if (first == macs_.end()) {
+    macs_.insert(mac, {RecordOf(read), {position}});
+    return;
+  }
+  first->positions.append(position);
+  if (!cloneMacs_.contains(mac) && first->record != RecordOf(read)) {
+    cloneMacs_.insert(mac);
+    toMark_ += first->positions;
+  } else if (cloneMacs_.contains(mac)) {
+    toMark_.append(position);
+  }
 }
 
 void Wizard::MarkClones() {
-  for (int i = 0; i < f_.ap_list->count() && i < StoredReplyCount(); ++i) {
+  for (const int i : std::exchange(toMark_, {})) {
     QListWidgetItem* entry = f_.ap_list->item(i);
-    const bool clone = IsClone(i);
-    QString text = entry->text();
-    if (text.endsWith(kCloneMark)) text.chop(kCloneMark.size());
-    entry->setText(clone ? text + kCloneMark : text);
+    if (!entry || entry->text().endsWith(kCloneMark)) continue;
+    //: Screen-reader name of a list entry (%1: its host name) when two devices answer with one
+    //: MAC address and different settings.
     entry->setData(Qt::AccessibleTextRole,
-                   clone ? TForm1::tr("%1 (another device has the same MAC address)").arg(text.trimmed()) : QVariant());
+                   TForm1::tr("%1 (another device has the same MAC address)").arg(entry->text().trimmed()));
+    entry->setText(entry->text() + kCloneMark);
   }
 }
 

@@ -176,6 +176,9 @@ void Wizard::StartSearch() {
   f_.ap_list->clear();
   replies_.clear();
   digests_.clear();
+  macs_.clear();
+  cloneMacs_.clear();
+  toMark_.clear();
   std::uint16_t request[link::kSearchRequest.size()];
   for (std::size_t i = 0; i < link::kSearchRequest.size(); ++i)
     request[i] = static_cast<std::uint8_t>(link::kSearchRequest[i]);

@@ -1,6 +1,7 @@
 #pragma once
 // The wizard: the page state machine over the form, with its own state, typed. It connects
 // itself to the form's controls and drives the form through them; the form knows nothing of it.
+#include <QHash>
 #include <QHostAddress>
 #include <QObject>
 #include <QPointer>
@@ -120,7 +121,9 @@ class Wizard : public QObject, public app::PageContext {
   QString RememberedHost() const;
   // Refuses WEP on with keys that would all be zeros.
   bool CheckKeysNotZero();
-  // Marks the entries that share a MAC address with another of different settings.
+  // Notes a listed reply's MAC address; marks the entries that share it with another of
+  // different settings at the next MarkClones.
+  void NoteMac(int position);
   void MarkClones();
   // Says that two devices answer with the chosen MAC; false when the user holds the save.
   bool ConfirmCloneSave();
@@ -155,12 +158,19 @@ class Wizard : public QObject, public app::PageContext {
   };
   std::vector<ListedReply> replies_;  // by list position
   QSet<QByteArray> digests_;          // of this search's whole replies, so that a copy is not listed again
-  QHostAddress saveTo_;               // the chosen access point's address during a save
-  bool confirmedFromWep_ = false;     // the confirmation page came from the WEP settings page
-  QString generatedKey1_;             // key 1 as made from the pass phrase
-  ShownReply shown_;                  // read, not yet in the controls
-  long long dropsAtWaitStart_ = 0;    // the socket's drop count when the wait began
-  bool receivingBurst_ = false;       // the socket is delivering a turn's datagrams
+  struct MacEntries {
+    QByteArray record;     // the settings of the first entry with the MAC address
+    QList<int> positions;  // every entry with it
+  };
+  QHash<QByteArray, MacEntries> macs_;
+  QSet<QByteArray> cloneMacs_;      // answered with different settings
+  QList<int> toMark_;               // entries to mark as sharing their MAC address
+  QHostAddress saveTo_;             // the chosen access point's address during a save
+  bool confirmedFromWep_ = false;   // the confirmation page came from the WEP settings page
+  QString generatedKey1_;           // key 1 as made from the pass phrase
+  ShownReply shown_;                // read, not yet in the controls
+  long long dropsAtWaitStart_ = 0;  // the socket's drop count when the wait began
+  bool receivingBurst_ = false;     // the socket is delivering a turn's datagrams
   std::array<std::uint8_t, kSettingsMessageBufferSize> message_{};
   std::array<std::uint16_t, kWordBufferSize> words_{};
 };
