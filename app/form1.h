@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "app/controls.h"
@@ -104,6 +105,8 @@ class TForm1 : public QWidget {
   void b_helpClick(QObject* sender);
   void b_webClick(QObject* sender);
   QString UserGuidePath() const;
+  // Whether a screen reader is running: it gets the HTML guide first. A test sets its own.
+  std::function<bool()> ScreenReaderRunning;
   QString UserGuideHtmlPath() const;  // the same guide for a web browser
   // The guide with the system's program for PDF files; where none opens it, its HTML
   // edition in the browser; where that fails too, a message that says where the guide is.

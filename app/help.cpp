@@ -45,7 +45,7 @@ void TForm1::b_helpClick(QObject*) {
   //: Said when the User Guide button is pressed, as the guide's window opens.
   Say(tr("Opening the User Guide."));
   // A screen reader reads the HTML edition; the PDF has no tags to read by.
-  if (QAccessible::isActive())
+  if (ScreenReaderRunning ? ScreenReaderRunning() : QAccessible::isActive())
     OpenGuide(UserGuideHtmlPath(), UserGuidePath());
   else
     OpenGuide(UserGuidePath(), UserGuideHtmlPath());
