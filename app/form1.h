@@ -105,12 +105,12 @@ class TForm1 : public QWidget {
   void b_helpClick(QObject* sender);
   void b_webClick(QObject* sender);
   QString UserGuidePath() const;
-  // Whether a screen reader is running: it gets the HTML guide first. A test sets its own.
-  std::function<bool()> ScreenReaderRunning;
   QString UserGuideHtmlPath() const;  // the same guide for a web browser
   // The guide with the system's program for PDF files; where none opens it, its HTML
   // edition in the browser; where that fails too, a message that says where the guide is.
   void OpenGuide(const QString& pdf, const QString& html);
+  // Whether a screen reader is running: it gets the HTML guide first. A test sets its own.
+  std::function<bool()> ScreenReaderRunning;
 
   // ---- assistive technology (app/announcements.cpp)
   // What the pages mean beyond their controls; without one, no save and no unsaved change.

@@ -143,7 +143,8 @@ try:
     key("Return")
     wait_for("panel", "Access points found")
     key("KP_Enter", pause=1.5)         # where am I: the entry and its settings
-    review()  # the page's note, by flat review
+    review()                           # the page's note, by flat review
+    key("Tab", "Tab", "Tab", "Tab", "Tab")  # Yes, No, minimise, close, and back into the list
     key("Return")
     wait_for("panel", "Basic settings")
     key("Tab", "Tab")                  # the host name
@@ -276,6 +277,9 @@ at = after(at, "notification WEP key.", "notification Confirm the new settings."
            "was 192.168.1.1.")
 at = after(at, "No: discard the changes and search again.",
            "notification The changes were not saved. Connection method.", "The utility talks to access points")
+back_in = [i for i, p in enumerate(walk2) if p == "tab "][4:5]
+check("tabbing back into the list says the chosen access point",
+      bool(back_in) and " lab-ap." in walk2[back_in[0] + 1:back_in[0] + 5])
 check("the list page's note by flat review", any("Yes: change its settings. No: close the utility." in p
                                                   for p in walk2))
 check("the new pass phrase in no announcement",
