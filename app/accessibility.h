@@ -7,10 +7,10 @@ namespace trx::app {
 // A text as a sentence of its own: with its full stop, or the one of its language.
 QString Sentence(const QString& s);
 
-// The error panel's words: what it means depends on the wait it ends.
+// The error panel's words, as it shows them.
 struct PanelWords {
   QString title, text;
 };
-PanelWords ErrorPanelWords(bool saving);
+PanelWords ErrorPanelWords();
 
 }  // namespace trx::app

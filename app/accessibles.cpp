@@ -53,13 +53,13 @@ class PictureAccessible : public QAccessibleWidget {
     if (!form) return {};
     if (IsButton()) {
       // The panel's words are the page's: said with the page, not again with its button.
-      if (t == QAccessible::Description) return {};
+      if (t == QAccessible::Description) return Image() == form->errormsg ? QString() : ButtonsNote(*form);
       return Image() == form->errormsg ? TranslatedWords(kPanelContinue) : FaceName(Image()->Hint);
     }
     if (!IsPage()) return {};
     // The page is what shows on top: the error panel, the wait panel, or the page picture.
     if (form->errormsg->isVisible()) {
-      const PanelWords words = ErrorPanelWords(form->Saving());
+      const PanelWords words = ErrorPanelWords();
       return t == QAccessible::Name ? words.title : words.text;
     }
     const PageWords words =
@@ -86,6 +86,15 @@ class PictureAccessible : public QAccessibleWidget {
 
  private:
   TImage* Image() const { return static_cast<TImage*>(widget()); }
+  // Yes and No are heard with what the page says they do.
+  QString ButtonsNote(const TForm1& form) const {
+    const QString face = Image()->Hint.left(Image()->Hint.lastIndexOf('_')).toLower();
+    if (face != "b_yes" && face != "b_no") return {};
+    const std::string page = form.welcome->ShownFrom().toStdString();
+    for (const PageNote& note : kPageNotes)
+      if (note.aboutButtons && note.store == page) return TranslatedNote(note).replace('\n', ' ').simplified();
+    return {};
+  }
   const TForm1* Form() const { return qobject_cast<const TForm1*>(widget()->window()); }
   bool IsButton() const { return Image()->focusPolicy() != Qt::NoFocus; }
   bool IsPage() const { return Form() && Image() == Form()->welcome; }
@@ -208,11 +217,52 @@ class EditAccessible : public QAccessibleWidget, public QAccessibleTextInterface
   QString Shown() const { return Edit()->Masked() ? QString() : Edit()->text(); }
 };
 
+// A page's note: read-only text, whole, where the picture shows it.
+class NoteAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+ public:
+  explicit NoteAccessible(NoteText* note) : QAccessibleWidget(note, QAccessible::StaticText) {}
+
+  void* interface_cast(QAccessible::InterfaceType t) override {
+    if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
+    return QAccessibleWidget::interface_cast(t);
+  }
+  QAccessible::State state() const override {
+    QAccessible::State s = QAccessibleWidget::state();
+    s.readOnly = true;
+    return s;
+  }
+  QString text(QAccessible::Text t) const override {
+    if (t == QAccessible::Name) return Words();
+    return QAccessibleWidget::text(t);
+  }
+  QString text(int start, int end) const override { return Words().mid(start, end - start); }
+  int characterCount() const override { return static_cast<int>(Words().size()); }
+  void selection(int, int* start, int* end) const override { *start = *end = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int, int* start, int* end) const override {
+    *start = 0;
+    *end = characterCount();
+    return {};
+  }
+
+ private:
+  QString Words() const { return static_cast<NoteText*>(widget())->Words(); }
+};
+
 QAccessibleInterface* Factory(const QString&, QObject* object) {
   if (auto* image = qobject_cast<TImage*>(object)) return new PictureAccessible(image);
   if (auto* combo = qobject_cast<TComboBox*>(object)) return new ListAccessible(combo);
   if (auto* edit = qobject_cast<TEdit*>(object)) return new EditAccessible(edit);
   if (auto* form = qobject_cast<TForm1*>(object)) return new FormAccessible(form);
+  if (auto* note = qobject_cast<NoteText*>(object)) return new NoteAccessible(note);
   if (auto* announcer = qobject_cast<Announcer*>(object))
     return new QAccessibleWidget(announcer, QAccessible::Notification);
   return nullptr;

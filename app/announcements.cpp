@@ -18,8 +18,9 @@ QString Sentence(const QString& s) {
   return t.isEmpty() || kEnds.contains(t.back()) ? t : t + QCoreApplication::translate("Sentence", ".", "full stop");
 }
 
-PanelWords ErrorPanelWords(bool saving) {
-  const PageWords words = saving ? kSaveFailedWords : WordsOf("errormsg");
+PanelWords ErrorPanelWords() {
+  // After a save as after a search: the words the panel shows.
+  const PageWords words = WordsOf("errormsg");
   QStringList text{Sentence(TranslatedWords(words.instruction)), TranslatedWords(kPanelChecksHeading)};
   for (const std::string_view check : kPanelChecks) text << Sentence(TranslatedWords(check));
   return {TranslatedWords(words.title), text.join(' ')};
@@ -71,6 +72,10 @@ void TForm1::NameControls() {
   // The hidden holder of the device's pass phrase is named for what it is, never by its text.
   wep_tmp->setAccessibleName(tr("Remembered pass phrase"));
   announcer_ = new Announcer(this);
+  for (const PageNote& note : kPageNotes) notes_.append(new NoteText(this, note));
+  for (TEdit* field : findChildren<TEdit*>())
+    //: Said once when typing stops at a field's limit.
+    connect(field, &TEdit::OnLimit, this, [this](int limit) { Say(tr("At most %n characters.", nullptr, limit)); });
 }
 
 QString TForm1::DescribeEntry(const QString& domain, const QString& firmware, const QString& mac, const QString& ip,
@@ -106,7 +111,7 @@ void TForm1::AnnouncePage(bool withFocus) {
   QString title;
   QStringList text;
   if (errormsg->isVisible()) {
-    const PanelWords words = ErrorPanelWords(Saving());
+    const PanelWords words = ErrorPanelWords();
     title = words.title;
     text << words.text;
   } else if (checklink->isVisible()) {
@@ -125,6 +130,10 @@ void TForm1::AnnouncePage(bool withFocus) {
     text << Sentence(TranslatedWords(words.instruction));
     text << ChangeSentences();
   }
+  // The notes of the page shown can be read where they are drawn; a panel covers them.
+  const std::string shown =
+      errormsg->isVisible() || checklink->isVisible() ? std::string() : welcome->ShownFrom().toStdString();
+  for (NoteText* note : notes_) note->setVisible(note->Store() == shown);
   // A control that gets the focus is read by the screen reader itself, after this.
   if (withFocus) text << FocusedPhrase();
   text.removeAll(QString());
@@ -146,5 +155,7 @@ bool TForm1::AnnounceUnsavedClose() {
 }
 
 void TForm1::SayBeforeNextPage(const QString& sentence) { announcer_->SayFirst(sentence); }
+
+void TForm1::Say(const QString& sentence) { announcer_->Say(Sentence(sentence), {}); }
 
 }  // namespace trx::app

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/controls.h"
+#include "app/pagewordstext.h"
 
 namespace trx::app {
 namespace {
@@ -50,6 +51,17 @@ void Announcer::Say(const QString& title, const QString& text) {
   setAccessibleDescription(text);
   show();
 }
+
+NoteText::NoteText(QWidget* form, const PageNote& note) : QWidget(form), note_(note) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setFocusPolicy(Qt::NoFocus);
+  setGeometry(note.x, note.y, note.width, note.height);
+  hide();
+}
+
+QString NoteText::Words() const { return TranslatedNote(note_).replace('\n', ' ').simplified(); }
+
+std::string_view NoteText::Store() const { return note_.store; }
 
 QString Announcer::TakeFirst() { return std::exchange(first_, QString()); }
 

@@ -9,6 +9,7 @@
 // widget and its show/hide go; the filter stays, as it decides what leaves at all.
 #include <QString>
 #include <QWidget>
+#include <string_view>
 
 class QAccessibleEvent;
 
@@ -36,6 +37,22 @@ class Announcer : public QWidget {
 
  private:
   QString first_;
+};
+
+struct PageNote;
+
+// A note that a page picture shows, as text that a screen reader can find where it is drawn
+// (flat review, read-all): it draws nothing, the picture does, and takes no input.
+class NoteText : public QWidget {
+  Q_OBJECT
+ public:
+  NoteText(QWidget* form, const PageNote& note);
+  // The words in the language in use, as one line.
+  QString Words() const;
+  std::string_view Store() const;
+
+ private:
+  const PageNote& note_;
 };
 
 }  // namespace trx::app

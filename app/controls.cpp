@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QStyledItemDelegate>
 #include <QToolTip>
+#include <utility>
 
 #include "app/jpeg.h"
 #include "link/cp1252.h"
@@ -190,7 +191,10 @@ bool TLabel::event(QEvent* e) { return HandleToolTip(this, e) || QLabel::event(e
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
   setFrame(false);
   connect(this, &QLineEdit::textEdited, this, &TEdit::FilterTyped);
-  connect(this, &QLineEdit::textChanged, this, [this] { before_ = text(); });
+  connect(this, &QLineEdit::textChanged, this, [this] {
+    before_ = text();
+    if (MaxLength <= 0 || before_.size() < MaxLength) limitTold_ = false;
+  });
 }
 
 void TEdit::setText(const QString& text) {
@@ -203,7 +207,17 @@ void TEdit::setText(const QString& text) {
   QLineEdit::setText(upper);
 }
 
-void TEdit::SetMasked(bool masked) { setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal); }
+void TEdit::SetMasked(bool masked) {
+  if (masked == Masked()) return;
+  setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
+  // A screen reader keeps what it learnt of the field: told, it stops calling a plain field a
+  // password field.
+  if (!QAccessible::isActive()) return;
+  QAccessible::State changed;
+  changed.passwordEdit = true;
+  QAccessibleStateChangeEvent event(this, changed);
+  QAccessible::updateAccessibility(&event);
+}
 
 void TEdit::FilterTyped(const QString& typed) {
   QString t;
@@ -226,6 +240,7 @@ void TEdit::FilterTyped(const QString& typed) {
     t.remove(from, cursor - from);
     cursor = from;
     refused = true;
+    if (!std::exchange(limitTold_, true)) emit OnLimit(MaxLength);
   }
   if (t == typed) return;
   if (refused) QApplication::beep();

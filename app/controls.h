@@ -124,6 +124,8 @@ class TEdit : public QLineEdit, public TControl {
  signals:
   // Focus has moved to another control of the window (not for the program's own moves).
   void OnExit(QObject* sender);
+  // Typing was stopped at the limit: once, until the text is shorter again.
+  void OnLimit(int maxLength);
 
  protected:
   void focusInEvent(QFocusEvent*) override;
@@ -135,6 +137,7 @@ class TEdit : public QLineEdit, public TControl {
   void FilterTyped(const QString& typed);
   QString before_;
   bool changingFocus_ = false;
+  bool limitTold_ = false;
 };
 
 // A drop-down list the user picks from without typing; reports when its list closes.

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "app/controls.h"
@@ -18,6 +19,7 @@ namespace trx::app {
 
 using link::TZEL_UDPSocket;
 class Announcer;
+class NoteText;
 
 // Every control of the form, with its class, in the order of the form description.
 // clang-format off
@@ -107,10 +109,12 @@ class TForm1 : public QWidget {
   // The guide with the system's program for PDF files; where none opens it, its HTML
   // edition in the browser; where that fails too, a message that says where the guide is.
   void OpenGuide(const QString& pdf, const QString& html);
+  // Whether a screen reader is running: it gets the HTML guide first. A test sets its own.
+  std::function<bool()> ScreenReaderRunning;
 
   // ---- assistive technology (app/announcements.cpp)
   // What the pages mean beyond their controls; without one, no save and no unsaved change.
-  void SetPageContext(const PageContext* context) { context_ = context; }
+  void SetPageContext(PageContext* context) { context_ = context; }
   bool Saving() const { return context_ && context_->Saving(); }
   bool ChangesUnsaved() const { return context_ && context_->ChangesUnsaved(); }
   QStringList ChangeSentences() const { return context_ ? context_->ChangeSentences() : QStringList(); }
@@ -121,6 +125,8 @@ class TForm1 : public QWidget {
                                const QString& essid, const QString& channel, const QString& wep);
   // A sentence said before the next page's title (changes thrown away, for one).
   void SayBeforeNextPage(const QString& sentence);
+  // A sentence said now, on the page shown.
+  void Say(const QString& sentence);
   // Puts the focus into a field after a failed check, without firing its neighbour's exit.
   void FocusField(QWidget* field);
 
@@ -144,6 +150,8 @@ class TForm1 : public QWidget {
   // withFocus: with the focused control too, when the focus does not move to it afterwards.
   void AnnouncePage(bool withFocus = true);
   QString FocusedPhrase() const;
+  // Tells a screen reader the list's chosen entry, with its settings.
+  void TellChosenEntry();
   // Says that the changes are lost as the window closes; true when the close waits for it.
   bool AnnounceUnsavedClose();
   int ScreenPpi() const;
@@ -158,7 +166,8 @@ class TForm1 : public QWidget {
   int messagesShown_ = 0;    // a leave check refused when it showed one
 
   Announcer* announcer_ = nullptr;  // what announcements come from
-  const PageContext* context_ = nullptr;
+  QList<NoteText*> notes_;          // the notes drawn on the pages, as text
+  PageContext* context_ = nullptr;
   bool closingAnnounced_ = false;
 };
 

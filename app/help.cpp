@@ -1,4 +1,6 @@
 // The user guide and the maker's web site, offered on the welcome page.
+#include <QAccessible>
+
 #include "app/form1.h"
 #include "app/guidefile.h"
 #include "app/language.h"
@@ -39,7 +41,15 @@ void TForm1::OpenGuide(const QString& pdf, const QString& html) {
   ShowMessage(tr("No program to show the user guide was found on this computer. The guide is the file\n%1").arg(pdf));
 }
 
-void TForm1::b_helpClick(QObject*) { OpenGuide(UserGuidePath(), UserGuideHtmlPath()); }
+void TForm1::b_helpClick(QObject*) {
+  //: Said when the User Guide button is pressed, as the guide's window opens.
+  Say(tr("Opening the User Guide."));
+  // A screen reader reads the HTML edition; the PDF has no tags to read by.
+  if (ScreenReaderRunning ? ScreenReaderRunning() : QAccessible::isActive())
+    OpenGuide(UserGuideHtmlPath(), UserGuidePath());
+  else
+    OpenGuide(UserGuidePath(), UserGuideHtmlPath());
+}
 
 void TForm1::b_webClick(QObject*) { platform_.OpenWebAddress(kMakerWebSite); }
 

@@ -67,7 +67,17 @@ bool TForm1::focusNextPrevChild(bool next) {
                                  : next              ? Qt::TabFocusReason
                                                      : Qt::BacktabFocusReason;
   chain[to]->setFocus(reason);
+  if (chain[to] == ap_list) TellChosenEntry();  // Tab back into the list: which one is chosen
   return true;
+}
+
+void TForm1::TellChosenEntry() {
+  // The list's chosen entry was chosen while the list had no focus, so nothing has told a
+  // screen reader: the focus is on the entry, and the entry carries the settings shown.
+  if (ap_list->currentRow() < 0 || !QAccessible::isActive()) return;
+  QAccessibleEvent entry(ap_list, QAccessible::Focus);
+  entry.setChild(ap_list->currentRow());
+  QAccessible::updateAccessibility(&entry);
 }
 
 TImage* TForm1::ForwardButton() const {
@@ -89,6 +99,9 @@ void TForm1::keyPressEvent(QKeyEvent* e) {
     return;
   }
   e->accept();
+  // Escape never throws changes away: where the backward button would, the page before comes
+  // back with them, after the field's leave check.
+  const bool stepBack = !enter && context_ && BackwardButton() && !errormsg->isVisible();
   TImage* const button = enter ? ForwardButton() : BackwardButton();
   if (!button) {
     if (!enter) AnnouncePage();  // nothing to go back to: where the user is, not silence
@@ -101,6 +114,7 @@ void TForm1::keyPressEvent(QKeyEvent* e) {
     emit field->OnExit(field);
     if (messagesShown_ != before) return;
   }
+  if (stepBack && context_->StepBackKeepingChanges()) return;
   button->Press();
 }
 
@@ -133,13 +147,7 @@ void TForm1::FocusPage() {
     // Focus that follows a key keeps the keyboard's focus frame; after a click there is none.
     target->setFocus(lastInputKeyboard_ ? Qt::TabFocusReason : Qt::OtherFocusReason);
   }
-  // The list's chosen entry was chosen while the list had no focus, so nothing has told a
-  // screen reader: the focus is on the entry, and the entry carries the settings shown.
-  if (target == ap_list && ap_list->currentRow() >= 0 && QAccessible::isActive()) {
-    QAccessibleEvent entry(ap_list, QAccessible::Focus);
-    entry.setChild(ap_list->currentRow());
-    QAccessible::updateAccessibility(&entry);
-  }
+  if (target == ap_list) TellChosenEntry();
 }
 
 void TForm1::FocusPageSoon() {

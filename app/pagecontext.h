@@ -15,6 +15,9 @@ class PageContext {
   // The confirmation page's values, each beside the access point's own, as sentences; none on
   // another page.
   virtual QStringList ChangeSentences() const = 0;
+  // Escape: goes back one page with the changes kept, where the backward button would discard
+  // them; false where Escape presses the backward button.
+  virtual bool StepBackKeepingChanges() { return false; }
 };
 
 }  // namespace trx::app

@@ -93,9 +93,48 @@ inline constexpr std::string_view kPanelChecks[] = {
 //: The error panel's button-like bar: a click goes back to the page; 389 px, one line.
 inline constexpr std::string_view kPanelContinue = QT_TRANSLATE_NOOP("PageWords", "Continue");
 
-// The same panel after a save: its picture is the search's, but what it means differs.
-inline constexpr PageWords kSaveFailedWords = {
-    "errormsg", QT_TRANSLATE_NOOP("PageWords", "The access point did not acknowledge the settings"),
-    QT_TRANSLATE_NOOP("PageWords", "No acknowledgement arrived in time: the settings may not have been saved.")};
+// The notes drawn on the pages besides title and instruction (hints, limits, what the buttons
+// do), each in its box on the page; the generator draws them, assistive technology reads them.
+// Words of the context "Artwork", as the rest of a picture's drawing.
+struct PageNote {
+  std::string_view store;
+  int x, y, width, height;
+  std::string_view text;
+  bool aboutButtons = false;  // what the page's Yes and No do
+};
+
+inline constexpr PageNote kPageNotes[] = {
+    {"welcome", 24, 360, 420, 60,
+     QT_TRANSLATE_NOOP("Artwork",
+                       "Press Setup to begin. User Guide opens the manual; Web Site opens the product pages.")},
+    {"step", 24, 350, 420, 70,
+     QT_TRANSLATE_NOOP("Artwork",
+                       "Connect this PC and the access points to the same Ethernet segment, then press Next to search. "
+                       "The search takes three seconds.")},
+    {"no1", 24, 384, 420, 40, QT_TRANSLATE_NOOP("Artwork", "Yes: change its settings.  No: close the utility."), true},
+    {"no2", 200, 236, 240, 30, QT_TRANSLATE_NOOP("Artwork", "The network name: 1 to 32 characters.")},
+    {"no2", 200, 292, 240, 30,
+     QT_TRANSLATE_NOOP("Artwork", "The channels allowed in the access point's regulatory domain.")},
+    {"no2", 200, 346, 240, 30, QT_TRANSLATE_NOOP("Artwork", "The access point's own name: up to 31 characters.")},
+    {"no3", 200, 270, 230, 92,
+     QT_TRANSLATE_NOOP("Artwork",
+                       "Four numbers from 0 to 255 separated by dots, such as 192.168.1.251. An empty field gets the "
+                       "usual default when you go on.")},
+    {"no4", 200, 238, 240, 40, QT_TRANSLATE_NOOP("Artwork", "Disable, or a key size of 64, 128 or 256 bits.")},
+    {"no4", 200, 299, 240, 50,
+     QT_TRANSLATE_NOOP("Artwork", "Up to 32 characters. The same pass phrase always gives the same keys.")},
+    {"no5", 180, 254, 260, 90,
+     QT_TRANSLATE_NOOP("Artwork",
+                       "Hexadecimal digits 0-9 and A-F: 10 digits for 64 bits, 26 for 128 bits, 58 for 256 bits. Keys "
+                       "2 to 4 are made from the pass phrase and saved with it.")},
+    {"no6", 24, 340, 420, 60,
+     QT_TRANSLATE_NOOP("Artwork",
+                       "Yes: save. The access point may need 60 seconds to apply the settings.\n"
+                       "No: discard the changes and search again."),
+     true},
+    {"exit1", 24, 350, 420, 60,
+     QT_TRANSLATE_NOOP(
+         "Artwork", "It may take the access point up to 60 seconds to apply them. Press Exit to close the utility.")},
+};
 
 }  // namespace trx::app

@@ -27,6 +27,13 @@ inline QString TranslatedWords(std::string_view english, BreakMarks marks = Brea
   return words;
 }
 
+// A note of a page, in the language in use.
+inline QString TranslatedNote(const PageNote& note, BreakMarks marks = BreakMarks::Drop) {
+  QString words = QCoreApplication::translate("Artwork", std::string(note.text).c_str());
+  if (marks == BreakMarks::Drop) words.remove(kBreakMark);
+  return words;
+}
+
 inline PageText TranslatedWordsOf(std::string_view store, BreakMarks marks = BreakMarks::Drop) {
   const PageWords words = WordsOf(store);
   return {TranslatedWords(words.title, marks), TranslatedWords(words.instruction, marks)};

@@ -10,12 +10,12 @@
         <translation>Einrichtungsprogramm für WLAN-Access-Points</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location filename="../app/pagewords.h" line="+108"/>
         <source>Press Setup to begin. User Guide opens the manual; Web Site opens the product pages.</source>
         <translation>Klicken Sie auf „Einrichten“, um zu beginnen. „Handbuch“ öffnet das Benutzerhandbuch, „Website“ die Produktseiten.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location filename="../tools/artgen/pages.cpp" line="+111"/>
         <source>This PC</source>
         <extracomment>Label under the drawing of a PC on the connection page; 110 px, one line.</extracomment>
         <translation>Dieser PC</translation>
@@ -27,12 +27,12 @@
         <translation>Ethernet</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../app/pagewords.h" line="+3"/>
         <source>Connect this PC and the access points to the same Ethernet segment, then press Next to search. The search takes three seconds.</source>
         <translation>Schließen Sie diesen PC und die Access-Points an dasselbe Ethernet-Segment an und klicken Sie auf „Weiter“, um zu suchen. Die Suche dauert drei Sekunden.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location filename="../tools/artgen/pages.cpp" line="+8"/>
         <source>Access points</source>
         <extracomment>Caption above the list of the access points that answered; 125 px, one line.</extracomment>
         <translation>Access-Points</translation>
@@ -86,13 +86,13 @@
         <translation>WEP:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../app/pagewords.h" line="+3"/>
         <source>Yes: change its settings.  No: close the utility.</source>
         <translation>Ja: Einstellungen ändern.  Nein: Programm beenden.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+84"/>
+        <location filename="../tools/artgen/pages.cpp" line="+10"/>
+        <location line="+74"/>
         <source>ESSID</source>
         <extracomment>Field caption on the basic settings page, and a row name on the confirmation page (96 px).
 ----------
@@ -100,13 +100,13 @@ Row name on the confirmation page; 96 px, one line.</extracomment>
         <translation>ESSID</translation>
     </message>
     <message>
-        <location line="-82"/>
+        <location filename="../app/pagewords.h" line="+1"/>
         <source>The network name: 1 to 32 characters.</source>
         <translation>Der Netzwerkname: 1 bis 32 Zeichen.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+82"/>
+        <location filename="../tools/artgen/pages.cpp" line="-71"/>
+        <location line="+73"/>
         <source>Channel</source>
         <extracomment>Field caption on the basic settings page, and a row name on the confirmation page (96 px).
 ----------
@@ -114,23 +114,23 @@ Row name on the confirmation page; 96 px, one line.</extracomment>
         <translation>Kanal</translation>
     </message>
     <message>
-        <location line="-81"/>
+        <location filename="../app/pagewords.h" line="+2"/>
         <source>The channels allowed in the access point&apos;s regulatory domain.</source>
         <translation>Die Kanäle, die in der Funkregion des Access-Points erlaubt sind.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../tools/artgen/pages.cpp" line="-71"/>
         <source>Host Name</source>
         <extracomment>Field caption on the basic settings page; 200 px, one line.</extracomment>
         <translation>Hostname</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../app/pagewords.h" line="+1"/>
         <source>The access point&apos;s own name: up to 31 characters.</source>
         <translation>Name des Access-Points im Netzwerk: bis zu 31 Zeichen.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../tools/artgen/pages.cpp" line="+12"/>
         <source>Set the address manually</source>
         <extracomment>Beside the radio button for a fixed address on the IP page; 160 px, one line.</extracomment>
         <translation>Adresse manuell festlegen</translation>
@@ -162,45 +162,45 @@ maske</translation>
         <translation>Gateway</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../app/pagewords.h" line="+2"/>
         <source>Four numbers from 0 to 255 separated by dots, such as 192.168.1.251. An empty field gets the usual default when you go on.</source>
         <translation>Vier Zahlen von 0 bis 255, durch Punkte getrennt, z. B. 192.168.1.251. Ein leeres Feld erhält beim Klick auf „Weiter“ den üblichen Standardwert.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../tools/artgen/pages.cpp" line="+9"/>
         <source>WEP method</source>
         <extracomment>Caption above the list of WEP key sizes; 200 px, one line.</extracomment>
         <translation>WEP-Verfahren</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../app/pagewords.h" line="+3"/>
         <source>Disable, or a key size of 64, 128 or 256 bits.</source>
         <translation>Aus oder eine Schlüssellänge von 64, 128 oder 256 Bit.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../tools/artgen/pages.cpp" line="+2"/>
         <source>Pass phrase</source>
         <extracomment>Caption above the pass phrase field; 200 px, one line.</extracomment>
         <translation>Passphrase</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../app/pagewords.h" line="+2"/>
         <source>Up to 32 characters. The same pass phrase always gives the same keys.</source>
         <translation>Bis zu 32 Zeichen. Dieselbe Passphrase ergibt immer dieselben Schlüssel.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../tools/artgen/pages.cpp" line="+9"/>
         <source>WEP key 1</source>
         <extracomment>Caption above the first key&apos;s field; 200 px, one line.</extracomment>
         <translation>WEP-Schlüssel 1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../app/pagewords.h" line="+2"/>
         <source>Hexadecimal digits 0-9 and A-F: 10 digits for 64 bits, 26 for 128 bits, 58 for 256 bits. Keys 2 to 4 are made from the pass phrase and saved with it.</source>
         <translation>Hexadezimalziffern 0-9 und A-F: 10 Ziffern für 64 Bit, 26 für 128 Bit, 58 für 256 Bit. Die Schlüssel 2 bis 4 werden aus der Passphrase erzeugt und mit ihr gespeichert.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location filename="../tools/artgen/pages.cpp" line="+12"/>
         <source>Current</source>
         <extracomment>Heading of the confirmation page&apos;s column of the values the access point has now (before the change); 150 px, one line.</extracomment>
         <translation>Bisher</translation>
@@ -224,14 +224,14 @@ maske</translation>
         <translation>WEP</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../app/pagewords.h" line="+4"/>
         <source>Yes: save. The access point may need 60 seconds to apply the settings.
 No: discard the changes and search again.</source>
         <translation>Ja: speichern. Es kann bis zu 60 Sekunden dauern, bis der Access-Point die Einstellungen übernimmt.
 Nein: Änderungen verwerfen und neu suchen.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+5"/>
         <source>It may take the access point up to 60 seconds to apply them. Press Exit to close the utility.</source>
         <translation>Es kann bis zu 60 Sekunden dauern, bis der Access-Point die Einstellungen übernimmt. Mit „Beenden“ schließen Sie das Programm.</translation>
     </message>
@@ -409,7 +409,7 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
 <context>
     <name>PageWords</name>
     <message>
-        <location filename="../app/pagewords.h" line="+23"/>
+        <location filename="../app/pagewords.h" line="-113"/>
         <source>Welcome</source>
         <extracomment>Page title: 420 px, one line; also the page&apos;s name for screen readers.</extracomment>
         <translation>Willkommen</translation>
@@ -567,16 +567,6 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
         <extracomment>The error panel&apos;s button-like bar: a click goes back to the page; 389 px, one line.</extracomment>
         <translation>Weiter</translation>
     </message>
-    <message>
-        <location line="+4"/>
-        <source>The access point did not acknowledge the settings</source>
-        <translation>Der Access-Point hat die Einstellungen nicht bestätigt</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>No acknowledgement arrived in time: the settings may not have been saved.</source>
-        <translation>Es ist keine Bestätigung rechtzeitig eingegangen: Die Einstellungen wurden möglicherweise nicht gespeichert.</translation>
-    </message>
 </context>
 <context>
     <name>Sentence</name>
@@ -595,14 +585,20 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
         <translation>Information</translation>
     </message>
     <message>
-        <location filename="../app/help.cpp" line="+39"/>
+        <location filename="../app/help.cpp" line="+41"/>
         <source>No program to show the user guide was found on this computer. The guide is the file
 %1</source>
         <translation>Auf diesem Computer wurde kein Programm zum Anzeigen des Benutzerhandbuchs gefunden. Das Handbuch ist die Datei
 %1</translation>
     </message>
     <message>
-        <location filename="../app/form1.h" line="+53"/>
+        <location line="+5"/>
+        <source>Opening the User Guide.</source>
+        <extracomment>Said when the User Guide button is pressed, as the guide&apos;s window opens.</extracomment>
+        <translation>Das Handbuch wird geöffnet.</translation>
+    </message>
+    <message>
+        <location filename="../app/form1.h" line="+54"/>
         <source>After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.</source>
         <translation>Nach dem Speichern kann es 60 Sekunden dauern, bis der TRX61 ver. 2.2 wieder bereit ist.</translation>
     </message>
@@ -627,7 +623,18 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
         <translation>Ungültige ESSID!</translation>
     </message>
     <message>
-        <location filename="../wizard/receive.cpp" line="+137"/>
+        <location filename="../wizard/receive.cpp" line="+98"/>
+        <source>The changes made for %1 were dropped.</source>
+        <extracomment>Said when another access point is chosen in the list: %1 is the host name of the one whose typed changes are lost.</extracomment>
+        <translation>Die Änderungen für %1 wurden verworfen.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>%1 (another device has the same MAC address)</source>
+        <translation>%1 (ein anderes Gerät hat dieselbe MAC-Adresse)</translation>
+    </message>
+    <message>
+        <location line="+61"/>
         <location line="+1"/>
         <source>Error</source>
         <extracomment>Shown as the regulatory domain&apos;s value (list page, 1 line, about 120 px) when the access point reports a domain code the program does not know.</extracomment>
@@ -644,15 +651,21 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
         <translation>WEP-Schlüssel 1 enthält ungültige Zeichen!</translation>
     </message>
     <message>
-        <location filename="../app/accessibles.cpp" line="+143"/>
+        <location line="+61"/>
+        <source>With WEP on, an empty pass phrase would make every key zeros, which anyone can use. Type a pass phrase; on the next page you may type a key of your own instead.</source>
+        <extracomment>Refusal on the security page when WEP is on and the pass phrase is empty.</extracomment>
+        <translation>Bei eingeschaltetem WEP ergäbe eine leere Passphrase Schlüssel nur aus Nullen, die jeder benutzen kann. Geben Sie eine Passphrase ein; auf der nächsten Seite können Sie stattdessen einen eigenen Schlüssel eingeben.</translation>
+    </message>
+    <message>
+        <location filename="../app/accessibles.cpp" line="+152"/>
         <source>Filled in, hidden.</source>
         <translation>Ausgefüllt, verborgen.</translation>
     </message>
     <message>
-        <location filename="../app/announcements.cpp" line="+14"/>
+        <location filename="../app/announcements.cpp" line="+15"/>
         <location line="+20"/>
         <location line="+14"/>
-        <location filename="../wizard/changes.cpp" line="+35"/>
+        <location filename="../wizard/changes.cpp" line="+36"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
@@ -771,18 +784,57 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
         <source>Remembered pass phrase</source>
         <translation>Gespeicherte Passphrase</translation>
     </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>At most %n characters.</source>
+        <extracomment>Said once when typing stops at a field&apos;s limit.</extracomment>
+        <translation>
+            <numerusform>Höchstens %n Zeichen.</numerusform>
+            <numerusform>Höchstens %n Zeichen.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Regulatory domain %1, firmware version %2, MAC address %3, IP address %4, ESSID %5, channel %6, WEP %7.</source>
         <translation>Funkregion %1, Firmware-Version %2, MAC-Adresse %3, IP-Adresse %4, ESSID %5, Kanal %6, WEP %7.</translation>
     </message>
     <message>
-        <location filename="../wizard/changes.cpp" line="-20"/>
+        <location filename="../wizard/changes.cpp" line="-21"/>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
         <source>Was %1.</source>
         <translation>Vorher: %1.</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>WEP keys: unchanged.</source>
+        <translation>WEP-Schlüssel: unverändert.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>WEP keys: new; key 1 as typed, keys 2 to 4 made from the pass phrase.</source>
+        <translation>WEP-Schlüssel: neu; Schlüssel 1 wie eingegeben, Schlüssel 2 bis 4 aus der Passphrase erzeugt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>WEP keys: new, made from the new pass phrase.</source>
+        <translation>WEP-Schlüssel: neu, aus der neuen Passphrase erzeugt.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>WEP keys: new, made from the pass phrase.</source>
+        <translation>WEP-Schlüssel: neu, aus der Passphrase erzeugt.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Key in use: key 1, was key %1.</source>
+        <translation>Verwendeter Schlüssel: Schlüssel 1, vorher Schlüssel %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Key in use: key 1.</source>
+        <translation>Verwendeter Schlüssel: Schlüssel 1.</translation>
     </message>
     <message>
         <location filename="../app/announcements.cpp" line="+23"/>
@@ -818,18 +870,18 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
         </translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
         <source>%1 – %2</source>
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <location filename="../wizard/changes.cpp" line="+27"/>
+        <location filename="../wizard/changes.cpp" line="-26"/>
         <source>%1: %2, was %3.</source>
         <translation>%1: %2, vorher %3.</translation>
     </message>
     <message>
         <location filename="../app/announcements.cpp" line="+8"/>
-        <location filename="../wizard/steps.cpp" line="+135"/>
+        <location filename="../wizard/steps.cpp" line="+138"/>
         <source>The changes were not saved.</source>
         <translation>Die Änderungen wurden nicht gespeichert.</translation>
     </message>
@@ -843,6 +895,12 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
         <source></source>
         <comment>Message boxes (room enough), and what screen readers read: each field&apos;s name (the caption drawn beside it, but on one line, never with a line break), the list page&apos;s captions, and the announcements. &quot;%1: %2&quot; is a field&apos;s name and value; &quot;Was %1.&quot; and &quot;%1: %2, was %3.&quot; give a field&apos;s value before the change on the confirmation page; &quot;Error&quot; stands for a regulatory domain the program does not know, on the list page.</comment>
         <translation></translation>
+    </message>
+    <message>
+        <location filename="../wizard/steps.cpp" line="+74"/>
+        <source>Two devices answer with the MAC address %1, with different settings. Both may take these settings. Save anyway?</source>
+        <extracomment>Asked before a save, when two devices answered the search with one MAC address (%1) and different settings. OK saves, Cancel stays on the confirmation page.</extracomment>
+        <translation>Zwei Geräte antworten mit der MAC-Adresse %1, mit unterschiedlichen Einstellungen. Beide können diese Einstellungen übernehmen. Trotzdem speichern?</translation>
     </message>
 </context>
 </TS>

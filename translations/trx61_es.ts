@@ -10,12 +10,12 @@
         <translation>Utilidad de configuración del punto de acceso inalámbrico</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location filename="../app/pagewords.h" line="+108"/>
         <source>Press Setup to begin. User Guide opens the manual; Web Site opens the product pages.</source>
         <translation>Pulse «Configurar» para empezar. «Guía» abre la guía del usuario; «Sitio web», las páginas del producto.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location filename="../tools/artgen/pages.cpp" line="+111"/>
         <source>This PC</source>
         <extracomment>Label under the drawing of a PC on the connection page; 110 px, one line.</extracomment>
         <translation>Este PC</translation>
@@ -27,12 +27,12 @@
         <translation>Ethernet</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../app/pagewords.h" line="+3"/>
         <source>Connect this PC and the access points to the same Ethernet segment, then press Next to search. The search takes three seconds.</source>
         <translation>Conecte este PC y los puntos de acceso al mismo segmento Ethernet y pulse «Siguiente» para buscar. La búsqueda tarda tres segundos.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location filename="../tools/artgen/pages.cpp" line="+8"/>
         <source>Access points</source>
         <extracomment>Caption above the list of the access points that answered; 125 px, one line.</extracomment>
         <translation>Puntos de acceso</translation>
@@ -86,13 +86,13 @@
         <translation>WEP:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../app/pagewords.h" line="+3"/>
         <source>Yes: change its settings.  No: close the utility.</source>
         <translation>Sí: cambiar su configuración.  No: cerrar la utilidad.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+84"/>
+        <location filename="../tools/artgen/pages.cpp" line="+10"/>
+        <location line="+74"/>
         <source>ESSID</source>
         <extracomment>Field caption on the basic settings page, and a row name on the confirmation page (96 px).
 ----------
@@ -100,13 +100,13 @@ Row name on the confirmation page; 96 px, one line.</extracomment>
         <translation>ESSID</translation>
     </message>
     <message>
-        <location line="-82"/>
+        <location filename="../app/pagewords.h" line="+1"/>
         <source>The network name: 1 to 32 characters.</source>
         <translation>El nombre de la red: de 1 a 32 caracteres.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+82"/>
+        <location filename="../tools/artgen/pages.cpp" line="-71"/>
+        <location line="+73"/>
         <source>Channel</source>
         <extracomment>Field caption on the basic settings page, and a row name on the confirmation page (96 px).
 ----------
@@ -114,23 +114,23 @@ Row name on the confirmation page; 96 px, one line.</extracomment>
         <translation>Canal</translation>
     </message>
     <message>
-        <location line="-81"/>
+        <location filename="../app/pagewords.h" line="+2"/>
         <source>The channels allowed in the access point&apos;s regulatory domain.</source>
         <translation>Los canales permitidos en el dominio regulatorio del punto de acceso.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../tools/artgen/pages.cpp" line="-71"/>
         <source>Host Name</source>
         <extracomment>Field caption on the basic settings page; 200 px, one line.</extracomment>
         <translation>Nombre de host</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../app/pagewords.h" line="+1"/>
         <source>The access point&apos;s own name: up to 31 characters.</source>
         <translation>El nombre del punto de acceso: hasta 31 caracteres.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../tools/artgen/pages.cpp" line="+12"/>
         <source>Set the address manually</source>
         <extracomment>Beside the radio button for a fixed address on the IP page; 160 px, one line.</extracomment>
         <translation>Dirección IP fija</translation>
@@ -164,45 +164,45 @@ subred</translation>
 enlace</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../app/pagewords.h" line="+2"/>
         <source>Four numbers from 0 to 255 separated by dots, such as 192.168.1.251. An empty field gets the usual default when you go on.</source>
         <translation>Cuatro números de 0 a 255 separados por puntos, como 192.168.1.251. Un campo vacío recibe el valor predeterminado habitual al continuar.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../tools/artgen/pages.cpp" line="+9"/>
         <source>WEP method</source>
         <extracomment>Caption above the list of WEP key sizes; 200 px, one line.</extracomment>
         <translation>Método WEP</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../app/pagewords.h" line="+3"/>
         <source>Disable, or a key size of 64, 128 or 256 bits.</source>
         <translation>Desactivado, o una clave de 64, 128 o 256 bits.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../tools/artgen/pages.cpp" line="+2"/>
         <source>Pass phrase</source>
         <extracomment>Caption above the pass phrase field; 200 px, one line.</extracomment>
         <translation>Frase de contraseña</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../app/pagewords.h" line="+2"/>
         <source>Up to 32 characters. The same pass phrase always gives the same keys.</source>
         <translation>Hasta 32 caracteres. La misma frase de contraseña da siempre las mismas claves.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../tools/artgen/pages.cpp" line="+9"/>
         <source>WEP key 1</source>
         <extracomment>Caption above the first key&apos;s field; 200 px, one line.</extracomment>
         <translation>Clave WEP 1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../app/pagewords.h" line="+2"/>
         <source>Hexadecimal digits 0-9 and A-F: 10 digits for 64 bits, 26 for 128 bits, 58 for 256 bits. Keys 2 to 4 are made from the pass phrase and saved with it.</source>
         <translation>Dígitos hexadecimales 0-9 y A-F: 10 dígitos para 64 bits, 26 para 128 bits, 58 para 256 bits. Las claves 2 a 4 se generan a partir de la frase de contraseña y se guardan con ella.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location filename="../tools/artgen/pages.cpp" line="+12"/>
         <source>Current</source>
         <extracomment>Heading of the confirmation page&apos;s column of the values the access point has now (before the change); 150 px, one line.</extracomment>
         <translation>Actual</translation>
@@ -226,14 +226,14 @@ enlace</translation>
         <translation>WEP</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../app/pagewords.h" line="+4"/>
         <source>Yes: save. The access point may need 60 seconds to apply the settings.
 No: discard the changes and search again.</source>
         <translation>Sí: guardar. El punto de acceso puede tardar 60 segundos en aplicar la configuración.
 No: descartar los cambios y volver a buscar.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+5"/>
         <source>It may take the access point up to 60 seconds to apply them. Press Exit to close the utility.</source>
         <translation>El punto de acceso puede tardar hasta 60 segundos en aplicarla. Pulse «Salir» para cerrar la utilidad.</translation>
     </message>
@@ -411,7 +411,7 @@ de red en la salida de error estándar.
 <context>
     <name>PageWords</name>
     <message>
-        <location filename="../app/pagewords.h" line="+23"/>
+        <location filename="../app/pagewords.h" line="-113"/>
         <source>Welcome</source>
         <extracomment>Page title: 420 px, one line; also the page&apos;s name for screen readers.</extracomment>
         <translation>Le damos la bienvenida</translation>
@@ -569,16 +569,6 @@ de red en la salida de error estándar.
         <extracomment>The error panel&apos;s button-like bar: a click goes back to the page; 389 px, one line.</extracomment>
         <translation>Continuar</translation>
     </message>
-    <message>
-        <location line="+4"/>
-        <source>The access point did not acknowledge the settings</source>
-        <translation>El punto de acceso no confirmó la configuración</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>No acknowledgement arrived in time: the settings may not have been saved.</source>
-        <translation>No llegó ninguna confirmación a tiempo: es posible que la configuración no se haya guardado.</translation>
-    </message>
 </context>
 <context>
     <name>Sentence</name>
@@ -597,14 +587,20 @@ de red en la salida de error estándar.
         <translation>Información</translation>
     </message>
     <message>
-        <location filename="../app/help.cpp" line="+39"/>
+        <location filename="../app/help.cpp" line="+41"/>
         <source>No program to show the user guide was found on this computer. The guide is the file
 %1</source>
         <translation>No se encontró en este equipo ningún programa para mostrar la guía del usuario. La guía es el archivo
 %1</translation>
     </message>
     <message>
-        <location filename="../app/form1.h" line="+53"/>
+        <location line="+5"/>
+        <source>Opening the User Guide.</source>
+        <extracomment>Said when the User Guide button is pressed, as the guide&apos;s window opens.</extracomment>
+        <translation>Abriendo la guía del usuario.</translation>
+    </message>
+    <message>
+        <location filename="../app/form1.h" line="+54"/>
         <source>After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.</source>
         <translation>Tras guardar la configuración, el TRX61 ver. 2.2 puede tardar 60 segundos en estar disponible.</translation>
     </message>
@@ -629,7 +625,18 @@ de red en la salida de error estándar.
         <translation>¡ESSID incorrecto!</translation>
     </message>
     <message>
-        <location filename="../wizard/receive.cpp" line="+137"/>
+        <location filename="../wizard/receive.cpp" line="+98"/>
+        <source>The changes made for %1 were dropped.</source>
+        <extracomment>Said when another access point is chosen in the list: %1 is the host name of the one whose typed changes are lost.</extracomment>
+        <translation>Se han descartado los cambios hechos para %1.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>%1 (another device has the same MAC address)</source>
+        <translation>%1 (otro dispositivo tiene la misma dirección MAC)</translation>
+    </message>
+    <message>
+        <location line="+61"/>
         <location line="+1"/>
         <source>Error</source>
         <extracomment>Shown as the regulatory domain&apos;s value (list page, 1 line, about 120 px) when the access point reports a domain code the program does not know.</extracomment>
@@ -646,15 +653,21 @@ de red en la salida de error estándar.
         <translation>¡La clave WEP 1 contiene caracteres no válidos!</translation>
     </message>
     <message>
-        <location filename="../app/accessibles.cpp" line="+143"/>
+        <location line="+61"/>
+        <source>With WEP on, an empty pass phrase would make every key zeros, which anyone can use. Type a pass phrase; on the next page you may type a key of your own instead.</source>
+        <extracomment>Refusal on the security page when WEP is on and the pass phrase is empty.</extracomment>
+        <translation>Con WEP activado, una frase de contraseña vacía haría que todas las claves fueran ceros, y cualquiera podría usarlas. Escriba una frase de contraseña; en la página siguiente puede escribir una clave propia en su lugar.</translation>
+    </message>
+    <message>
+        <location filename="../app/accessibles.cpp" line="+152"/>
         <source>Filled in, hidden.</source>
         <translation>Rellenado, oculto.</translation>
     </message>
     <message>
-        <location filename="../app/announcements.cpp" line="+14"/>
+        <location filename="../app/announcements.cpp" line="+15"/>
         <location line="+20"/>
         <location line="+14"/>
-        <location filename="../wizard/changes.cpp" line="+35"/>
+        <location filename="../wizard/changes.cpp" line="+36"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
@@ -773,18 +786,57 @@ de red en la salida de error estándar.
         <source>Remembered pass phrase</source>
         <translation>Frase de contraseña recordada</translation>
     </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>At most %n characters.</source>
+        <extracomment>Said once when typing stops at a field&apos;s limit.</extracomment>
+        <translation>
+            <numerusform>Como máximo %n carácter.</numerusform>
+            <numerusform>Como máximo %n caracteres.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Regulatory domain %1, firmware version %2, MAC address %3, IP address %4, ESSID %5, channel %6, WEP %7.</source>
         <translation>Dominio regulatorio %1, versión de firmware %2, dirección MAC %3, dirección IP %4, ESSID %5, canal %6, WEP %7.</translation>
     </message>
     <message>
-        <location filename="../wizard/changes.cpp" line="-20"/>
+        <location filename="../wizard/changes.cpp" line="-21"/>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
         <source>Was %1.</source>
         <translation>Antes: %1.</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>WEP keys: unchanged.</source>
+        <translation>Claves WEP: sin cambios.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>WEP keys: new; key 1 as typed, keys 2 to 4 made from the pass phrase.</source>
+        <translation>Claves WEP: nuevas; la clave 1 tal como se escribió, las claves 2 a 4 generadas a partir de la frase de contraseña.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>WEP keys: new, made from the new pass phrase.</source>
+        <translation>Claves WEP: nuevas, generadas a partir de la nueva frase de contraseña.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>WEP keys: new, made from the pass phrase.</source>
+        <translation>Claves WEP: nuevas, generadas a partir de la frase de contraseña.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Key in use: key 1, was key %1.</source>
+        <translation>Clave en uso: clave 1 (antes: clave %1).</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Key in use: key 1.</source>
+        <translation>Clave en uso: clave 1.</translation>
     </message>
     <message>
         <location filename="../app/announcements.cpp" line="+23"/>
@@ -820,18 +872,18 @@ de red en la salida de error estándar.
         </translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
         <source>%1 – %2</source>
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <location filename="../wizard/changes.cpp" line="+27"/>
+        <location filename="../wizard/changes.cpp" line="-26"/>
         <source>%1: %2, was %3.</source>
         <translation>%1: %2 (antes: %3).</translation>
     </message>
     <message>
         <location filename="../app/announcements.cpp" line="+8"/>
-        <location filename="../wizard/steps.cpp" line="+135"/>
+        <location filename="../wizard/steps.cpp" line="+138"/>
         <source>The changes were not saved.</source>
         <translation>Los cambios no se han guardado.</translation>
     </message>
@@ -845,6 +897,12 @@ de red en la salida de error estándar.
         <source></source>
         <comment>Message boxes (room enough), and what screen readers read: each field&apos;s name (the caption drawn beside it, but on one line, never with a line break), the list page&apos;s captions, and the announcements. &quot;%1: %2&quot; is a field&apos;s name and value; &quot;Was %1.&quot; and &quot;%1: %2, was %3.&quot; give a field&apos;s value before the change on the confirmation page; &quot;Error&quot; stands for a regulatory domain the program does not know, on the list page.</comment>
         <translation></translation>
+    </message>
+    <message>
+        <location filename="../wizard/steps.cpp" line="+74"/>
+        <source>Two devices answer with the MAC address %1, with different settings. Both may take these settings. Save anyway?</source>
+        <extracomment>Asked before a save, when two devices answered the search with one MAC address (%1) and different settings. OK saves, Cancel stays on the confirmation page.</extracomment>
+        <translation>Dos dispositivos responden con la dirección MAC %1 y con configuraciones distintas. Ambos pueden adoptar esta configuración. ¿Guardar de todos modos?</translation>
     </message>
 </context>
 </TS>

@@ -10,12 +10,12 @@
         <translation>Utilitaire de configuration du point d&apos;accès sans fil</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location filename="../app/pagewords.h" line="+108"/>
         <source>Press Setup to begin. User Guide opens the manual; Web Site opens the product pages.</source>
         <translation>Cliquez sur «&#xa0;Configurer&#xa0;» pour commencer. «&#xa0;Guide&#xa0;» ouvre le guide de l&apos;utilisateur, «&#xa0;Site Web&#xa0;» les pages du produit.</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location filename="../tools/artgen/pages.cpp" line="+111"/>
         <source>This PC</source>
         <extracomment>Label under the drawing of a PC on the connection page; 110 px, one line.</extracomment>
         <translation>Ce PC</translation>
@@ -27,12 +27,12 @@
         <translation>Ethernet</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../app/pagewords.h" line="+3"/>
         <source>Connect this PC and the access points to the same Ethernet segment, then press Next to search. The search takes three seconds.</source>
         <translation>Reliez ce PC et les points d&apos;accès au même segment Ethernet, puis cliquez sur «&#xa0;Suivant&#xa0;» pour lancer la recherche. Elle dure trois secondes.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location filename="../tools/artgen/pages.cpp" line="+8"/>
         <source>Access points</source>
         <extracomment>Caption above the list of the access points that answered; 125 px, one line.</extracomment>
         <translation>Points d&apos;accès</translation>
@@ -86,13 +86,13 @@
         <translation>WEP&#xa0;:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../app/pagewords.h" line="+3"/>
         <source>Yes: change its settings.  No: close the utility.</source>
         <translation>Oui&#xa0;: modifier ses paramètres.  Non&#xa0;: quitter l&apos;utilitaire.</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+84"/>
+        <location filename="../tools/artgen/pages.cpp" line="+10"/>
+        <location line="+74"/>
         <source>ESSID</source>
         <extracomment>Field caption on the basic settings page, and a row name on the confirmation page (96 px).
 ----------
@@ -100,13 +100,13 @@ Row name on the confirmation page; 96 px, one line.</extracomment>
         <translation>ESSID</translation>
     </message>
     <message>
-        <location line="-82"/>
+        <location filename="../app/pagewords.h" line="+1"/>
         <source>The network name: 1 to 32 characters.</source>
         <translation>Le nom du réseau&#xa0;: de 1 à 32 caractères.</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+82"/>
+        <location filename="../tools/artgen/pages.cpp" line="-71"/>
+        <location line="+73"/>
         <source>Channel</source>
         <extracomment>Field caption on the basic settings page, and a row name on the confirmation page (96 px).
 ----------
@@ -114,23 +114,23 @@ Row name on the confirmation page; 96 px, one line.</extracomment>
         <translation>Canal</translation>
     </message>
     <message>
-        <location line="-81"/>
+        <location filename="../app/pagewords.h" line="+2"/>
         <source>The channels allowed in the access point&apos;s regulatory domain.</source>
         <translation>Les canaux autorisés par la réglementation du point d&apos;accès.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../tools/artgen/pages.cpp" line="-71"/>
         <source>Host Name</source>
         <extracomment>Field caption on the basic settings page; 200 px, one line.</extracomment>
         <translation>Nom d&apos;hôte</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../app/pagewords.h" line="+1"/>
         <source>The access point&apos;s own name: up to 31 characters.</source>
         <translation>Le nom du point d&apos;accès&#xa0;: 31 caractères au plus.</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../tools/artgen/pages.cpp" line="+12"/>
         <source>Set the address manually</source>
         <extracomment>Beside the radio button for a fixed address on the IP page; 160 px, one line.</extracomment>
         <translation>Adresse IP fixe</translation>
@@ -162,45 +162,45 @@ sous-réseau</translation>
         <translation>Passerelle</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../app/pagewords.h" line="+2"/>
         <source>Four numbers from 0 to 255 separated by dots, such as 192.168.1.251. An empty field gets the usual default when you go on.</source>
         <translation>Quatre nombres de 0 à 255 séparés par des points, par exemple 192.168.1.251. Un champ laissé vide reçoit la valeur par défaut habituelle.</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../tools/artgen/pages.cpp" line="+9"/>
         <source>WEP method</source>
         <extracomment>Caption above the list of WEP key sizes; 200 px, one line.</extracomment>
         <translation>Méthode WEP</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../app/pagewords.h" line="+3"/>
         <source>Disable, or a key size of 64, 128 or 256 bits.</source>
         <translation>Désactivé, ou une clé de 64, 128 ou 256 bits.</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../tools/artgen/pages.cpp" line="+2"/>
         <source>Pass phrase</source>
         <extracomment>Caption above the pass phrase field; 200 px, one line.</extracomment>
         <translation>Phrase secrète</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../app/pagewords.h" line="+2"/>
         <source>Up to 32 characters. The same pass phrase always gives the same keys.</source>
         <translation>32 caractères au plus. Une même phrase secrète donne toujours les mêmes clés.</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../tools/artgen/pages.cpp" line="+9"/>
         <source>WEP key 1</source>
         <extracomment>Caption above the first key&apos;s field; 200 px, one line.</extracomment>
         <translation>Clé WEP 1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../app/pagewords.h" line="+2"/>
         <source>Hexadecimal digits 0-9 and A-F: 10 digits for 64 bits, 26 for 128 bits, 58 for 256 bits. Keys 2 to 4 are made from the pass phrase and saved with it.</source>
         <translation>Chiffres hexadécimaux 0-9 et A-F&#xa0;: 10 chiffres pour 64 bits, 26 pour 128 bits, 58 pour 256 bits. Les clés 2 à 4 sont dérivées de la phrase secrète et enregistrées avec elle.</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location filename="../tools/artgen/pages.cpp" line="+12"/>
         <source>Current</source>
         <extracomment>Heading of the confirmation page&apos;s column of the values the access point has now (before the change); 150 px, one line.</extracomment>
         <translation>Actuel</translation>
@@ -224,14 +224,14 @@ sous-réseau</translation>
         <translation>WEP</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../app/pagewords.h" line="+4"/>
         <source>Yes: save. The access point may need 60 seconds to apply the settings.
 No: discard the changes and search again.</source>
         <translation>Oui&#xa0;: enregistrer. Le point d&apos;accès peut mettre 60 secondes à appliquer les paramètres.
 Non&#xa0;: abandonner les modifications et relancer la recherche.</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+5"/>
         <source>It may take the access point up to 60 seconds to apply them. Press Exit to close the utility.</source>
         <translation>Le point d&apos;accès peut mettre jusqu&apos;à 60 secondes à les appliquer. Cliquez sur «&#xa0;Quitter&#xa0;» pour fermer l&apos;utilitaire.</translation>
     </message>
@@ -409,7 +409,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
 <context>
     <name>PageWords</name>
     <message>
-        <location filename="../app/pagewords.h" line="+23"/>
+        <location filename="../app/pagewords.h" line="-113"/>
         <source>Welcome</source>
         <extracomment>Page title: 420 px, one line; also the page&apos;s name for screen readers.</extracomment>
         <translation>Bienvenue</translation>
@@ -567,16 +567,6 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <extracomment>The error panel&apos;s button-like bar: a click goes back to the page; 389 px, one line.</extracomment>
         <translation>Continuer</translation>
     </message>
-    <message>
-        <location line="+4"/>
-        <source>The access point did not acknowledge the settings</source>
-        <translation>Le point d&apos;accès n&apos;a pas accusé réception des paramètres</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>No acknowledgement arrived in time: the settings may not have been saved.</source>
-        <translation>Aucun accusé de réception n&apos;est arrivé à temps&#xa0;: les paramètres n&apos;ont peut-être pas été enregistrés.</translation>
-    </message>
 </context>
 <context>
     <name>Sentence</name>
@@ -595,14 +585,20 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <translation>Information</translation>
     </message>
     <message>
-        <location filename="../app/help.cpp" line="+39"/>
+        <location filename="../app/help.cpp" line="+41"/>
         <source>No program to show the user guide was found on this computer. The guide is the file
 %1</source>
         <translation>Aucun programme permettant d&apos;afficher le guide de l&apos;utilisateur n&apos;a été trouvé sur cet ordinateur. Le guide est le fichier
 %1</translation>
     </message>
     <message>
-        <location filename="../app/form1.h" line="+53"/>
+        <location line="+5"/>
+        <source>Opening the User Guide.</source>
+        <extracomment>Said when the User Guide button is pressed, as the guide&apos;s window opens.</extracomment>
+        <translation>Ouverture du guide de l&apos;utilisateur.</translation>
+    </message>
+    <message>
+        <location filename="../app/form1.h" line="+54"/>
         <source>After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.</source>
         <translation>Une fois les paramètres enregistrés, le TRX61 ver. 2.2 peut mettre 60 secondes à redevenir disponible.</translation>
     </message>
@@ -627,7 +623,18 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <translation>ESSID incorrect&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../wizard/receive.cpp" line="+137"/>
+        <location filename="../wizard/receive.cpp" line="+98"/>
+        <source>The changes made for %1 were dropped.</source>
+        <extracomment>Said when another access point is chosen in the list: %1 is the host name of the one whose typed changes are lost.</extracomment>
+        <translation>Les modifications faites pour %1 ont été abandonnées.</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>%1 (another device has the same MAC address)</source>
+        <translation>%1 (un autre appareil a la même adresse MAC)</translation>
+    </message>
+    <message>
+        <location line="+61"/>
         <location line="+1"/>
         <source>Error</source>
         <extracomment>Shown as the regulatory domain&apos;s value (list page, 1 line, about 120 px) when the access point reports a domain code the program does not know.</extracomment>
@@ -644,15 +651,21 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <translation>La clé WEP 1 contient des caractères non valides&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../app/accessibles.cpp" line="+143"/>
+        <location line="+61"/>
+        <source>With WEP on, an empty pass phrase would make every key zeros, which anyone can use. Type a pass phrase; on the next page you may type a key of your own instead.</source>
+        <extracomment>Refusal on the security page when WEP is on and the pass phrase is empty.</extracomment>
+        <translation>Avec le WEP activé, une phrase secrète vide donnerait des clés faites uniquement de zéros, que n&apos;importe qui peut utiliser. Tapez une phrase secrète&#xa0;; à la page suivante, vous pourrez taper votre propre clé à la place.</translation>
+    </message>
+    <message>
+        <location filename="../app/accessibles.cpp" line="+152"/>
         <source>Filled in, hidden.</source>
         <translation>Rempli, masqué.</translation>
     </message>
     <message>
-        <location filename="../app/announcements.cpp" line="+14"/>
+        <location filename="../app/announcements.cpp" line="+15"/>
         <location line="+20"/>
         <location line="+14"/>
-        <location filename="../wizard/changes.cpp" line="+35"/>
+        <location filename="../wizard/changes.cpp" line="+36"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
@@ -771,18 +784,57 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <source>Remembered pass phrase</source>
         <translation>Phrase secrète mémorisée</translation>
     </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>At most %n characters.</source>
+        <extracomment>Said once when typing stops at a field&apos;s limit.</extracomment>
+        <translation>
+            <numerusform>%n caractère au maximum.</numerusform>
+            <numerusform>%n caractères au maximum.</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Regulatory domain %1, firmware version %2, MAC address %3, IP address %4, ESSID %5, channel %6, WEP %7.</source>
         <translation>Réglementation %1, version du micrologiciel %2, adresse MAC %3, adresse IP %4, ESSID %5, canal %6, WEP %7.</translation>
     </message>
     <message>
-        <location filename="../wizard/changes.cpp" line="-20"/>
+        <location filename="../wizard/changes.cpp" line="-21"/>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
         <source>Was %1.</source>
         <translation>Avant&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>WEP keys: unchanged.</source>
+        <translation>Clés WEP&#xa0;: inchangées.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>WEP keys: new; key 1 as typed, keys 2 to 4 made from the pass phrase.</source>
+        <translation>Clés WEP&#xa0;: nouvelles&#xa0;; clé 1 telle que tapée, clés 2 à 4 créées à partir de la phrase secrète.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>WEP keys: new, made from the new pass phrase.</source>
+        <translation>Clés WEP&#xa0;: nouvelles, créées à partir de la nouvelle phrase secrète.</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>WEP keys: new, made from the pass phrase.</source>
+        <translation>Clés WEP&#xa0;: nouvelles, créées à partir de la phrase secrète.</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Key in use: key 1, was key %1.</source>
+        <translation>Clé utilisée&#xa0;: clé 1, avant&#xa0;: clé %1.</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Key in use: key 1.</source>
+        <translation>Clé utilisée&#xa0;: clé 1.</translation>
     </message>
     <message>
         <location filename="../app/announcements.cpp" line="+23"/>
@@ -818,18 +870,18 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         </translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
         <source>%1 – %2</source>
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <location filename="../wizard/changes.cpp" line="+27"/>
+        <location filename="../wizard/changes.cpp" line="-26"/>
         <source>%1: %2, was %3.</source>
         <translation>%1&#xa0;: %2, avant&#xa0;: %3.</translation>
     </message>
     <message>
         <location filename="../app/announcements.cpp" line="+8"/>
-        <location filename="../wizard/steps.cpp" line="+135"/>
+        <location filename="../wizard/steps.cpp" line="+138"/>
         <source>The changes were not saved.</source>
         <translation>Les modifications n&apos;ont pas été enregistrées.</translation>
     </message>
@@ -843,6 +895,12 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <source></source>
         <comment>Message boxes (room enough), and what screen readers read: each field&apos;s name (the caption drawn beside it, but on one line, never with a line break), the list page&apos;s captions, and the announcements. &quot;%1: %2&quot; is a field&apos;s name and value; &quot;Was %1.&quot; and &quot;%1: %2, was %3.&quot; give a field&apos;s value before the change on the confirmation page; &quot;Error&quot; stands for a regulatory domain the program does not know, on the list page.</comment>
         <translation></translation>
+    </message>
+    <message>
+        <location filename="../wizard/steps.cpp" line="+74"/>
+        <source>Two devices answer with the MAC address %1, with different settings. Both may take these settings. Save anyway?</source>
+        <extracomment>Asked before a save, when two devices answered the search with one MAC address (%1) and different settings. OK saves, Cancel stays on the confirmation page.</extracomment>
+        <translation>Deux appareils répondent avec l&apos;adresse MAC %1, avec des paramètres différents. Les deux peuvent prendre ces paramètres. Enregistrer quand même&#xa0;?</translation>
     </message>
 </context>
 </TS>

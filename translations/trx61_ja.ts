@@ -10,12 +10,12 @@
         <translation>無線アクセスポイント設定ユーティリティ</translation>
     </message>
     <message>
-        <location line="+87"/>
+        <location filename="../app/pagewords.h" line="+108"/>
         <source>Press Setup to begin. User Guide opens the manual; Web Site opens the product pages.</source>
         <translation>［セットアップ］で​開始します。​［ユーザーガイド］で​ガイドを、​［Webサイト］で​製品ページを​開きます。</translation>
     </message>
     <message>
-        <location line="+17"/>
+        <location filename="../tools/artgen/pages.cpp" line="+111"/>
         <source>This PC</source>
         <extracomment>Label under the drawing of a PC on the connection page; 110 px, one line.</extracomment>
         <translation>このPC</translation>
@@ -27,12 +27,12 @@
         <translation>イーサネット</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../app/pagewords.h" line="+3"/>
         <source>Connect this PC and the access points to the same Ethernet segment, then press Next to search. The search takes three seconds.</source>
         <translation>このPCと​アクセスポイントを​同じ​イーサネット​セグメントに​接続し、​［次へ］を​押して​検索します。​検索には​3秒​かかります。</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location filename="../tools/artgen/pages.cpp" line="+8"/>
         <source>Access points</source>
         <extracomment>Caption above the list of the access points that answered; 125 px, one line.</extracomment>
         <translation>アクセスポイント</translation>
@@ -86,13 +86,13 @@
         <translation>WEP:</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../app/pagewords.h" line="+3"/>
         <source>Yes: change its settings.  No: close the utility.</source>
         <translation>［はい］：設定を変更します。［いいえ］：ユーティリティを終了します。</translation>
     </message>
     <message>
-        <location line="+7"/>
-        <location line="+84"/>
+        <location filename="../tools/artgen/pages.cpp" line="+10"/>
+        <location line="+74"/>
         <source>ESSID</source>
         <extracomment>Field caption on the basic settings page, and a row name on the confirmation page (96 px).
 ----------
@@ -100,13 +100,13 @@ Row name on the confirmation page; 96 px, one line.</extracomment>
         <translation>ESSID</translation>
     </message>
     <message>
-        <location line="-82"/>
+        <location filename="../app/pagewords.h" line="+1"/>
         <source>The network name: 1 to 32 characters.</source>
         <translation>ネットワーク名: 1～32文字。</translation>
     </message>
     <message>
-        <location line="+2"/>
-        <location line="+82"/>
+        <location filename="../tools/artgen/pages.cpp" line="-71"/>
+        <location line="+73"/>
         <source>Channel</source>
         <extracomment>Field caption on the basic settings page, and a row name on the confirmation page (96 px).
 ----------
@@ -114,23 +114,23 @@ Row name on the confirmation page; 96 px, one line.</extracomment>
         <translation>チャネル</translation>
     </message>
     <message>
-        <location line="-81"/>
+        <location filename="../app/pagewords.h" line="+2"/>
         <source>The channels allowed in the access point&apos;s regulatory domain.</source>
         <translation>アクセスポイントの​規制ドメインの​チャネル。</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../tools/artgen/pages.cpp" line="-71"/>
         <source>Host Name</source>
         <extracomment>Field caption on the basic settings page; 200 px, one line.</extracomment>
         <translation>ホスト名</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../app/pagewords.h" line="+1"/>
         <source>The access point&apos;s own name: up to 31 characters.</source>
         <translation>アクセスポイント自身の名前: 31文字まで。</translation>
     </message>
     <message>
-        <location line="+10"/>
+        <location filename="../tools/artgen/pages.cpp" line="+12"/>
         <source>Set the address manually</source>
         <extracomment>Beside the radio button for a fixed address on the IP page; 160 px, one line.</extracomment>
         <translation>アドレスを手動で設定</translation>
@@ -163,45 +163,45 @@ Row name on the confirmation page; 96 px, one line.</extracomment>
         <translation>ゲートウェイ</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../app/pagewords.h" line="+2"/>
         <source>Four numbers from 0 to 255 separated by dots, such as 192.168.1.251. An empty field gets the usual default when you go on.</source>
         <translation>0～255の​4つの​数字を​ドットで​区切って​入力します​（例：192.168.1.251）。​空欄のまま​進むと、​通常の​既定値が​入ります。</translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location filename="../tools/artgen/pages.cpp" line="+9"/>
         <source>WEP method</source>
         <extracomment>Caption above the list of WEP key sizes; 200 px, one line.</extracomment>
         <translation>WEP方式</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location filename="../app/pagewords.h" line="+3"/>
         <source>Disable, or a key size of 64, 128 or 256 bits.</source>
         <translation>無効、または64/128/256ビットのキー長。</translation>
     </message>
     <message>
-        <location line="+2"/>
+        <location filename="../tools/artgen/pages.cpp" line="+2"/>
         <source>Pass phrase</source>
         <extracomment>Caption above the pass phrase field; 200 px, one line.</extracomment>
         <translation>パスフレーズ</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../app/pagewords.h" line="+2"/>
         <source>Up to 32 characters. The same pass phrase always gives the same keys.</source>
         <translation>32文字まで。​同じ​パスフレーズからは​常に​同じ​キーが​生成されます。</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../tools/artgen/pages.cpp" line="+9"/>
         <source>WEP key 1</source>
         <extracomment>Caption above the first key&apos;s field; 200 px, one line.</extracomment>
         <translation>WEPキー1</translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location filename="../app/pagewords.h" line="+2"/>
         <source>Hexadecimal digits 0-9 and A-F: 10 digits for 64 bits, 26 for 128 bits, 58 for 256 bits. Keys 2 to 4 are made from the pass phrase and saved with it.</source>
         <translation>16進数​（0-9、A-F）：​64ビットは​10桁、​128ビットは​26桁、​256ビットは​58桁です。​キー2～4は​パスフレーズから​生成され、​パスフレーズと​一緒に​保存されます。</translation>
     </message>
     <message>
-        <location line="+12"/>
+        <location filename="../tools/artgen/pages.cpp" line="+12"/>
         <source>Current</source>
         <extracomment>Heading of the confirmation page&apos;s column of the values the access point has now (before the change); 150 px, one line.</extracomment>
         <translation>変更前</translation>
@@ -225,14 +225,14 @@ Row name on the confirmation page; 96 px, one line.</extracomment>
         <translation>WEP</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location filename="../app/pagewords.h" line="+4"/>
         <source>Yes: save. The access point may need 60 seconds to apply the settings.
 No: discard the changes and search again.</source>
         <translation>［はい］：​保存します。​アクセスポイントが​設定を​反映するまで​60秒ほど​かかることが​あります。
 ［いいえ］：​変更を​破棄して、​もう一度​検索します。</translation>
     </message>
     <message>
-        <location line="+11"/>
+        <location line="+5"/>
         <source>It may take the access point up to 60 seconds to apply them. Press Exit to close the utility.</source>
         <translation>アクセスポイントが​設定を​反映するまで​最大60秒​かかることが​あります。​［終了］で​ユーティリティを​閉じます。</translation>
     </message>
@@ -409,7 +409,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
 <context>
     <name>PageWords</name>
     <message>
-        <location filename="../app/pagewords.h" line="+23"/>
+        <location filename="../app/pagewords.h" line="-113"/>
         <source>Welcome</source>
         <extracomment>Page title: 420 px, one line; also the page&apos;s name for screen readers.</extracomment>
         <translation>ようこそ</translation>
@@ -567,16 +567,6 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <extracomment>The error panel&apos;s button-like bar: a click goes back to the page; 389 px, one line.</extracomment>
         <translation>続行</translation>
     </message>
-    <message>
-        <location line="+4"/>
-        <source>The access point did not acknowledge the settings</source>
-        <translation>アクセスポイントから設定の確認応答がありませんでした</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>No acknowledgement arrived in time: the settings may not have been saved.</source>
-        <translation>時間内に確認応答が届きませんでした。設定が保存されていない可能性があります。</translation>
-    </message>
 </context>
 <context>
     <name>Sentence</name>
@@ -595,14 +585,20 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>情報</translation>
     </message>
     <message>
-        <location filename="../app/help.cpp" line="+39"/>
+        <location filename="../app/help.cpp" line="+41"/>
         <source>No program to show the user guide was found on this computer. The guide is the file
 %1</source>
         <translation>ユーザーガイドを表示するプログラムがこのコンピューターに見つかりません。ガイドのファイルは次のとおりです:
 %1</translation>
     </message>
     <message>
-        <location filename="../app/form1.h" line="+53"/>
+        <location line="+5"/>
+        <source>Opening the User Guide.</source>
+        <extracomment>Said when the User Guide button is pressed, as the guide&apos;s window opens.</extracomment>
+        <translation>ユーザーガイドを開いています。</translation>
+    </message>
+    <message>
+        <location filename="../app/form1.h" line="+54"/>
         <source>After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.</source>
         <translation>設定の保存後、TRX61 ver. 2.2が使用可能になるまで60秒ほどかかることがあります。</translation>
     </message>
@@ -627,7 +623,18 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>ESSIDが正しくありません。</translation>
     </message>
     <message>
-        <location filename="../wizard/receive.cpp" line="+137"/>
+        <location filename="../wizard/receive.cpp" line="+98"/>
+        <source>The changes made for %1 were dropped.</source>
+        <extracomment>Said when another access point is chosen in the list: %1 is the host name of the one whose typed changes are lost.</extracomment>
+        <translation>%1 に対する変更は破棄されました。</translation>
+    </message>
+    <message>
+        <location line="+35"/>
+        <source>%1 (another device has the same MAC address)</source>
+        <translation>%1（別の機器が同じMACアドレスを使用しています）</translation>
+    </message>
+    <message>
+        <location line="+61"/>
         <location line="+1"/>
         <source>Error</source>
         <extracomment>Shown as the regulatory domain&apos;s value (list page, 1 line, about 120 px) when the access point reports a domain code the program does not know.</extracomment>
@@ -644,15 +651,21 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>WEPキー1に使用できない文字が含まれています。</translation>
     </message>
     <message>
-        <location filename="../app/accessibles.cpp" line="+143"/>
+        <location line="+61"/>
+        <source>With WEP on, an empty pass phrase would make every key zeros, which anyone can use. Type a pass phrase; on the next page you may type a key of your own instead.</source>
+        <extracomment>Refusal on the security page when WEP is on and the pass phrase is empty.</extracomment>
+        <translation>WEPが有効なときにパスフレーズが空だと、すべてのキーがゼロになり、誰でも使えてしまいます。パスフレーズを入力してください。次のページで独自のキーを入力することもできます。</translation>
+    </message>
+    <message>
+        <location filename="../app/accessibles.cpp" line="+152"/>
         <source>Filled in, hidden.</source>
         <translation>入力済み、非表示。</translation>
     </message>
     <message>
-        <location filename="../app/announcements.cpp" line="+14"/>
+        <location filename="../app/announcements.cpp" line="+15"/>
         <location line="+20"/>
         <location line="+14"/>
-        <location filename="../wizard/changes.cpp" line="+35"/>
+        <location filename="../wizard/changes.cpp" line="+36"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
@@ -771,18 +784,56 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <source>Remembered pass phrase</source>
         <translation>記憶されたパスフレーズ</translation>
     </message>
+    <message numerus="yes">
+        <location line="+5"/>
+        <source>At most %n characters.</source>
+        <extracomment>Said once when typing stops at a field&apos;s limit.</extracomment>
+        <translation>
+            <numerusform>最大%n文字です。</numerusform>
+        </translation>
+    </message>
     <message>
-        <location line="+6"/>
+        <location line="+5"/>
         <source>Regulatory domain %1, firmware version %2, MAC address %3, IP address %4, ESSID %5, channel %6, WEP %7.</source>
         <translation>規制ドメイン %1、ファームウェアのバージョン %2、MACアドレス %3、IPアドレス %4、ESSID %5、チャネル %6、WEP %7。</translation>
     </message>
     <message>
-        <location filename="../wizard/changes.cpp" line="-20"/>
+        <location filename="../wizard/changes.cpp" line="-21"/>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
         <source>Was %1.</source>
         <translation>変更前: %1。</translation>
+    </message>
+    <message>
+        <location line="+41"/>
+        <source>WEP keys: unchanged.</source>
+        <translation>WEPキー: 変更なし。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>WEP keys: new; key 1 as typed, keys 2 to 4 made from the pass phrase.</source>
+        <translation>WEPキー: 変更あり。キー1は入力した値、キー2～4はパスフレーズから作成されます。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>WEP keys: new, made from the new pass phrase.</source>
+        <translation>WEPキー: 変更あり。新しいパスフレーズから作成されます。</translation>
+    </message>
+    <message>
+        <location line="+2"/>
+        <source>WEP keys: new, made from the pass phrase.</source>
+        <translation>WEPキー: 変更あり。パスフレーズから作成されます。</translation>
+    </message>
+    <message>
+        <location line="+6"/>
+        <source>Key in use: key 1, was key %1.</source>
+        <translation>使用するキー: キー1（変更前: キー%1）。</translation>
+    </message>
+    <message>
+        <location line="+1"/>
+        <source>Key in use: key 1.</source>
+        <translation>使用するキー: キー1。</translation>
     </message>
     <message>
         <location filename="../app/announcements.cpp" line="+23"/>
@@ -817,18 +868,18 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         </translation>
     </message>
     <message>
-        <location line="+9"/>
+        <location line="+13"/>
         <source>%1 – %2</source>
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <location filename="../wizard/changes.cpp" line="+27"/>
+        <location filename="../wizard/changes.cpp" line="-26"/>
         <source>%1: %2, was %3.</source>
         <translation>%1: %2（変更前: %3）。</translation>
     </message>
     <message>
         <location filename="../app/announcements.cpp" line="+8"/>
-        <location filename="../wizard/steps.cpp" line="+135"/>
+        <location filename="../wizard/steps.cpp" line="+138"/>
         <source>The changes were not saved.</source>
         <translation>変更は保存されませんでした。</translation>
     </message>
@@ -842,6 +893,12 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <source></source>
         <comment>Message boxes (room enough), and what screen readers read: each field&apos;s name (the caption drawn beside it, but on one line, never with a line break), the list page&apos;s captions, and the announcements. &quot;%1: %2&quot; is a field&apos;s name and value; &quot;Was %1.&quot; and &quot;%1: %2, was %3.&quot; give a field&apos;s value before the change on the confirmation page; &quot;Error&quot; stands for a regulatory domain the program does not know, on the list page.</comment>
         <translation></translation>
+    </message>
+    <message>
+        <location filename="../wizard/steps.cpp" line="+74"/>
+        <source>Two devices answer with the MAC address %1, with different settings. Both may take these settings. Save anyway?</source>
+        <extracomment>Asked before a save, when two devices answered the search with one MAC address (%1) and different settings. OK saves, Cancel stays on the confirmation page.</extracomment>
+        <translation>2台の機器がMACアドレス %1 で応答しており、設定が異なります。両方がこの設定を受け取る可能性があります。それでも保存しますか？</translation>
     </message>
 </context>
 </TS>

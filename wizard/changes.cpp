@@ -46,7 +46,37 @@ QStringList Wizard::ChangeSentences() const {
   }
   QStringList text;
   for (const auto& row : rows) text << trx::app::TForm1::tr("%1: %2, was %3.").arg(row[0], row[1], row[2]);
+  text << KeySentence();
+  text.removeAll(QString());
   return text;
+}
+
+QString Wizard::KeySentence() const {
+  // What happens to the keys, never the keys: the page shows none of them.
+  if (f_.s_wep->currentIndex() <= 0) return {};
+  const QStringList now = SettingsEntered();
+  const QStringList before = remembered_.size() == kSettingCount ? remembered_ : now;
+  QString keys;
+  if (now[kKeys] == before[kKeys] && now[kWep] == before[kWep])
+    keys = trx::app::TForm1::tr("WEP keys: unchanged.");
+  else if (f_.e_64key1->text().compare(generatedKey1_, Qt::CaseInsensitive) != 0)
+    keys = trx::app::TForm1::tr("WEP keys: new; key 1 as typed, keys 2 to 4 made from the pass phrase.");
+  else if (now[kPhrase] != before[kPhrase])
+    keys = trx::app::TForm1::tr("WEP keys: new, made from the new pass phrase.");
+  else
+    keys = trx::app::TForm1::tr("WEP keys: new, made from the pass phrase.");
+  // The save always puts key 1 in use.
+  const app::TRadioButton* const inUse[] = {f_.wepkey1, f_.wepkey2, f_.wepkey3, f_.wepkey4};
+  int was = 0;
+  for (int k = 0; k < 4; ++k)
+    if (inUse[k]->isChecked()) was = k + 1;
+  const QString key = was > 1 ? trx::app::TForm1::tr("Key in use: key 1, was key %1.").arg(was)
+                              : trx::app::TForm1::tr("Key in use: key 1.");
+  return keys + ' ' + key;
+}
+
+QString Wizard::RememberedHost() const {
+  return remembered_.size() == kSettingCount ? remembered_[kHost] : f_.e_ap->text();
 }
 
 QStringList Wizard::SettingsEntered() const {

@@ -1,5 +1,8 @@
 // The receiving side of the wizard: every datagram the socket delivers, the reply reader that
 // fills the form from a discovery reply, and the access point list.
+#include <QCryptographicHash>
+#include <utility>
+
 #include "app/devicetext.h"
 #include "input/wepkeys.h"
 #include "link/debuglog.h"
@@ -44,23 +47,36 @@ void Wizard::ZEL_UDPSocket1Recv(QObject*, const std::uint8_t* buf, int len) {
       if (debug) note("refused: not a discovery reply");
       return;
     }
-    if (copies_.CopyOf(datagram)) {
+    // A copy is told by a digest of the whole datagram; of a reply only the bytes read are kept,
+    // so that a flood of large replies costs what is kept, not what arrived.
+    const QByteArray whole = QByteArray::fromRawData(reinterpret_cast<const char*>(buf), len);
+    const QByteArray digest = QCryptographicHash::hash(whole, QCryptographicHash::Sha256);
+    if (digests_.contains(digest)) {
       if (debug) note("duplicate: the same bytes as an earlier reply of this search, not listed again");
       return;
     }
-    const QByteArray reply(reinterpret_cast<const char*>(buf), len);
+    digests_.insert(digest);
+    const QByteArray reply(whole.constData(), std::min<qsizetype>(len, link::kSmallestReply));
     ShownReply::Outcome outcome{};
     const QString listText = ReadReply(reply, &outcome);
     if (debug)
       note(outcome == ShownReply::Outcome::Listed ? "listed as \"" + listText.mid(1) + "\"" : link::Reason(outcome));
     if (!listText.isEmpty()) {
       shown_.listed.push_back(listText);
-      replies_.push_back(reply);
+      replies_.push_back({reply, f_.ZEL_UDPSocket1->CurrentSource()});
+      NoteMac(static_cast<int>(replies_.size()) - 1);
     }
   } else if (step == Step::Confirmation) {
-    // Only an acknowledgement counts: a stray datagram after it must not undo a good save.
-    if (link::HasHeader(datagram, link::kAckHeader)) acknowledged_ = true;
-    if (debug) note(acknowledged_ ? "acknowledgement" : "ignored while saving: not an acknowledgement");
+    // Only the chosen access point's acknowledgement counts, from the address it answered
+    // from; a stray datagram after it must not undo a good save.
+    const bool ack = link::HasHeader(datagram, link::kAckHeader);
+    const bool fromChosen = f_.ZEL_UDPSocket1->CurrentSource() == saveTo_;
+    if (ack && fromChosen) acknowledged_ = true;
+    if (debug)
+      note(!ack ? QString("ignored while saving: not an acknowledgement")
+           : fromChosen
+               ? QString("acknowledgement")
+               : "ignored: an acknowledgement, but not from the chosen access point's address " + saveTo_.toString());
   } else if (debug) {
     note(QString("ignored: not waiting for replies on step %1").arg(static_cast<int>(step_)));
   }
@@ -68,13 +84,71 @@ void Wizard::ZEL_UDPSocket1Recv(QObject*, const std::uint8_t* buf, int len) {
 }
 
 QByteArray Wizard::StoredReply(int position) const {
-  return position >= 0 && position < StoredReplyCount() ? replies_[static_cast<std::size_t>(position)] : QByteArray();
+  return position >= 0 && position < StoredReplyCount() ? replies_[static_cast<std::size_t>(position)].read
+                                                        : QByteArray();
 }
 
 void Wizard::ap_listClick(QObject*) {
   const int n = f_.ap_list->currentRow();
   if (n < 0 || n >= StoredReplyCount()) return;
-  ShowReply(replies_[static_cast<std::size_t>(n)]);
+  // Another reading drops what was typed for the access point shown: said, not done silently.
+  const bool dropping = ChangesUnsaved();
+  const QString host = RememberedHost();
+  ShowReply(replies_[static_cast<std::size_t>(n)].read);
+  //: Said when another access point is chosen in the list: %1 is the host name of the one
+  //: whose typed changes are lost.
+  if (dropping) f_.Say(TForm1::tr("The changes made for %1 were dropped.").arg(host));
+}
+
+namespace {
+
+// After the list text of an entry whose MAC address another device answers with too.
+const QString kCloneMark = QStringLiteral(" (!)");
+
+// The settings bytes of a reply and the MAC address in them.
+QByteArray RecordOf(const QByteArray& reply) {
+  return reply.mid(static_cast<qsizetype>(link::kReplyRecordOffset), static_cast<qsizetype>(link::kRecordSize));
+}
+QByteArray MacOf(const QByteArray& reply) {
+  return RecordOf(reply).mid(static_cast<qsizetype>(link::record::kMac.offset),
+                             static_cast<qsizetype>(link::record::kMac.size));
+}
+
+}  // namespace
+
+bool Wizard::IsClone(int position) const {
+  return position >= 0 && position < StoredReplyCount() &&
+         cloneMacs_.contains(MacOf(replies_[static_cast<std::size_t>(position)].read));
+}
+
+void Wizard::NoteMac(int position) {
+  // One pass per reply, not per pair: a flood of replies must not cost their square.
+  const QByteArray& read = replies_[static_cast<std::size_t>(position)].read;
+  const QByteArray mac = MacOf(read);
+  auto first = macs_.find(mac);
+  if (first == macs_.end()) {
+    macs_.insert(mac, {RecordOf(read), {position}});
+    return;
+  }
+  first->positions.append(position);
+  if (!cloneMacs_.contains(mac) && first->record != RecordOf(read)) {
+    cloneMacs_.insert(mac);
+    toMark_ += first->positions;
+  } else if (cloneMacs_.contains(mac)) {
+    toMark_.append(position);
+  }
+}
+
+void Wizard::MarkClones() {
+  for (const int i : std::exchange(toMark_, {})) {
+    QListWidgetItem* entry = f_.ap_list->item(i);
+    if (!entry || entry->text().endsWith(kCloneMark)) continue;
+    //: Screen-reader name of a list entry (%1: its host name) when two devices answer with one
+    //: MAC address and different settings.
+    entry->setData(Qt::AccessibleTextRole,
+                   TForm1::tr("%1 (another device has the same MAC address)").arg(entry->text().trimmed()));
+    entry->setText(entry->text() + kCloneMark);
+  }
 }
 
 void Wizard::LayErrorPanel() {
@@ -234,6 +308,7 @@ void Wizard::ShowReadReplies() {
   if (!s.listed.isEmpty()) {
     f_.ap_list->addItems(s.listed);
     f_.ap_list->setCurrentRow(f_.ap_list->count() - 1);  // the form already shows this reply
+    MarkClones();
   }
   // The entry chosen on the list page can be heard with its settings; during a search the
   // list is hidden, and its last entry is described once the search ends.

@@ -87,6 +87,7 @@ void Wizard::b_setupClick(QObject*) {
       // A WEP state the device reported but the list cannot show leaves no selection: the
       // page goes on as for "Disable", and that is what the confirmation shows and the save writes.
       if (f_.s_wep->currentIndex() < 0) f_.s_wep->setCurrentIndex(0);
+      if (!CheckKeysNotZero()) return;
       GenerateWepKeys();
       if (f_.s_wep->currentIndex() != 0) {
         EnterKeysFromWep();
@@ -94,6 +95,7 @@ void Wizard::b_setupClick(QObject*) {
       } else {
         f_.s_wep->hide();
         f_.e_pas->hide();
+        confirmedFromWep_ = true;
         ShowConfirmationPage(true);
         SetStep(Step::Confirmation);
       }
@@ -101,6 +103,7 @@ void Wizard::b_setupClick(QObject*) {
     case Step::WepKey:
       if (!CheckKeyField()) return;
       SetVisible({f_.weptype, f_.wepsel, f_.e_64key1, f_.e_64key2, f_.e_64key3, f_.e_64key4}, false);
+      confirmedFromWep_ = false;
       ShowConfirmationPage(false);
       SetStep(Step::Confirmation);
       break;
@@ -143,6 +146,24 @@ void Wizard::b_backClick(QObject*) {
   }
 }
 
+bool Wizard::StepBackKeepingChanges() {
+  // Escape on the confirmation page goes back one page as on every other page: only a press
+  // of No, whose face says so, throws the changes away.
+  if (step_ != Step::Confirmation || f_.checklink->isVisible() || f_.errormsg->isVisible()) return false;
+  LeaveConfirmationPage();
+  if (confirmedFromWep_) {
+    EnterWepFromKeys();
+    SetStep(Step::WepSettings);
+  } else {
+    f_.e_64key1->show();
+    ShowPage(f_.no5);
+    SetStep(Step::WepKey);
+  }
+  f_.SetFace(f_.b_setup, "b_next_off");
+  f_.SetFace(f_.b_back, "b_back_off");
+  return true;
+}
+
 void Wizard::StartSearch() {
   f_.checklink->show();
   // Paint the wait panel now; input waits until the buttons below are disabled.
@@ -154,7 +175,10 @@ void Wizard::StartSearch() {
   f_.FocusPage();  // the progress bar, the one control that shows during the wait
   f_.ap_list->clear();
   replies_.clear();
-  copies_.Clear();
+  digests_.clear();
+  macs_.clear();
+  cloneMacs_.clear();
+  toMark_.clear();
   std::uint16_t request[link::kSearchRequest.size()];
   for (std::size_t i = 0; i < link::kSearchRequest.size(); ++i)
     request[i] = static_cast<std::uint8_t>(link::kSearchRequest[i]);
@@ -164,6 +188,7 @@ void Wizard::StartSearch() {
 }
 
 void Wizard::StartSave() {
+  if (!ConfirmCloneSave()) return;
   f_.InformationBox(TForm1::tr(TForm1::kSaveNote), QMessageBox::Ok, QMessageBox::Information);
   SetEnabled({f_.b_min, f_.b_close, f_.b_setup, f_.b_back}, false);
   f_.checklink->show();
@@ -175,9 +200,23 @@ void Wizard::StartSave() {
   // Only an acknowledgement of this save may count: a late one from an earlier, failed
   // save would otherwise report this one as done.
   acknowledged_ = false;
+  const int chosen = f_.ap_list->currentRow();
+  saveTo_ =
+      chosen >= 0 && chosen < StoredReplyCount() ? replies_[static_cast<std::size_t>(chosen)].from : QHostAddress();
   dropsAtWaitStart_ = f_.ZEL_UDPSocket1->DroppedBySystem();
   SendSettings();
   f_.Timer->SetEnabled(true);
+}
+
+bool Wizard::ConfirmCloneSave() {
+  if (!IsClone(f_.ap_list->currentRow())) return true;
+  //: Asked before a save, when two devices answered the search with one MAC address (%1) and
+  //: different settings. OK saves, Cancel stays on the confirmation page.
+  const QString text = TForm1::tr(
+                           "Two devices answer with the MAC address %1, with different settings. Both may take "
+                           "these settings. Save anyway?")
+                           .arg(f_.l_mac->Caption());
+  return f_.InformationBox(text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Warning) == QMessageBox::Ok;
 }
 
 void Wizard::ip_dhcpClick(QObject*) { SetEnabled({f_.e_ip, f_.e_mask, f_.e_gateway}, false); }

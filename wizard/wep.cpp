@@ -56,6 +56,7 @@ void Wizard::GenerateWepKeys() {
       keys = input::Keys128(passphrase);
     else
       keys = input::Keys256(passphrase);
+    generatedKey1_ = QString::fromStdString(keys[0]);
     for (int k = 0; k < 4; ++k) {
       fields[k]->MaxLength = digits;
       fields[k]->setText(QString::fromStdString(keys[static_cast<std::size_t>(k)]));
@@ -67,10 +68,23 @@ void Wizard::GenerateWepKeys() {
     for (TEdit* field : fields) field->Hint.clear();
 }
 
+bool Wizard::CheckKeysNotZero() {
+  // Keys made from an empty pass phrase are all zeros: WEP that anyone can use, never saved.
+  if (f_.s_wep->currentIndex() <= 0 || !f_.e_pas->text().isEmpty()) return true;
+  //: Refusal on the security page when WEP is on and the pass phrase is empty.
+  f_.ShowMessage(TForm1::tr(
+      "With WEP on, an empty pass phrase would make every key zeros, which anyone can use. Type a pass phrase; "
+      "on the next page you may type a key of your own instead."));
+  f_.FocusField(f_.e_pas);
+  return false;
+}
+
 bool Wizard::CheckKeyField() {
-  f_.e_64key1->selectAll();
   const char* failure = input::KeyFailure(f_.e_64key1->text().toStdString(), f_.e_64key1->MaxLength);
+  // Passed, the page goes at once: a selection made now would reach a screen reader after the
+  // field is gone, which reads it as "unselected".
   if (!failure) return true;
+  f_.e_64key1->selectAll();
   f_.ShowMessage(TForm1::tr(failure));
   f_.FocusField(f_.e_64key1);
   f_.e_64key1->selectAll();

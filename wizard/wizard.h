@@ -1,8 +1,11 @@
 #pragma once
 // The wizard: the page state machine over the form, with its own state, typed. It connects
 // itself to the form's controls and drives the form through them; the form knows nothing of it.
+#include <QHash>
+#include <QHostAddress>
 #include <QObject>
 #include <QPointer>
+#include <QSet>
 #include <QStringList>
 #include <array>
 #include <cstdint>
@@ -11,7 +14,6 @@
 
 #include "app/form1.h"
 #include "app/pagecontext.h"
-#include "link/copies.h"
 #include "wizard/shownreply.h"
 
 namespace trx::wizard {
@@ -74,7 +76,10 @@ class Wizard : public QObject, public app::PageContext {
   QString ShowReply(const QByteArray& reply);
   void ap_listClick(QObject* sender);
   int StoredReplyCount() const { return static_cast<int>(replies_.size()); }
+  // The bytes of a listed reply that are read: its first 342, whatever arrived after them.
   QByteArray StoredReply(int position) const;
+  // Whether the entry shares its MAC address with another entry whose settings differ.
+  bool IsClone(int position) const;
 
   // ---- input checks and WEP keys (checks.cpp, wep.cpp)
   void CheckAddressField(const QString& tag);
@@ -91,6 +96,7 @@ class Wizard : public QObject, public app::PageContext {
   bool Saving() const override { return step_ == Step::Confirmation; }
   bool ChangesUnsaved() const override;
   QStringList ChangeSentences() const override;
+  bool StepBackKeepingChanges() override;
   // Takes the fields as the chosen access point has them, to tell a change from them later.
   void RememberSettings();
 
@@ -111,6 +117,16 @@ class Wizard : public QObject, public app::PageContext {
   void DescribeChanges();
   void ForgetChanges();
   QStringList SettingsEntered() const;
+  QString KeySentence() const;
+  QString RememberedHost() const;
+  // Refuses WEP on with keys that would all be zeros.
+  bool CheckKeysNotZero();
+  // Notes a listed reply's MAC address; marks the entries that share it with another of
+  // different settings at the next MarkClones.
+  void NoteMac(int position);
+  void MarkClones();
+  // Says that two devices answer with the chosen MAC; false when the user holds the save.
+  bool ConfirmCloneSave();
 
   // ---- page layouts, by the way in (pages.cpp)
   void ShowPage(app::TImage* store);
@@ -135,12 +151,26 @@ class Wizard : public QObject, public app::PageContext {
   WaitFrame frame_ = WaitFrame::None;
   bool deviceUsedDhcp_ = true;  // until a reply says otherwise
   bool acknowledged_ = false;
-  QStringList remembered_;           // the settings as the chosen access point had them
-  std::vector<QByteArray> replies_;  // each listed reply whole, by list position
-  link::ReplyCopies copies_;         // this search's replies, so that a copy is not listed again
-  ShownReply shown_;                 // read, not yet in the controls
-  long long dropsAtWaitStart_ = 0;   // the socket's drop count when the wait began
-  bool receivingBurst_ = false;      // the socket is delivering a turn's datagrams
+  QStringList remembered_;  // the settings as the chosen access point had them
+  struct ListedReply {
+    QByteArray read;    // the bytes read; what came after them is not kept
+    QHostAddress from;  // the address it came from: the only one that may acknowledge a save to it
+  };
+  std::vector<ListedReply> replies_;  // by list position
+  QSet<QByteArray> digests_;          // of this search's whole replies, so that a copy is not listed again
+  struct MacEntries {
+    QByteArray record;     // the settings of the first entry with the MAC address
+    QList<int> positions;  // every entry with it
+  };
+  QHash<QByteArray, MacEntries> macs_;
+  QSet<QByteArray> cloneMacs_;      // answered with different settings
+  QList<int> toMark_;               // entries to mark as sharing their MAC address
+  QHostAddress saveTo_;             // the chosen access point's address during a save
+  bool confirmedFromWep_ = false;   // the confirmation page came from the WEP settings page
+  QString generatedKey1_;           // key 1 as made from the pass phrase
+  ShownReply shown_;                // read, not yet in the controls
+  long long dropsAtWaitStart_ = 0;  // the socket's drop count when the wait began
+  bool receivingBurst_ = false;     // the socket is delivering a turn's datagrams
   std::array<std::uint8_t, kSettingsMessageBufferSize> message_{};
   std::array<std::uint16_t, kWordBufferSize> words_{};
 };

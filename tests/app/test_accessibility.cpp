@@ -93,8 +93,7 @@ TEST_F(Accessibility, EveryPageWaitAndOutcomeIsAnnouncedBeforeTheFocusMoves) {
   Key(Qt::Key_Return);  // Yes, and OK on the note
   EXPECT_TRUE(announcements->Last().startsWith("Checking the network connection. | Saving the settings"));
   WaitEnds();  // no acknowledgement
-  EXPECT_TRUE(announcements->Last().startsWith("The access point did not acknowledge the settings. |"))
-      << "not the search's words";
+  EXPECT_TRUE(announcements->Last().startsWith("No access point could be located. |")) << "the panel's own words";
   EXPECT_TRUE(announcements->Last().contains("Please check:"));
   Key(Qt::Key_Return);  // continue
   Key(Qt::Key_Return);  // Yes again
@@ -175,8 +174,21 @@ TEST_F(Accessibility, EveryChangeIsConfirmedAndEveryLossSaid) {
       "Host Name: south, was north. Net Mask: 255.255.0.0, was 255.255.255.0. Gateway: 192.168.1.254, was "
       "192.168.1.1."))
       << announcements->Last().toStdString();
-  Key(Qt::Key_Escape);  // No
-  EXPECT_TRUE(announcements->Last().startsWith("The changes were not saved. Connection method. |"));
+  EXPECT_TRUE(announcements->Last().contains("WEP keys: new, made from the pass phrase. Key in use: key 1."))
+      << "the reply's keys are not the pass phrase's";
+  Key(Qt::Key_Escape);  // back, nothing lost
+  EXPECT_TRUE(announcements->Last().startsWith("WEP key. |"));
+  EXPECT_EQ(form->e_ap->text(), "south");
+  Key(Qt::Key_Return);
+  EXPECT_TRUE(announcements->Last().startsWith("Confirm the new settings. |"));
+  EXPECT_TRUE(QAccessible::queryAccessibleInterface(form->b_back)
+                  ->text(QAccessible::Description)
+                  .endsWith("No: discard the changes and search again."))
+      << "No is heard with what it does";
+  Click(form->b_back);  // No
+  Settle();
+  EXPECT_TRUE(announcements->Last().startsWith("The changes were not saved. Connection method. |"))
+      << announcements->Last().toStdString();
   Key(Qt::Key_Escape);
   EXPECT_TRUE(announcements->Last().startsWith("Connection method. |")) << "nothing to go back to: the page again";
 
@@ -207,3 +219,74 @@ TEST_F(Accessibility, TheChosenAccessPointCanBeHeard) {
 }
 
 }  // namespace
+
+TEST_F(Accessibility, APagesNotesAreTextWhereTheyAreDrawnAndOnlyThere) {
+  ToBasic();
+  Settle();
+  QStringList shown;
+  for (QWidget* note : form->findChildren<NoteText*>())
+    if (note->isVisible()) {
+      QAccessibleInterface* const iface = QAccessible::queryAccessibleInterface(note);
+      EXPECT_EQ(iface->role(), QAccessible::StaticText);
+      EXPECT_EQ(iface->textInterface()->text(0, iface->textInterface()->characterCount()),
+                iface->text(QAccessible::Name));
+      shown << iface->text(QAccessible::Name);
+    }
+  EXPECT_EQ(shown, QStringList({"The network name: 1 to 32 characters.",
+                                "The channels allowed in the access point's regulatory domain.",
+                                "The access point's own name: up to 31 characters."}));
+  Back();
+  Settle();
+  QStringList onList;
+  for (NoteText* note : form->findChildren<NoteText*>())
+    if (note->isVisible()) onList << note->Words();
+  EXPECT_EQ(onList, QStringList({"Yes: change its settings. No: close the utility."}));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(form->b_exit)->text(QAccessible::Description), onList.value(0))
+      << "No is heard with what it does";
+}
+
+TEST_F(Accessibility, TheLimitTheDroppedChangesAndATypedKeyAreSaid) {
+  SearchWith({ReplyBuilder().Host("north"), ReplyBuilder().Host("south").Mac(2, 0, 0, 0, 0, 9)});
+  Click(form->b_setup);
+  TypeInto(form->e_essid, QString(40, 'x'));
+  EXPECT_EQ(form->e_essid->text().size(), 32);
+  EXPECT_EQ(announcements->heard.count("At most 32 characters. | "), 1) << "once, not for each key";
+  Back();
+  Settle();
+  QTest::keyClick(form->ap_list, Qt::Key_Up);
+  EXPECT_EQ(announcements->Last(), "The changes made for south were dropped. | ");
+  Click(form->b_setup);
+  Next();
+  Next();
+  TypeInto(form->e_pas, "fresh");
+  Next();
+  TypeInto(form->e_64key1, "0123456789");
+  Next();
+  Settle();
+  ASSERT_EQ(wizard->CurrentStep(), Step::Confirmation);
+  EXPECT_TRUE(announcements->Last().contains(
+      "Host Name: north, was north. Net Mask: 255.255.255.0, was 255.255.255.0. Gateway: 192.168.1.1, was "
+      "192.168.1.1. WEP keys: new; key 1 as typed, keys 2 to 4 made from the pass phrase. Key in use: key 1."))
+      << announcements->Last().toStdString();
+  EXPECT_FALSE(announcements->Last().contains("0123456789")) << "never a key";
+}
+
+TEST_F(Accessibility, TheGuideSaysItIsOpeningAndAScreenReaderGetsItsHtml) {
+  for (const bool reader : {false, true}) {
+    platform.calls.clear();
+    form->ScreenReaderRunning = [reader] { return reader; };
+    Click(form->b_help);
+    EXPECT_EQ(announcements->Last(), "Opening the User Guide. | ");
+    ASSERT_FALSE(platform.calls.isEmpty());
+    EXPECT_EQ(platform.calls[0].endsWith(".html"), reader) << platform.calls[0].toStdString();
+  }
+}
+
+TEST_F(Accessibility, TheIpPageOpensOnTheAddressMode) {
+  ToBasic(ReplyBuilder().Byte(341, 0));  // DHCP: the address fields are disabled
+  Key(Qt::Key_Return);
+  EXPECT_EQ(form->focusWidget(), form->ip_dhcp);
+  Key(Qt::Key_Return);
+  Key(Qt::Key_Escape);
+  EXPECT_EQ(form->focusWidget(), form->ip_dhcp) << "back from the security page";
+}

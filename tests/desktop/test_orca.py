@@ -1,6 +1,8 @@
 #!/usr/bin/python3
-# Two walks with the keyboard alone while Orca listens, judged by what Orca speaks: a save, then
-# changes typed, read back and thrown away with Esc on the confirmation page.
+# Three walks with the keyboard alone while Orca listens, judged by what Orca speaks: a save; then
+# changes typed and read back, the page's notes read by flat review, keys of zeros refused, the
+# typing limit, the keys confirmed, Esc back from the confirmation page with nothing lost, and No
+# throwing the changes away; then, in French, the notes and the refusal.
 # Run by test_orca.sh in a private network namespace, on Xvfb under openbox.
 import hashlib
 import json
@@ -32,6 +34,7 @@ with open(conf, "w") as f:
             "mask=255.255.255.0\ngateway=192.168.1.1\n")
 
 children = []
+NEW_PHRASE = "zebra-crossing-at-night-for-us-a"  # 32 characters: the field's limit
 
 
 def start(args, **kw):
@@ -74,9 +77,23 @@ def wait_for(role, name, seconds=15):
     raise SystemExit(f"FAIL: no {role} {name!r} within {seconds} s")
 
 
+def focused(role, name):
+    n = named(role, name)
+    return n is not None and n.getState().contains(pyatspi.STATE_FOCUSED)
+
+
+def review(lines=16):
+    # Flat review, line by line from the focus down.
+    key("KP_Up")
+    for _ in range(lines):
+        key("KP_Page_Up", pause=0.4)
+    time.sleep(0.5)
+
+
 def spoken():
     with open(log_path, errors="replace") as f:
-        return re.findall(r"SPEECH OUTPUT: '(.*?)'", f.read())
+        # A phrase runs to the line's last quote, before any voice settings: French has quotes.
+        return re.findall(r"SPEECH OUTPUT: '(.*)'(?: ?[\[{].*)?$", f.read(), re.M)
 
 
 start(["openbox"], stderr=subprocess.DEVNULL)
@@ -126,6 +143,8 @@ try:
     key("Return")
     wait_for("panel", "Access points found")
     key("KP_Enter", pause=1.5)         # where am I: the entry and its settings
+    review()                           # the page's note, by flat review
+    key("Tab", "Tab", "Tab", "Tab", "Tab")  # Yes, No, minimise, close, and back into the list
     key("Return")
     wait_for("panel", "Basic settings")
     key("Tab", "Tab")                  # the host name
@@ -139,12 +158,50 @@ try:
     typed("255.255.0.0")
     key("Tab")
     typed("192.168.1.254")
-    for page in ["Security settings", "WEP key", "Confirm the new settings"]:
+    key("Return")
+    wait_for("panel", "Security settings")
+    key("Down", pause=1)               # 256 bits: the pass phrase is emptied
+    key("Return")                      # refused: the keys would be zeros
+    wait_for("push button", "OK")
+    key("Return")
+    time.sleep(1)
+    typed(NEW_PHRASE + "xx")           # two characters past the limit
+    for page in ["WEP key", "Confirm the new settings"]:
         key("Return")
         wait_for("panel", page)
-    key("Escape")                      # No: the changes are thrown away
+    key("Escape")                      # back to the key page, nothing lost
+    wait_for("panel", "WEP key")
+    key("Return")
+    wait_for("panel", "Confirm the new settings")
+    for _ in range(10):                # to No, heard with what it does
+        if focused("push button", "No"):
+            break
+        key("Tab")
+    key("space")                       # No: the changes are thrown away
     wait_for("panel", "Connection method")
     time.sleep(1)
+    program.send_signal(signal.SIGTERM)
+    program.wait(10)
+
+    # The third walk, in French: the notes and the refusal in the user's language.
+    program = start([program_path, "--language", "fr"])
+    wait_for("push button", "Configurer", 30)
+    key("Return")
+    wait_for("panel", "Mode de connexion")
+    key("Return")
+    wait_for("panel", "Points d'accès trouvés")
+    review()
+    key("Return")
+    wait_for("panel", "Paramètres de base")
+    key("Return")
+    wait_for("panel", "Paramètres IP")
+    key("Return")
+    wait_for("panel", "Paramètres de sécurité")
+    key("Down", pause=1)
+    key("Return")
+    wait_for("push button", "OK")
+    key("Return")
+    time.sleep(1.5)
 finally:
     orca.send_signal(signal.SIGTERM)
     try:
@@ -180,7 +237,8 @@ check("the save's outcome", "The access point has acknowledged the new settings.
 check("the old and new channel", "Channel: 7, was 6." in text)
 
 # The second walk, in the order it is heard.
-walk2 = first[second:]
+third = next((i for i in range(second, len(first)) if first[i].startswith("notification Bienvenue")), len(first))
+walk2, french = first[second:third], first[third:]
 
 
 def after(start, *wanted):
@@ -205,15 +263,38 @@ check("where am I on the host name: its value alone, nothing of the channel",
       walk2[where - 1:where + 1] == ["lab-two.", "left shift "])
 at = after(where, "Channel combo box.", "ESSID text.", "LabNet selected.", "Host Name text.", "lab-two selected.")
 at = after(at, "notification IP settings.", "Give the access point a fixed address", "Set the address manually.")
-at = after(at, "notification Confirm the new settings.", "Host Name: lab-two, was lab-ap. Net Mask: 255.255.0.0, "
-           "was 255.255.255.0. Gateway: 192.168.1.254, was 192.168.1.1.")
-at = after(at, "notification The changes were not saved. Connection method.", "The utility talks to access points")
-# Each page once, nothing cut short, no noise of the program's own selection handling.
+at = after(at, "notification Security settings.", "With WEP on, an empty pass phrase would make every key zeros, "
+           "which anyone can use. Type a pass phrase", "Pass Phrase text")
+check("the limit said once, when it stops the typing",
+      sum(p.count("At most 32 characters.") for p in walk2) == 1)
+at = after(at, "At most 32 characters.", "notification WEP key.", "notification Confirm the new settings.")
+confirm = walk2[at] if at < len(walk2) else ""
+check("the keys' change confirmed, and the key in use",
+      "WEP: 256Bits, was 128Bits." in confirm and
+      "WEP keys: new, made from the new pass phrase. Key in use: key 1." in confirm)
+at = after(at, "notification WEP key.", "notification Confirm the new settings.",
+           "Host Name: lab-two, was lab-ap. Net Mask: 255.255.0.0, was 255.255.255.0. Gateway: 192.168.1.254, "
+           "was 192.168.1.1.")
+at = after(at, "No: discard the changes and search again.",
+           "notification The changes were not saved. Connection method.", "The utility talks to access points")
+back_in = [i for i, p in enumerate(walk2) if p == "tab "][4:5]
+check("tabbing back into the list says the chosen access point",
+      bool(back_in) and " lab-ap." in walk2[back_in[0] + 1:back_in[0] + 5])
+check("the list page's note by flat review", any("Yes: change its settings. No: close the utility." in p
+                                                  for p in walk2))
+check("the new pass phrase in no announcement",
+      not any(NEW_PHRASE[:12] in p for p in walk2 if p.startswith("notification ")))
+# Each page change once: no page announced twice in a row, nothing cut short, no noise of the
+# program's own selection handling.
 titles2 = [p for p in walk2 if p.startswith("notification ")]
-check("each page announced once", len(titles2) == len(set(titles2)))
+check("each page announced once", all(a != b for a, b in zip(titles2, titles2[1:])))
 check("no value heard cut short", not any(a != b and b.endswith(" selected.") and a.endswith(" selected.")
                                           and a.startswith(b[:-len(" selected.")]) for a in walk2 for b in walk2))
 check("no 'text unselected'", not any("unselected" in p.lower() for p in first))
+check("French: the list page's note by flat review",
+      any("Oui : modifier ses paramètres. Non : quitter l'utilitaire." in p for p in french))
+check("French: keys of zeros refused, with what to do",
+      any("Tapez une phrase secrète" in p for p in french))
 phrases = first
 # The device's own key (made from its pass phrase as the device makes it) and the pass phrase
 # itself: in nothing Orca spoke, and in nothing it was sent.

@@ -10,5 +10,5 @@ export HOME="$scratch/home" XDG_RUNTIME_DIR="$scratch/run" XDG_CONFIG_HOME="$scr
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
 chmod 700 "$XDG_RUNTIME_DIR"
 export QT_ACCESSIBILITY=1 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb NO_AT_BRIDGE=0 GTK_A11Y=atspi
-exec dbus-run-session -- xvfb-run -a -n 170 -s "-screen 0 1024x768x24" \
+dbus-run-session -- xvfb-run -a -n 170 -s "-screen 0 1024x768x24" \
   /usr/bin/python3 "$here/test_orca.py" "$scratch" "$@"

@@ -23,17 +23,17 @@ QString Ip(const QStringList& args) {
 // laptop on Wi-Fi and Ethernet on one network.
 class Link {
  public:
-  // simulator: more options for its access points, which then take MACs of their own
-  // (02-00-00-0E-xx-yy, xx the name's first letter in hexadecimal, yy the number).
+  // simulator: more options for its access points. Each takes a MAC of its own
+  // (02-00-00-0E-xx-yy, xx the name's first letter in hexadecimal, yy the number): units on
+  // two links with one MAC would be twins.
   Link(const QString& name, const QString& address, int accessPoints, const QString& apAddress,
        const QString& secondAddress = {}, const QStringList& simulator = {})
       : name_(name), second_(secondAddress.isEmpty() ? QString() : name + "b") {
     config_.open();
     for (int i = 0; i < accessPoints; ++i) {
       config_.write(QString("[ap]\nhost = %1-ap%2\nip = %3\n").arg(name).arg(i).arg(apAddress).toUtf8());
-      if (!simulator.isEmpty())
-        config_.write(
-            QString("mac = 02-00-00-0E-%1-%2\n").arg(name.front().unicode(), 2, 16).arg(i, 2, 10, QChar('0')).toUtf8());
+      config_.write(
+          QString("mac = 02-00-00-0E-%1-%2\n").arg(name.front().unicode(), 2, 16).arg(i, 2, 10, QChar('0')).toUtf8());
     }
     config_.flush();
     // The far side says it is in its namespace, waits for its ends of the cables, brings them

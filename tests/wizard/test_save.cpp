@@ -309,3 +309,62 @@ TEST_F(Save, AnUnreadableWepStateGoesOnAsDisable) {
   Next();
   EXPECT_EQ(At(132), 0) << "WEP off is what is written";
 }
+
+namespace {
+
+// A datagram as the socket hands it over, with the address it came from.
+void From(trx::app::TForm1& form, const char* address, const QByteArray& bytes) {
+  form.ZEL_UDPSocket1->Queue({{bytes, QHostAddress(QString(address)), 0}});
+  QTest::qWait(20);
+}
+
+}  // namespace
+
+TEST_F(Save, OnlyTheChosenAccessPointsAddressAcknowledges) {
+  Click(form->b_setup);
+  Click(form->b_setup);
+  From(*form, "10.50.0.11", ReplyBuilder().Host("north").Mac(2, 0, 0, 0, 0, 1).b);
+  From(*form, "10.50.0.12", ReplyBuilder().Host("south").Mac(2, 0, 0, 0, 0, 2).b);
+  Ticks(6);
+  form->ap_list->setCurrentRow(0);
+  wizard->ap_listClick(form->ap_list);
+  Click(form->b_setup);
+  for (int page = 3; page <= 6; ++page) Next();
+  ASSERT_EQ(wizard->CurrentStep(), Step::Confirmation);
+  Next();
+  From(*form, "10.50.0.12", "gstack");  // the other access point
+  From(*form, "10.50.0.66", "gstack");  // a device that was never listed
+  Ticks(6);
+  EXPECT_TRUE(Shown(form->errormsg)) << "no acknowledgement from north's address";
+  wizard->errormsgClick(form->errormsg);
+  Next();
+  From(*form, "10.50.0.11", "gstack");
+  Ticks(6);
+  EXPECT_EQ(wizard->CurrentStep(), Step::Completion);
+}
+
+TEST_F(Save, ATwinMacIsMarkedAndSaidBeforeAnythingIsSent) {
+  Capture capture;
+  SearchWith({ReplyBuilder().Host("twin-a"), ReplyBuilder().Host("twin-b").Essid("other"),
+              ReplyBuilder().Host("solo").Mac(2, 0, 0, 0, 0, 9),
+              ReplyBuilder().Host("solo").Mac(2, 0, 0, 0, 0, 9).Size(343)});
+  ASSERT_EQ(form->ap_list->count(), 4);
+  EXPECT_EQ(form->ap_list->item(0)->text(), " twin-a (!)");
+  EXPECT_EQ(form->ap_list->item(1)->text(), " twin-b (!)");
+  EXPECT_EQ(form->ap_list->item(2)->text(), " solo") << "a byte past the settings makes no twin";
+  EXPECT_EQ(form->ap_list->item(1)->data(Qt::AccessibleTextRole).toString(),
+            "twin-b (another device has the same MAC address)");
+  form->ap_list->setCurrentRow(1);
+  wizard->ap_listClick(form->ap_list);
+  Click(form->b_setup);
+  for (int page = 3; page <= 6; ++page) Next();
+  ASSERT_EQ(wizard->CurrentStep(), Step::Confirmation);
+  dialogs.Answer(QMessageBox::Cancel);
+  Next();
+  ASSERT_FALSE(dialogs.seen.empty());
+  EXPECT_TRUE(dialogs.seen[0].text.startsWith("Two devices answer with the MAC address 02-00-00-0A-1B-2C"));
+  EXPECT_TRUE(capture.Settings().empty());
+  EXPECT_FALSE(Shown(form->checklink));
+  Next();
+  EXPECT_EQ(capture.Settings().size(), 1u) << "OK saves";
+}

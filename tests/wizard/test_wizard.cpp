@@ -268,8 +268,8 @@ TEST(WizardDensity, EveryPageFitsTheWindowAtEveryDensity) {
 
 // However the highlight moves, the form shows (and Yes would edit) the highlighted entry.
 TEST_F(Wizard, TheHighlightedAccessPointIsTheOneShown) {
-  SearchWith({ReplyBuilder().Host("first"), ReplyBuilder().Host("second"), ReplyBuilder().Host("third"),
-              ReplyBuilder().Host("fourth")});
+  SearchWith({ReplyBuilder().Host("first").Mac(2, 0, 0, 0, 0, 1), ReplyBuilder().Host("second").Mac(2, 0, 0, 0, 0, 2),
+              ReplyBuilder().Host("third").Mac(2, 0, 0, 0, 0, 3), ReplyBuilder().Host("fourth").Mac(2, 0, 0, 0, 0, 4)});
   Show();
   TListBox* list = form->ap_list;
   const auto at = [&](int row) { return list->visualItemRect(list->item(row)).center(); };

@@ -97,6 +97,14 @@ void FieldLabel(QPainter& p, int y, const QString& s) {
 
 void Note(QPainter& p, const QRect& r, const QString& s) { Text(p, r, s, 11, kMuted, Qt::AlignLeft | Qt::AlignTop); }
 
+// The page's notes, from the table that the program reads them from too.
+void Notes(QPainter& p, std::string_view store) {
+  for (const trx::app::PageNote& note : trx::app::kPageNotes)
+    if (note.store == store)
+      Note(p, QRect(note.x, note.y, note.width, note.height),
+           trx::app::TranslatedNote(note, trx::app::BreakMarks::Keep));
+}
+
 void StatusRow(QPainter& p, int y, const QString& s) {
   Text(p, QRect(196, y, 112, 16), s, 12, kMuted, Qt::AlignRight | Qt::AlignVCenter);
 }
@@ -128,8 +136,7 @@ void Pages() {
     QImage img = Page("welcome");
     QPainter p(&img);
     Device(p, 150, 232);
-    Note(p, QRect(24, 360, 420, 60),
-         Artwork::tr("Press Setup to begin. User Guide opens the manual; Web Site opens the product pages."));
+    Notes(p, "welcome");
     WriteJpeg(img, "welcome.jpg");
   }
   {
@@ -149,9 +156,7 @@ void Pages() {
     Text(p, QRect(40, 318, 110, 18), Artwork::tr("This PC"), 12, kInk, Qt::AlignHCenter);
     //: Label on the cable between the PC and the access point in the drawing; 100 px, one line.
     Text(p, QRect(150, 250, 100, 18), Artwork::tr("Ethernet"), 12, kAccent, Qt::AlignHCenter);
-    Note(p, QRect(24, 350, 420, 70),
-         Artwork::tr("Connect this PC and the access points to the same Ethernet segment, then press Next to search. "
-                     "The search takes three seconds."));
+    Notes(p, "step");
     WriteJpeg(img, "step.jpg");
   }
   {
@@ -179,7 +184,7 @@ void Pages() {
     StatusRow(p, 352, Artwork::tr("WEP:"));
     Text(p, QRect(24, 142, 420, 60), trx::app::TranslatedWordsOf("no1", trx::app::BreakMarks::Keep).instruction, 14,
          kInk, Qt::AlignLeft | Qt::AlignTop);
-    Note(p, QRect(24, 384, 420, 40), Artwork::tr("Yes: change its settings.  No: close the utility."));
+    Notes(p, "no1");
     WriteJpeg(img, "no1.jpg");
   }
   {
@@ -188,14 +193,12 @@ void Pages() {
     //: Field caption on the basic settings page, and a row name on the confirmation page (96 px).
     Caption(p, 89, 219, 200, Artwork::tr("ESSID"));
     FieldBox(p, 89, 237, 96, 16);
-    Note(p, QRect(200, 236, 240, 30), Artwork::tr("The network name: 1 to 32 characters."));
     //: Field caption on the basic settings page, and a row name on the confirmation page (96 px).
     Caption(p, 89, 272, 200, Artwork::tr("Channel"));
-    Note(p, QRect(200, 292, 240, 30), Artwork::tr("The channels allowed in the access point's regulatory domain."));
     //: Field caption on the basic settings page; 200 px, one line.
     Caption(p, 89, 329, 200, Artwork::tr("Host Name"));
     FieldBox(p, 89, 347, 96, 16);
-    Note(p, QRect(200, 346, 240, 30), Artwork::tr("The access point's own name: up to 31 characters."));
+    Notes(p, "no2");
     WriteJpeg(img, "no2.jpg");
   }
   {
@@ -222,10 +225,7 @@ void Pages() {
     //: Caption left of an address field; as for "IP Address".
     FieldLabel(p, 345, Artwork::tr("Gateway"));
     FieldBox(p, 89, 345, 97, 15, kGatewayGrey);
-    Note(p, QRect(200, 270, 230, 92),
-         Artwork::tr(
-             "Four numbers from 0 to 255 separated by dots, such as 192.168.1.251. An empty field gets the usual "
-             "default when you go on."));
+    Notes(p, "no3");
     WriteJpeg(img, "no3.jpg");
   }
   {
@@ -233,12 +233,10 @@ void Pages() {
     QPainter p(&img);
     //: Caption above the list of WEP key sizes; 200 px, one line.
     Caption(p, 89, 219, 200, Artwork::tr("WEP method"));
-    Note(p, QRect(200, 238, 240, 40), Artwork::tr("Disable, or a key size of 64, 128 or 256 bits."));
     //: Caption above the pass phrase field; 200 px, one line.
     Caption(p, 91, 282, 200, Artwork::tr("Pass phrase"));
     FieldBox(p, 91, 300, 96, 15);
-    Note(p, QRect(200, 299, 240, 50),
-         Artwork::tr("Up to 32 characters. The same pass phrase always gives the same keys."));
+    Notes(p, "no4");
     WriteJpeg(img, "no4.jpg");
   }
   {
@@ -247,10 +245,7 @@ void Pages() {
     //: Caption above the first key's field; 200 px, one line.
     Caption(p, 90, 237, 200, Artwork::tr("WEP key 1"));
     FieldBox(p, 90, 255, 70, 14);
-    Note(p, QRect(180, 254, 260, 90),
-         Artwork::tr(
-             "Hexadecimal digits 0-9 and A-F: 10 digits for 64 bits, 26 for 128 bits, 58 for 256 bits. Keys 2 to 4 "
-             "are made from the pass phrase and saved with it."));
+    Notes(p, "no5");
     WriteJpeg(img, "no5.jpg");
   }
   {
@@ -280,9 +275,7 @@ void Pages() {
     for (int i = 0; i < 4; ++i)
       Text(p, QRect(24, ys[i], 96, 16), rows[i], 12, kInk, Qt::AlignLeft | Qt::AlignVCenter, true);
     for (int y : {257, 273, 290, 307}) FieldBox(p, 336, y, 97, 15);
-    Note(p, QRect(24, 340, 420, 60),
-         Artwork::tr("Yes: save. The access point may need 60 seconds to apply the settings.\n"
-                     "No: discard the changes and search again."));
+    Notes(p, "no6");
     WriteJpeg(img, "no6.jpg");
   }
   {
@@ -291,8 +284,7 @@ void Pages() {
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(60, 170, 100), 8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.drawPolyline(QPolygon({QPoint(170, 280), QPoint(205, 315), QPoint(280, 240)}));
-    Note(p, QRect(24, 350, 420, 60),
-         Artwork::tr("It may take the access point up to 60 seconds to apply them. Press Exit to close the utility."));
+    Notes(p, "exit1");
     WriteJpeg(img, "exit1.jpg");
   }
 }
