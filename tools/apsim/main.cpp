@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHostAddress>
 #include <QTimer>
 #include <cstdio>
 #include <deque>
@@ -36,6 +37,7 @@ struct Options {
   unsigned seed = 0;        // of the losses, so that a run can be repeated
   int rebootMs = 0;         // silent this long after applying settings, as a unit that restarts
   QString stateFile;        // where the access points are kept across runs; empty: nowhere
+  QHostAddress from;        // every datagram from this address; null: each access point's own
 };
 
 class Simulator : public QObject {
@@ -179,12 +181,12 @@ class Simulator : public QObject {
           Print("no acknowledgement (as asked)");
           return;
         }
-        const auto ack = [this] {
+        const auto ack = [this, index] {
           if (Lost()) {
             Print("lost gstack");
             return;
           }
-          queue_.push_back(trx::link::Acknowledgement());
+          queue_.push_back({trx::link::Acknowledgement(), Source(aps_[index])});
           Print("send gstack (6 bytes)");
           Pump();
         };
@@ -219,7 +221,14 @@ class Simulator : public QObject {
     } else if (i == 3) {
       Print(QString("send %1 more replies").arg(aps_.size() - 3));
     }
-    queue_.push_back(std::move(reply));
+    queue_.push_back({std::move(reply), Source(ap)});
+  }
+
+  // A device answers from its own address (as it reports it); a stand-in for another device,
+  // from the address it is given.
+  QHostAddress Source(const SettingsRecord& ap) const {
+    if (!o_.from.isNull()) return o_.from;
+    return QHostAddress(static_cast<quint32>(ap.ip[0] << 24 | ap.ip[1] << 16 | ap.ip[2] << 8 | ap.ip[3]));
   }
 
   // Sends what is queued, no faster than the link would carry it (on a segment, access points
@@ -235,14 +244,17 @@ class Simulator : public QObject {
       // behind catches up in larger batches instead of falling further behind.
       const qint64 now = clock.nsecsElapsed();
       std::vector<QByteArray> batch;
+      std::vector<QHostAddress> sources;
       for (std::size_t i = 0; i < queue_.size() && (i < 16 || (i < 256 && linkNs <= now)); ++i) {
-        batch.emplace_back(reinterpret_cast<const char*>(queue_[i].data()), static_cast<qsizetype>(queue_[i].size()));
+        const Bytes& bytes = queue_[i].bytes;
+        batch.emplace_back(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+        sources.push_back(queue_[i].from);
         // Ethernet frame with its UDP/IP headers, preamble and gap: 66 bytes around the payload.
-        if (o_.lineRateMbit > 0) linkNs += (queue_[i].size() + 66) * 8.0 * 1000.0 / o_.lineRateMbit;
+        if (o_.lineRateMbit > 0) linkNs += (bytes.size() + 66) * 8.0 * 1000.0 / o_.lineRateMbit;
       }
       const qint64 ahead = static_cast<qint64>(linkNs) - clock.nsecsElapsed();
       if (ahead > 0) std::this_thread::sleep_for(std::chrono::nanoseconds(ahead));
-      const int taken = socket_.SendMany(batch);
+      const int taken = socket_.SendManyFrom(batch, sources);
       queue_.erase(queue_.begin(), queue_.begin() + taken);
       if (taken < static_cast<int>(batch.size())) {
         if (!pump_.isActive()) pump_.start();
@@ -255,7 +267,11 @@ class Simulator : public QObject {
   std::vector<SettingsRecord> aps_;
   Options o_;
   trx::link::UdpSocket socket_;
-  std::deque<Bytes> queue_;
+  struct Outgoing {
+    Bytes bytes;
+    QHostAddress from;
+  };
+  std::deque<Outgoing> queue_;
   QTimer pump_;
   int settingsTaken_ = 0;
   std::minstd_rand random_;
@@ -305,11 +321,15 @@ int main(int argc, char* argv[]) {
                                 "0");
   const QCommandLineOption reboot("reboot", "Stay silent this long after applying settings, as a restarting unit.",
                                   "MS", "0");
+  const QCommandLineOption from("from",
+                                "Send everything from this address, as another device on the segment would (default: "
+                                "each access point from its own address).",
+                                "ADDRESS");
   const QCommandLineOption hex("hex", "Print the bytes of every message in hexadecimal.");
   const QCommandLineOption showKeys("show-keys", "Print key bytes and pass phrases too.");
-  parser.addOptions({count,      config,     delay,  ackDelay, noAck,     ackLimit, shortReply,
-                     domainZero, badChannel, badKey, faulty,   duplicate, lineRate, applyDelay,
-                     keepOld,    loss,       seed,   reboot,   state,     hex,      showKeys});
+  parser.addOptions({count,      config, delay,  ackDelay,  noAck,    ackLimit,   shortReply, domainZero,
+                     badChannel, badKey, faulty, duplicate, lineRate, applyDelay, keepOld,    loss,
+                     seed,       reboot, state,  hex,       showKeys, from});
   parser.process(app);
 
   if (!trx::tools::InPrivateNetworkNamespace()) {
@@ -334,6 +354,11 @@ int main(int argc, char* argv[]) {
       ok && o.lineRateMbit >= 0 && o.applyDelayMs >= 0 && o.lossPercent >= 0 && o.lossPercent <= 100 && o.rebootMs >= 0;
   if (!ok) {
     std::fprintf(stderr, "trx61-apsim: the times and counts must be whole numbers\n");
+    return 2;
+  }
+  if (parser.isSet(from) &&
+      (!o.from.setAddress(parser.value(from)) || o.from.protocol() != QAbstractSocket::IPv4Protocol)) {
+    std::fprintf(stderr, "trx61-apsim: --from takes an IPv4 address\n");
     return 2;
   }
   o.noAck = parser.isSet(noAck);
