@@ -48,10 +48,20 @@ int Discover(const QStringList& args) {
   CatchInterrupts();
   Session session;
   if (!Open(session)) return kRefused;
-  const auto answers = session.Search(static_cast<int>(seconds * 1000));
+  const int waitMs = static_cast<int>(seconds * 1000);
+  const auto answers = session.Search(waitMs);
   std::vector<Answer> listed;
   for (const Answer& a : answers)
     if (Usable(a)) listed.push_back(a);
+  // Units still answering for the first time near the end: more may come after it.
+  std::set<link::Mac> early;
+  int late = 0;
+  for (const Answer& a : listed) {
+    if (a.at < waitMs * 3 / 4)
+      early.insert(a.record->mac);
+    else if (early.insert(a.record->mac).second)
+      ++late;
+  }
 
   std::map<link::Ipv4, int> byIp;
   std::map<link::Mac, int> byMac;
@@ -85,6 +95,9 @@ int Discover(const QStringList& args) {
   for (const auto& [shared, what] : {std::pair{&sharedIps, "the fixed address"}, {&sharedMacs, "the MAC"}})
     for (const std::string& value : *shared) Err(std::string("more than one access point has ") + what + " " + value);
   if (rows.empty()) Err("no access point answered");
+  if (late > 0)
+    Err("note: " + std::to_string(late) + " access point(s) answered for the first time in the last quarter of the " +
+        "wait: the list may be short; search longer (--wait)");
   if (const int signal = Interrupted()) {
     Err("interrupted: " + std::to_string(rows.size()) + " access point(s) listed so far");
     status = 128 + signal;
