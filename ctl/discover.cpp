@@ -50,28 +50,29 @@ int Discover(const QStringList& args) {
   if (!Open(session)) return kRefused;
   const int waitMs = static_cast<int>(seconds * 1000);
   const auto answers = session.Search(waitMs);
-  std::vector<Answer> listed;
+  std::vector<const Answer*> listed;
   for (const Answer& a : answers)
-    if (Usable(a)) listed.push_back(a);
+    if (Usable(a)) listed.push_back(&a);
   // Units still answering for the first time near the end: more may come after it.
   std::set<link::Mac> early;
   int late = 0;
-  for (const Answer& a : listed) {
-    if (a.at < waitMs * 3 / 4)
-      early.insert(a.record->mac);
-    else if (early.insert(a.record->mac).second)
+  for (const Answer* a : listed) {
+    if (a->at < waitMs * 3 / 4)
+      early.insert(a->record->mac);
+    else if (early.insert(a->record->mac).second)
       ++late;
   }
 
   std::map<link::Ipv4, int> byIp;
   std::map<link::Mac, int> byMac;
-  for (const Answer& a : listed) {
-    if (a.record->addressMode != 0) ++byIp[a.record->ip];
-    ++byMac[a.record->mac];
+  for (const Answer* a : listed) {
+    if (a->record->addressMode != 0) ++byIp[a->record->ip];
+    ++byMac[a->record->mac];
   }
   std::vector<Row> rows;
   std::set<std::string> sharedIps, sharedMacs;
-  for (const Answer& a : listed) {
+  for (const Answer* listedOne : listed) {
+    const Answer& a = *listedOne;
     QStringList conflicts;
     if (a.record->addressMode != 0 && byIp[a.record->ip] > 1) {
       conflicts << "ip";
