@@ -13,9 +13,10 @@ namespace trx::ctl {
 
 namespace {
 
-// A message that is neither acknowledged nor seen applied goes out again this soon, then
-// after twice as long each time, up to the acknowledgement wait.
-constexpr int kFirstResendMs = 400;
+// A message that is neither acknowledged nor seen applied goes out again this soon, twice,
+// then after twice as long each time, up to the acknowledgement wait. By then the verifying
+// searches, three a step, have shown almost every unit that took it.
+constexpr int kFirstResendMs = 300;
 
 struct Unit {
   Planned plan;
@@ -93,10 +94,11 @@ class Follow {
     for (const Job& job : jobs_) tally_.done += job.sent ? 0 : 1;
     tally_.sent =
         static_cast<int>(std::count_if(units_.begin(), units_.end(), [](const Unit& u) { return u.job().sent; }));
-    // Verifying searches while some unit has not shown its new values; a large site's
-    // replies to each take longer to come in, so they go out less often.
-    const qint64 every = 250 + static_cast<qint64>(plan.size()) / 4;
-    qint64 nextRequest = 150;
+    // Verifying searches while some unit has not shown its new values: often in the first
+    // second after the messages went out, when most units show them; then, as a large
+    // site's replies to each take longer to come in, less often.
+    const qint64 every = 250 + static_cast<qint64>(plan.size()) / 4, sentAll = clock_.elapsed();
+    qint64 nextRequest = sentAll + 100;
     while (Open() && !Interrupted()) {
       TakeAcknowledgements();
       TakeReplies();
@@ -107,7 +109,7 @@ class Follow {
       if (std::any_of(units_.begin(), units_.end(), [](const Unit& u) { return u.open && !u.verified; }) &&
           t >= nextRequest) {
         session_.Request();
-        nextRequest = t + every;
+        nextRequest = t + (t - sentAll < 1000 ? 100 : every);
       }
       if (Open()) session_.Wait(20);
     }
@@ -157,7 +159,7 @@ class Follow {
     u.ackBy = t + o_.ackMs;
     u.applyBy = u.ackBy + o_.applyMs;
     u.nextSend = t + u.backoff;
-    u.backoff = std::min(u.backoff * 2, std::max(o_.ackMs, kFirstResendMs));
+    if (u.job().sends >= 2) u.backoff = std::min(u.backoff * 2, std::max(o_.ackMs, kFirstResendMs));
     u.unattributedSinceSend = 0;
   }
 

@@ -28,6 +28,8 @@ qint64 Now() {
 
 // Requests go out this often while a search runs, more slowly while they bring no new reply.
 constexpr int kRequestEveryMs = 250, kSlowestRequestMs = 1000;
+// While named units have not all answered, faster: each lost request or reply costs one step.
+constexpr int kNamedRequestMs = 100;
 }  // namespace
 
 bool Usable(const Answer& a) { return a.record && a.outcome != link::ReplyOutcome::Short; }
@@ -85,8 +87,11 @@ void Session::Receive(link::ByteView datagram) {
                         .arg(source.toString(), where.isEmpty() ? "" : " on " + where, what));
   };
   if (searching_ && link::HasHeader(datagram, link::kReplySignature)) {
+    // Most replies come in on one adapter: they share one list of it.
+    if (where.isEmpty() ? !lastInterfaces_.isEmpty() : lastInterfaces_ != QStringList{where})
+      lastInterfaces_ = where.isEmpty() ? QStringList() : QStringList{where};
     Answer a{source,
-             where.isEmpty() ? QStringList() : QStringList{where},
+             lastInterfaces_,
              link::CheckReply(datagram),
              link::DecodeReply(datagram),
              link::Bytes(datagram.begin(), datagram.end()),
@@ -163,8 +168,8 @@ std::vector<Answer> Session::Search(int waitMs, const std::function<bool(const A
   Listen();
   // A search or its reply lost on the way is a device missing from the list: the request
   // goes out again every quarter second as long as its replies can still come in before
-  // the end (less often while requests bring nothing new). Devices answer each, and the
-  // copies merge.
+  // the end (less often while requests bring nothing new, more often while named units are
+  // missing). Devices answer each, and the copies merge.
   const int lastRequest = waitMs - std::min(kRequestEveryMs, waitMs / 4);
   QElapsedTimer clock;
   clock.start();
@@ -173,7 +178,9 @@ std::vector<Answer> Session::Search(int waitMs, const std::function<bool(const A
   std::size_t looked = 0, before = 0;
   const auto send = [&] {
     if (clock.elapsed() < next || next > lastRequest) return;
-    every = answers_.size() > before ? kRequestEveryMs : std::min(every * 2, kSlowestRequestMs);
+    every = enough && until == waitMs  ? kNamedRequestMs
+            : answers_.size() > before ? kRequestEveryMs
+                                       : std::min(every * 2, kSlowestRequestMs);
     before = answers_.size();
     Request();
     next += every;

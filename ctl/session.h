@@ -93,6 +93,7 @@ class Session : public QObject {
   // Answers by a hash of their settings bytes and address: a copy is known by comparison
   // with the answer itself, so that each reply is kept once.
   std::unordered_multimap<std::size_t, std::size_t> seen_;
+  QStringList lastInterfaces_;
   std::set<link::Bytes> posted_;  // this session's own settings messages
   std::vector<Acknowledgement> acknowledgements_;
   std::vector<Foreign> foreign_;
