@@ -325,7 +325,11 @@ printf '[ap]\npassphrase = attacker\n' > /tmp/ctl.conf.$$
 start_other --config /tmp/ctl.conf.$$ --from 10.1.0.66
 expect_status 1 "a forged reply first" "$ctl" set $M --essid lobby
 grep -q "different settings (from 10.1.0.66 and 192.168.1.11)" /tmp/ctl.err.$$ || fail "a forged reply: $(cat /tmp/ctl.err.$$)"
-# A reply replayed from the unit's address with a byte more is the same unit.
+# The same settings from another address are a second device; replayed from the unit's own
+# address with a byte more, the same unit.
+start_other --count 1 --from 10.1.0.66
+expect_status 1 "the same settings from another address" "$ctl" set $M --essid elsewhere
+grep -q "2 access points answer with this MAC (from 10.1.0.66 and 192.168.1.11)" /tmp/ctl.err.$$ || fail "another address: $(cat /tmp/ctl.err.$$)"
 start_other --count 1 --pad 1 --from 192.168.1.11
 expect_status 0 "a replayed reply" "$ctl" set $M --essid replayed
 # A unit that acknowledges and keeps its values, and a device that takes on what it hears and
@@ -373,6 +377,16 @@ two_runs $XDG_RUNTIME_DIR
 { grep -q "waiting for another trx61ctl run" /tmp/ctl.outb.$$ && [ "$(cat /tmp/ctl.outa.$$ /tmp/ctl.outb.$$ | grep -c '^02-.* verified$')" -eq 12 ] &&
   [ "$(grep -cE '^02-00-00-0A-00-0[1-6],b-[1-6],.*,a-[1-6],' /tmp/ctl.final.$$)" -eq 6 ]; } ||
   fail "one PC, two runs in turn: $(cat /tmp/ctl.outa.$$ /tmp/ctl.outb.$$ /tmp/ctl.final.$$)"
+
+# A run that died holding the lock holds up no later one.
+start_sim --count 1 --keep-old
+"$ctl" set $M --essid held --apply-time 30 > /dev/null 2>&1 &
+held=$!
+sleep 1
+kill -KILL $held
+wait $held 2>/dev/null
+expect_status 4 "after a run that died" "$ctl" set $M --essid next --apply-time 1
+grep -q "waiting for another" /tmp/ctl.err.$$ && fail "a dead run's lock is taken over: $(cat /tmp/ctl.err.$$)"
 
 # Units still answering for the first time at the end of the wait: the list may be short.
 start_sim --count 2 --delay 900
