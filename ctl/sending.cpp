@@ -98,7 +98,7 @@ class Follow {
     // second after the messages went out, when most units show them; then, as a large
     // site's replies to each take longer to come in, less often.
     const qint64 every = 250 + static_cast<qint64>(plan.size()) / 4, sentAll = clock_.elapsed();
-    qint64 nextRequest = sentAll + 100;
+    qint64 nextRequest = sentAll + 50;
     while (Open() && !Interrupted()) {
       TakeAcknowledgements();
       TakeReplies();
@@ -109,7 +109,7 @@ class Follow {
       if (std::any_of(units_.begin(), units_.end(), [](const Unit& u) { return u.open && !u.verified; }) &&
           t >= nextRequest) {
         session_.Request();
-        nextRequest = t + (t - sentAll < 1000 ? 100 : every);
+        nextRequest = t + (t - sentAll < 1000 ? 50 : every);
       }
       if (Open()) session_.Wait(20);
     }
