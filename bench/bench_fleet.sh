@@ -1,34 +1,66 @@
 #!/bin/sh
-# A site on a lossy link: 150 simulated access points that lose 10 % of what they are sent and
-# of what they send (searches, replies, settings messages, acknowledgements). Prints how many
-# each of ten discover runs lists, then what one apply of new ESSIDs to all of them reports.
-# Goal: 150 listed in 10 of 10 runs, and every unit set by one apply. Runs in a private namespace.
-#   bench/bench_fleet.sh [BUILD-DIR]
+# A site on a poor link. First 150 simulated access points that lose 30 % of what they are sent
+# and of what they send: how many each of ten `discover --wait 10` runs lists (goal: 150 in 10
+# of 10). Then at 10 % loss each way: how long one apply takes for 1 unit and for 100 units,
+# and what it reports (goal: 100 units within 1.5 times the time of 1, every unit set).
+# Runs in a private namespace.
+#   bench/bench_fleet.sh [BUILD-DIR] [DISCOVER-RUNS]
 set -eu
 build=${1:-build}
-[ "${TRX_IN_NETNS:-}" = 1 ] || exec env TRX_IN_NETNS=1 "$(dirname "$0")/../tools/netns-run" "$0" "$build"
+runs=${2:-10}
+[ "${TRX_IN_NETNS:-}" = 1 ] || exec env TRX_IN_NETNS=1 "$(dirname "$0")/../tools/netns-run" "$0" "$build" "$runs"
 csv=$(mktemp)
 log=$(mktemp)
 report=$(mktemp)
 trap 'rm -f "$csv" "$log" "$report"' EXIT
-"$build/trx61-apsim" --count 150 --loss 10 --seed "$(date +%s)" > "$log" 2>&1 &
-sim=$!
-until grep -q listening "$log"; do sleep 0.05; done
-full=0
-for run in 1 2 3 4 5 6 7 8 9 10; do
-  n=$("$build/trx61ctl" discover --csv 2>/dev/null | grep -c '^02-' || true)
-  [ "$n" -eq 150 ] && full=$((full + 1))
-  printf 'discover %2d: %d of 150 listed\n' "$run" "$n"
-done
-echo "every unit listed in $full of 10 runs (goal: 10)"
-{
+start_sim() {
+  : > "$log"
+  "$build/trx61-apsim" "$@" --seed "$(date +%s)" > "$log" 2>&1 &
+  sim=$!
+  until grep -q listening "$log"; do sleep 0.05; done
+}
+rows() {  # first last tag
   echo "mac,essid"
-  i=1; while [ $i -le 150 ]; do printf '02-00-00-0A-%02X-%02X,fleet-%d\n' $((i / 256)) $((i % 256)) $i; i=$((i + 1)); done
-} > "$csv"
-start=$(date +%s.%N)
-"$build/trx61ctl" apply "$csv" --report "$report" > /dev/null 2>&1 || true
-end=$(date +%s.%N)
-awk -v a="$start" -v b="$end" 'BEGIN { printf "apply: %.1f s; ", b - a }'
-grep -o '"outcome": "[^"]*"' "$report" | sort | uniq -c | awk '{ $1 = $1; printf "%s; ", $0 } END { print "" }'
-grep -o '"sends": [0-9]*' "$report" | sort | uniq -c | awk '{ printf "%s units sent %s time(s); ", $1, $3 } END { print "" }'
+  i=$1; while [ "$i" -le "$2" ]; do printf '02-00-00-0A-%02X-%02X,%s-%d\n' $((i / 256)) $((i % 256)) "$3" "$i"; i=$((i + 1)); done
+}
+
+start_sim --count 150 --loss 30
+full=0
+run=1
+while [ $run -le "$runs" ]; do
+  n=$("$build/trx61ctl" discover --wait 10 --csv 2>/dev/null | grep -c '^02-' || true)
+  [ "$n" -eq 150 ] && full=$((full + 1))
+  printf 'discover %2d at 30 %% loss, --wait 10: %d of 150 listed\n' "$run" "$n"
+  run=$((run + 1))
+done
+echo "every unit listed in $full of $runs runs (goal: all)"
+kill $sim
+
+# One apply, timed: seconds, then the outcomes and how often messages were sent.
+timed_apply() {
+  start=$(date +%s.%N)
+  "$build/trx61ctl" apply "$csv" --report "$report" > /dev/null 2>&1 || true
+  end=$(date +%s.%N)
+  awk -v a="$start" -v b="$end" 'BEGIN { printf "%.2f", b - a }'
+}
+outcomes() {
+  grep -o '"outcome": "[^"]*"' "$report" | sort | uniq -c | awk '{ $1 = $1; printf "%s; ", $0 }'
+  grep -o '"sends": [0-9]*' "$report" | sort | uniq -c | awk '{ printf "%s sent %s time(s); ", $1, $3 }'
+}
+start_sim --count 101 --loss 10
+one=0
+for round in 1 2 3 4 5 6 7 8 9 10; do
+  rows 101 101 "one-$round" > "$csv"
+  t=$(timed_apply)
+  one=$(awk -v a="$one" -v b="$t" 'BEGIN { print a + b }')
+  printf 'apply, 1 unit at 10 %% loss: %s s; %s\n' "$t" "$(outcomes)"
+done
+many=0
+for round in 1 2 3 4 5; do
+  rows 1 100 "many-$round" > "$csv"
+  t=$(timed_apply)
+  many=$(awk -v a="$many" -v b="$t" 'BEGIN { print a + b }')
+  printf 'apply, 100 units at 10 %% loss: %s s; %s\n' "$t" "$(outcomes)"
+done
+awk -v a="$many" -v b="$one" 'BEGIN { printf "100 units take %.2f times as long as 1, on average (goal: at most 1.5)\n", (a / 5) / (b / 10) }'
 kill $sim

@@ -82,6 +82,8 @@ int Apply(const QStringList& args) {
   std::vector<Job>& jobs = rows.jobs;
 
   CatchInterrupts();
+  const auto lock = options.dryRun ? nullptr : LockSends();
+  if (!options.dryRun && !lock) return Finish(128 + Interrupted());
   Session session;
   if (!Open(session)) return kRefused;
   Progress progress;

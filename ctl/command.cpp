@@ -2,6 +2,10 @@
 
 #include "ctl/output.h"
 
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QThread>
 #include <algorithm>
 #include <cstdio>
 #ifdef _WIN32
@@ -17,7 +21,7 @@ const char kStatuses[] =
     "without acknowledgement),\n1 refused: bad arguments, a bad file, or the UDP port cannot be opened; nothing was "
     "sent,\n2 not found, 3 not acknowledged, 4 acknowledged but different, 5 refused for some devices (the others "
     "went ahead),\n6 standard output or the report could not be written, 7 acknowledged but not seen again before the "
-    "apply time ran out,\n130 and 143 interrupted (Ctrl-C, SIGTERM).";
+    "apply time ran out,\n8 changed by another sender during the run, 130 and 143 interrupted (Ctrl-C, SIGTERM).";
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> kCommands = {
@@ -103,6 +107,44 @@ bool SendOptions::Read(const QCommandLineParser& p, RunOptions& o) const {
 void WarnCleartext() {
   Err("note: a settings message carries the pass phrase and WEP keys unencrypted to every device on the network "
       "segment");
+}
+
+class RunLock {
+ public:
+  explicit RunLock(const QString& path) : file(path) {}
+  QLockFile file;
+};
+
+std::shared_ptr<RunLock> LockSends() {
+  // One per user: in the user's runtime folder, else in the temporary one under the user's number.
+  const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+#ifdef _WIN32
+  const QString name = "trx61ctl.lock";  // the temporary folder is the user's own
+#else
+  const QString name = QString("trx61ctl-%1.lock").arg(getuid());
+#endif
+  const QString folder = !runtime.isEmpty() && QFileInfo(QString::fromLocal8Bit(runtime)).isDir()
+                             ? QString::fromLocal8Bit(runtime)
+                             : QDir::tempPath();
+  auto lock = std::make_shared<RunLock>(folder + "/" + name);
+  lock->file.setStaleLockTime(0);  // held as long as its run lives; a dead run's is taken over
+  bool said = false;
+  while (!lock->file.tryLock(100)) {
+    if (Interrupted()) return nullptr;
+    if (lock->file.error() != QLockFile::LockFailedError) {
+      Err("note: cannot lock " + lock->file.fileName().toStdString() +
+          ": another run on this PC may send at the same time");
+      return lock;
+    }
+    if (!said) {
+      qint64 pid = 0;
+      QString host, app;
+      lock->file.getLockInfo(&pid, &host, &app);
+      Err("waiting for another trx61ctl run on this PC to finish (process " + std::to_string(pid) + ")");
+      said = true;
+    }
+  }
+  return lock;
 }
 
 int RunStatus(const std::vector<Job>& jobs) {

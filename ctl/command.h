@@ -5,6 +5,7 @@
 #include <QCommandLineParser>
 #include <QFile>
 #include <QString>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -49,9 +50,9 @@ struct SendOptions {
   QCommandLineOption apply{"apply-time", "How long the access points may take to apply, from 0 to 3600 s (default 60).",
                            "SECONDS", "60"};
   QCommandLineOption retries{"retries",
-                             "Send a settings message again, up to N times (0 to 10, default 2), when its device "
-                             "neither acknowledges it nor shows its values.",
-                             "N", "2"};
+                             "Send a settings message again, up to N times (0 to 10, default 4), when its device "
+                             "neither acknowledges it nor shows its values: soon, then after twice as long each time.",
+                             "N", "4"};
   explicit SendOptions(const char* dryRunHelp);
   void AddTo(QCommandLineParser& p) const;
   // Fills the run options, or says which option is wrong.
@@ -63,5 +64,11 @@ int RunStatus(const std::vector<Job>& jobs);
 
 // Said once, before the first settings message of a run goes out.
 void WarnCleartext();
+
+// Two runs on this PC that send settings take turns: the lock is held from the first search
+// to the last verifying one, so that neither builds its messages over values the other is
+// changing. Waits (saying so once) while another run holds it; nothing when interrupted.
+class RunLock;
+std::shared_ptr<RunLock> LockSends();
 
 }  // namespace trx::ctl

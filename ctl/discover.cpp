@@ -48,20 +48,31 @@ int Discover(const QStringList& args) {
   CatchInterrupts();
   Session session;
   if (!Open(session)) return kRefused;
-  const auto answers = session.Search(static_cast<int>(seconds * 1000));
-  std::vector<Answer> listed;
+  const int waitMs = static_cast<int>(seconds * 1000);
+  const auto answers = session.Search(waitMs);
+  std::vector<const Answer*> listed;
   for (const Answer& a : answers)
-    if (Usable(a)) listed.push_back(a);
+    if (Usable(a)) listed.push_back(&a);
+  // Units still answering for the first time near the end: more may come after it.
+  std::set<link::Mac> early;
+  int late = 0;
+  for (const Answer* a : listed) {
+    if (a->at < waitMs * 3 / 4)
+      early.insert(a->record->mac);
+    else if (early.insert(a->record->mac).second)
+      ++late;
+  }
 
   std::map<link::Ipv4, int> byIp;
   std::map<link::Mac, int> byMac;
-  for (const Answer& a : listed) {
-    if (a.record->addressMode != 0) ++byIp[a.record->ip];
-    ++byMac[a.record->mac];
+  for (const Answer* a : listed) {
+    if (a->record->addressMode != 0) ++byIp[a->record->ip];
+    ++byMac[a->record->mac];
   }
   std::vector<Row> rows;
   std::set<std::string> sharedIps, sharedMacs;
-  for (const Answer& a : listed) {
+  for (const Answer* listedOne : listed) {
+    const Answer& a = *listedOne;
     QStringList conflicts;
     if (a.record->addressMode != 0 && byIp[a.record->ip] > 1) {
       conflicts << "ip";
@@ -85,6 +96,9 @@ int Discover(const QStringList& args) {
   for (const auto& [shared, what] : {std::pair{&sharedIps, "the fixed address"}, {&sharedMacs, "the MAC"}})
     for (const std::string& value : *shared) Err(std::string("more than one access point has ") + what + " " + value);
   if (rows.empty()) Err("no access point answered");
+  if (late > 0)
+    Err("note: " + std::to_string(late) + " access point(s) answered for the first time in the last quarter of the " +
+        "wait: the list may be short; search longer (--wait)");
   if (const int signal = Interrupted()) {
     Err("interrupted: " + std::to_string(rows.size()) + " access point(s) listed so far");
     status = 128 + signal;

@@ -2,6 +2,8 @@
 // Settings for several access points at once: one search for all of them, every message
 // sent without waiting, then acknowledgements taken as they come and searches until each
 // reports what it was sent or its time is over. A slow or silent device holds up no other.
+// A unit is known by all its answers: every reply that carries its MAC is weighed, and only
+// the unit's own address speaks for it afterwards.
 #include <functional>
 #include <string>
 #include <vector>
@@ -23,11 +25,13 @@ enum class Outcome {
   AckedNotSeen,     // acknowledged, but it did not answer a search again before its apply time ran out
   NotSent,          // interrupted before it was sent
   Unknown,          // interrupted after it was sent, before it was verified
+  ChangedByOther,   // another sender's settings message for it came during the run
+  Unattributable,   // it reports what it was sent; acknowledgements from its address cannot be told apart
 };
 const char* OutcomeText(Outcome outcome);  // "verified", "not found", ...
 // 0 for the outcomes that leave the device as asked (and for those of an interrupted run,
 // whose status is the signal's); else 2 not found, 3 not acknowledged, 4 different, 5 refused,
-// 7 acknowledged but not seen again.
+// 7 acknowledged but not seen again, 8 changed by another sender.
 int ExitStatus(Outcome outcome);
 
 struct Job {
@@ -52,7 +56,7 @@ struct Tally {
 
 struct RunOptions {
   int searchMs = 3000, ackMs = 3000, applyMs = 60000;
-  int retries = 2;  // sends of the same message again, to a device that neither acknowledged nor shows it
+  int retries = 4;  // sends of the same message again, to a device that neither acknowledged nor shows it
   bool dryRun = false;
   bool force = false;        // send addresses that look wrong or are another device's
   bool showSecrets = false;  // pass phrases and keys in the changes shown
@@ -66,5 +70,25 @@ struct RunOptions {
 
 // Runs the jobs. False when nothing was sent because of an address conflict (conflictRefusesAll).
 bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& options);
+
+// How long a search for named units goes on after the last of them answered, so that a
+// second unit with the same MAC (a clone, a forger) is heard too.
+constexpr int kSettleMs = 500;
+
+// Why these replies, all with one MAC, name no one unit (empty when they are one reply):
+// "2 access points answer with this MAC and different settings (from A and B)".
+std::string Twins(const std::vector<const Answer*>& replies);
+
+// A job that can go out: the unit as the first search showed it, and what it is to hold.
+struct Planned {
+  Job* job = nullptr;
+  Answer device;
+  link::SettingsRecord wanted;
+};
+// Sends every planned message and follows each unit until it is decided (jobs.cpp is the
+// planning, sending.cpp this).
+void SendAndVerify(Session& session, std::vector<Planned>& plan, std::vector<Job>& jobs, const RunOptions& o);
+// Sets the outcome and tells options.done.
+void Decide(Job& job, Outcome outcome, const RunOptions& o, std::string detail = {});
 
 }  // namespace trx::ctl

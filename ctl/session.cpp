@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <algorithm>
 #include <csignal>
+#include <string_view>
 #include <utility>
 
 #include "link/debuglog.h"
@@ -18,6 +19,18 @@ extern "C" void OnInterrupt(int signal) {
   interrupted = signal;
   std::signal(signal, SIG_DFL);  // a second one ends the program without a report
 }
+
+qint64 Now() {
+  QElapsedTimer now;
+  now.start();
+  return now.msecsSinceReference();
+}
+
+// Requests go out this often while a search runs, more slowly while they bring no new reply.
+constexpr int kRequestEveryMs = 250, kSlowestRequestMs = 1000;
+// While named units have not all answered, faster: each lost request or reply costs one step,
+// and twins have more chances to be heard in the settle time.
+constexpr int kNamedRequestMs = 50;
 }  // namespace
 
 bool Usable(const Answer& a) { return a.record && a.outcome != link::ReplyOutcome::Short; }
@@ -31,6 +44,17 @@ std::string Unreadable(const Answer& a) {
   }
 }
 
+link::ByteView SettingsBytes(const link::Bytes& reply) {
+  const link::ByteView all(reply);
+  return all.size() >= link::kSmallestReply ? all.subspan(link::kReplyRecordOffset, link::kRecordSize) : all;
+}
+
+bool Known(const QHostAddress& address) { return !address.isNull() && address != QHostAddress::AnyIPv4; }
+
+std::string AddressText(const QHostAddress& address) {
+  return Known(address) ? address.toString().toStdString() : "an unknown address";
+}
+
 void CatchInterrupts() {
   std::signal(SIGINT, OnInterrupt);
   std::signal(SIGTERM, OnInterrupt);
@@ -42,45 +66,80 @@ Session::Session() {
   socket_.lclPort = link::kPort;
   socket_.rmtPort = link::kPort;
   socket_.RmtAddr = link::kBroadcastAddress;
-  socket_.SetAcceptedHeaders({std::string(link::kReplySignature), std::string(link::kAckHeader)});
-  connect(&socket_, &link::TZEL_UDPSocket::OnRecv, this, [this](QObject*, const std::uint8_t* buf, int len) {
-    const link::ByteView datagram(buf, static_cast<std::size_t>(len));
-    const QString where = socket_.CurrentInterface();
-    const auto note = [&](const QString& what) {
-      if (!link::DebugEnabled()) return;
-      link::DebugLine(QString("recv %1 bytes from %2%3: %4")
-                          .arg(len)
-                          .arg(socket_.CurrentSource().toString(), where.isEmpty() ? "" : " on " + where, what));
-    };
-    if (searching_ && link::HasHeader(datagram, link::kReplySignature)) {
-      if (const auto earlier = copies_.CopyOf(datagram)) {
-        QStringList& on = answers_[*earlier].interfaces;
-        if (!where.isEmpty() && !on.contains(where)) {
-          on << where;
-          on.sort();  // the same list whichever copy came first
-        }
-        note("duplicate: the same bytes as an earlier reply of this search");
-        return;
-      }
-      Answer a{socket_.CurrentSource(), where.isEmpty() ? QStringList() : QStringList{where},
-               link::CheckReply(datagram), link::DecodeReply(datagram), link::Bytes(datagram.begin(), datagram.end())};
-      if (link::DebugEnabled())
-        note(QString("reply from %1: %2")
-                 .arg(a.record ? QString::fromStdString(link::FormatMac(a.record->mac)) : QString("?"),
-                      link::Reason(a.outcome)));
-      answers_.push_back(std::move(a));
-    } else if (saving_ && link::HasHeader(datagram, link::kAckHeader)) {
-      QElapsedTimer now;
-      now.start();
-      acknowledgements_.push_back({socket_.CurrentSource(), now.msecsSinceReference()});
-      note("acknowledgement");
-    } else {
-      note("ignored: not waiting for it");
-    }
+  socket_.SetAcceptedHeaders(
+      {std::string(link::kReplySignature), std::string(link::kAckHeader), std::string(link::kSettingsHeader)});
+  // Nothing past a reply's record is read: a flood of large datagrams costs no more than
+  // that each.
+  socket_.SetLargestKept(static_cast<int>(link::kSmallestReply));
+  connect(&socket_, &link::UdpSocket::OnRecv, this, [this](QObject*, const std::uint8_t* buf, int len) {
+    Receive(link::ByteView(buf, static_cast<std::size_t>(len)));
   });
 }
 
 bool Session::Open() { return socket_.Open(); }
+
+void Session::Receive(link::ByteView datagram) {
+  const QString where = socket_.CurrentInterface();
+  const QHostAddress source = socket_.CurrentSource();
+  const auto note = [&](const QString& what) {
+    if (!link::DebugEnabled()) return;
+    link::DebugLine(QString("recv %1 bytes from %2%3: %4")
+                        .arg(datagram.size())
+                        .arg(source.toString(), where.isEmpty() ? "" : " on " + where, what));
+  };
+  if (searching_ && link::HasHeader(datagram, link::kReplySignature)) {
+    // Most replies come in on one adapter: they share one list of it.
+    if (where.isEmpty() ? !lastInterfaces_.isEmpty() : lastInterfaces_ != QStringList{where})
+      lastInterfaces_ = where.isEmpty() ? QStringList() : QStringList{where};
+    Answer a{source,
+             lastInterfaces_,
+             link::CheckReply(datagram),
+             link::DecodeReply(datagram),
+             link::Bytes(datagram.begin(), datagram.end()),
+             Now() - listeningSince_};
+    const link::ByteView settings = SettingsBytes(a.bytes);
+    const std::size_t hash = std::hash<std::string_view>()(
+                                 std::string_view(reinterpret_cast<const char*>(settings.data()), settings.size())) ^
+                             qHash(source);
+    const auto [first, last] = seen_.equal_range(hash);
+    for (auto it = first; it != last; ++it) {
+      Answer& earlier = answers_[it->second];
+      const link::ByteView kept = SettingsBytes(earlier.bytes);
+      if (earlier.from != source || !std::equal(kept.begin(), kept.end(), settings.begin(), settings.end())) continue;
+      QStringList& on = earlier.interfaces;
+      if (!where.isEmpty() && !on.contains(where)) {
+        on << where;
+        on.sort();  // the same list whichever copy came first
+      }
+      note("duplicate: the same settings from the same address as an earlier reply");
+      return;
+    }
+    if (link::DebugEnabled())
+      note(QString("reply from %1: %2")
+               .arg(a.record ? QString::fromStdString(link::FormatMac(a.record->mac)) : QString("?"),
+                    link::Reason(a.outcome)));
+    // What is kept of a reply: its bytes up to the end of its record, no more.
+    if (a.bytes.size() > link::kSmallestReply) a.bytes.resize(link::kSmallestReply);
+    a.bytes.shrink_to_fit();
+    seen_.emplace(hash, answers_.size());
+    answers_.push_back(std::move(a));
+    heard_ = true;
+  } else if (saving_ && link::HasHeader(datagram, link::kAckHeader)) {
+    acknowledgements_.push_back({source, Now()});
+    note("acknowledgement");
+    heard_ = true;
+  } else if (hearOthers_ && link::HasHeader(datagram, link::kSettingsHeader)) {
+    if (posted_.count(link::Bytes(datagram.begin(), datagram.end())) > 0) return;  // our own, heard back
+    const auto record = link::DecodeSettingsMessage(datagram);
+    if (!record || datagram.size() != link::kSettingsMessageSize) return note("ignored: not a settings message");
+    note(QString("a settings message for %1 from another sender")
+             .arg(QString::fromStdString(link::FormatMac(record->mac))));
+    foreign_.push_back({source, *record});
+    heard_ = true;
+  } else {
+    note("ignored: not waiting for it");
+  }
+}
 
 void Session::RunUntil(int ms, const std::function<bool()>& done) {
   QEventLoop loop;
@@ -94,45 +153,65 @@ void Session::RunUntil(int ms, const std::function<bool()>& done) {
   loop.exec();
 }
 
-std::vector<Answer> Session::Search(int waitMs, const std::function<bool(const Answer&)>& enough) {
+void Session::Listen() {
   answers_.clear();
-  copies_.Clear();
+  seen_.clear();
   searching_ = true;
-  // A search or its reply lost on the way is a device missing from the list: the request
-  // goes out again every eighth of the wait (a quarter second at least) in its first three
-  // quarters, so that the last one's replies still come in. Devices answer each, and the
-  // copies merge.
+  listeningSince_ = Now();
+}
+
+void Session::Request() {
   const link::Bytes request = link::SearchRequest();
-  const int every = std::max(250, waitMs / 8);
+  socket_.SendBytes(request.data(), static_cast<int>(request.size()));
+}
+
+std::vector<Answer> Session::Search(int waitMs, const std::function<bool(const Answer&)>& enough, int settleMs) {
+  Listen();
+  // A search or its reply lost on the way is a device missing from the list: the request
+  // goes out again every quarter second as long as its replies can still come in before
+  // the end (less often while requests bring nothing new, more often while named units are
+  // missing). Devices answer each, and the copies merge.
+  const int lastRequest = waitMs - std::min(kRequestEveryMs, waitMs / 4);
   QElapsedTimer clock;
   clock.start();
-  qint64 next = 0;
+  qint64 next = 0, until = waitMs;
+  int every = kRequestEveryMs;
+  std::size_t looked = 0, before = 0;
   const auto send = [&] {
-    if (clock.elapsed() < next || next > waitMs * 3 / 4) return;
-    socket_.SendBytes(request.data(), static_cast<int>(request.size()));
+    if (clock.elapsed() < next || next > lastRequest) return;
+    every = enough && until == waitMs  ? kNamedRequestMs
+            : answers_.size() > before ? kRequestEveryMs
+                                       : std::min(every * 2, kSlowestRequestMs);
+    before = answers_.size();
+    Request();
     next += every;
   };
   send();
-  std::size_t looked = 0;
   RunUntil(waitMs, [&] {
     for (; looked < answers_.size(); ++looked)
-      if (enough && enough(answers_[looked])) return true;
+      if (until == waitMs && enough && enough(answers_[looked]))
+        until = std::min<qint64>(waitMs, clock.elapsed() + settleMs);
     send();
-    return false;
+    return clock.elapsed() >= until;
   });
   searching_ = false;
-  return answers_;
+  seen_.clear();
+  return std::exchange(answers_, {});
 }
 
 void Session::Post(const link::Bytes& message) {
   saving_ = true;
+  posted_.insert(message);
   socket_.SendBytes(message.data(), static_cast<int>(message.size()));
 }
 
 std::vector<Session::Acknowledgement> Session::TakeAcknowledgements() { return std::exchange(acknowledgements_, {}); }
 
-void Session::WaitForAcknowledgement(int ms) {
-  RunUntil(ms, [&] { return !acknowledgements_.empty(); });
+std::vector<Session::Foreign> Session::TakeForeign() { return std::exchange(foreign_, {}); }
+
+void Session::Wait(int ms) {
+  heard_ = false;
+  RunUntil(ms, [&] { return heard_; });
 }
 
 }  // namespace trx::ctl

@@ -1,15 +1,17 @@
 #pragma once
-// One conversation with the access points on every adapter: a search and its replies, a
-// settings message and its acknowledgement. Runs its own event loop while it waits, and
-// stops waiting at once when the user interrupts (Ctrl-C, SIGTERM).
+// One conversation with the access points on every adapter: searches and their replies,
+// settings messages and their acknowledgements, and the settings messages other senders
+// broadcast. Runs its own event loop while it waits, and stops waiting at once when the user
+// interrupts (Ctrl-C, SIGTERM).
 #include <QHostAddress>
 #include <QObject>
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <set>
+#include <unordered_map>
 #include <vector>
 
-#include "link/copies.h"
 #include "link/messages.h"
 #include "link/reading.h"
 #include "link/udpsocket.h"
@@ -17,11 +19,12 @@
 namespace trx::ctl {
 
 struct Answer {
-  QHostAddress from;
+  QHostAddress from;       // null where the system does not tell
   QStringList interfaces;  // every adapter a copy of this reply came in on
   link::ReplyOutcome outcome = link::ReplyOutcome::Short;
   std::optional<link::SettingsRecord> record;  // when it could be decoded
-  link::Bytes bytes;                           // the reply as received
+  link::Bytes bytes;                           // the reply as received, up to the end of its record
+  qint64 at = 0;                               // ms after the search began
 };
 
 // A reply trx61ctl lists and may write to: decoded, even with values the wizard cannot read
@@ -29,6 +32,12 @@ struct Answer {
 bool Usable(const Answer& a);
 // What cannot be read in a usable reply: "unreadable channel", ...; empty when nothing.
 std::string Unreadable(const Answer& a);
+// The bytes that carry a reply's settings: its record (the whole reply when it is short).
+// Two replies that agree in them are one unit's, whatever else they carry.
+link::ByteView SettingsBytes(const link::Bytes& reply);
+// An address as the reports name it: "10.1.0.5", or "an unknown address".
+std::string AddressText(const QHostAddress& address);
+bool Known(const QHostAddress& address);
 
 // Catches SIGINT and SIGTERM from now on; a second one of the same ends the program at once.
 void CatchInterrupts();
@@ -40,8 +49,17 @@ class Session : public QObject {
   Session();
   bool Open();
   // Replies to one search, in arrival order, each once (copies merged), until waitMs has
-  // passed or enough() holds. The request is sent more than once within the wait.
-  std::vector<Answer> Search(int waitMs, const std::function<bool(const Answer&)>& enough = {});
+  // passed or, settleMs after enough() first held, sooner. The request is sent again and
+  // again within the wait, as long as it may bring replies before its end.
+  std::vector<Answer> Search(int waitMs, const std::function<bool(const Answer&)>& enough = {}, int settleMs = 0);
+
+  // Searching without waiting, as verifying does: Listen() forgets the replies so far, each
+  // Request() sends the request once, and Answers() holds the replies since Listen(), each
+  // once, in arrival order.
+  void Listen();
+  void Request();
+  const std::vector<Answer>& Answers() const { return answers_; }
+
   // Sends a settings message without waiting; from now on acknowledgements are kept, during
   // searches too, by the address they came from (they name no device).
   void Post(const link::Bytes& message);
@@ -52,17 +70,33 @@ class Session : public QObject {
     qint64 at = 0;
   };
   std::vector<Acknowledgement> TakeAcknowledgements();
-  // Runs the event loop for up to ms, less when an acknowledgement comes or on an interrupt.
-  void WaitForAcknowledgement(int ms);
+  // Settings messages that someone else broadcast since the last call (every one is
+  // broadcast, so each sender hears the others'); this session's own are not among them.
+  struct Foreign {
+    QHostAddress from;
+    link::SettingsRecord record;
+  };
+  std::vector<Foreign> TakeForeign();
+  void HearOtherSenders() { hearOthers_ = true; }  // from now on
+  // Runs the event loop for up to ms, less when a datagram of interest comes or on an interrupt.
+  void Wait(int ms);
 
  private:
+  void Receive(link::ByteView datagram);
+  void Keep(link::ByteView datagram);
   void RunUntil(int ms, const std::function<bool()>& done);
 
   link::UdpSocket socket_;
-  bool searching_ = false, saving_ = false;
+  bool searching_ = false, saving_ = false, heard_ = false, hearOthers_ = false;
   std::vector<Answer> answers_;
-  link::ReplyCopies copies_;
+  qint64 listeningSince_ = 0;
+  // Answers by a hash of their settings bytes and address: a copy is known by comparison
+  // with the answer itself, so that each reply is kept once.
+  std::unordered_multimap<std::size_t, std::size_t> seen_;
+  QStringList lastInterfaces_;
+  std::set<link::Bytes> posted_;  // this session's own settings messages
   std::vector<Acknowledgement> acknowledgements_;
+  std::vector<Foreign> foreign_;
 };
 
 }  // namespace trx::ctl

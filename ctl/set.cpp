@@ -91,18 +91,21 @@ int Set(const QStringList& args) {
   if (read->Empty()) return refuse("nothing to change; see trx61ctl set --help");
 
   CatchInterrupts();
+  const auto lock = options.dryRun ? nullptr : LockSends();
+  if (!options.dryRun && !lock) return Finish(128 + Interrupted());
   Session session;
   if (!Open(session)) return kRefused;
   if (!mac) {
+    // The whole wait: every unit that answers with this name or address is weighed.
     const bool byIp = input::IsDottedQuad(target.toStdString());
-    std::vector<std::pair<link::Mac, std::string>> matches;  // twins on one MAC are two
-    for (const Answer& a : session.Search(options.searchMs)) {
+    const std::vector<Answer> answers = session.Search(options.searchMs);
+    std::vector<const Answer*> matches;
+    for (const Answer& a : answers) {
       if (!Usable(a)) continue;
       const link::SettingsRecord& r = *a.record;
       if (byIp ? link::FormatIpv4(r.ip) == link::FormatIpv4(input::AddressBytes(target.toStdString()))
                : Q(Utf8FromDevice(r.hostName)).compare(target, Qt::CaseInsensitive) == 0)
-        matches.emplace_back(r.mac, link::FormatMac(r.mac) + " (host " + Utf8FromDevice(r.hostName) + ", ip " +
-                                        link::FormatIpv4(r.ip) + ")");
+        matches.push_back(&a);
     }
     if (Interrupted()) return Finish(128 + Interrupted());
     if (matches.empty()) {
@@ -110,14 +113,21 @@ int Set(const QStringList& args) {
           target.toStdString());
       return Finish(ExitStatus(Outcome::NotFound));
     }
-    if (matches.size() > 1) {
+    if (matches.size() > 1) {  // twins on one MAC are two
       std::vector<std::string> all;
       all.reserve(matches.size());
-      for (const auto& [m, line] : matches) all.push_back(line);
+      for (const Answer* a : matches)
+        all.push_back(link::FormatMac(a->record->mac) + " (host " + Utf8FromDevice(a->record->hostName) + ", ip " +
+                      link::FormatIpv4(a->record->ip) + ")");
       return refuse(target.toStdString() + " names " + std::to_string(matches.size()) +
                     " access points; name one by its MAC: " + Join(all, ", "));
     }
-    mac = matches.front().first;
+    // Another reply with its MAC, whatever its name, is a second unit.
+    mac = matches.front()->record->mac;
+    std::vector<const Answer*> same;
+    for (const Answer& a : answers)
+      if (Usable(a) && a.record->mac == *mac) same.push_back(&a);
+    if (const std::string twins = Twins(same); !twins.empty()) return refuse(link::FormatMac(*mac) + ": " + twins);
   }
   std::vector<Job> jobs(1);
   jobs[0].mac = *mac;

@@ -27,6 +27,13 @@ class SocketBackend {
   virtual long long Drops() const = 0;
   virtual void SetHeaders(std::vector<std::string> headers, bool inSystem) = 0;
   virtual int Send(const std::vector<QByteArray>& datagrams, const QHostAddress& to, quint16 port) = 0;
+  // The same, datagram i from the source address sources[i] where the system lets a sender
+  // choose it (a simulator standing in for many devices); elsewhere as Send.
+  virtual int SendFrom(const std::vector<QByteArray>& datagrams, const std::vector<QHostAddress>& sources,
+                       const QHostAddress& to, quint16 port) {
+    (void)sources;
+    return Send(datagrams, to, port);
+  }
   // Takes what is queued on the socket now, unless the reader is at it already.
   virtual void ReadNow() {}
 };
@@ -49,7 +56,8 @@ bool Accepted(const std::vector<std::string>& headers, const char* data, qsizety
 void NoteRefused(qsizetype size, const QHostAddress& from, int interfaceIndex);
 
 // One datagram out: interfaceIndex 0 follows the routing table, any other leaves by that
-// interface. Returns true when the system took it; else error says why.
+// interface. Returns true when the system took it; else error says why. The datagram passed
+// is the element of the list SendEverywhere was given, not a copy.
 using SendOne =
     std::function<bool(const QByteArray&, const QHostAddress&, quint16, int interfaceIndex, QString* error)>;
 

@@ -23,16 +23,20 @@
 
 #include "link/backend.h"
 #include "link/debuglog.h"
+#include "link/interfaces.h"
 #include "link/udpsocket.h"
 
 namespace trx::link {
 
 namespace {
 
-// The system's socket calls: a reader thread that takes up to 64 datagrams per call, and
-// sends straight from the caller's thread (the kernel serialises them).
-// One datagram out of fd, by the interface of that index (0: as the routing table says).
-bool SendDatagram(int fd, const QByteArray& bytes, const QHostAddress& to, quint16 port, int index, QString* error) {
+// One datagram out of fd, by the interface of that index (0: as the routing table says),
+// from the source address from when it is not null. A chosen source needs the interface
+// named (the system picks none for a limited broadcast from a foreign address); routed is
+// the one the routing table would take. Where the system refuses the source, the datagram
+// goes from its own choice.
+bool SendDatagram(int fd, const QByteArray& bytes, const QHostAddress& to, quint16 port, int index, QString* error,
+                  const QHostAddress& from = {}, int routed = 0) {
   sockaddr_in address{};
   address.sin_family = AF_INET;
   address.sin_port = htons(port);
@@ -44,7 +48,8 @@ bool SendDatagram(int fd, const QByteArray& bytes, const QHostAddress& to, quint
   message.msg_namelen = sizeof address;
   message.msg_iov = &data;
   message.msg_iovlen = 1;
-  if (index > 0) {  // leave by that interface, whatever the routing table says
+  const bool chosen = !from.isNull() && from.protocol() == QAbstractSocket::IPv4Protocol;
+  if (index > 0 || chosen) {  // leave by that interface, whatever the routing table says
     message.msg_control = control;
     message.msg_controllen = sizeof control;
     cmsghdr* c = CMSG_FIRSTHDR(&message);
@@ -52,12 +57,14 @@ bool SendDatagram(int fd, const QByteArray& bytes, const QHostAddress& to, quint
     c->cmsg_type = IP_PKTINFO;
     c->cmsg_len = CMSG_LEN(sizeof(in_pktinfo));
     in_pktinfo info{};
-    info.ipi_ifindex = index;
+    info.ipi_ifindex = index > 0 ? index : routed;
+    if (chosen) info.ipi_spec_dst.s_addr = htonl(from.toIPv4Address());
     std::memcpy(CMSG_DATA(c), &info, sizeof info);
   }
-  const bool ok = ::sendmsg(fd, &message, MSG_DONTWAIT) == bytes.size();
-  if (!ok) *error = QString::fromLocal8Bit(std::strerror(errno));
-  return ok;
+  if (::sendmsg(fd, &message, MSG_DONTWAIT) == bytes.size()) return true;
+  if (chosen) return SendDatagram(fd, bytes, to, port, index, error);
+  *error = QString::fromLocal8Bit(std::strerror(errno));
+  return false;
 }
 
 class PosixBackend : public SocketBackend {
@@ -113,6 +120,7 @@ class PosixBackend : public SocketBackend {
     if (fd_ >= 0) ::close(fd_);
     wake_ = fd_ = -1;
     port_ = 0;
+    transparent_ = false;
   }
 
   bool IsOpen() const override { return fd_ >= 0; }
@@ -158,9 +166,25 @@ class PosixBackend : public SocketBackend {
         return 0;
       }
     }
-    const int taken = SendEverywhere(datagrams, to, port, std::bind_front(SendDatagram, fd));
+    const int taken = SendEverywhere(datagrams, to, port,
+                                     [fd](const QByteArray& bytes, const QHostAddress& t, quint16 p, int index,
+                                          QString* error) { return SendDatagram(fd, bytes, t, p, index, error); });
     if (fd != fd_) ::close(fd);
     return taken;
+  }
+
+  int SendFrom(const std::vector<QByteArray>& datagrams, const std::vector<QHostAddress>& sources,
+               const QHostAddress& to, quint16 port) override {
+    if (fd_ < 0 || sources.size() != datagrams.size()) return Send(datagrams, to, port);
+    // A source that is not this system's own: allowed to a sender with network privileges,
+    // as in a namespace of its own.
+    if (!transparent_) transparent_ = Enable(fd_, IPPROTO_IP, IP_TRANSPARENT);
+    const int routed = RoutedBroadcastInterface();
+    return SendEverywhere(datagrams, to, port,
+                          [&](const QByteArray& bytes, const QHostAddress& t, quint16 p, int index, QString* error) {
+                            const auto i = static_cast<std::size_t>(&bytes - datagrams.data());
+                            return SendDatagram(fd_, bytes, t, p, index, error, sources[i], routed);
+                          });
   }
 
  private:
@@ -258,6 +282,7 @@ class PosixBackend : public SocketBackend {
       headers = headers_;
     }
     Batch& b = *batch_;
+    const int keep = owner_->LargestKept();
     for (;;) {
       for (int i = 0; i < Batch::kSize; ++i) {
         b.vectors[i] = {b.buffers.get() + static_cast<std::size_t>(i) * Batch::kMaxDatagram, Batch::kMaxDatagram};
@@ -296,7 +321,7 @@ class PosixBackend : public SocketBackend {
         }
         const QHostAddress from(ntohl(b.sources[i].sin_addr.s_addr));
         if (accepted)
-          got.push_back({QByteArray(bytes, size), from, index});
+          got.push_back({QByteArray(bytes, keep > 0 ? std::min<qsizetype>(size, keep) : size), from, index});
         else
           NoteRefused(size, from, index);
       }
@@ -330,6 +355,7 @@ class PosixBackend : public SocketBackend {
   std::mutex headersMutex_;
   std::vector<std::string> headers_;
   bool filterInSystem_ = false;
+  bool transparent_ = false;  // sources of one's choice allowed
 };
 }  // namespace
 

@@ -42,7 +42,14 @@ int UdpSocket::SendMany(const std::vector<QByteArray>& datagrams) {
   return backend_->Send(datagrams, QHostAddress(RmtAddr), static_cast<quint16>(rmtPort));
 }
 
+int UdpSocket::SendManyFrom(const std::vector<QByteArray>& datagrams, const std::vector<QHostAddress>& sources) {
+  return backend_->SendFrom(datagrams, sources, QHostAddress(RmtAddr), static_cast<quint16>(rmtPort));
+}
+
 void UdpSocket::Queue(std::vector<Datagram>&& datagrams) {
+  if (const int keep = largestKept_; keep > 0)
+    for (Datagram& d : datagrams)
+      if (d.bytes.size() > keep) d.bytes = d.bytes.left(keep);  // a copy of its own: the rest is freed
   bool post = false;
   {
     std::lock_guard lock(mutex_);

@@ -11,6 +11,7 @@
 #include <QHostAddress>
 #include <QObject>
 #include <QString>
+#include <atomic>
 #include <cstdint>
 #include <deque>
 #include <functional>
@@ -77,6 +78,10 @@ class UdpSocket : public QObject {
   // Several datagrams in one go, with one look at the interfaces; returns how many of them,
   // from the first, were taken.
   int SendMany(const std::vector<QByteArray>& datagrams);
+  // The same, datagram i sent from the address sources[i] (a null address: the system's
+  // choice) where the system allows it (Linux, in a network namespace of one's own); else
+  // from the system's choice.
+  int SendManyFrom(const std::vector<QByteArray>& datagrams, const std::vector<QHostAddress>& sources);
   void Close();
 
   bool IsOpen() const;
@@ -91,6 +96,10 @@ class UdpSocket : public QObject {
   // they then count in DroppedBySystem, so a user of that count checks in the reader only.
   enum class HeaderCheck { InReader, InSystem };
   void SetAcceptedHeaders(std::vector<std::string> headers, HeaderCheck where = HeaderCheck::InReader);
+  // Only the first bytes of each datagram are kept and handed over (0: all): a flood of large
+  // datagrams then costs memory for what is read, not for what arrives.
+  void SetLargestKept(int bytes) { largestKept_ = bytes; }
+  int LargestKept() const { return largestKept_; }
   // Datagrams the system dropped for want of buffer space since Open; -1 if it does not tell.
   long long DroppedBySystem() const;
 
@@ -117,6 +126,7 @@ class UdpSocket : public QObject {
   void DeliverPending();  // owner's thread
 
   std::unique_ptr<SocketBackend> backend_;
+  std::atomic<int> largestKept_ = 0;
   int receiveBufferRequest_ = kReceiveBufferBytes;
 
   std::mutex mutex_;

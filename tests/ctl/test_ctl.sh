@@ -25,7 +25,20 @@ start_sim() {
   done
 }
 stop_sim() { [ -n "$sim_pid" ] && kill "$sim_pid" 2>/dev/null && wait "$sim_pid" 2>/dev/null; sim_pid=; }
-trap 'stop_sim; rm -f /tmp/ctl.*.$$' EXIT
+# A second device beside the simulator's units: a clone or a forger, on an address of its own.
+other_pid=
+start_other() {
+  stop_other
+  : > /tmp/ctl.other.$$
+  "$build/trx61-apsim" "$@" >> /tmp/ctl.other.$$ 2>&1 &
+  other_pid=$!
+  until grep -q listening /tmp/ctl.other.$$; do sleep 0.02; done
+}
+stop_other() { [ -n "$other_pid" ] && kill "$other_pid" 2>/dev/null && wait "$other_pid" 2>/dev/null; other_pid=; }
+trap 'stop_sim; stop_other; rm -rf /tmp/ctl.*.$$' EXIT
+# This test's own lock for runs that send: another test's runs elsewhere on the machine wait for none of them.
+export XDG_RUNTIME_DIR=/tmp/ctl.run.$$
+mkdir -p $XDG_RUNTIME_DIR && chmod 1777 $XDG_RUNTIME_DIR
 M=02-00-00-0A-00-01
 
 # Discover, in three formats; none answering is a status of its own.
@@ -291,6 +304,94 @@ expect_status 0 "discover, lossy" "$ctl" discover --wait 2 --csv
 { echo mac,essid; i=1; while [ $i -le 20 ]; do printf '02-00-00-0A-00-%02X,lossy%d\n' $i $i; i=$((i + 1)); done; } > $csv
 expect_status 0 "apply, lossy" "$ctl" apply $csv --retries 6 --report /tmp/ctl.report.$$
 [ "$(grep -cE ' (verified|changed without acknowledgement)$' /tmp/ctl.out.$$)" -eq 20 ] || fail "20 set: $(cat /tmp/ctl.out.$$)"
+
+# Twins and forgers: a unit is judged by every reply with its MAC, however it is named, and
+# only its own address speaks for it.
+T=02-00-00-0D-00-01
+printf '[ap]\nmac = %s\nhost = twin-a\nip = 10.50.0.11\ndhcp = no\n[ap]\nmac = %s\nhost = twin-b\nip = 10.50.0.12\ndhcp = yes\ndomain = 0x30\nwep = 64\n' $T $T > /tmp/ctl.conf.$$
+start_sim --config /tmp/ctl.conf.$$
+twins="2 access points answer with this MAC and different settings (from 10.50.0.11 and 10.50.0.12)"
+for target in twin-b 10.50.0.12 $T; do
+  expect_status 1 "set $target, a twin" "$ctl" set "$target" --essid x --wait 1
+  grep -q "$twins" /tmp/ctl.err.$$ || fail "set $target refuses twins: $(cat /tmp/ctl.out.$$ /tmp/ctl.err.$$)"
+done
+printf 'mac,host,essid\n%s,twin-b,viafile\n' $T > $csv
+expect_status 5 "apply to twins" "$ctl" apply $csv
+grep -q "^$T refused: .*$twins" /tmp/ctl.out.$$ || fail "apply refuses twins: $(cat /tmp/ctl.out.$$)"
+grep -q "recv gstset" /tmp/ctl.sim.$$ && fail "nothing is sent to twins"
+# A forged reply that comes first, from another address: another pass phrase.
+start_sim --count 1 --delay 100
+printf '[ap]\npassphrase = attacker\n' > /tmp/ctl.conf.$$
+start_other --config /tmp/ctl.conf.$$ --from 10.1.0.66
+expect_status 1 "a forged reply first" "$ctl" set $M --essid lobby
+grep -q "different settings (from 10.1.0.66 and 192.168.1.11)" /tmp/ctl.err.$$ || fail "a forged reply: $(cat /tmp/ctl.err.$$)"
+# The same settings from another address are a second device; replayed from the unit's own
+# address with a byte more, the same unit.
+start_other --count 1 --from 10.1.0.66
+expect_status 1 "the same settings from another address" "$ctl" set $M --essid elsewhere
+grep -q "2 access points answer with this MAC (from 10.1.0.66 and 192.168.1.11)" /tmp/ctl.err.$$ || fail "another address: $(cat /tmp/ctl.err.$$)"
+start_other --count 1 --pad 1 --from 192.168.1.11
+expect_status 0 "a replayed reply" "$ctl" set $M --essid replayed
+# A unit that acknowledges and keeps its values, and a device that takes on what it hears and
+# answers with it from another address: neither its acknowledgement nor its reply counts.
+start_sim --count 1 --keep-old
+start_other --count 0 --mimic --from 10.1.0.66
+expect_status 4 "a forged verifying reply" "$ctl" set $M --essid forged --apply-time 2
+{ grep -q "^acknowledged but different: essid" /tmp/ctl.out.$$ && grep -q "send gstack" /tmp/ctl.other.$$; } ||
+  fail "a forged verifying reply: $(cat /tmp/ctl.out.$$ /tmp/ctl.other.$$)"
+stop_other
+# Nine units on one address, four of which acknowledge: no acknowledgement is credited to one.
+: > /tmp/ctl.conf.$$
+for i in 1 2 3 4 5 6 7 8 9; do printf '[ap]\nmac = 02-00-00-0E-00-0%d\nip = 192.168.1.251\n' $i >> /tmp/ctl.conf.$$; done
+start_sim --config /tmp/ctl.conf.$$ --no-ack --faulty 5
+{ echo mac,essid; for i in 1 2 3 4 5 6 7 8 9; do printf '02-00-00-0E-00-0%d,shared%d\n' $i $i; done; } > $csv
+expect_status 0 "one address, nine units" "$ctl" apply $csv
+[ "$(grep -c ' changed, acknowledgement not attributable: ' /tmp/ctl.out.$$)" -eq 9 ] ||
+  fail "acknowledgements from a shared address: $(cat /tmp/ctl.out.$$)"
+
+# Two senders at once, with units that apply after 1.5 s. On two PCs (two locks), each hears
+# the other's messages: whatever it reports verified holds its value at the end. On one PC
+# the second run waits, and both are verified.
+start_sim --count 6 --apply-delay 1500
+for tag in a b; do
+  { echo "mac,$([ $tag = a ] && echo essid || echo host)"; for i in 1 2 3 4 5 6; do printf '02-00-00-0A-00-0%d,%s-%d\n' $i $tag $i; done; } > /tmp/ctl.$tag.$$
+done
+two_runs() {  # lock-folder-of-the-second
+  "$ctl" apply /tmp/ctl.a.$$ > /tmp/ctl.outa.$$ 2>&1 &
+  sleep 0.2
+  XDG_RUNTIME_DIR=$1 "$ctl" apply /tmp/ctl.b.$$ > /tmp/ctl.outb.$$ 2>&1
+  wait $!
+  "$ctl" discover --wait 1 --csv > /tmp/ctl.final.$$
+}
+mkdir -p /tmp/ctl.pc2.$$
+two_runs /tmp/ctl.pc2.$$
+grep -q 'changed by another sender' /tmp/ctl.outa.$$ /tmp/ctl.outb.$$ || fail "two PCs: $(cat /tmp/ctl.outa.$$ /tmp/ctl.outb.$$)"
+for i in 1 2 3 4 5 6; do
+  if { grep -q "^02-00-00-0A-00-0$i verified" /tmp/ctl.outa.$$ && ! grep -q "^02-00-00-0A-00-0$i,.*,a-$i," /tmp/ctl.final.$$; } ||
+    { grep -q "^02-00-00-0A-00-0$i verified" /tmp/ctl.outb.$$ && ! grep -q "^02-00-00-0A-00-0$i,b-$i," /tmp/ctl.final.$$; }; then
+    fail "verified but undone on unit $i: $(cat /tmp/ctl.outa.$$ /tmp/ctl.outb.$$ /tmp/ctl.final.$$)"
+  fi
+done
+start_sim --count 6 --apply-delay 1500
+two_runs $XDG_RUNTIME_DIR
+{ grep -q "waiting for another trx61ctl run" /tmp/ctl.outb.$$ && [ "$(cat /tmp/ctl.outa.$$ /tmp/ctl.outb.$$ | grep -c '^02-.* verified$')" -eq 12 ] &&
+  [ "$(grep -cE '^02-00-00-0A-00-0[1-6],b-[1-6],.*,a-[1-6],' /tmp/ctl.final.$$)" -eq 6 ]; } ||
+  fail "one PC, two runs in turn: $(cat /tmp/ctl.outa.$$ /tmp/ctl.outb.$$ /tmp/ctl.final.$$)"
+
+# A run that died holding the lock holds up no later one.
+start_sim --count 1 --keep-old
+"$ctl" set $M --essid held --apply-time 30 > /dev/null 2>&1 &
+held=$!
+sleep 1
+kill -KILL $held
+wait $held 2>/dev/null
+expect_status 4 "after a run that died" "$ctl" set $M --essid next --apply-time 1
+grep -q "waiting for another" /tmp/ctl.err.$$ && fail "a dead run's lock is taken over: $(cat /tmp/ctl.err.$$)"
+
+# Units still answering for the first time at the end of the wait: the list may be short.
+start_sim --count 2 --delay 900
+expect_status 0 "late answers" "$ctl" discover --wait 1
+grep -q "2 access point(s) answered for the first time in the last quarter" /tmp/ctl.err.$$ || fail "late answers: $(cat /tmp/ctl.err.$$)"
 
 # A burst of 10000, all listed.
 start_sim --count 10000 --line-rate 100

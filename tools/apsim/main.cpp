@@ -6,7 +6,9 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHostAddress>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <deque>
 #include <random>
@@ -36,6 +38,10 @@ struct Options {
   unsigned seed = 0;        // of the losses, so that a run can be repeated
   int rebootMs = 0;         // silent this long after applying settings, as a unit that restarts
   QString stateFile;        // where the access points are kept across runs; empty: nowhere
+  QHostAddress from;        // every datagram from this address; null: each access point's own
+  int padBytes = 0;         // replies this much longer than their record
+  bool mimic = false;       // take on every access point a settings message names
+  int flood = 0;            // distinct large replies sent after the first search, as a hostile device would
 };
 
 class Simulator : public QObject {
@@ -123,6 +129,7 @@ class Simulator : public QObject {
   void Receive(const Bytes& d) {
     if (d == trx::link::SearchRequest()) {
       Print(QString("recv gstsearch (%1 bytes)").arg(d.size()));
+      floodLeft_ += std::exchange(o_.flood, 0);
       // Each access point hears the search, or not, on its own.
       std::vector<std::size_t> heard;
       for (std::size_t i = 0; i < aps_.size(); ++i)
@@ -147,6 +154,12 @@ class Simulator : public QObject {
       if (!settings) {
         Print(QString("drop short gstset (%1 bytes)").arg(d.size()));
         return;
+      }
+      if (o_.mimic &&
+          std::none_of(aps_.begin(), aps_.end(), [&](const SettingsRecord& a) { return a.mac == settings->mac; })) {
+        aps_.push_back(*settings);
+        quietUntil_.push_back(0);
+        Print(QString("takes on %1").arg(QString::fromStdString(trx::link::FormatMac(settings->mac))));
       }
       for (auto& ap : aps_) {
         if (ap.mac != settings->mac) continue;
@@ -179,12 +192,12 @@ class Simulator : public QObject {
           Print("no acknowledgement (as asked)");
           return;
         }
-        const auto ack = [this] {
+        const auto ack = [this, index] {
           if (Lost()) {
             Print("lost gstack");
             return;
           }
-          queue_.push_back(trx::link::Acknowledgement());
+          queue_.push_back({trx::link::Acknowledgement(), Source(aps_[index])});
           Print("send gstack (6 bytes)");
           Pump();
         };
@@ -207,6 +220,7 @@ class Simulator : public QObject {
     Bytes reply = trx::link::EncodeReply(ap);
     const bool faulty = Faulty(i);
     constexpr std::size_t at = trx::link::kReplyRecordOffset;
+    if (o_.padBytes > 0) reply.resize(reply.size() + static_cast<std::size_t>(o_.padBytes), 0);
     if (faulty) {
       if (o_.domainZero) reply[at + trx::link::record::kDomain.offset] = 0x00;
       if (o_.badChannel) reply[at + trx::link::record::kChannel.offset] = 0x0F;
@@ -219,7 +233,38 @@ class Simulator : public QObject {
     } else if (i == 3) {
       Print(QString("send %1 more replies").arg(aps_.size() - 3));
     }
-    queue_.push_back(std::move(reply));
+    queue_.push_back({std::move(reply), Source(ap)});
+  }
+
+  // A device answers from its own address (as it reports it); a stand-in for another device,
+  // from the address it is given.
+  QHostAddress Source(const SettingsRecord& ap) const {
+    if (!o_.from.isNull()) return o_.from;
+    return QHostAddress(static_cast<quint32>(ap.ip[0] << 24 | ap.ip[1] << 16 | ap.ip[2] << 8 | ap.ip[3]));
+  }
+
+  // A hostile device's flood: replies of the largest size, each with a MAC and settings of
+  // its own, made as the queue empties so that the flood costs this process nothing.
+  void Flood() {
+    for (; floodLeft_ > 0 && queue_.size() < 64; --floodLeft_) {
+      SettingsRecord fake = aps_.empty() ? trx::apsim::MakeAccessPoints(1).front() : aps_.front();
+      const auto n = static_cast<std::uint32_t>(++flooded_);
+      fake.mac = {0x06,
+                  0xF1,
+                  static_cast<std::uint8_t>(n >> 24),
+                  static_cast<std::uint8_t>(n >> 16),
+                  static_cast<std::uint8_t>(n >> 8),
+                  static_cast<std::uint8_t>(n)};
+      fake.hostName = "flood-" + std::to_string(n);
+      Bytes reply = trx::link::EncodeReply(fake);
+      reply.resize(65507, static_cast<std::uint8_t>(n));
+      queue_.push_back({std::move(reply), QHostAddress("10.1.0.66")});
+    }
+    if (floodLeft_ == 0 && flooded_ > 0 && !floodTold_) {
+      Print(QString("flood of %1 replies queued").arg(flooded_));
+      floodTold_ = true;
+    }
+    if (floodLeft_ > 0 && !pump_.isActive()) pump_.start();
   }
 
   // Sends what is queued, no faster than the link would carry it (on a segment, access points
@@ -229,21 +274,26 @@ class Simulator : public QObject {
     QElapsedTimer clock;
     clock.start();
     double linkNs = 0;  // when the link is free again, from the start of this call
+    Flood();
     while (!queue_.empty()) {
       // Sixteen at a time, and with them any that the link would have carried by now: each send
       // call also lists the system's adapters (milliseconds on Windows), so a sender that falls
       // behind catches up in larger batches instead of falling further behind.
       const qint64 now = clock.nsecsElapsed();
       std::vector<QByteArray> batch;
+      std::vector<QHostAddress> sources;
       for (std::size_t i = 0; i < queue_.size() && (i < 16 || (i < 256 && linkNs <= now)); ++i) {
-        batch.emplace_back(reinterpret_cast<const char*>(queue_[i].data()), static_cast<qsizetype>(queue_[i].size()));
+        const Bytes& bytes = queue_[i].bytes;
+        batch.emplace_back(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+        sources.push_back(queue_[i].from);
         // Ethernet frame with its UDP/IP headers, preamble and gap: 66 bytes around the payload.
-        if (o_.lineRateMbit > 0) linkNs += (queue_[i].size() + 66) * 8.0 * 1000.0 / o_.lineRateMbit;
+        if (o_.lineRateMbit > 0) linkNs += (bytes.size() + 66) * 8.0 * 1000.0 / o_.lineRateMbit;
       }
       const qint64 ahead = static_cast<qint64>(linkNs) - clock.nsecsElapsed();
       if (ahead > 0) std::this_thread::sleep_for(std::chrono::nanoseconds(ahead));
-      const int taken = socket_.SendMany(batch);
+      const int taken = socket_.SendManyFrom(batch, sources);
       queue_.erase(queue_.begin(), queue_.begin() + taken);
+      Flood();
       if (taken < static_cast<int>(batch.size())) {
         if (!pump_.isActive()) pump_.start();
         return;
@@ -255,9 +305,16 @@ class Simulator : public QObject {
   std::vector<SettingsRecord> aps_;
   Options o_;
   trx::link::UdpSocket socket_;
-  std::deque<Bytes> queue_;
+  struct Outgoing {
+    Bytes bytes;
+    QHostAddress from;
+  };
+  std::deque<Outgoing> queue_;
   QTimer pump_;
   int settingsTaken_ = 0;
+  int floodLeft_ = 0;
+  long long flooded_ = 0;
+  bool floodTold_ = false;
   std::minstd_rand random_;
   QElapsedTimer clock_;
   std::vector<qint64> quietUntil_;  // per access point, on clock_
@@ -305,11 +362,24 @@ int main(int argc, char* argv[]) {
                                 "0");
   const QCommandLineOption reboot("reboot", "Stay silent this long after applying settings, as a restarting unit.",
                                   "MS", "0");
+  const QCommandLineOption from("from",
+                                "Send everything from this address, as another device on the segment would (default: "
+                                "each access point from its own address).",
+                                "ADDRESS");
+  const QCommandLineOption pad("pad", "Send replies this many bytes longer than their record (0 to 65000).", "BYTES",
+                               "0");
+  const QCommandLineOption mimic("mimic",
+                                 "Take on every access point a settings message names, as a device that pretends to "
+                                 "be it (with --from: from another address); --count 0 starts with none.");
+  const QCommandLineOption flood("flood",
+                                 "After the first search, send N replies of 65507 bytes, each with a MAC of its own, "
+                                 "as a hostile device would.",
+                                 "N", "0");
   const QCommandLineOption hex("hex", "Print the bytes of every message in hexadecimal.");
   const QCommandLineOption showKeys("show-keys", "Print key bytes and pass phrases too.");
-  parser.addOptions({count,      config,     delay,  ackDelay, noAck,     ackLimit, shortReply,
-                     domainZero, badChannel, badKey, faulty,   duplicate, lineRate, applyDelay,
-                     keepOld,    loss,       seed,   reboot,   state,     hex,      showKeys});
+  parser.addOptions({count,  config, delay,     ackDelay, noAck,      ackLimit, shortReply, domainZero, badChannel,
+                     badKey, faulty, duplicate, lineRate, applyDelay, keepOld,  loss,       seed,       reboot,
+                     state,  hex,    showKeys,  from,     pad,        mimic,    flood});
   parser.process(app);
 
   if (!trx::tools::InPrivateNetworkNamespace()) {
@@ -336,6 +406,18 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "trx61-apsim: the times and counts must be whole numbers\n");
     return 2;
   }
+  if (parser.isSet(from) &&
+      (!o.from.setAddress(parser.value(from)) || o.from.protocol() != QAbstractSocket::IPv4Protocol)) {
+    std::fprintf(stderr, "trx61-apsim: --from takes an IPv4 address\n");
+    return 2;
+  }
+  if (ok) o.padBytes = parser.value(pad).toInt(&ok);
+  if (ok) o.flood = parser.value(flood).toInt(&ok);
+  if (!ok || o.padBytes < 0 || o.padBytes > 65000 || o.flood < 0) {
+    std::fprintf(stderr, "trx61-apsim: --pad takes 0 to 65000 bytes, --flood a count\n");
+    return 2;
+  }
+  o.mimic = parser.isSet(mimic);
   o.noAck = parser.isSet(noAck);
   o.keepOld = parser.isSet(keepOld);
   o.shortReply = parser.isSet(shortReply);
@@ -368,8 +450,8 @@ int main(int argc, char* argv[]) {
     }
   } else {
     const int n = parser.value(count).toInt(&ok);
-    if (!ok || n < 1 || n > 10000) {
-      std::fprintf(stderr, "trx61-apsim: --count takes 1 to 10000\n");
+    if (!ok || n < (o.mimic ? 0 : 1) || n > 10000) {
+      std::fprintf(stderr, "trx61-apsim: --count takes 1 to 10000 (0 with --mimic)\n");
       return 2;
     }
     aps = trx::apsim::MakeAccessPoints(n);
