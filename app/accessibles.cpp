@@ -100,17 +100,40 @@ class PictureAccessible : public QAccessibleWidget {
   bool IsPage() const { return Form() && Image() == Form()->welcome; }
 };
 
-// A drop-down list is named by its caption (Qt names it after its value on Linux and leaves the
-// caption to a buddy label that a page picture cannot be). Its item is its value and its text,
-// which is what a screen reader reads on focus and after every change.
-class ListAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+// A widget whose accessible text is read-only and whole: no caret, no selection of the user's,
+// one run of attributes. Subclasses give text(start, end) and characterCount().
+class ReadOnlyTextAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
  public:
-  explicit ListAccessible(TComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+  using QAccessibleWidget::QAccessibleWidget;
 
   void* interface_cast(QAccessible::InterfaceType t) override {
     if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
     return QAccessibleWidget::interface_cast(t);
   }
+  using QAccessibleWidget::text;
+  void selection(int, int* start, int* end) const override { *start = *end = 0; }
+  int selectionCount() const override { return 0; }
+  void addSelection(int, int) override {}
+  void removeSelection(int) override {}
+  void setSelection(int, int, int) override {}
+  int cursorPosition() const override { return 0; }
+  void setCursorPosition(int) override {}
+  QRect characterRect(int) const override { return {}; }
+  int offsetAtPoint(const QPoint&) const override { return -1; }
+  void scrollToSubstring(int, int) override {}
+  QString attributes(int, int* start, int* end) const override {
+    *start = 0;
+    *end = characterCount();
+    return {};
+  }
+};
+
+// A drop-down list is named by its caption (Qt names it after its value on Linux and leaves the
+// caption to a buddy label that a page picture cannot be). Its item is its value and its text,
+// which is what a screen reader reads on focus and after every change.
+class ListAccessible : public ReadOnlyTextAccessible {
+ public:
+  explicit ListAccessible(TComboBox* combo) : ReadOnlyTextAccessible(combo, QAccessible::ComboBox) {}
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Value) return Combo()->currentText();
     return QAccessibleWidget::text(t);
@@ -135,19 +158,6 @@ class ListAccessible : public QAccessibleWidget, public QAccessibleTextInterface
     *end = selectionCount() ? characterCount() : 0;
   }
   int selectionCount() const override { return Combo()->hasFocus() && characterCount() > 0 ? 1 : 0; }
-  void addSelection(int, int) override {}
-  void removeSelection(int) override {}
-  void setSelection(int, int, int) override {}
-  int cursorPosition() const override { return 0; }
-  void setCursorPosition(int) override {}
-  QRect characterRect(int) const override { return {}; }
-  int offsetAtPoint(const QPoint&) const override { return -1; }
-  void scrollToSubstring(int, int) override {}
-  QString attributes(int, int* start, int* end) const override {
-    *start = 0;
-    *end = characterCount();
-    return {};
-  }
 
  private:
   TComboBox* Combo() const { return static_cast<TComboBox*>(widget()); }
@@ -218,14 +228,9 @@ class EditAccessible : public QAccessibleWidget, public QAccessibleTextInterface
 };
 
 // A page's note: read-only text, whole, where the picture shows it.
-class NoteAccessible : public QAccessibleWidget, public QAccessibleTextInterface {
+class NoteAccessible : public ReadOnlyTextAccessible {
  public:
-  explicit NoteAccessible(NoteText* note) : QAccessibleWidget(note, QAccessible::StaticText) {}
-
-  void* interface_cast(QAccessible::InterfaceType t) override {
-    if (t == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface*>(this);
-    return QAccessibleWidget::interface_cast(t);
-  }
+  explicit NoteAccessible(NoteText* note) : ReadOnlyTextAccessible(note, QAccessible::StaticText) {}
   QAccessible::State state() const override {
     QAccessible::State s = QAccessibleWidget::state();
     s.readOnly = true;
@@ -237,21 +242,6 @@ class NoteAccessible : public QAccessibleWidget, public QAccessibleTextInterface
   }
   QString text(int start, int end) const override { return Words().mid(start, end - start); }
   int characterCount() const override { return static_cast<int>(Words().size()); }
-  void selection(int, int* start, int* end) const override { *start = *end = 0; }
-  int selectionCount() const override { return 0; }
-  void addSelection(int, int) override {}
-  void removeSelection(int) override {}
-  void setSelection(int, int, int) override {}
-  int cursorPosition() const override { return 0; }
-  void setCursorPosition(int) override {}
-  QRect characterRect(int) const override { return {}; }
-  int offsetAtPoint(const QPoint&) const override { return -1; }
-  void scrollToSubstring(int, int) override {}
-  QString attributes(int, int* start, int* end) const override {
-    *start = 0;
-    *end = characterCount();
-    return {};
-  }
 
  private:
   QString Words() const { return static_cast<NoteText*>(widget())->Words(); }
