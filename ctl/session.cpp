@@ -129,7 +129,7 @@ void Session::Receive(link::ByteView datagram) {
     note("acknowledgement");
     heard_ = true;
   } else if (hearOthers_ && link::HasHeader(datagram, link::kSettingsHeader)) {
-    if (posted_.count(link::Bytes(datagram.begin(), datagram.end())) > 0) return;  // our own, heard back
+    if (posted_.count(std::string(datagram.begin(), datagram.end())) > 0) return;  // our own, heard back
     const auto record = link::DecodeSettingsMessage(datagram);
     if (!record || datagram.size() != link::kSettingsMessageSize) return note("ignored: not a settings message");
     note(QString("a settings message for %1 from another sender")
@@ -201,7 +201,7 @@ std::vector<Answer> Session::Search(int waitMs, const std::function<bool(const A
 
 void Session::Post(const link::Bytes& message) {
   saving_ = true;
-  posted_.insert(message);
+  posted_.insert(std::string(message.begin(), message.end()));
   socket_.SendBytes(message.data(), static_cast<int>(message.size()));
 }
 
