@@ -70,7 +70,8 @@ void Wizard::ZEL_UDPSocket1Recv(QObject*, const std::uint8_t* buf, int len) {
     // Only the chosen access point's acknowledgement counts, from the address it answered
     // from; a stray datagram after it must not undo a good save.
     const bool ack = link::HasHeader(datagram, link::kAckHeader);
-    const bool fromChosen = f_.ZEL_UDPSocket1->CurrentSource() == saveTo_;
+    const QHostAddress from = f_.ZEL_UDPSocket1->CurrentSource();
+    const bool fromChosen = from == saveTo_ || (!saveToNew_.isNull() && from == saveToNew_);
     if (ack && fromChosen) acknowledged_ = true;
     if (debug)
       note(!ack ? QString("ignored while saving: not an acknowledgement")

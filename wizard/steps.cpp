@@ -205,6 +205,8 @@ void Wizard::StartSave() {
       chosen >= 0 && chosen < StoredReplyCount() ? replies_[static_cast<std::size_t>(chosen)].from : QHostAddress();
   dropsAtWaitStart_ = f_.ZEL_UDPSocket1->DroppedBySystem();
   SendSettings();
+  // The fixed address this save gives it, which it may already answer from.
+  saveToNew_ = f_.ip_ip->isChecked() ? QHostAddress(f_.e_ip->text()) : QHostAddress();
   f_.Timer->SetEnabled(true);
 }
 

@@ -166,6 +166,7 @@ class Wizard : public QObject, public app::PageContext {
   QSet<QByteArray> cloneMacs_;      // answered with different settings
   QList<int> toMark_;               // entries to mark as sharing their MAC address
   QHostAddress saveTo_;             // the chosen access point's address during a save
+  QHostAddress saveToNew_;          // and the fixed address the save gives it, if any
   bool confirmedFromWep_ = false;   // the confirmation page came from the WEP settings page
   QString generatedKey1_;           // key 1 as made from the pass phrase
   ShownReply shown_;                // read, not yet in the controls

@@ -168,6 +168,8 @@ class Simulator : public QObject {
           Print(QString("lost gstset for %1").arg(QString::fromStdString(trx::link::FormatMac(ap.mac))));
           return;
         }
+        // A unit acknowledges from the address the message found it at, before a new one applies.
+        const auto ackFrom = Source(ap);
         Print(QString("recv gstset (%1 bytes) %2").arg(d.size()).arg(Describe(*settings)));
         if (o_.hex) Print("  " + Hex(d, trx::link::kSettingsRecordOffset));
         if (o_.keepOld) {
@@ -192,12 +194,12 @@ class Simulator : public QObject {
           Print("no acknowledgement (as asked)");
           return;
         }
-        const auto ack = [this, index] {
+        const auto ack = [this, ackFrom] {
           if (Lost()) {
             Print("lost gstack");
             return;
           }
-          queue_.push_back({trx::link::Acknowledgement(), Source(aps_[index])});
+          queue_.push_back({trx::link::Acknowledgement(), ackFrom});
           Print("send gstack (6 bytes)");
           Pump();
         };
