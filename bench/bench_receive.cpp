@@ -1,6 +1,7 @@
 // One search of the real window against the real simulator, and what it cost the window:
 // replies listed against replies sent, the longest time the event loop was held, the
-// latest a 1 ms timer fired. Optionally beside a flood of junk datagrams on the port.
+// latest a 1 ms timer fired, the peak memory. Optionally beside a flood of junk datagrams on
+// the port, or of large forged replies, each with a MAC of its own (--flood).
 // Must run in a private network namespace (tools/netns-run), for example:
 //   tools/netns-run env QT_QPA_PLATFORM=offscreen build/bench/bench_receive --count 10000 --junk 100000
 #include <QApplication>
@@ -16,6 +17,9 @@
 #include <cstdio>
 #include <thread>
 #include <vector>
+#if __has_include(<sys/resource.h>)
+#include <sys/resource.h>
+#endif
 
 #include "app/form1.h"
 #include "app/startup.h"
@@ -60,7 +64,9 @@ int main(int argc, char** argv) {
   const QCommandLineOption junk("junk", "Junk datagrams per second for 3 s, beside the search.", "RATE", "0");
   const QCommandLineOption buffer("buffer", "Receive buffer asked for, in bytes.", "BYTES", "212992");
   const QCommandLineOption lineRate("line-rate", "The replies' link speed, in Mbit/s.", "MBIT", "1000");
-  parser.addOptions({count, junk, buffer, lineRate});
+  const QCommandLineOption replyFlood("flood", "Large forged replies sent beside the search, from 10.1.0.66.", "N",
+                                      "0");
+  parser.addOptions({count, junk, buffer, lineRate, replyFlood});
   parser.process(application);
   if (!trx::tools::InPrivateNetworkNamespace()) {
     std::fprintf(stderr, "bench_receive broadcasts: run it in a private network namespace (tools/netns-run).\n");
@@ -73,16 +79,26 @@ int main(int argc, char** argv) {
   // figures are the program's and not the two sharing this machine's processors.
   trx::platform::StartAtLowestPriority(simulator, TRX_APSIM,
                                        {"--count", parser.value(count), "--line-rate", parser.value(lineRate)});
-  QByteArray said;
-  (void)QTest::qWaitFor(
-      [&] {
-        said += simulator.readAll();
-        return said.contains("listening") || simulator.state() == QProcess::NotRunning;
-      },
-      120000);
-  if (!said.contains("listening")) {
-    std::fprintf(stderr, "the simulator did not start: %s\n", said.constData());
-    return 1;
+  // A hostile device of its own, with no unit of its own, that floods after the first search.
+  QProcess attacker;
+  attacker.setProcessChannelMode(QProcess::MergedChannels);
+  if (parser.value(replyFlood).toInt() > 0)
+    trx::platform::StartAtLowestPriority(
+        attacker, TRX_APSIM,
+        {"--count", "0", "--mimic", "--from", "10.1.0.66", "--flood", parser.value(replyFlood), "--line-rate", "0"});
+  for (QProcess* process : {&simulator, &attacker}) {
+    if (process == &attacker && parser.value(replyFlood).toInt() <= 0) continue;
+    QByteArray said;
+    (void)QTest::qWaitFor(
+        [&] {
+          said += process->readAll();
+          return said.contains("listening") || process->state() == QProcess::NotRunning;
+        },
+        120000);
+    if (!said.contains("listening")) {
+      std::fprintf(stderr, "the simulator did not start: %s\n", said.constData());
+      return 1;
+    }
   }
 
   const auto platform = trx::platform::CreateNativePlatform();
@@ -161,7 +177,14 @@ int main(int argc, char** argv) {
   std::printf("the click on Next took %.1f ms\n", nextClickNs / 1e6);
   std::printf("search page left after %lld ms; junk datagrams sent %lld; receive buffer %d bytes\n", searchMs, junkSent,
               form.ZEL_UDPSocket1->ReceiveBufferSize());
-  simulator.terminate();
-  simulator.waitForFinished(2000);
+#if __has_include(<sys/resource.h>)
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  std::printf("peak memory %ld MB\n", usage.ru_maxrss / 1024);
+#endif
+  for (QProcess* process : {&simulator, &attacker}) {
+    process->terminate();
+    process->waitForFinished(2000);
+  }
   return 0;
 }

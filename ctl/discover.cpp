@@ -69,38 +69,42 @@ int Discover(const QStringList& args) {
     if (a->record->addressMode != 0) ++byIp[a->record->ip];
     ++byMac[a->record->mac];
   }
-  std::vector<Row> rows;
   std::set<std::string> sharedIps, sharedMacs;
-  for (const Answer* listedOne : listed) {
-    const Answer& a = *listedOne;
-    QStringList conflicts;
-    if (a.record->addressMode != 0 && byIp[a.record->ip] > 1) {
-      conflicts << "ip";
-      sharedIps.insert(link::FormatIpv4(a.record->ip));
-    }
-    if (byMac[a.record->mac] > 1) {
-      conflicts << "mac";
-      sharedMacs.insert(link::FormatMac(a.record->mac));
-    }
-    rows.push_back(Describe(a, p.isSet(keys), conflicts, p.isSet(csv)));
+  const auto conflicts = [&](const Answer& a) {
+    QStringList what;
+    if (a.record->addressMode != 0 && byIp[a.record->ip] > 1) what << "ip";
+    if (byMac[a.record->mac] > 1) what << "mac";
+    return what;
+  };
+  for (const Answer* a : listed) {
+    const QStringList shared = conflicts(*a);
+    if (shared.contains("ip")) sharedIps.insert(link::FormatIpv4(a->record->ip));
+    if (shared.contains("mac")) sharedMacs.insert(link::FormatMac(a->record->mac));
   }
+  // Each row is made as it is printed: a flood of replies costs no row text in memory.
+  const bool showKeys = p.isSet(keys), backup = p.isSet(csv);
+  const auto row = [&](std::size_t i) { return Describe(*listed[i], showKeys, conflicts(*listed[i]), backup); };
   // Interrupted: what answered so far is listed all the same, and the status says so.
   const Format format = p.isSet(json) ? Format::Json : p.isSet(csv) ? Format::Csv : Format::Table;
-  int status = rows.empty() ? kNotFound : kOk;
+  int status = listed.empty() ? kNotFound : kOk;
   if (p.isSet(output)) {
-    if (!WriteWhole(p.value(output), Print(rows, format, false), p.isSet(keys))) status = kOutputFailed;
+    if (!WriteWhole(
+            p.value(output), [&](const Writer& write) { Print(listed.size(), row, format, false, write); },
+            p.isSet(keys)))
+      status = kOutputFailed;
   } else {
-    std::fputs(Print(rows, format, Terminal(stdout)).c_str(), stdout);
+    Print(listed.size(), row, format, Terminal(stdout),
+          [](std::string_view piece) { std::fwrite(piece.data(), 1, piece.size(), stdout); });
   }
   ReportUnusable(answers);
   for (const auto& [shared, what] : {std::pair{&sharedIps, "the fixed address"}, {&sharedMacs, "the MAC"}})
     for (const std::string& value : *shared) Err(std::string("more than one access point has ") + what + " " + value);
-  if (rows.empty()) Err("no access point answered");
+  if (listed.empty()) Err("no access point answered");
   if (late > 0)
     Err("note: " + std::to_string(late) + " access point(s) answered for the first time in the last quarter of the " +
         "wait: the list may be short; search longer (--wait)");
   if (const int signal = Interrupted()) {
-    Err("interrupted: " + std::to_string(rows.size()) + " access point(s) listed so far");
+    Err("interrupted: " + std::to_string(listed.size()) + " access point(s) listed so far");
     status = 128 + signal;
   }
   return Finish(status);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
 namespace trx::ctl {
 
@@ -42,6 +43,11 @@ void Decide(Job& job, Outcome outcome, const RunOptions& o, std::string detail) 
   if (o.done) o.done(job);
 }
 
+std::string FloodedText() {
+  return "more than " + std::to_string(kMostReplies) +
+         " different replies came to the search, so not every answer of this unit was weighed";
+}
+
 std::string Twins(const std::vector<const Answer*>& replies) {
   if (replies.size() < 2) return {};
   std::vector<std::string> from;
@@ -66,19 +72,19 @@ bool Fixed(const link::SettingsRecord& r) { return r.addressMode != 0 && r.ip !=
 // one here, against every other device as it will be (given one here too, or as it
 // answered). True when there was such a conflict.
 bool RefuseAddressConflicts(const Found& found, std::vector<Planned>& plan, const RunOptions& o) {
-  std::vector<std::pair<link::Mac, link::SettingsRecord>> after;  // devices that share a MAC included
-  for (const auto& [answered, copies] : found) {
-    const link::Mac& mac = answered;  // clang before 16 cannot capture a structured binding
-    const bool planned = std::any_of(plan.begin(), plan.end(), [&](const Planned& p) { return p.job->mac == mac; });
-    for (const Answer* a : copies)
-      if (!planned) after.emplace_back(mac, *a->record);
-  }
-  for (const Planned& p : plan) after.emplace_back(p.job->mac, p.wanted);
+  // Each device by reference: a search may have kept many.
+  std::vector<std::pair<link::Mac, const link::SettingsRecord*>> after;  // devices that share a MAC included
+  std::set<link::Mac> planned;
+  for (const Planned& p : plan) planned.insert(p.job->mac);
+  for (const auto& [mac, copies] : found)
+    if (planned.count(mac) == 0)
+      for (const Answer* a : copies) after.emplace_back(mac, &*a->record);
+  for (const Planned& p : plan) after.emplace_back(p.job->mac, &p.wanted);
   bool conflict = false;
   for (Planned& p : plan) {
     if (!p.job->changes.SetsAddress() || !Fixed(p.wanted)) continue;
     for (const auto& [mac, other] : after) {
-      if (mac == p.job->mac || !Fixed(other) || other.ip != p.wanted.ip) continue;
+      if (mac == p.job->mac || !Fixed(*other) || other->ip != p.wanted.ip) continue;
       p.job->detail = "ip " + link::FormatIpv4(p.wanted.ip) + ": " + link::FormatMac(mac) +
                       " has this address too (--force sends it anyway)";
       conflict = true;
@@ -125,6 +131,8 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
   Found found;
   for (const Answer& a : answers)
     if (Usable(a)) found[a.record->mac].push_back(&a);
+  // A twin, or the unit itself, may be among the replies a flood made the search leave out.
+  const bool flooded = session.LeftOut() > 0;
 
   std::vector<Planned> plan;
   for (Job& job : jobs) {
@@ -134,6 +142,10 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
     }
     if (Interrupted()) {
       Decide(job, Outcome::NotSent, o);
+      continue;
+    }
+    if (flooded) {
+      Decide(job, Outcome::Refused, o, FloodedText());
       continue;
     }
     const auto copies = found.find(job.mac);

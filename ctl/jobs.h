@@ -78,6 +78,8 @@ constexpr int kSettleMs = 500;
 // Why these replies, all with one MAC, name no one unit (empty when they are one reply):
 // "2 access points answer with this MAC and different settings (from A and B)".
 std::string Twins(const std::vector<const Answer*>& replies);
+// Why no unit is written after a search that left replies out (see kMostReplies).
+std::string FloodedText();
 
 // A job that can go out: the unit as the first search showed it, and what it is to hold.
 struct Planned {

@@ -109,49 +109,82 @@ Row Describe(const Answer& a, bool showKeys, const QStringList& conflicts, bool 
 }
 
 std::string Print(const std::vector<Row>& rows, Format format, bool terminal) {
-  if (format == Format::Json) {
-    QJsonArray all;
-    for (const Row& row : rows) {
-      QJsonObject o;
-      for (const Cell& c : row) o.insert(Q(c.name), c.json);
-      all.append(o);
-    }
-    return JsonText(QJsonDocument(all));
-  }
-  if (rows.empty()) return {};
   std::string out;
+  Print(
+      rows.size(), [&](std::size_t i) { return rows[i]; }, format, terminal,
+      [&](std::string_view piece) { out += piece; });
+  return out;
+}
+
+void Print(std::size_t count, const std::function<Row(std::size_t)>& make, Format format, bool terminal,
+           const Writer& write) {
+  if (format == Format::Json) {
+    if (count == 0) return write(JsonText(QJsonDocument(QJsonArray())));
+    // The array as QJsonDocument indents it, one object at a time: each of its lines one
+    // level deeper, a comma after each but the last.
+    write("[\n");
+    for (std::size_t i = 0; i < count; ++i) {
+      QJsonObject o;
+      for (const Cell& c : make(i)) o.insert(Q(c.name), c.json);
+      const std::string object = JsonText(QJsonDocument(o));
+      std::string text;
+      text.reserve(object.size() * 2);
+      for (std::size_t at = 0; at < object.size();) {
+        const std::size_t end = std::min(object.find('\n', at), object.size());
+        text += "    ";
+        text.append(object, at, end - at);
+        at = end + 1;
+        text += at < object.size() || i + 1 == count ? "\n" : ",\n";
+      }
+      write(text);
+    }
+    return write("]\n");
+  }
+  if (count == 0) return;
   if (format == Format::Csv) {
     std::vector<std::string> head;
-    for (const Cell& c : rows.front()) head.push_back(c.name);
-    out += Join(head, ",") + "\n";
-    for (const Row& row : rows) {
+    for (const Cell& c : make(0)) head.push_back(c.name);
+    write(Join(head, ",") + "\n");
+    for (std::size_t i = 0; i < count; ++i) {
       std::vector<std::string> cells;
-      for (const Cell& c : row) cells.push_back(CsvCell(terminal ? OneLine(c.text) : c.text, c.literal));
-      out += Join(cells, ",") + "\n";
+      for (const Cell& c : make(i)) cells.push_back(CsvCell(terminal ? OneLine(c.text) : c.text, c.literal));
+      write(Join(cells, ",") + "\n");
     }
-    return out;
+    return;
   }
-  // The table: a "!" before a device that shares its address or MAC with another.
-  const bool marks = std::any_of(rows.begin(), rows.end(), [](const Row& row) { return !row.back().text.empty(); });
-  std::vector<std::vector<QString>> lines(1);
-  if (marks) lines[0].push_back(" ");
-  for (const Cell& c : rows.front()) lines[0].push_back(Q(c.name));
-  for (const Row& row : rows) {
-    lines.emplace_back();
-    if (marks) lines.back().push_back(row.back().text.empty() ? " " : "!");
-    for (const Cell& c : row) lines.back().push_back(Q(OneLine(c.text)));
+  // The table: a "!" before a device that shares its address or MAC with another. A first
+  // pass finds the marks and the column widths.
+  bool marks = false;
+  std::vector<QString> head;
+  std::vector<qsizetype> widths;
+  for (std::size_t i = 0; i < count; ++i) {
+    const Row row = make(i);
+    if (i == 0) {
+      for (const Cell& c : row) head.push_back(Q(c.name));
+      widths.assign(head.size(), 0);
+      for (std::size_t k = 0; k < head.size(); ++k) widths[k] = head[k].size();
+    }
+    marks = marks || !row.back().text.empty();
+    for (std::size_t k = 0; k < row.size() && k < widths.size(); ++k)
+      widths[k] = std::max(widths[k], Q(OneLine(row[k].text)).size());
   }
-  std::vector<qsizetype> widths(lines[0].size(), 0);
-  for (const auto& cells : lines)
-    for (std::size_t i = 0; i < cells.size(); ++i) widths[i] = std::max(widths[i], cells[i].size());
-  for (const auto& cells : lines) {
+  if (marks) widths.insert(widths.begin(), 1);
+  const auto line = [&](const std::vector<QString>& cells) {
     QString text;
     for (std::size_t i = 0; i < cells.size(); ++i)
       text += cells[i].leftJustified(widths[i] + (marks && i == 0 ? 1 : 2));
     while (text.endsWith(' ')) text.chop(1);
-    out += text.toStdString() + "\n";
+    write(text.toStdString() + "\n");
+  };
+  if (marks) head.insert(head.begin(), " ");
+  line(head);
+  for (std::size_t i = 0; i < count; ++i) {
+    const Row row = make(i);
+    std::vector<QString> cells;
+    if (marks) cells.push_back(row.back().text.empty() ? " " : "!");
+    for (const Cell& c : row) cells.push_back(Q(OneLine(c.text)));
+    line(cells);
   }
-  return out;
 }
 
 void ReportUnusable(const std::vector<Answer>& answers) {
@@ -227,6 +260,11 @@ bool WriteReport(const QString& path, const QJsonArray& all) {
 }
 
 bool WriteWhole(const QString& path, const std::string& text, bool secret) {
+  return WriteWhole(
+      path, [&](const Writer& write) { write(text); }, secret);
+}
+
+bool WriteWhole(const QString& path, const std::function<void(const Writer&)>& produce, bool secret) {
 #ifdef _WIN32
   constexpr bool kAccessListDecides = true;  // file modes mean little there; the folder's access list rules
 #else
@@ -235,7 +273,14 @@ bool WriteWhole(const QString& path, const std::string& text, bool secret) {
   QSaveFile out(path);
   if (out.open(QIODevice::WriteOnly) &&
       (!secret || out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner) || kAccessListDecides) &&
-      out.write(text.data(), static_cast<qint64>(text.size())) >= 0 && out.commit())
+      [&] {
+        bool written = true;
+        produce([&](std::string_view piece) {
+          written = written && out.write(piece.data(), static_cast<qint64>(piece.size())) >= 0;
+        });
+        return written;
+      }() &&
+      out.commit())
     return true;
   Err(path.toStdString() + ": " + out.errorString().toStdString());
   return false;

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QJsonValue>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,6 +33,12 @@ enum class Format { Table, Csv, Json };
 // The rows as text. Control characters become U+FFFD in a table, and in CSV for a terminal;
 // a CSV file gets the exact text, so that it restores.
 std::string Print(const std::vector<Row>& rows, Format format, bool terminal);
+// The same, written piece by piece: row i is made by make(i) when it is needed and dropped
+// after, so that a list of any length holds one row at a time (a table makes each row twice:
+// once for its column widths, once to print it).
+using Writer = std::function<void(std::string_view)>;
+void Print(std::size_t count, const std::function<Row(std::size_t)>& make, Format format, bool terminal,
+           const Writer& write);
 
 // Text as a terminal may show it: every control character but the line break (C0, ESC, DEL,
 // and C1, U+0080 to U+009F) and every byte that is not UTF-8 becomes U+FFFD, so that no
@@ -63,6 +70,8 @@ bool WriteReport(const QString& path, const QJsonArray& all);
 // A file written whole or not at all (a temporary file renamed); secret: its owner's only.
 // Says why on standard error when it cannot.
 bool WriteWhole(const QString& path, const std::string& text, bool secret);
+// The same, the text handed to the writer piece by piece by produce.
+bool WriteWhole(const QString& path, const std::function<void(const Writer&)>& produce, bool secret);
 // Why a file cannot be written there now (tried, and nothing left behind); empty when it can.
 std::string WriteProblem(const QString& path);
 

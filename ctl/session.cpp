@@ -8,6 +8,7 @@
 #include <string_view>
 #include <utility>
 
+#include "ctl/command.h"
 #include "link/debuglog.h"
 
 namespace trx::ctl {
@@ -118,6 +119,10 @@ void Session::Receive(link::ByteView datagram) {
       note(QString("reply from %1: %2")
                .arg(a.record ? QString::fromStdString(link::FormatMac(a.record->mac)) : QString("?"),
                     link::Reason(a.outcome)));
+    if (answers_.size() >= kMostReplies) {
+      if (leftOut_++ == 0) note("not kept: too many replies");
+      return;
+    }
     // What is kept of a reply: its bytes up to the end of its record, no more.
     if (a.bytes.size() > link::kSmallestReply) a.bytes.resize(link::kSmallestReply);
     a.bytes.shrink_to_fit();
@@ -156,6 +161,7 @@ void Session::RunUntil(int ms, const std::function<bool()>& done) {
 void Session::Listen() {
   answers_.clear();
   seen_.clear();
+  leftOut_ = 0;
   searching_ = true;
   listeningSince_ = Now();
 }
@@ -196,6 +202,9 @@ std::vector<Answer> Session::Search(int waitMs, const std::function<bool(const A
   });
   searching_ = false;
   seen_.clear();
+  if (leftOut_ > 0)
+    Err("note: " + std::to_string(leftOut_) + " more different replies came than the " + std::to_string(kMostReplies) +
+        " that one search keeps; they were left out (is a device flooding the network?)");
   return std::exchange(answers_, {});
 }
 

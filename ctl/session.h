@@ -45,6 +45,11 @@ void CatchInterrupts();
 // The signal that interrupted the run, or 0.
 int Interrupted();
 
+// The most different replies one search keeps: far more than any site has (and as many rows
+// as apply reads), so that a flood of forged replies costs bounded memory. A search that had
+// to leave replies out lists what it kept, but cannot judge a unit by all its answers.
+constexpr std::size_t kMostReplies = 100'000;
+
 class Session : public QObject {
  public:
   Session();
@@ -60,6 +65,8 @@ class Session : public QObject {
   void Listen();
   void Request();
   const std::vector<Answer>& Answers() const { return answers_; }
+  // Different replies left out since Listen() for want of room (see kMostReplies).
+  std::size_t LeftOut() const { return leftOut_; }
 
   // Sends a settings message without waiting; from now on acknowledgements are kept, during
   // searches too, by the address they came from (they name no device).
@@ -94,6 +101,7 @@ class Session : public QObject {
   // Answers by a hash of their settings bytes and address: a copy is known by comparison
   // with the answer itself, so that each reply is kept once.
   std::unordered_multimap<std::size_t, std::size_t> seen_;
+  std::size_t leftOut_ = 0;
   QStringList lastInterfaces_;
   // This session's own settings messages (as text: GCC 12 at -O3 warns falsely inside the
   // ordering of byte vectors).

@@ -108,6 +108,7 @@ int Set(const QStringList& args) {
         matches.push_back(&a);
     }
     if (Interrupted()) return Finish(128 + Interrupted());
+    if (session.LeftOut() > 0) return refuse(target.toStdString() + ": " + FloodedText());
     if (matches.empty()) {
       Err("no access point answered with the " + std::string(byIp ? "IP address " : "host name ") +
           target.toStdString());

@@ -47,8 +47,8 @@ void Wizard::ZEL_UDPSocket1Recv(QObject*, const std::uint8_t* buf, int len) {
       if (debug) note("refused: not a discovery reply");
       return;
     }
-    // A copy is told by a digest of the whole datagram; of a reply only the bytes read are kept,
-    // so that a flood of large replies costs what is kept, not what arrived.
+    // A copy is told by a digest of the bytes read, all the socket keeps of a reply: a flood of
+    // large replies costs what is kept, not what arrived.
     const QByteArray whole = QByteArray::fromRawData(reinterpret_cast<const char*>(buf), len);
     const QByteArray digest = QCryptographicHash::hash(whole, QCryptographicHash::Sha256);
     if (digests_.contains(digest)) {

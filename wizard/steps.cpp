@@ -48,6 +48,9 @@ void Wizard::WireHandlers() {
   });
   // Nothing but replies and acknowledgements is ever taken: the rest stays with the reader.
   f_.ZEL_UDPSocket1->SetAcceptedHeaders({std::string(link::kReplySignature), std::string(link::kAckHeader)});
+  // Nothing past a reply's record is read: a flood of large datagrams waiting for their turn
+  // costs no more than that each.
+  f_.ZEL_UDPSocket1->SetLargestKept(static_cast<int>(link::kSmallestReply));
 }
 
 void Wizard::SetStep(Step step) {

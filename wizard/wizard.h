@@ -157,7 +157,7 @@ class Wizard : public QObject, public app::PageContext {
     QHostAddress from;  // the address it came from: the only one that may acknowledge a save to it
   };
   std::vector<ListedReply> replies_;  // by list position
-  QSet<QByteArray> digests_;          // of this search's whole replies, so that a copy is not listed again
+  QSet<QByteArray> digests_;          // of this search's replies as read, so that a copy is not listed again
   struct MacEntries {
     QByteArray record;     // the settings of the first entry with the MAC address
     QList<int> positions;  // every entry with it

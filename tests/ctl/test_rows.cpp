@@ -190,5 +190,33 @@ TEST(Rows, AnEditedBackupAppliedTwiceChangesNothingTheSecondTime) {
   EXPECT_EQ(KeyText(*phrase, 3), "4444444444") << "a typed key stays";
 }
 
+// The list is printed row by row: as a whole document would be, with columns as wide as the
+// widest cell of any row, not only of the first.
+TEST(Rows, AListPrintedRowByRowIsTheWholeList) {
+  link::SettingsRecord first, second;
+  first.domain = second.domain = 0x10;
+  first.hostName = "a";
+  second.hostName = "a-much-longer-host-name";
+  second.mac[5] = 1;
+  std::vector<Row> rows;
+  for (const link::SettingsRecord* r : {&first, &second}) {
+    const Answer a{{}, {"eth0"}, link::ReplyOutcome::Listed, *r, link::EncodeReply(*r)};
+    rows.push_back(Describe(a, true, {}));
+  }
+  QJsonArray whole;
+  for (const Row& row : rows) {
+    QJsonObject o;
+    for (const Cell& c : row) o.insert(QString::fromStdString(c.name), c.json);
+    whole.append(o);
+  }
+  EXPECT_EQ(Print(rows, Format::Json, false), JsonText(QJsonDocument(whole)));
+  EXPECT_EQ(Print({}, Format::Json, false), JsonText(QJsonDocument(QJsonArray())));
+  const std::string table = Print(rows, Format::Table, false);
+  const QStringList lines = QString::fromStdString(table).split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(lines.size(), 3);
+  // The ip column, after the second row's longer host name, in the heading and both rows.
+  for (const QString& line : lines.mid(1)) EXPECT_EQ(line.indexOf("0.0.0.0"), lines[0].indexOf(" ip ") + 1);
+}
+
 }  // namespace
 }  // namespace trx::ctl
