@@ -184,7 +184,13 @@ TEST_F(EndToEnd, AccessPointsFromASettingsFileAndABurstOfTenThousand) {
   }
   {
     // At the 100 Mbit/s of the access points' own ports; bench_receive measures gigabit bursts.
+    // Under wine the host kernel's buffer holds about 6000 replies and wine's reader, sharing
+    // two cores with other tests, fell behind a 0.3 s burst: the burst comes over 1.5 s there.
+#ifdef Q_OS_WIN
+    Simulator sim({"--count", "10000", "--line-rate", "20"});
+#else
     Simulator sim({"--count", "10000", "--line-rate", "100"});
+#endif
     auto form = NewForm();
 #ifndef Q_OS_WIN
     // The buffer an ordinary user gets from a stock Linux kernel, whatever this machine allows
