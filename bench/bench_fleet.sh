@@ -2,7 +2,7 @@
 # A site on a poor link. First 150 simulated access points that lose 30 % of what they are sent
 # and of what they send: how many each of ten `discover --wait 10` runs lists (goal: 150 in 10
 # of 10). Then at 10 % loss each way: how long one apply takes for 1 unit and for 100 units,
-# and what it reports (goal: 100 units within 1.5 times the time of 1, every unit set).
+# and what it reports (goal: 100 units within 1.5 times the time of 1 by the medians, every unit set).
 # Runs in a private namespace.
 #   bench/bench_fleet.sh [BUILD-DIR] [DISCOVER-RUNS]
 set -eu
@@ -48,19 +48,23 @@ outcomes() {
   grep -o '"sends": [0-9]*' "$report" | sort | uniq -c | awk '{ printf "%s sent %s time(s); ", $1, $3 }'
 }
 start_sim --count 101 --loss 10
-one=0
+# Medians: a single unit whose only acknowledgement is lost waits the whole --ack-wait, and
+# one such run in ten would make the mean of the single runs, and the ratio, flatter.
+median() { tr ' ' '\n' | sed '/^$/d' | sort -n | awk '{ v[NR] = $1 } END { print (v[int((NR + 1) / 2)] + v[int(NR / 2) + 1]) / 2 }'; }
+one=""
 for round in 1 2 3 4 5 6 7 8 9 10; do
   rows 101 101 "one-$round" > "$csv"
   t=$(timed_apply)
-  one=$(awk -v a="$one" -v b="$t" 'BEGIN { print a + b }')
+  one="$one $t"
   printf 'apply, 1 unit at 10 %% loss: %s s; %s\n' "$t" "$(outcomes)"
 done
-many=0
+many=""
 for round in 1 2 3 4 5; do
   rows 1 100 "many-$round" > "$csv"
   t=$(timed_apply)
-  many=$(awk -v a="$many" -v b="$t" 'BEGIN { print a + b }')
+  many="$many $t"
   printf 'apply, 100 units at 10 %% loss: %s s; %s\n' "$t" "$(outcomes)"
 done
-awk -v a="$many" -v b="$one" 'BEGIN { printf "100 units take %.2f times as long as 1, on average (goal: at most 1.5)\n", (a / 5) / (b / 10) }'
+awk -v a="$(echo "$many" | median)" -v b="$(echo "$one" | median)" \
+  'BEGIN { printf "100 units take %.2f times as long as 1, by the medians (goal: at most 1.5)\n", a / b }'
 kill $sim

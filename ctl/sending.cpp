@@ -15,8 +15,8 @@ namespace {
 
 // A message that is neither acknowledged nor seen applied goes out again this soon, twice,
 // then after twice as long each time, up to the acknowledgement wait. By then the verifying
-// searches, three a step, have shown almost every unit that took it.
-constexpr int kFirstResendMs = 300;
+// searches, two a step, have shown almost every unit that took it.
+constexpr int kFirstResendMs = 100;
 
 struct Unit {
   Planned plan;
