@@ -1,6 +1,5 @@
 // trx61ctl set MAC: one access point, the named fields changed, the rest kept as it reports them.
 #include <QJsonDocument>
-#include <cstdio>
 #include <map>
 
 #include "ctl/command.h"
@@ -10,7 +9,7 @@
 
 namespace trx::ctl {
 
-int Set(const QStringList& args) {
+int Set(const QStringList& args, Transport& network) {
   QCommandLineParser p;
   p.setApplicationDescription(
       QString(
@@ -93,7 +92,7 @@ int Set(const QStringList& args) {
   CatchInterrupts();
   const auto lock = options.dryRun ? nullptr : LockSends();
   if (!options.dryRun && !lock) return Finish(128 + Interrupted());
-  Session session;
+  Session session(network);
   if (!Open(session)) return kRefused;
   if (!mac) {
     // The whole wait: every unit that answers with this name or address is weighed.
@@ -155,7 +154,7 @@ int Set(const QStringList& args) {
   };
   Run(session, jobs, options);
   progress.Clear();
-  if (json) std::fputs(JsonText(QJsonDocument(JobJson(jobs[0], false))).c_str(), stdout);
+  if (json) TheConsole().out << JsonText(QJsonDocument(JobJson(jobs[0], false)));
   if (Interrupted()) Summary(jobs);
   // A refusal here sent nothing: the status of a refused command.
   const int status = RunStatus(jobs);
