@@ -46,7 +46,7 @@ class Engine : public ::testing::Test {
     args[0].prepend("trx61ctl ");  // as main names the command
     return command(args, net);
   }
-  int Apply(const std::string& csv, QStringList more = {}) {
+  int Apply(const std::string& csv, const QStringList& more = {}) {
     QFile file(runtime.filePath("units.csv"));
     EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(csv.data(), static_cast<qint64>(csv.size())) > 0);
     file.close();
