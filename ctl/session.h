@@ -53,6 +53,9 @@ constexpr std::size_t kMostReplies = 100'000;
 class Session {
  public:
   explicit Session(Transport& transport);
+  ~Session() { transport_.SetReceiver({}); }  // the transport may outlive it
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
   bool Open();
   // Milliseconds on the transport's monotonic clock.
   qint64 Now() const { return transport_.Now(); }
