@@ -1,7 +1,6 @@
 // trx61ctl apply FILE: every row of a CSV file at once, each verified.
 #include <QJsonDocument>
 #include <algorithm>
-#include <cstdio>
 
 #include "ctl/command.h"
 #include "ctl/output.h"
@@ -9,7 +8,7 @@
 
 namespace trx::ctl {
 
-int Apply(const QStringList& args) {
+int Apply(const QStringList& args, Transport& network) {
   QCommandLineParser p;
   p.setApplicationDescription(
       QString(
@@ -84,7 +83,7 @@ int Apply(const QStringList& args) {
   CatchInterrupts();
   const auto lock = options.dryRun ? nullptr : LockSends();
   if (!options.dryRun && !lock) return Finish(128 + Interrupted());
-  Session session;
+  Session session(network);
   if (!Open(session)) return kRefused;
   Progress progress;
   const bool json = p.isSet(send.json);
@@ -103,13 +102,13 @@ int Apply(const QStringList& args) {
     Say(link::FormatMac(job.mac) + " " + OutcomeText(job.outcome) + (detail.empty() ? "" : ": ") + detail);
     if (job.outcome == Outcome::WouldChange)
       for (const std::string& line : job.shown) Say("  " + line);
-    std::fflush(stdout);
+    TheConsole().out.flush();
   };
   const bool went = Run(session, jobs, options);
   progress.Clear();
   QJsonArray all;
   for (const Job& job : jobs) all.append(JobJson(job, true));
-  if (json) std::fputs(JsonText(QJsonDocument(all)).c_str(), stdout);
+  if (json) TheConsole().out << JsonText(QJsonDocument(all));
   int status = went ? RunStatus(jobs) : static_cast<int>(kRefused);
   if (!went) Err("two devices would have one fixed address; nothing was sent");
   if (p.isSet(report) && !WriteReport(p.value(report), all)) status = std::max(status, static_cast<int>(kOutputFailed));

@@ -32,7 +32,8 @@ const std::vector<Command>& Commands() {
   return kCommands;
 }
 
-void Err(const std::string& line) { std::fprintf(stderr, "trx61ctl: %s\n", TerminalSafe(line).c_str()); }
+// Each line in one write, so that lines of two runs on one terminal do not mix.
+void Err(const std::string& line) { TheConsole().err << "trx61ctl: " + TerminalSafe(line) + "\n" << std::flush; }
 
 bool Terminal(std::FILE* f) {
 #ifdef _WIN32
@@ -45,7 +46,8 @@ bool Terminal(std::FILE* f) {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 int Finish(int status) {
-  if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+  std::ostream& out = TheConsole().out;
+  if (!out.flush()) {
     Err("cannot write standard output");
     return std::max(status, static_cast<int>(kOutputFailed));
   }

@@ -19,17 +19,18 @@ enum Status { kOk = 0, kRefused = 1, kNotFound = 2, kOutputFailed = 6 };
 extern const char kStatuses[];
 
 // One command: its name as typed, a line for the list of commands, and its body, which gets
-// the arguments with the command's name first ("trx61ctl set", ...).
+// the arguments with the command's name first ("trx61ctl set", ...), and the network it talks
+// over; it writes to TheConsole().
 struct Command {
   const char* name;
   const char* argument;  // what follows the name in the list of commands
   const char* summary;
-  int (*run)(const QStringList& args);
+  int (*run)(const QStringList& args, Transport& network);
 };
 const std::vector<Command>& Commands();
-int Discover(const QStringList& args);
-int Set(const QStringList& args);
-int Apply(const QStringList& args);
+int Discover(const QStringList& args, Transport& network);
+int Set(const QStringList& args, Transport& network);
+int Apply(const QStringList& args, Transport& network);
 
 void Err(const std::string& line);  // "trx61ctl: line" on standard error, TerminalSafe
 bool Terminal(std::FILE* f);

@@ -1,5 +1,4 @@
 // trx61ctl discover: every access point that answers, once, with what it shares with another.
-#include <cstdio>
 #include <map>
 #include <set>
 
@@ -8,7 +7,7 @@
 
 namespace trx::ctl {
 
-int Discover(const QStringList& args) {
+int Discover(const QStringList& args, Transport& network) {
   QCommandLineParser p;
   p.setApplicationDescription(
       QString("Searches every network adapter for access points and lists each in arrival order on standard output, "
@@ -46,7 +45,7 @@ int Discover(const QStringList& args) {
       return kRefused;
     }
   CatchInterrupts();
-  Session session;
+  Session session(network);
   if (!Open(session)) return kRefused;
   const int waitMs = static_cast<int>(seconds * 1000);
   const auto answers = session.Search(waitMs);
@@ -93,8 +92,9 @@ int Discover(const QStringList& args) {
             p.isSet(keys)))
       status = kOutputFailed;
   } else {
-    Print(listed.size(), row, format, Terminal(stdout),
-          [](std::string_view piece) { std::fwrite(piece.data(), 1, piece.size(), stdout); });
+    std::ostream& out = TheConsole().out;
+    Print(listed.size(), row, format, TheConsole().outTerminal,
+          [&](std::string_view piece) { out.write(piece.data(), static_cast<std::streamsize>(piece.size())); });
   }
   ReportUnusable(answers);
   for (const auto& [shared, what] : {std::pair{&sharedIps, "the fixed address"}, {&sharedMacs, "the MAC"}})

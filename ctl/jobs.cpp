@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <set>
 
 namespace trx::ctl {
@@ -102,13 +103,10 @@ bool RefuseAddressConflicts(const Found& found, std::vector<Planned>& plan, cons
   return conflict;
 }
 
-}  // namespace
-
-bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
-  session.HearOtherSenders();
-  // One search for every device named. It ends early once each has answered and a twin had
-  // time to answer too, unless an address is set: then the whole wait, so that every device
-  // is weighed in the conflict check.
+// One search for every device named. It ends early once each has answered and a twin had
+// time to answer too, unless an address is set: then the whole wait, so that every device
+// is weighed in the conflict check.
+std::vector<Answer> SearchNamed(Session& session, const std::vector<Job>& jobs, const RunOptions& o) {
   std::map<link::Mac, bool> named;
   bool all = false;
   for (const Job& j : jobs) {
@@ -116,7 +114,7 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
     all = all || (j.changes.SetsAddress() && !o.force);
   }
   std::size_t missing = named.size();
-  const std::vector<Answer> answers = session.Search(
+  return session.Search(
       o.searchMs,
       [&](const Answer& a) {
         if (!Usable(a)) return false;
@@ -128,51 +126,61 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
         return !all && missing == 0;
       },
       kSettleMs);
+}
+
+// What the job is to send, or nothing when its outcome is decided here. flooded: a twin, or
+// the unit itself, may be among the replies a flood made the search leave out.
+std::optional<Planned> Plan(Job& job, const Found& found, bool flooded, const RunOptions& o) {
+  if (!job.refusal.empty()) {
+    Decide(job, Outcome::Refused, o, job.refusal);
+    return std::nullopt;
+  }
+  if (Interrupted()) {
+    Decide(job, Outcome::NotSent, o);
+    return std::nullopt;
+  }
+  if (flooded) {
+    Decide(job, Outcome::Refused, o, FloodedText());
+    return std::nullopt;
+  }
+  const auto copies = found.find(job.mac);
+  if (copies == found.end()) {
+    Decide(job, Outcome::NotFound, o);
+    return std::nullopt;
+  }
+  if (const std::string twins = Twins(copies->second); !twins.empty()) {
+    Decide(job, Outcome::Refused, o, twins);
+    return std::nullopt;
+  }
+  const Answer& device = *copies->second.front();
+  std::string why;
+  const auto wanted = Apply(job.changes, *device.record, o.force, &why);
+  if (!wanted) {
+    Decide(job, Outcome::Refused, o, why);
+    return std::nullopt;
+  }
+  job.warning = ReadOnlyDifference(job.changes, *device.record);
+  job.changes = Effective(job.changes, *device.record);  // what the conflict check judges
+  job.shown = DescribeChanges(*device.record, *wanted, o.showSecrets);
+  if (Differences(*device.record, *wanted).empty()) {
+    Decide(job, Outcome::Unchanged, o);
+    return std::nullopt;
+  }
+  return Planned{&job, device, *wanted};
+}
+
+}  // namespace
+
+bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
+  session.HearOtherSenders();
+  const std::vector<Answer> answers = SearchNamed(session, jobs, o);
   Found found;
   for (const Answer& a : answers)
     if (Usable(a)) found[a.record->mac].push_back(&a);
-  // A twin, or the unit itself, may be among the replies a flood made the search leave out.
   const bool flooded = session.LeftOut() > 0;
-
   std::vector<Planned> plan;
-  for (Job& job : jobs) {
-    if (!job.refusal.empty()) {
-      Decide(job, Outcome::Refused, o, job.refusal);
-      continue;
-    }
-    if (Interrupted()) {
-      Decide(job, Outcome::NotSent, o);
-      continue;
-    }
-    if (flooded) {
-      Decide(job, Outcome::Refused, o, FloodedText());
-      continue;
-    }
-    const auto copies = found.find(job.mac);
-    if (copies == found.end()) {
-      Decide(job, Outcome::NotFound, o);
-      continue;
-    }
-    if (const std::string twins = Twins(copies->second); !twins.empty()) {
-      Decide(job, Outcome::Refused, o, twins);
-      continue;
-    }
-    const Answer& device = *copies->second.front();
-    std::string why;
-    const auto wanted = Apply(job.changes, *device.record, o.force, &why);
-    if (!wanted) {
-      Decide(job, Outcome::Refused, o, why);
-      continue;
-    }
-    job.warning = ReadOnlyDifference(job.changes, *device.record);
-    job.changes = Effective(job.changes, *device.record);  // what the conflict check judges
-    job.shown = DescribeChanges(*device.record, *wanted, o.showSecrets);
-    if (Differences(*device.record, *wanted).empty()) {
-      Decide(job, Outcome::Unchanged, o);
-      continue;
-    }
-    plan.push_back({&job, device, *wanted});
-  }
+  for (Job& job : jobs)
+    if (auto planned = Plan(job, found, flooded, o)) plan.push_back(std::move(*planned));
 
   if (!o.force && RefuseAddressConflicts(found, plan, o) && o.conflictRefusesAll) {
     for (Planned& p : plan) Decide(*p.job, Outcome::NotSent, o, "the file was refused");

@@ -1,10 +1,12 @@
 // trx61ctl: the installer's command line for many access points at once.
 #include <QCoreApplication>
 #include <cstdio>
+#include <iostream>
 #include <string>
 #include <vector>
 
 #include "ctl/command.h"
+#include "ctl/output.h"
 
 using namespace trx::ctl;
 
@@ -24,7 +26,12 @@ int main(int argc, char* argv[]) {
   QCoreApplication app(count, arguments.data());
   QCoreApplication::setApplicationName("trx61ctl");
   QCoreApplication::setApplicationVersion(TRX_VERSION);
-  if (command) return command->run(app.arguments());
+  Console console{std::cout, std::cerr, Terminal(stdout), Terminal(stderr)};
+  UseConsole(&console);
+  if (command) {
+    UdpTransport network;
+    return command->run(app.arguments(), network);
+  }
   if (name == "--version") {
     std::printf("trx61ctl %s\n", TRX_VERSION);
     return Finish(kOk);

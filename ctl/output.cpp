@@ -34,7 +34,17 @@ std::string OneLine(const std::string& text) {
   return line;
 }
 
+Console* current = nullptr;
+
 }  // namespace
+
+void UseConsole(Console* console) { current = console; }
+
+Console& TheConsole() {
+  static std::ostream nowhere(nullptr);
+  static Console none{nowhere, nowhere};
+  return current ? *current : none;
+}
 
 std::string TerminalSafe(std::string_view text) {
   std::string out;
@@ -61,7 +71,7 @@ void ProcessArguments(QCommandLineParser& parser, const QStringList& args) {
   parser.process(args);
 }
 
-void Say(const std::string& line) { std::fputs((TerminalSafe(line) + "\n").c_str(), stdout); }
+void Say(const std::string& line) { TheConsole().out << TerminalSafe(line) + "\n"; }
 
 std::string JsonText(const QJsonDocument& document) {
   const std::string json = document.toJson().toStdString();
@@ -293,18 +303,19 @@ std::string WriteProblem(const QString& path) {
   return problem;
 }
 
-Progress::Progress() : on(Terminal(stderr)) {}
+Progress::Progress() : on(TheConsole().errTerminal) {}
 
 void Progress::Show(const Tally& t) {
   if (!on) return;
-  std::fprintf(stderr, "\r%d of %d done: %d sent, %d acknowledged, %d showing the new values   ", t.done, t.total,
-               t.sent, t.acknowledged, t.verified);
-  std::fflush(stderr);
+  TheConsole().err << "\r" + std::to_string(t.done) + " of " + std::to_string(t.total) +
+                          " done: " + std::to_string(t.sent) + " sent, " + std::to_string(t.acknowledged) +
+                          " acknowledged, " + std::to_string(t.verified) + " showing the new values   "
+                   << std::flush;
   shown = true;
 }
 
 void Progress::Clear() {
-  if (shown) std::fprintf(stderr, "\r%80s\r", "");
+  if (shown) TheConsole().err << "\r" + std::string(80, ' ') + "\r" << std::flush;
   shown = false;
 }
 

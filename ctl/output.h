@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,6 +18,18 @@
 #include "ctl/session.h"
 
 namespace trx::ctl {
+
+// Where trx61ctl writes: standard output and standard error in the program (main points it
+// there), buffers in a test; whether each is a terminal decides what is shown safe and
+// whether progress is shown. Nowhere until one is used.
+struct Console {
+  std::ostream& out;
+  std::ostream& err;
+  bool outTerminal = false, errTerminal = false;
+};
+// From now on every line goes to console, which outlives its use (nullptr: nowhere).
+void UseConsole(Console* console);
+Console& TheConsole();
 
 // A value as the table and CSV show it, and as JSON types it.
 struct Cell {

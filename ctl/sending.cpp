@@ -1,7 +1,6 @@
 // The sending half of a run: every message at once, then acknowledgements, replies to
 // verifying searches and other senders' messages taken as they come, until each unit is
 // decided. Only the unit's own address speaks for it.
-#include <QElapsedTimer>
 #include <algorithm>
 #include <map>
 #include <set>
@@ -54,9 +53,8 @@ bool Contains(const std::vector<std::string>& names, const std::string& name) {
 
 class Follow {
  public:
-  Follow(Session& session, std::vector<Job>& jobs, const RunOptions& o) : session_(session), jobs_(jobs), o_(o) {
-    clock_.start();
-  }
+  Follow(Session& session, std::vector<Job>& jobs, const RunOptions& o)
+      : session_(session), jobs_(jobs), o_(o), start_(session.Now()) {}
 
   void Run(std::vector<Planned>& plan) {
     // Another sender's message that came before this run's own would be undone by it: such
@@ -97,13 +95,13 @@ class Follow {
     // Verifying searches while some unit has not shown its new values: often in the first
     // second after the messages went out, when most units show them; then, as a large
     // site's replies to each take longer to come in, less often.
-    const qint64 every = 250 + static_cast<qint64>(plan.size()) / 4, sentAll = clock_.elapsed();
+    const qint64 every = 250 + static_cast<qint64>(plan.size()) / 4, sentAll = Elapsed();
     qint64 nextRequest = sentAll + 50;
     while (Open() && !Interrupted()) {
       TakeAcknowledgements();
       TakeReplies();
       TakeOthers();
-      const qint64 t = clock_.elapsed();
+      const qint64 t = Elapsed();
       for (Unit& u : units_) Step(u, t);
       ShowProgress();
       if (std::any_of(units_.begin(), units_.end(), [](const Unit& u) { return u.open && !u.verified; }) &&
@@ -122,6 +120,8 @@ class Follow {
   }
 
  private:
+  qint64 Elapsed() const { return session_.Now() - start_; }
+
   Unit MakeUnit(Planned& p) {
     Unit u;
     u.plan = p;
@@ -151,7 +151,7 @@ class Follow {
   }
 
   void Post(Unit& u) {
-    const qint64 t = clock_.elapsed();
+    const qint64 t = Elapsed();
     session_.Post(u.message);
     ++u.job().sends;
     if (u.firstSent < 0) u.firstSent = t;
@@ -168,7 +168,7 @@ class Follow {
   // address, it belongs to none of them; from any other address, it is not a unit's.
   void TakeAcknowledgements() {
     for (const auto& [source, at] : session_.TakeAcknowledgements()) {
-      const qint64 came = at - clock_.msecsSinceReference();
+      const qint64 came = at - start_;
       std::vector<Unit*> by;
       for (Unit& u : units_)
         if (u.firstSent >= 0 && u.firstSent <= came && u.SpeaksFrom(source)) by.push_back(&u);
@@ -211,7 +211,7 @@ class Follow {
       u.differences = differences;
       if (differences.empty()) {
         u.verified = true;
-        u.seenAt = clock_.elapsed();
+        u.seenAt = Elapsed();
       }
     }
   }
@@ -302,7 +302,7 @@ class Follow {
   Session& session_;
   std::vector<Job>& jobs_;
   const RunOptions& o_;
-  QElapsedTimer clock_;
+  qint64 start_;  // when following began, on the session's clock
   std::vector<Unit> units_;
   std::map<link::Mac, Unit*> byMac_;
   std::map<link::Mac, QHostAddress> before_;  // other senders' messages heard before this run's own

@@ -1,8 +1,5 @@
 #include "ctl/session.h"
 
-#include <QElapsedTimer>
-#include <QEventLoop>
-#include <QTimer>
 #include <algorithm>
 #include <csignal>
 #include <string_view>
@@ -19,12 +16,6 @@ volatile std::sig_atomic_t interrupted = 0;
 extern "C" void OnInterrupt(int signal) {
   interrupted = signal;
   std::signal(signal, SIG_DFL);  // a second one ends the program without a report
-}
-
-qint64 Now() {
-  QElapsedTimer now;
-  now.start();
-  return now.msecsSinceReference();
 }
 
 // Requests go out this often while a search runs, more slowly while they bring no new reply.
@@ -57,31 +48,24 @@ std::string AddressText(const QHostAddress& address) {
 }
 
 void CatchInterrupts() {
+  interrupted = 0;
   std::signal(SIGINT, OnInterrupt);
   std::signal(SIGTERM, OnInterrupt);
 }
 
 int Interrupted() { return interrupted; }
 
-Session::Session() {
-  socket_.lclPort = link::kPort;
-  socket_.rmtPort = link::kPort;
-  socket_.RmtAddr = link::kBroadcastAddress;
-  socket_.SetAcceptedHeaders(
-      {std::string(link::kReplySignature), std::string(link::kAckHeader), std::string(link::kSettingsHeader)});
-  // Nothing past a reply's record is read: a flood of large datagrams costs no more than
-  // that each.
-  socket_.SetLargestKept(static_cast<int>(link::kSmallestReply));
-  connect(&socket_, &link::UdpSocket::OnRecv, this, [this](QObject*, const std::uint8_t* buf, int len) {
-    Receive(link::ByteView(buf, static_cast<std::size_t>(len)));
+Session::Session(Transport& transport) : transport_(transport) {
+  transport_.SetReceiver([this](link::ByteView datagram, const QHostAddress& from, const QString& where) {
+    Receive(datagram, from, where);
   });
 }
 
-bool Session::Open() { return socket_.Open(); }
+bool Session::Open() { return transport_.Open(); }
 
-void Session::Receive(link::ByteView datagram) {
-  const QString where = socket_.CurrentInterface();
-  const QHostAddress source = socket_.CurrentSource();
+void Session::Send(link::ByteView datagram) { transport_.Send(QHostAddress(link::kBroadcastAddress), datagram); }
+
+void Session::Receive(link::ByteView datagram, const QHostAddress& source, const QString& where) {
   const auto note = [&](const QString& what) {
     if (!link::DebugEnabled()) return;
     link::DebugLine(QString("recv %1 bytes from %2%3: %4")
@@ -147,15 +131,7 @@ void Session::Receive(link::ByteView datagram) {
 }
 
 void Session::RunUntil(int ms, const std::function<bool()>& done) {
-  QEventLoop loop;
-  QElapsedTimer clock;
-  clock.start();
-  QTimer check;
-  QObject::connect(&check, &QTimer::timeout, &loop, [&] {
-    if (clock.elapsed() >= ms || Interrupted() || done()) loop.quit();
-  });
-  check.start(10);
-  loop.exec();
+  transport_.RunUntil(ms, [&] { return Interrupted() != 0 || done(); });
 }
 
 void Session::Listen() {
@@ -166,10 +142,7 @@ void Session::Listen() {
   listeningSince_ = Now();
 }
 
-void Session::Request() {
-  const link::Bytes request = link::SearchRequest();
-  socket_.SendBytes(request.data(), static_cast<int>(request.size()));
-}
+void Session::Request() { Send(link::SearchRequest()); }
 
 std::vector<Answer> Session::Search(int waitMs, const std::function<bool(const Answer&)>& enough, int settleMs) {
   Listen();
@@ -178,13 +151,13 @@ std::vector<Answer> Session::Search(int waitMs, const std::function<bool(const A
   // the end (less often while requests bring nothing new, more often while named units are
   // missing). Devices answer each, and the copies merge.
   const int lastRequest = waitMs - std::min(kRequestEveryMs, waitMs / 4);
-  QElapsedTimer clock;
-  clock.start();
+  const qint64 start = Now();
+  const auto elapsed = [&] { return Now() - start; };
   qint64 next = 0, until = waitMs;
   int every = kRequestEveryMs;
   std::size_t looked = 0, before = 0;
   const auto send = [&] {
-    if (clock.elapsed() < next || next > lastRequest) return;
+    if (elapsed() < next || next > lastRequest) return;
     every = enough && until == waitMs  ? kNamedRequestMs
             : answers_.size() > before ? kRequestEveryMs
                                        : std::min(every * 2, kSlowestRequestMs);
@@ -195,10 +168,9 @@ std::vector<Answer> Session::Search(int waitMs, const std::function<bool(const A
   send();
   RunUntil(waitMs, [&] {
     for (; looked < answers_.size(); ++looked)
-      if (until == waitMs && enough && enough(answers_[looked]))
-        until = std::min<qint64>(waitMs, clock.elapsed() + settleMs);
+      if (until == waitMs && enough && enough(answers_[looked])) until = std::min<qint64>(waitMs, elapsed() + settleMs);
     send();
-    return clock.elapsed() >= until;
+    return elapsed() >= until;
   });
   searching_ = false;
   seen_.clear();
@@ -211,7 +183,7 @@ std::vector<Answer> Session::Search(int waitMs, const std::function<bool(const A
 void Session::Post(const link::Bytes& message) {
   saving_ = true;
   posted_.insert(std::string(message.begin(), message.end()));
-  socket_.SendBytes(message.data(), static_cast<int>(message.size()));
+  Send(message);
 }
 
 std::vector<Session::Acknowledgement> Session::TakeAcknowledgements() { return std::exchange(acknowledgements_, {}); }

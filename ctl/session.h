@@ -1,10 +1,9 @@
 #pragma once
 // One conversation with the access points on every adapter: searches and their replies,
 // settings messages and their acknowledgements, and the settings messages other senders
-// broadcast. Runs its own event loop while it waits, and stops waiting at once when the user
-// interrupts (Ctrl-C, SIGTERM).
+// broadcast, over a transport (transport.h). Stops waiting at once when the user interrupts
+// (Ctrl-C, SIGTERM).
 #include <QHostAddress>
-#include <QObject>
 #include <QStringList>
 #include <functional>
 #include <optional>
@@ -13,9 +12,9 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ctl/transport.h"
 #include "link/messages.h"
 #include "link/reading.h"
-#include "link/udpsocket.h"
 
 namespace trx::ctl {
 
@@ -40,7 +39,8 @@ link::ByteView SettingsBytes(const link::Bytes& reply);
 std::string AddressText(const QHostAddress& address);
 bool Known(const QHostAddress& address);
 
-// Catches SIGINT and SIGTERM from now on; a second one of the same ends the program at once.
+// Catches SIGINT and SIGTERM from now on, an earlier one forgotten; a second one of the same
+// ends the program at once.
 void CatchInterrupts();
 // The signal that interrupted the run, or 0.
 int Interrupted();
@@ -50,10 +50,15 @@ int Interrupted();
 // to leave replies out lists what it kept, but cannot judge a unit by all its answers.
 constexpr std::size_t kMostReplies = 100'000;
 
-class Session : public QObject {
+class Session {
  public:
-  Session();
+  explicit Session(Transport& transport);
+  ~Session() { transport_.SetReceiver({}); }  // the transport may outlive it
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
   bool Open();
+  // Milliseconds on the transport's monotonic clock.
+  qint64 Now() const { return transport_.Now(); }
   // Replies to one search, in arrival order, each once (copies merged), until waitMs has
   // passed or, settleMs after enough() first held, sooner. The request is sent again and
   // again within the wait, as long as it may bring replies before its end.
@@ -71,8 +76,7 @@ class Session : public QObject {
   // Sends a settings message without waiting; from now on acknowledgements are kept, during
   // searches too, by the address they came from (they name no device).
   void Post(const link::Bytes& message);
-  // The acknowledgements since the last call: where each came from, and when (ms on a
-  // monotonic clock, as QElapsedTimer::msecsSinceReference counts).
+  // The acknowledgements since the last call: where each came from, and when (as Now()).
   struct Acknowledgement {
     QHostAddress from;
     qint64 at = 0;
@@ -90,11 +94,11 @@ class Session : public QObject {
   void Wait(int ms);
 
  private:
-  void Receive(link::ByteView datagram);
-  void Keep(link::ByteView datagram);
+  void Receive(link::ByteView datagram, const QHostAddress& source, const QString& where);
   void RunUntil(int ms, const std::function<bool()>& done);
+  void Send(link::ByteView datagram);
 
-  link::UdpSocket socket_;
+  Transport& transport_;
   bool searching_ = false, saving_ = false, heard_ = false, hearOthers_ = false;
   std::vector<Answer> answers_;
   qint64 listeningSince_ = 0;

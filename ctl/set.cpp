@@ -1,6 +1,5 @@
 // trx61ctl set MAC: one access point, the named fields changed, the rest kept as it reports them.
 #include <QJsonDocument>
-#include <cstdio>
 #include <map>
 
 #include "ctl/command.h"
@@ -10,7 +9,142 @@
 
 namespace trx::ctl {
 
-int Set(const QStringList& args) {
+namespace {
+
+int Refuse(const std::string& why) {
+  Err(why);
+  return kRefused;
+}
+
+// The options that name a change, read into the changes as apply reads a row's cells.
+struct ChangeOptions {
+  QCommandLineOption host{"host", "Host name (up to 31 characters).", "NAME"};
+  QCommandLineOption essid{"essid", "ESSID (1 to 32 characters).", "TEXT"};
+  QCommandLineOption channel{"channel", "Channel number, one of the access point's domain.", "N"};
+  QCommandLineOption dhcp{"dhcp", "Address from a DHCP server."};
+  QCommandLineOption ip{"ip", "Fixed IP address (turns DHCP off).", "A"};
+  QCommandLineOption mask{"mask", "Net mask (with --ip on a device that uses DHCP).", "M"};
+  QCommandLineOption gateway{"gateway", "Gateway (with --ip on a device that uses DHCP).", "G"};
+  QCommandLineOption wep{"wep", "WEP: off, 64, 128 or 256.", "SIZE"};
+  QCommandLineOption phrase{"passphrase",
+                            "Pass phrase the keys are made from (seen by other users of this "
+                            "PC while it runs: prefer --passphrase-file).",
+                            "P"};
+  QCommandLineOption phraseFile{"passphrase-file",
+                                "Read the pass phrase from the first line of FILE (- for "
+                                "standard input).",
+                                "FILE"};
+  QCommandLineOption key1{QStringList{"key", "key1"}, "Key 1 in hexadecimal digits (10, 26 or 58, as the WEP size).",
+                          "HEX"};
+  QCommandLineOption key2{"key2", "Key 2.", "HEX"};
+  QCommandLineOption key3{"key3", "Key 3.", "HEX"};
+  QCommandLineOption key4{"key4", "Key 4.", "HEX"};
+  QCommandLineOption defaultKey{"default-key", "The key in use: 1 to 4.", "N"};
+
+  void AddTo(QCommandLineParser& p) const {
+    p.addOptions(
+        {host, essid, channel, dhcp, ip, mask, gateway, wep, phrase, phraseFile, key1, key2, key3, key4, defaultKey});
+  }
+
+  // The changes named, or nothing when a refusal was said.
+  std::optional<Changes> Read(const QCommandLineParser& p) const {
+    if (p.isSet(dhcp) && (p.isSet(ip) || p.isSet(mask) || p.isSet(gateway))) {
+      Refuse("--dhcp and a fixed address exclude each other");
+      return std::nullopt;
+    }
+    std::optional<QString> passphrase;
+    if (p.isSet(phraseFile)) {
+      if (p.isSet(phrase)) {
+        Refuse("--passphrase and --passphrase-file exclude each other");
+        return std::nullopt;
+      }
+      QFile file;
+      const QString path = p.value(phraseFile);
+      if (!OpenInput(file, path)) {
+        Refuse(path.toStdString() + ": " + file.errorString().toStdString());
+        return std::nullopt;
+      }
+      QByteArray line = file.readLine();
+      while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);
+      passphrase = QString::fromUtf8(line);
+    } else if (p.isSet(phrase)) {
+      passphrase = p.value(phrase);
+    }
+    const std::map<std::string, const QCommandLineOption*> byName = {
+        {"host", &host}, {"essid", &essid},     {"channel", &channel}, {"ip", &ip},
+        {"mask", &mask}, {"gateway", &gateway}, {"wep", &wep},         {"key1", &key1},
+        {"key2", &key2}, {"key3", &key3},       {"key4", &key4},       {"default_key", &defaultKey}};
+    const auto value = [&](const char* name) -> std::optional<QString> {
+      const std::string n = name;
+      if (n == "dhcp") return p.isSet(dhcp) ? std::optional<QString>("yes") : std::nullopt;
+      if (n == "passphrase") return passphrase;
+      const auto option = byName.find(n);
+      return option != byName.end() && p.isSet(*option->second) ? std::optional<QString>(p.value(*option->second))
+                                                                : std::nullopt;
+    };
+    std::string error;
+    auto read = ReadChanges(value, &error);
+    if (!read) Refuse(error);
+    return read;
+  }
+};
+
+// The MAC of the one unit that answers with this host name or IP address, after the whole
+// wait, so that every unit that does is weighed; else the status to end with, said.
+std::optional<link::Mac> FindByName(Session& session, const QString& target, int waitMs, int* status) {
+  const bool byIp = input::IsDottedQuad(target.toStdString());
+  const std::vector<Answer> answers = session.Search(waitMs);
+  std::vector<const Answer*> matches;
+  for (const Answer& a : answers) {
+    if (!Usable(a)) continue;
+    const link::SettingsRecord& r = *a.record;
+    if (byIp ? link::FormatIpv4(r.ip) == link::FormatIpv4(input::AddressBytes(target.toStdString()))
+             : Q(Utf8FromDevice(r.hostName)).compare(target, Qt::CaseInsensitive) == 0)
+      matches.push_back(&a);
+  }
+  if (Interrupted()) {
+    *status = Finish(128 + Interrupted());
+  } else if (session.LeftOut() > 0) {
+    *status = Refuse(target.toStdString() + ": " + FloodedText());
+  } else if (matches.empty()) {
+    Err("no access point answered with the " + std::string(byIp ? "IP address " : "host name ") + target.toStdString());
+    *status = Finish(ExitStatus(Outcome::NotFound));
+  } else if (matches.size() > 1) {  // twins on one MAC are two
+    std::vector<std::string> all;
+    all.reserve(matches.size());
+    for (const Answer* a : matches)
+      all.push_back(link::FormatMac(a->record->mac) + " (host " + Utf8FromDevice(a->record->hostName) + ", ip " +
+                    link::FormatIpv4(a->record->ip) + ")");
+    *status = Refuse(target.toStdString() + " names " + std::to_string(matches.size()) +
+                     " access points; name one by its MAC: " + Join(all, ", "));
+  } else {
+    // Another reply with its MAC, whatever its name, is a second unit.
+    const link::Mac mac = matches.front()->record->mac;
+    std::vector<const Answer*> same;
+    for (const Answer& a : answers)
+      if (Usable(a) && a.record->mac == mac) same.push_back(&a);
+    const std::string twins = Twins(same);
+    if (twins.empty()) return mac;
+    *status = Refuse(link::FormatMac(mac) + ": " + twins);
+  }
+  return std::nullopt;
+}
+
+// The outcome as set prints it: a refusal on standard error, a dry run's changes, else the
+// outcome and its detail.
+void Tell(const Job& job) {
+  if (job.outcome == Outcome::Refused) {
+    Err(job.detail);
+  } else if (job.outcome == Outcome::WouldChange) {
+    for (const std::string& line : job.shown) Say(line);
+  } else {
+    Say(OutcomeText(job.outcome) + std::string(job.detail.empty() ? "" : ": ") + job.detail);
+  }
+}
+
+}  // namespace
+
+int Set(const QStringList& args, Transport& network) {
   QCommandLineParser p;
   p.setApplicationDescription(
       QString(
@@ -22,113 +156,31 @@ int Set(const QStringList& args) {
       kStatuses);
   p.addHelpOption();
   p.addPositionalArgument("ACCESS-POINT", "The access point's MAC address, IP address or host name.");
-  const QCommandLineOption host("host", "Host name (up to 31 characters).", "NAME");
-  const QCommandLineOption essid("essid", "ESSID (1 to 32 characters).", "TEXT");
-  const QCommandLineOption channel("channel", "Channel number, one of the access point's domain.", "N");
-  const QCommandLineOption dhcp("dhcp", "Address from a DHCP server.");
-  const QCommandLineOption ip("ip", "Fixed IP address (turns DHCP off).", "A");
-  const QCommandLineOption mask("mask", "Net mask (with --ip on a device that uses DHCP).", "M");
-  const QCommandLineOption gateway("gateway", "Gateway (with --ip on a device that uses DHCP).", "G");
-  const QCommandLineOption wep("wep", "WEP: off, 64, 128 or 256.", "SIZE");
-  const QCommandLineOption phrase("passphrase",
-                                  "Pass phrase the keys are made from (seen by other users of this "
-                                  "PC while it runs: prefer --passphrase-file).",
-                                  "P");
-  const QCommandLineOption phraseFile("passphrase-file",
-                                      "Read the pass phrase from the first line of FILE (- for "
-                                      "standard input).",
-                                      "FILE");
-  const QCommandLineOption key1({"key", "key1"}, "Key 1 in hexadecimal digits (10, 26 or 58, as the WEP size).", "HEX");
-  const QCommandLineOption key2("key2", "Key 2.", "HEX");
-  const QCommandLineOption key3("key3", "Key 3.", "HEX");
-  const QCommandLineOption key4("key4", "Key 4.", "HEX");
-  const QCommandLineOption defaultKey("default-key", "The key in use: 1 to 4.", "N");
+  const ChangeOptions change;
   const SendOptions send("Print the changes field by field and send nothing.");
-  p.addOptions(
-      {host, essid, channel, dhcp, ip, mask, gateway, wep, phrase, phraseFile, key1, key2, key3, key4, defaultKey});
+  change.AddTo(p);
   send.AddTo(p);
   ProcessArguments(p, args);
 
-  const auto refuse = [](const std::string& why) {
-    Err(why);
-    return kRefused;
-  };
   if (p.positionalArguments().size() != 1)
-    return refuse("set takes one access point (MAC, IP address or host name); see trx61ctl set --help");
+    return Refuse("set takes one access point (MAC, IP address or host name); see trx61ctl set --help");
   const QString target = p.positionalArguments().first();
   std::optional<link::Mac> mac = ParseMac(target);
-  if (p.isSet(dhcp) && (p.isSet(ip) || p.isSet(mask) || p.isSet(gateway)))
-    return refuse("--dhcp and a fixed address exclude each other");
-  std::optional<QString> passphrase;
-  if (p.isSet(phraseFile)) {
-    if (p.isSet(phrase)) return refuse("--passphrase and --passphrase-file exclude each other");
-    QFile file;
-    const QString path = p.value(phraseFile);
-    if (!OpenInput(file, path)) return refuse(path.toStdString() + ": " + file.errorString().toStdString());
-    QByteArray line = file.readLine();
-    while (line.endsWith('\n') || line.endsWith('\r')) line.chop(1);
-    passphrase = QString::fromUtf8(line);
-  } else if (p.isSet(phrase)) {
-    passphrase = p.value(phrase);
-  }
-  const std::map<std::string, const QCommandLineOption*> byName = {
-      {"host", &host}, {"essid", &essid},     {"channel", &channel}, {"ip", &ip},
-      {"mask", &mask}, {"gateway", &gateway}, {"wep", &wep},         {"key1", &key1},
-      {"key2", &key2}, {"key3", &key3},       {"key4", &key4},       {"default_key", &defaultKey}};
-  const auto value = [&](const char* name) -> std::optional<QString> {
-    const std::string n = name;
-    if (n == "dhcp") return p.isSet(dhcp) ? std::optional<QString>("yes") : std::nullopt;
-    if (n == "passphrase") return passphrase;
-    const auto option = byName.find(n);
-    return option != byName.end() && p.isSet(*option->second) ? std::optional<QString>(p.value(*option->second))
-                                                              : std::nullopt;
-  };
-  std::string error;
-  const auto read = ReadChanges(value, &error);
-  if (!read) return refuse(error);
+  const auto read = change.Read(p);
+  if (!read) return kRefused;
   RunOptions options;
   if (!send.Read(p, options)) return kRefused;
-  if (read->Empty()) return refuse("nothing to change; see trx61ctl set --help");
+  if (read->Empty()) return Refuse("nothing to change; see trx61ctl set --help");
 
   CatchInterrupts();
   const auto lock = options.dryRun ? nullptr : LockSends();
   if (!options.dryRun && !lock) return Finish(128 + Interrupted());
-  Session session;
+  Session session(network);
   if (!Open(session)) return kRefused;
   if (!mac) {
-    // The whole wait: every unit that answers with this name or address is weighed.
-    const bool byIp = input::IsDottedQuad(target.toStdString());
-    const std::vector<Answer> answers = session.Search(options.searchMs);
-    std::vector<const Answer*> matches;
-    for (const Answer& a : answers) {
-      if (!Usable(a)) continue;
-      const link::SettingsRecord& r = *a.record;
-      if (byIp ? link::FormatIpv4(r.ip) == link::FormatIpv4(input::AddressBytes(target.toStdString()))
-               : Q(Utf8FromDevice(r.hostName)).compare(target, Qt::CaseInsensitive) == 0)
-        matches.push_back(&a);
-    }
-    if (Interrupted()) return Finish(128 + Interrupted());
-    if (session.LeftOut() > 0) return refuse(target.toStdString() + ": " + FloodedText());
-    if (matches.empty()) {
-      Err("no access point answered with the " + std::string(byIp ? "IP address " : "host name ") +
-          target.toStdString());
-      return Finish(ExitStatus(Outcome::NotFound));
-    }
-    if (matches.size() > 1) {  // twins on one MAC are two
-      std::vector<std::string> all;
-      all.reserve(matches.size());
-      for (const Answer* a : matches)
-        all.push_back(link::FormatMac(a->record->mac) + " (host " + Utf8FromDevice(a->record->hostName) + ", ip " +
-                      link::FormatIpv4(a->record->ip) + ")");
-      return refuse(target.toStdString() + " names " + std::to_string(matches.size()) +
-                    " access points; name one by its MAC: " + Join(all, ", "));
-    }
-    // Another reply with its MAC, whatever its name, is a second unit.
-    mac = matches.front()->record->mac;
-    std::vector<const Answer*> same;
-    for (const Answer& a : answers)
-      if (Usable(a) && a.record->mac == *mac) same.push_back(&a);
-    if (const std::string twins = Twins(same); !twins.empty()) return refuse(link::FormatMac(*mac) + ": " + twins);
+    int status = kOk;
+    mac = FindByName(session, target, options.searchMs, &status);
+    if (!mac) return status;
   }
   std::vector<Job> jobs(1);
   jobs[0].mac = *mac;
@@ -142,20 +194,11 @@ int Set(const QStringList& args) {
   };
   options.done = [&](const Job& job) {
     progress.Clear();
-    if (json) return;
-    if (job.outcome == Outcome::Refused) {
-      Err(job.detail);
-      return;
-    }
-    if (job.outcome == Outcome::WouldChange) {
-      for (const std::string& line : job.shown) Say(line);
-      return;
-    }
-    Say(OutcomeText(job.outcome) + std::string(job.detail.empty() ? "" : ": ") + job.detail);
+    if (!json) Tell(job);
   };
   Run(session, jobs, options);
   progress.Clear();
-  if (json) std::fputs(JsonText(QJsonDocument(JobJson(jobs[0], false))).c_str(), stdout);
+  if (json) TheConsole().out << JsonText(QJsonDocument(JobJson(jobs[0], false)));
   if (Interrupted()) Summary(jobs);
   // A refusal here sent nothing: the status of a refused command.
   const int status = RunStatus(jobs);

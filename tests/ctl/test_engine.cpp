@@ -1,0 +1,137 @@
+// set and apply in-process, against devices played by rule: what they print, how they end,
+// and what they send.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <sstream>
+
+#include "ctl/command.h"
+#include "ctl/output.h"
+#include "fakenetwork.h"
+
+namespace trx::ctl {
+namespace {
+
+const char kNote[] =
+    "trx61ctl: note: a settings message carries the pass phrase and WEP keys unencrypted to every device on the "
+    "network segment\n";
+
+FakeDevice Unit(int n, const char* address) {
+  FakeDevice d;
+  link::SettingsRecord& r = d.record;
+  r.mac = {0x02, 0, 0, 0x0A, 0, static_cast<std::uint8_t>(n)};
+  r.ip = {192, 168, 1, static_cast<std::uint8_t>(10 + n)};
+  r.mask = {255, 255, 255, 0};
+  r.gateway = {192, 168, 1, 1};
+  r.hostName = "TRX61-AP-" + std::to_string(n);
+  r.firmware = "2.2.0";
+  r.domain = 0x10;  // FCC
+  r.channel = 6;
+  r.essid = "office-" + std::to_string(n);
+  d.address = QHostAddress(address);
+  return d;
+}
+
+class Engine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(runtime.isValid());
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());  // this test's own lock
+    UseConsole(&console);
+  }
+  void TearDown() override { UseConsole(nullptr); }
+
+  int Run(int (*command)(const QStringList&, Transport&), QStringList args) {
+    args[0].prepend("trx61ctl ");  // as main names the command
+    return command(args, net);
+  }
+  int Apply(const std::string& csv, const QStringList& more = {}) {
+    QFile file(runtime.filePath("units.csv"));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(csv.data(), static_cast<qint64>(csv.size())) > 0);
+    file.close();
+    return Run(ctl::Apply, QStringList{"apply", file.fileName()} + more);
+  }
+  std::string FileName() const { return runtime.filePath("units.csv").toStdString(); }
+
+  QTemporaryDir runtime;
+  std::ostringstream out, err;
+  Console console{out, err};
+  FakeNetwork net;
+};
+
+// The offsets of a settings message's record at which it differs from a device's reply.
+std::vector<std::size_t> ChangedBytes(const link::Bytes& message, const link::SettingsRecord& device) {
+  const link::Bytes reply = link::EncodeReply(device);
+  std::vector<std::size_t> changed;
+  for (std::size_t i = 0; i < 318; ++i)
+    if (message.at(6 + i) != reply.at(24 + i)) changed.push_back(i);
+  return changed;
+}
+
+TEST_F(Engine, ALostAcknowledgementSendsTheSameMessageAgain) {
+  net.devices = {Unit(1, "192.168.1.11")};
+  net.devices[0].lostAcks = 1;
+  net.devices[0].applyMs = 1000;
+  const link::SettingsRecord before = net.devices[0].record;
+  EXPECT_EQ(Run(Set, {"set", "02-00-00-0A-00-01", "--essid", "lobby"}), 0);
+  EXPECT_EQ(out.str(), "verified\n");
+  EXPECT_EQ(err.str(), kNote);
+  const auto messages = net.SettingsSent();
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0], messages[1]);
+  ASSERT_EQ(messages[0].size(), 324u);
+  EXPECT_EQ(std::string(messages[0].begin(), messages[0].begin() + 6), "gstset");
+  // The ESSID's 33 bytes at 61, and nothing else: "lobby", its terminator, the rest as it was.
+  const std::vector<std::size_t> essid = {61, 62, 63, 64, 65, 66};
+  EXPECT_EQ(ChangedBytes(messages[0], before), essid);
+  EXPECT_EQ(std::string(messages[0].begin() + 6 + 61, messages[0].begin() + 6 + 67), std::string("lobby\0", 6));
+  for (const auto& s : net.sent) EXPECT_EQ(s.to, QHostAddress("255.255.255.255"));
+}
+
+TEST_F(Engine, AUnitThatRestartsIsVerifiedWhenItIsBack) {
+  net.devices = {Unit(1, "192.168.1.11"), Unit(2, "192.168.1.12")};
+  net.devices[0].restarts = true;
+  net.devices[0].applyMs = 8000;
+  EXPECT_EQ(Apply("mac,essid\n02-00-00-0A-00-01,r1\n02-00-00-0A-00-02,r2\n", {"--apply-time", "20"}), 0);
+  EXPECT_EQ(out.str(), "02-00-00-0A-00-02 verified\n02-00-00-0A-00-01 verified\n");
+  EXPECT_GE(net.Now() - FakeNetwork::kStart, 8000);
+  EXPECT_EQ(net.SettingsSent().size(), 2u);  // acknowledged: never sent again
+  // Still restarting when its apply time runs out: acknowledged, not seen again.
+  out.str("");
+  net.devices[0].record.essid = "office-1";
+  EXPECT_EQ(Run(Set, {"set", "02-00-00-0A-00-01", "--essid", "late", "--ack-wait", "1", "--apply-time", "0"}), 7);
+  EXPECT_EQ(out.str(), "acknowledged, not seen again: not found again\n");
+}
+
+TEST_F(Engine, TwinsAreRefusedAndSentNothing) {
+  net.devices = {Unit(1, "10.50.0.11"), Unit(1, "10.50.0.12")};
+  net.devices[1].record.hostName = "twin-b";
+  net.devices[1].record.wepOn = 1;
+  const char twins[] = "2 access points answer with this MAC and different settings (from 10.50.0.11 and 10.50.0.12)";
+  EXPECT_EQ(Run(Set, {"set", "twin-b", "--essid", "x"}), 1);
+  EXPECT_EQ(err.str(), "trx61ctl: 02-00-00-0A-00-01: " + std::string(twins) + "\n");
+  EXPECT_EQ(Apply("mac,host,essid\n02-00-00-0A-00-01,twin-b,viafile\n"), 5);
+  EXPECT_EQ(out.str(), "02-00-00-0A-00-01 refused: " + FileName() + ":2: " + twins + "\n");
+  EXPECT_TRUE(net.SettingsSent().empty());
+}
+
+TEST_F(Engine, AnAcknowledgementFromAnotherAddressIsNotTheUnits) {
+  net.devices = {Unit(1, "192.168.1.11")};
+  net.devices[0].ackFrom = QHostAddress("10.1.0.66");
+  EXPECT_EQ(Run(Set, {"set", "02-00-00-0A-00-01", "--essid", "lobby"}), 0);
+  EXPECT_EQ(out.str(), "changed without acknowledgement\n");
+}
+
+TEST_F(Engine, AnInterruptEndsWithWhatWasDone) {
+  net.devices = {Unit(1, "192.168.1.11"), Unit(2, "192.168.1.12")};
+  net.devices[1].acknowledges = false;
+  net.devices[1].keepsOld = true;
+  net.interruptAfterMs = 1000;
+  EXPECT_EQ(Apply("mac,essid\n02-00-00-0A-00-01,a\n02-00-00-0A-00-02,b\n"), 130);
+  EXPECT_EQ(out.str(), "02-00-00-0A-00-01 verified\n02-00-00-0A-00-02 sent, not verified\n");
+  EXPECT_EQ(err.str(), kNote + std::string("trx61ctl: 1 sent, not verified, 1 verified\n"));
+}
+
+}  // namespace
+}  // namespace trx::ctl
