@@ -97,7 +97,7 @@ TEST(Messages, ReplyCarriesTheRecordBehindA24ByteHeader) {
 }
 
 TEST(Messages, SettingsMessageCarriesTheRecordBehindGstset) {
-  const Bytes message = EncodeSettingsMessage(Sample());
+  const Bytes message = EncodeSettingsMessage(Sample(), {}, kCtlRules);
   ASSERT_EQ(message.size(), 324u);
   EXPECT_EQ(std::string(message.begin(), message.begin() + 6), "gstset");
   EXPECT_EQ(message[6], 192) << "no terminator after the header";
