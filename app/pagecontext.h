@@ -18,6 +18,8 @@ class PageContext {
   // Escape: goes back one page with the changes kept, where the backward button would discard
   // them; false where Escape presses the backward button.
   virtual bool StepBackKeepingChanges() { return false; }
+  // The chosen access point's ESSID, whole: its label may show it shortened.
+  virtual QString DeviceEssid() const { return {}; }
 };
 
 }  // namespace trx::app

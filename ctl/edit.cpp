@@ -6,7 +6,6 @@
 #include "ctl/csv.h"
 #include "input/address.h"
 #include "input/wepkeys.h"
-#include "link/cp1252.h"
 #include "link/reading.h"
 
 namespace trx::ctl {
@@ -17,14 +16,6 @@ bool Changes::Empty() const {
   for (const bool k : keyFromPhrase) anyKey = anyKey || k;
   return !host && !essid && !passphrase && !anyKey && !ip && !mask && !gateway && !channel && !dhcp && !wepSize &&
          !defaultKey;
-}
-
-std::string Utf8FromDevice(const std::string& bytes) {
-  return QString::fromStdU16String(link::DeviceToUnicode(bytes)).toStdString();
-}
-
-std::optional<std::string> DeviceFromUtf8(const std::string& utf8) {
-  return link::UnicodeToDevice(QString::fromStdString(utf8).toStdU16String());
 }
 
 std::optional<int> ChannelNumber(const link::SettingsRecord& record) {
@@ -50,14 +41,6 @@ std::string Join(const std::vector<std::string>& parts, const char* separator) {
     text += parts[i];
   }
   return text;
-}
-
-std::string KeyText(const link::SettingsRecord& r, std::size_t k) {
-  switch (link::ReadWepSize(r.wepOn, r.keySize).value_or(0)) {
-    case 2: return link::FormatHex(r.keys128[k]);
-    case 3: return link::FormatHex(r.keys256[k]);
-    default: return link::FormatHex(r.keys64[k]);
-  }
 }
 
 namespace {
@@ -205,7 +188,7 @@ Changes Effective(const Changes& c, const link::SettingsRecord& d) {
   same(e.passphrase, Utf8FromDevice(d.passphrase));
   for (const auto& [field, now] : {std::pair{&e.ip, d.ip}, {&e.mask, d.mask}, {&e.gateway, d.gateway}})
     if (*field && input::IsDottedQuad(**field) && input::AddressBytes(**field) == now) field->reset();
-  same(e.dhcp, d.addressMode == 0);
+  same(e.dhcp, link::UsesDhcp(d));
   if (const auto n = ChannelNumber(d)) same(e.channel, *n);
   if (d.defaultKey <= 3) same(e.defaultKey, d.defaultKey + 1);
   const auto size = link::ReadWepSize(d.wepOn, d.keySize);
@@ -294,14 +277,12 @@ std::optional<link::SettingsRecord> Apply(const Changes& named, const link::Sett
   if (c.mask) r.mask = input::AddressBytes(*c.mask);
   if (c.gateway) r.gateway = input::AddressBytes(*c.gateway);
   if (c.dhcp) r.addressMode = *c.dhcp ? 0 : 1;
-  if (!named.dhcp && device.addressMode == 0 && (c.mask || c.gateway))  // dhcp yes: kept for later
+  if (!named.dhcp && link::UsesDhcp(device) && (c.mask || c.gateway))  // dhcp yes: kept for later
     return refuse(std::string("the access point uses DHCP: ") + (c.mask ? "mask" : "gateway") +
                   " needs ip as well (a fixed ip turns DHCP off)");
 
-  // The domain as the wizard writes it, by the code for its name: the device reads settings
-  // messages that way.
-  // An unreadable one goes back as it came.
-  if (domain) r.domain = link::SettingsDomainCode(domainName);
+  // The domain stays as the device reported it: the writer names it by its settings code, and
+  // sends a code it does not know back as it came (link::kCtlRules).
   if (c.channel) {
     if (!domain || *c.channel < domain->firstChannel || *c.channel > domain->lastChannel) {
       return refuse(
@@ -386,7 +367,7 @@ const Shown kFields[] = {
     {"host", [](const link::SettingsRecord& r) { return Utf8FromDevice(r.hostName); }},
     {"essid", [](const link::SettingsRecord& r) { return Utf8FromDevice(r.essid); }},
     {"channel", [](const link::SettingsRecord& r) { return link::HexCode(r.channel); }},
-    {"dhcp", [](const link::SettingsRecord& r) { return std::string(r.addressMode == 0 ? "yes" : "no"); }},
+    {"dhcp", [](const link::SettingsRecord& r) { return std::string(link::UsesDhcp(r) ? "yes" : "no"); }},
     {"ip", [](const link::SettingsRecord& r) { return link::FormatIpv4(r.ip); }},
     {"mask", [](const link::SettingsRecord& r) { return link::FormatIpv4(r.mask); }},
     {"gateway", [](const link::SettingsRecord& r) { return link::FormatIpv4(r.gateway); }},

@@ -8,7 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "link/devicetext.h"
 #include "link/messages.h"
+#include "link/reading.h"
 
 namespace trx::ctl {
 
@@ -75,14 +77,14 @@ std::uint32_t AddressValue(const link::Ipv4& address);
 std::string Join(const std::vector<std::string>& parts, const char* separator);
 
 // Device text (single-byte code page) as UTF-8, and back; nothing when a character cannot be stored.
-std::string Utf8FromDevice(const std::string& bytes);
-std::optional<std::string> DeviceFromUtf8(const std::string& utf8);
+using link::DeviceFromUtf8;
+using link::Utf8FromDevice;
 
 // The channel number a record's channel byte stands for in its domain, if any.
 std::optional<int> ChannelNumber(const link::SettingsRecord& record);
 // "off", "64", "128", "256", or "?" when unreadable.
 std::string WepText(const link::SettingsRecord& record);
 // Key k (0 to 3) of the record's current size (the 64-bit set when WEP is off), as hex digits.
-std::string KeyText(const link::SettingsRecord& record, std::size_t k);
+using link::KeyText;
 
 }  // namespace trx::ctl

@@ -7,7 +7,7 @@
 #include <map>
 
 #include "ctl/csv.h"
-#include "link/cp1252.h"
+#include "link/devicetext.h"
 
 namespace trx::ctl {
 
@@ -115,7 +115,7 @@ std::optional<std::string> FileText(std::string_view bytes, std::string* note, s
     return std::nullopt;
   }
   *note = "read as Windows-1252 (not UTF-8)";
-  return QString::fromStdU16String(link::DeviceToUnicode(bytes)).toStdString();
+  return link::Utf8FromDevice(bytes);
 }
 
 Rows ReadRows(std::string_view text, const std::string& name) {

@@ -125,7 +125,7 @@ class Follow {
   Unit MakeUnit(Planned& p) {
     Unit u;
     u.plan = p;
-    u.message = link::EncodeSettingsMessage(p.wanted, p.device.bytes);
+    u.message = link::EncodeSettingsMessage(p.wanted, p.device.bytes, link::kCtlRules);
     u.changing = Differences(p.device.record.value(), p.wanted);
     if (Known(p.device.from)) {
       u.from.push_back(p.device.from);

@@ -123,7 +123,9 @@ void WriteRecord(const SettingsRecord& s, std::span<std::uint8_t> buf, std::size
 }
 
 namespace {
-void PutHeader(Bytes& out, std::string_view header) { std::copy(header.begin(), header.end(), out.begin()); }
+void PutHeader(std::span<std::uint8_t> out, std::string_view header) {
+  std::copy(header.begin(), header.end(), out.begin());
+}
 }  // namespace
 
 std::optional<SettingsRecord> DecodeReply(ByteView d) {
@@ -143,21 +145,33 @@ std::optional<SettingsRecord> DecodeSettingsMessage(ByteView d) {
   return ReadRecord(d, kSettingsRecordOffset);
 }
 
-Bytes EncodeSettingsMessage(const SettingsRecord& record) {
-  Bytes out(kSettingsMessageSize, 0);
-  PutHeader(out, kSettingsHeader);
-  WriteRecord(record, out, kSettingsRecordOffset);
-  return out;
+void WriteSettingsMessage(const SettingsRecord& record, std::span<std::uint8_t> message, WriteRules rules) {
+  if (message.size() < kSettingsMessageSize) return;
+  PutHeader(message, kSettingsHeader);
+  SettingsRecord r = record;
+  r.domain = SettingsDomainCode(record.domain, rules.unknownDomain);
+  const bool on = r.wepOn != 0;
+  const bool sizeKnown = r.keySize >= 1 && r.keySize <= 3;
+  const Field inUse = record::KeyArea(r.keySize, 0);
+  const auto written = [&](Field f) {
+    if (rules.keyAreas == KeyAreas::All) return true;
+    if (f.offset == record::kKeySize.offset) return on;
+    if (f.offset < record::kKeys64.offset || f.offset >= record::kAddressMode.offset) return true;
+    return on && sizeKnown && f.offset >= inUse.offset && f.offset < inUse.offset + 4 * inUse.size;
+  };
+  const FieldWriter write{message, kSettingsRecordOffset};
+  VisitFields(r, [&](Field f, const auto& value) {
+    if (written(f)) write(f, value);
+  });
 }
 
-Bytes EncodeSettingsMessage(const SettingsRecord& record, ByteView reply) {
+Bytes EncodeSettingsMessage(const SettingsRecord& record, ByteView reply, WriteRules rules) {
   Bytes out(kSettingsMessageSize, 0);
-  PutHeader(out, kSettingsHeader);
   if (reply.size() > kReplyRecordOffset) {
     const ByteView base = reply.subspan(kReplyRecordOffset, std::min(reply.size() - kReplyRecordOffset, kRecordSize));
     std::copy(base.begin(), base.end(), out.begin() + kSettingsRecordOffset);
   }
-  WriteRecord(record, out, kSettingsRecordOffset);
+  WriteSettingsMessage(record, out, rules);
   return out;
 }
 
@@ -166,9 +180,11 @@ Bytes Acknowledgement() { return Bytes(kAckHeader.begin(), kAckHeader.end()); }
 
 namespace {
 constexpr Domain kDomains[] = {
-    {0x10, "FCC", 1, 11},     {0x20, "Canada", 1, 11}, {0x30, "ETSI", 1, 13},       {0x31, "Spain", 10, 11},
-    {0x32, "France", 10, 13}, {0x40, "Japan", 14, 14}, {0x41, "Japan(All)", 1, 14},
+    {0x10, "FCC", 1, 11, 0x10},        {0x20, "Canada", 1, 11, 0x20},  {0x30, "ETSI", 1, 13, 0x30},
+    {0x31, "Spain", 10, 11, 0x40},     {0x32, "France", 10, 13, 0x50}, {0x40, "Japan", 14, 14, 0x60},
+    {0x41, "Japan(All)", 1, 14, 0x61},
 };
+constexpr std::uint8_t kJapanAllSettingsCode = 0x61;
 }  // namespace
 
 std::span<const Domain> Domains() { return kDomains; }
@@ -180,13 +196,14 @@ const Domain* FindDomain(std::uint8_t code) {
 }
 
 std::uint8_t SettingsDomainCode(std::string_view name) {
-  if (name == "FCC") return 0x10;
-  if (name == "Canada") return 0x20;
-  if (name == "ETSI") return 0x30;
-  if (name == "Spain") return 0x40;
-  if (name == "France") return 0x50;
-  if (name == "Japan") return 0x60;
-  return 0x61;  // "Japan(All)" and anything else, "Error" included
+  for (const auto& d : kDomains)
+    if (d.name == name) return d.settingsCode;
+  return kJapanAllSettingsCode;  // "Error" included
+}
+
+std::uint8_t SettingsDomainCode(std::uint8_t reportedCode, UnknownDomain rule) {
+  if (const Domain* d = FindDomain(reportedCode)) return d->settingsCode;
+  return rule == UnknownDomain::JapanAll ? kJapanAllSettingsCode : reportedCode;
 }
 
 std::string FormatIpv4(const Ipv4& ip) {

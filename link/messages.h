@@ -111,10 +111,38 @@ std::optional<SettingsRecord> DecodeReply(ByteView datagram);
 Bytes EncodeReply(const SettingsRecord& record);
 // Settings message: "gstset" and the record, exactly 324 bytes.
 std::optional<SettingsRecord> DecodeSettingsMessage(ByteView datagram);
-Bytes EncodeSettingsMessage(const SettingsRecord& record);
-// The same over the record of the reply the device sent: bytes that no field covers, such as
-// those after a text's terminator, go back as the device gave them.
-Bytes EncodeSettingsMessage(const SettingsRecord& record, ByteView reply);
+
+// Where the wizard and trx61ctl write a settings message differently, each by its own choice.
+// A domain code this program does not know (the record holds the code the device reported):
+enum class UnknownDomain {
+  // the wizard's: written as Japan(All), 0x61. Such a domain lists no channel, so the
+  // wizard's record carries channel 0, none chosen.
+  JapanAll,
+  // trx61ctl's: the device's own byte goes back; it never writes a code no device reported.
+  AsReported,
+};
+// The WEP size byte and key areas:
+enum class KeyAreas {
+  // the wizard's: with WEP on, the size byte and the four keys of that size; with WEP off,
+  // neither. The rest keeps what the buffer held: one buffer serves every save of a run.
+  InUse,
+  // trx61ctl's: the size byte and all twelve areas as the record holds them.
+  All,
+};
+struct WriteRules {
+  UnknownDomain unknownDomain;
+  KeyAreas keyAreas;
+};
+inline constexpr WriteRules kWizardRules{UnknownDomain::JapanAll, KeyAreas::InUse};
+inline constexpr WriteRules kCtlRules{UnknownDomain::AsReported, KeyAreas::All};
+
+// The one writer of a settings message: its header and the record into a buffer of at least
+// 324 bytes, the domain by the code settings messages use for it. Bytes no field covers, such
+// as those after a text's terminator, and what the rules leave out, keep what they held.
+void WriteSettingsMessage(const SettingsRecord& record, std::span<std::uint8_t> message, WriteRules rules);
+// The same over the record of the reply the device sent: what is not written goes back as the
+// device gave it.
+Bytes EncodeSettingsMessage(const SettingsRecord& record, ByteView reply, WriteRules rules);
 Bytes SearchRequest();
 Bytes Acknowledgement();
 
@@ -124,12 +152,16 @@ struct Domain {
   std::string_view name;
   int firstChannel;
   int lastChannel;
+  std::uint8_t settingsCode;  // the code a settings message names it by
 };
 // Nullptr for a code that names no domain (0x00 included: such a reply is refused).
 const Domain* FindDomain(std::uint8_t code);
 std::span<const Domain> Domains();
-// The code written into a settings message for a domain name as shown.
+// The code written into a settings message for a domain name as shown; Japan(All)'s for a
+// name it does not know.
 std::uint8_t SettingsDomainCode(std::string_view shownName);
+// The code written into a settings message for a domain code a reply carries.
+std::uint8_t SettingsDomainCode(std::uint8_t reportedCode, UnknownDomain rule);
 
 std::string FormatIpv4(const Ipv4& ip);  // "192.168.1.251"
 std::string FormatMac(const Mac& mac);   // "02-00-00-0A-1B-2C"

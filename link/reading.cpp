@@ -35,6 +35,16 @@ std::optional<int> ReadWepSize(std::uint8_t wepOn, std::uint8_t keySize) {
   return keySize;
 }
 
+std::string KeyText(const SettingsRecord& r, std::size_t k) {
+  switch (ReadWepSize(r.wepOn, r.keySize).value_or(0)) {
+    case 2: return FormatHex(r.keys128.at(k));
+    case 3: return FormatHex(r.keys256.at(k));
+    default: return FormatHex(r.keys64.at(k));
+  }
+}
+
+bool UsesDhcp(const SettingsRecord& r) { return r.addressMode == 0; }
+
 ReplyOutcome CheckReply(ByteView datagram) {
   const auto r = DecodeReply(datagram);
   if (!r) return ReplyOutcome::Short;

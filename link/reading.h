@@ -25,6 +25,13 @@ std::optional<int> ReadDefaultKey(std::uint8_t code);
 // state or the size cannot be read.
 std::optional<int> ReadWepSize(std::uint8_t wepOn, std::uint8_t keySize);
 
+// Key k (0 to 3) of the record's WEP size as hexadecimal digits: of the 64-bit set while WEP
+// is off or its size cannot be read.
+std::string KeyText(const SettingsRecord& record, std::size_t k);
+
+// Whether the record says that the device takes its address by DHCP.
+bool UsesDhcp(const SettingsRecord& record);
+
 // Whether a discovery reply can be used, and if not, why: checked in this order.
 enum class ReplyOutcome { Listed, Short, RefusedDomain, UnreadableChannel, UnreadableDefaultKey };
 ReplyOutcome CheckReply(ByteView datagram);

@@ -1,5 +1,6 @@
 // What the user changed on the way to the confirmation page, measured against the chosen access
 // point's settings: for the confirmation page's spoken values and the unsaved-change warnings.
+#include "link/devicetext.h"
 #include "wizard/wizard.h"
 
 namespace trx::wizard {
@@ -15,7 +16,7 @@ void Wizard::DescribeChanges() {
   const QString oldAddress = deviceUsedDhcp_ ? f_.l_dhcp->Caption() : f_.l_ip->Caption();
   for (QWidget* address : {static_cast<QWidget*>(f_.e_ip), static_cast<QWidget*>(f_.e_dhcp)})
     address->setAccessibleDescription(trx::app::TForm1::tr("Was %1.").arg(oldAddress));
-  f_.e_ess->setAccessibleDescription(trx::app::TForm1::tr("Was %1.").arg(f_.l_essid->Hint));
+  f_.e_ess->setAccessibleDescription(trx::app::TForm1::tr("Was %1.").arg(DeviceEssid()));
   f_.e_ch->setAccessibleDescription(trx::app::TForm1::tr("Was %1.").arg(f_.l_ch->Caption()));
   f_.e_wep->setAccessibleDescription(trx::app::TForm1::tr("Was %1.").arg(f_.l_wep->Caption()));
 }
@@ -33,7 +34,7 @@ QStringList Wizard::ChangeSentences() const {
   QList<std::array<QString, 3>> rows = {
       {trx::app::TForm1::tr("IP Address"), dhcpChosen ? f_.e_dhcp->text() : f_.e_ip->text(),
        deviceUsedDhcp_ ? f_.l_dhcp->Caption() : f_.l_ip->Caption()},
-      {trx::app::TForm1::tr("ESSID"), f_.e_ess->Hint, f_.l_essid->Hint},
+      {trx::app::TForm1::tr("ESSID"), link::FromDevice(EditedSettings().essid), DeviceEssid()},
       {trx::app::TForm1::tr("Channel"), f_.e_ch->text(), f_.l_ch->Caption()},
       {trx::app::TForm1::tr("WEP"), f_.e_wep->text(), f_.l_wep->Caption()},
   };
@@ -93,6 +94,8 @@ QStringList Wizard::SettingsEntered() const {
   for (app::TEdit* key : {f_.e_64key1, f_.e_64key2, f_.e_64key3, f_.e_64key4}) s[kKeys] += key->text() + '\n';
   return s;
 }
+
+QString Wizard::DeviceEssid() const { return link::FromDevice(device_.essid); }
 
 void Wizard::RememberSettings() { remembered_ = SettingsEntered(); }
 

@@ -6,6 +6,7 @@
 #include "app/devicetext.h"
 #include "input/wepkeys.h"
 #include "link/debuglog.h"
+#include "link/devicetext.h"
 #include "link/messages.h"
 #include "link/reading.h"
 #include "wizard/wizard.h"
@@ -21,11 +22,6 @@ namespace {
 QString HexText(std::uint8_t b) { return QString::fromStdString(link::HexCode(b)); }
 
 QString Ipv4Text(const link::Ipv4& ip) { return QString::fromStdString(link::FormatIpv4(ip)); }
-
-template <std::size_t N>
-QString KeyText(const std::array<std::uint8_t, N>& key) {
-  return QString::fromStdString(link::FormatHex(link::ByteView(key.data(), key.size())));
-}
 
 }  // namespace
 
@@ -168,7 +164,7 @@ void Wizard::SearchFailed(bool endsWait) {
   if (endsWait) {
     for (TImage* frame : {f_.check01, f_.check02, f_.check03}) frame->hide();
     f_.Timer->SetEnabled(false);
-    f_.Timer->Tag = kWaitTicks;
+    waitTicks_ = kWaitTicks;
   }
 }
 
@@ -190,18 +186,28 @@ QString Wizard::ReadReply(const QByteArray& bytes, ShownReply::Outcome* outcome)
   if (!record) return fail(Outcome::Short, false);
   const link::SettingsRecord& r = *record;
   ShownReply& s = shown_;
+  // The record takes each field as it is read, as the controls do: a refused reply leaves
+  // what it did not reach as the earlier one had it. The controls follow at ShowReadReplies.
+  link::SettingsRecord& d = device_;
+  d.ip = r.ip;
+  d.mask = r.mask;
+  d.gateway = r.gateway;
+  d.hostName = r.hostName;
+  d.firmware = r.firmware;
+  d.mac = r.mac;
 
   s.ip = Ipv4Text(r.ip);
   s.mask = Ipv4Text(r.mask);
   s.gateway = Ipv4Text(r.gateway);
-  s.hostName = app::FromDevice(r.hostName);
+  s.hostName = link::FromDevice(r.hostName);
   QString listText = " " + *s.hostName;
-  s.firmware = app::FromDevice(r.firmware);
+  s.firmware = link::FromDevice(r.firmware);
   s.mac = QString::fromStdString(link::FormatMac(r.mac));
 
   s.channels = ShownReply::Channels{};
   s.channelIndex = -1;
   if (r.domain == 0) return fail(Outcome::RefusedDomain, true);  // a refusal ends the search wait at once
+  d.domain = r.domain;
   if (const link::Domain* domain = link::FindDomain(r.domain)) {
     s.domain = QString::fromUtf8(domain->name.data(), static_cast<qsizetype>(domain->name.size()));
     for (int c = domain->firstChannel; c <= domain->lastChannel; ++c) s.channels->items << QString::number(c);
@@ -213,24 +219,31 @@ QString Wizard::ReadReply(const QByteArray& bytes, ShownReply::Outcome* outcome)
     s.channels->placeholder = TForm1::tr("Error");
   }
 
+  d.channel = r.channel;
   const std::optional<int> channel = link::ReadChannel(r.channel);
   s.channelCaption = channel ? QString::number(*channel) : HexText(r.channel);
   if (!channel) return fail(Outcome::UnreadableChannel, false);
   if (*channel >= 1 && *channel <= 14 && *channel - 1 < s.channels->items.size()) s.channelIndex = *channel - 1;
 
-  s.essid = app::FromDevice(r.essid);
-  s.passphrase = app::FromDevice(r.passphrase);
+  d.essid = r.essid;
+  d.passphrase = r.passphrase;
+  s.essid = link::FromDevice(r.essid);
+  s.passphrase = link::FromDevice(r.passphrase);
 
   const std::optional<int> defaultKey = link::ReadDefaultKey(r.defaultKey);
   if (!defaultKey) return fail(Outcome::UnreadableDefaultKey, false);
+  d.defaultKey = r.defaultKey;
+  d.wepOn = r.wepOn;
+  d.keySize = r.keySize;
+  d.keys64 = r.keys64;
+  d.keys128 = r.keys128;
+  d.keys256 = r.keys256;
+  d.addressMode = r.addressMode;
   s.defaultKey = *defaultKey >= 0 && *defaultKey <= 3 ? *defaultKey : -1;
 
   s.keys = std::array<QString, 4>{};
-  const auto fillKeys = [&](int sizeCode) {
-    for (std::size_t k = 0; k < 4; ++k)
-      (*s.keys)[k] = sizeCode == 3   ? KeyText(r.keys256[k])
-                     : sizeCode == 2 ? KeyText(r.keys128[k])
-                                     : KeyText(r.keys64[k]);
+  const auto fillKeys = [&] {  // of the size read, the 64-bit set while WEP is off
+    for (std::size_t k = 0; k < 4; ++k) (*s.keys)[k] = QString::fromStdString(link::KeyText(r, k));
   };
   const std::optional<int> size = link::ReadWepSize(r.wepOn, r.keySize);
   s.wepCaption = HexText(r.wepOn);
@@ -239,13 +252,13 @@ QString Wizard::ReadReply(const QByteArray& bytes, ShownReply::Outcome* outcome)
     s.wepIndex = 0;
     s.passphraseEnabled = false;
     s.keyDigits = 10;
-    fillKeys(1);
+    fillKeys();
   } else if (r.wepOn <= 3) {  // on, whether or not its key size can be read
     if (size) {
       s.wepCaption = f_.s_wep->itemText(*size);
       s.wepIndex = *size;
       s.keyDigits = input::KeyDigits(static_cast<input::WepSize>(*size));
-      fillKeys(*size);
+      fillKeys();
       s.passphraseEnabled = true;
     } else {
       s.wepCaption = HexText(r.keySize);
@@ -253,7 +266,7 @@ QString Wizard::ReadReply(const QByteArray& bytes, ShownReply::Outcome* outcome)
     s.keyHints = *s.keys;
   }
 
-  s.dhcp = HexText(r.addressMode) == "0";
+  s.dhcp = link::UsesDhcp(r);
   if (outcome) *outcome = Outcome::Listed;
   return listText;
 }
@@ -284,7 +297,7 @@ void Wizard::ShowReadReplies() {
   }
   if (s.passphrase) {
     f_.e_pas->setText(*s.passphrase);
-    f_.wep_tmp->SetCaption(*s.passphrase);
+    f_.wep_tmp->SetCaption(*s.passphrase);  // the form's holder; the wizard compares with device_
   }
   if (s.defaultKey) {
     TRadioButton* const keyButtons[] = {f_.wepkey1, f_.wepkey2, f_.wepkey3, f_.wepkey4};

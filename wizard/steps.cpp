@@ -4,6 +4,7 @@
 #include <QMessageBox>
 
 #include "app/devicetext.h"
+#include "link/devicetext.h"
 #include "link/messages.h"
 #include "wizard/wizard.h"
 
@@ -79,7 +80,7 @@ void Wizard::b_setupClick(QObject*) {
     case Step::IpSettings: {
       if (!CheckAddressPage()) return;
       // A pass phrase that is still the device's own stays hidden.
-      const bool unchanged = f_.e_pas->text() == f_.wep_tmp->Caption();
+      const bool unchanged = f_.e_pas->text() == link::FromDevice(device_.passphrase);
       f_.e_pas->SetMasked(unchanged);
       if (unchanged) f_.e_pas->Hint.clear();
       EnterWepFromIp();
@@ -220,7 +221,7 @@ bool Wizard::ConfirmCloneSave() {
   const QString text = TForm1::tr(
                            "Two devices answer with the MAC address %1, with different settings. Both may take "
                            "these settings. Save anyway?")
-                           .arg(f_.l_mac->Caption());
+                           .arg(QString::fromStdString(link::FormatMac(device_.mac)));
   return f_.InformationBox(text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Warning) == QMessageBox::Ok;
 }
 

@@ -6,11 +6,11 @@ namespace trx::wizard {
 
 void Wizard::RestartWait() {
   f_.Timer->SetEnabled(false);
-  f_.Timer->Tag = kWaitTicks;
+  waitTicks_ = kWaitTicks;
 }
 
 void Wizard::TimerTimer(QObject*) {
-  f_.Timer->Tag -= 1;
+  waitTicks_ -= 1;
   f_.bar->SetPosition(f_.bar->Position() + 20);
 
   // The animation's frame carries over from wait to wait.
@@ -35,7 +35,7 @@ void Wizard::TimerTimer(QObject*) {
       break;
   }
 
-  if (f_.Timer->Tag != 0) return;
+  if (waitTicks_ != 0) return;
 
   if (link::DebugEnabled()) {
     const long long drops = f_.ZEL_UDPSocket1->DroppedBySystem();
@@ -93,7 +93,7 @@ void Wizard::TimerTimer(QObject*) {
   }
 
   f_.Timer->SetEnabled(false);
-  f_.Timer->Tag = kWaitTicks;
+  waitTicks_ = kWaitTicks;
 }
 
 void Wizard::errormsgClick(QObject*) {

@@ -1,6 +1,6 @@
 // The WEP controls: the key size list, key generation from the pass phrase, the key check.
-#include "app/devicetext.h"
 #include "input/wepkeys.h"
+#include "link/devicetext.h"
 #include "wizard/wizard.h"
 
 namespace trx::wizard {
@@ -35,12 +35,12 @@ void Wizard::s_wepCloseUp(QObject*) {
 
 void Wizard::GenerateWepKeys() {
   const int index = f_.s_wep->currentIndex();
-  const std::string passphrase = app::ToDevice(f_.e_pas->text());
+  const std::string passphrase = link::ToDevice(f_.e_pas->text());
   TEdit* const fields[] = {f_.e_64key1, f_.e_64key2, f_.e_64key3, f_.e_64key4};
 
   // The device's own pass phrase gives the device's own keys: keep them out of sight, from
   // before they are written, so that no report of the change carries them.
-  const bool masked = index != 0 && !passphrase.empty() && f_.e_pas->text() == f_.wep_tmp->Caption();
+  const bool masked = index != 0 && !passphrase.empty() && f_.e_pas->text() == link::FromDevice(device_.passphrase);
   if (index != 0)
     for (TEdit* field : fields) field->SetMasked(masked);
 

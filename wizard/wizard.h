@@ -14,6 +14,7 @@
 
 #include "app/form1.h"
 #include "app/pagecontext.h"
+#include "link/messages.h"
 #include "wizard/shownreply.h"
 
 namespace trx::wizard {
@@ -51,6 +52,8 @@ class Wizard : public QObject, public app::PageContext {
   // Puts the wizard on a step without laying its page out: for tests of what a step takes in.
   void SetStepForTesting(Step step) { step_ = step; }
   WaitFrame CurrentWaitFrame() const { return frame_; }
+  // Ticks of the form's timer left in the wait; kWaitTicks at rest.
+  int WaitTicksLeft() const { return waitTicks_; }
   // Whether the access point said, in its reply, that it takes its address by DHCP.
   bool DeviceUsedDhcp() const { return deviceUsedDhcp_; }
 
@@ -66,6 +69,11 @@ class Wizard : public QObject, public app::PageContext {
   void ShowConfirmationPage(bool fromWepSettings);
   void LeaveConfirmationPage();
   void SendSettings();
+  // The chosen access point's settings as the form shows them: each field as the last reply
+  // read that reached it left it (a refused reply stops where it was refused).
+  const link::SettingsRecord& DeviceSettings() const { return device_; }
+  // A copy of them with the user's edits: what a save sends.
+  link::SettingsRecord EditedSettings() const;
   bool Acknowledged() const { return acknowledged_; }
   const std::array<std::uint8_t, kSettingsMessageBufferSize>& MessageBuffer() const { return message_; }
   const std::array<std::uint16_t, kWordBufferSize>& WordBuffer() const { return words_; }
@@ -97,6 +105,7 @@ class Wizard : public QObject, public app::PageContext {
   bool ChangesUnsaved() const override;
   QStringList ChangeSentences() const override;
   bool StepBackKeepingChanges() override;
+  QString DeviceEssid() const override;
   // Takes the fields as the chosen access point has them, to tell a change from them later.
   void RememberSettings();
 
@@ -149,7 +158,9 @@ class Wizard : public QObject, public app::PageContext {
   QPointer<TForm1> formAlive_;  // for the wizard's end, which may come after the form's
   Step step_ = Step::Welcome;
   WaitFrame frame_ = WaitFrame::None;
-  bool deviceUsedDhcp_ = true;  // until a reply says otherwise
+  int waitTicks_ = kWaitTicks;
+  link::SettingsRecord device_;  // see DeviceSettings
+  bool deviceUsedDhcp_ = true;   // until a reply says otherwise
   bool acknowledged_ = false;
   QStringList remembered_;  // the settings as the chosen access point had them
   struct ListedReply {

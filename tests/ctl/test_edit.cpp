@@ -373,7 +373,7 @@ TEST(Edit, TheMessageCarriesTheReplysOwnBytesWhereNoFieldWasNamed) {
   std::string error;
   const auto wanted = Apply(C([](Changes& c) { c.host = "lobby-1"; }), *link::DecodeReply(reply), false, &error);
   ASSERT_TRUE(wanted) << error;
-  const link::Bytes message = link::EncodeSettingsMessage(*wanted, reply);
+  const link::Bytes message = link::EncodeSettingsMessage(*wanted, reply, link::kCtlRules);
   std::vector<std::size_t> changed;
   for (std::size_t i = 0; i < link::kRecordSize; ++i)
     if (message[link::kSettingsRecordOffset + i] != reply[link::kReplyRecordOffset + i]) changed.push_back(i);

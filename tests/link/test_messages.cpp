@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <numeric>
+#include <tuple>
 
 #include "link/messages.h"
 
@@ -97,7 +98,7 @@ TEST(Messages, ReplyCarriesTheRecordBehindA24ByteHeader) {
 }
 
 TEST(Messages, SettingsMessageCarriesTheRecordBehindGstset) {
-  const Bytes message = EncodeSettingsMessage(Sample());
+  const Bytes message = EncodeSettingsMessage(Sample(), {}, kCtlRules);
   ASSERT_EQ(message.size(), 324u);
   EXPECT_EQ(std::string(message.begin(), message.begin() + 6), "gstset");
   EXPECT_EQ(message[6], 192) << "no terminator after the header";
@@ -220,4 +221,51 @@ TEST(Messages, Formats) {
   EXPECT_EQ(FormatMac({0x02, 0x00, 0x00, 0x0A, 0x1B, 0x2C}), "02-00-00-0A-1B-2C");
   const std::uint8_t key[] = {0x00, 0xAB, 0x0F};
   EXPECT_EQ(FormatHex(key), "00AB0F");
+}
+
+// The writer's two rules, over a buffer that already holds 0xEE everywhere: what a rule leaves
+// out keeps 0xEE. Offsets are the message's (the record follows the six-byte header).
+TEST(SettingsWriter, AnUnknownDomainIsJapanAllForTheWizardAndTheDevicesOwnByteForTheCommandLine) {
+  SettingsRecord s = Sample();
+  for (const auto& [reported, wizard, ctl] : {std::tuple{0x31, 0x40, 0x40}, {0x41, 0x61, 0x61}, {0x55, 0x61, 0x55}}) {
+    s.domain = static_cast<std::uint8_t>(reported);
+    Bytes message(kSettingsMessageSize, 0xEE);
+    WriteSettingsMessage(s, message, kWizardRules);
+    EXPECT_EQ(message[65], wizard) << reported;
+    EXPECT_EQ(message[66], 11) << "the channel as the record holds it";
+    WriteSettingsMessage(s, message, kCtlRules);
+    EXPECT_EQ(message[65], ctl) << reported;
+  }
+}
+
+TEST(SettingsWriter, TheWizardWritesTheKeysInUseOnlyAndTheCommandLineAll) {
+  SettingsRecord s = Sample();  // WEP on, 128 bits
+  s.hostName = "ab";
+  Bytes wizard(kSettingsMessageSize, 0xEE);
+  WriteSettingsMessage(s, wizard, kWizardRules);
+  EXPECT_EQ(std::string(wizard.begin(), wizard.begin() + 6), "gstset");
+  EXPECT_EQ(wizard[18], 'a');
+  EXPECT_EQ(wizard[20], 0);
+  EXPECT_EQ(wizard[21], 0xEE) << "after a text's zero the buffer keeps what it held";
+  EXPECT_EQ(wizard[133], 2);
+  EXPECT_EQ(wizard[155], 0x50) << "128-bit key 1";
+  EXPECT_EQ(wizard[206], 0x50 + 0x30 + 12) << "128-bit key 4, its last byte";
+  EXPECT_EQ(wizard[135], 0xEE) << "64-bit keys: not in use";
+  EXPECT_EQ(wizard[207], 0xEE) << "256-bit keys: not in use";
+  EXPECT_EQ(wizard[323], 0) << "the address mode follows the keys";
+
+  s.wepOn = 0;
+  Bytes off(kSettingsMessageSize, 0xEE);
+  WriteSettingsMessage(s, off, kWizardRules);
+  EXPECT_EQ(off[132], 0);
+  EXPECT_EQ(off[134], 3) << "the default key as the record holds it";
+  EXPECT_EQ(off[133], 0xEE) << "WEP off writes no size";
+  for (std::size_t i = 135; i < 323; ++i) ASSERT_EQ(off[i], 0xEE) << "and no key: " << i;
+
+  Bytes ctl(kSettingsMessageSize, 0xEE);
+  WriteSettingsMessage(s, ctl, kCtlRules);
+  EXPECT_EQ(ctl[133], 2);
+  EXPECT_EQ(ctl[135], 0x10);
+  EXPECT_EQ(ctl[155], 0x50);
+  EXPECT_EQ(ctl[207], 0x90);
 }

@@ -32,17 +32,16 @@ class Capture {
 class Save : public SettingsTest {
  protected:
   std::uint8_t At(int offset) { return wizard->MessageBuffer()[static_cast<std::size_t>(offset)]; }
-  // A form filled as a reply would fill it, without going through the pages.
-  void Fill() {
-    Deliver(ReplyBuilder());  // on step "0" nothing is taken: fill by hand instead
+  // The device as a reply would read it (firmware 2.2.0, MAC 02-00-00-0A-1B-2C, FCC), edited
+  // without going through the pages.
+  void Fill(const ReplyBuilder& reply = ReplyBuilder()) {
+    wizard->SetStepForTesting(Step::Connection);
+    Deliver(reply);
+    wizard->SetStepForTesting(Step::Welcome);
     form->e_ip->setText("10.1.2.3");
     form->e_mask->setText("255.255.0.0");
     form->e_gateway->setText("10.1.0.1");
     form->e_ap->setText("host");
-    form->l_fw->SetCaption("2.2.0");
-    form->l_mac->SetCaption("02-00-00-0A-1B-2C");
-    form->l_domain->SetCaption("FCC");
-    for (int c = 1; c <= 11; ++c) form->s_ch->addItem(QString::number(c));
     form->s_ch->setCurrentIndex(5);
     form->e_essid->setText("essid");
     form->e_pas->setText("pw");
@@ -113,13 +112,13 @@ TEST_F(Save, TextsMacDomainAndChannel) {
   EXPECT_EQ(At(102), 0);
   EXPECT_EQ(At(134), 0) << "default key";
 
-  const std::pair<const char*, std::uint8_t> domains[] = {{"Canada", 0x20}, {"ETSI", 0x30},  {"Spain", 0x40},
-                                                          {"France", 0x50}, {"Japan", 0x60}, {"Japan(All)", 0x61},
-                                                          {"Error", 0x61}};
-  for (const auto& [name, code] : domains) {
-    form->l_domain->SetCaption(name);
+  // Reported as Canada, ETSI, Spain, France, Japan, Japan(All) and a code of no domain.
+  const std::pair<std::uint8_t, std::uint8_t> domains[] = {{0x20, 0x20}, {0x30, 0x30}, {0x31, 0x40}, {0x32, 0x50},
+                                                           {0x40, 0x60}, {0x41, 0x61}, {0x55, 0x61}};
+  for (const auto& [reported, code] : domains) {
+    Fill(ReplyBuilder().Domain(reported));
     wizard->SendSettings();
-    EXPECT_EQ(At(65), code) << name;
+    EXPECT_EQ(At(65), code) << int(reported);
   }
   form->s_ch->setCurrentIndex(-1);
   wizard->SendSettings();
