@@ -63,7 +63,7 @@ class PictureAccessible : public QAccessibleWidget {
       return t == QAccessible::Name ? words.title : words.text;
     }
     const PageWords words =
-        WordsOf(form->checklink->isVisible() ? std::string_view("checklink") : Image()->ShownFrom().toStdString());
+        WordsOf(form->checklink->isVisible() ? std::string_view("checklink") : PictureOf(form->CurrentPage()));
     if (t == QAccessible::Name) return TranslatedWords(words.title);
     // The confirmation page can be read again with its values, old and new.
     QStringList text{Sentence(TranslatedWords(words.instruction))};
@@ -90,7 +90,7 @@ class PictureAccessible : public QAccessibleWidget {
   QString ButtonsNote(const TForm1& form) const {
     const QString face = Image()->Hint.left(Image()->Hint.lastIndexOf('_')).toLower();
     if (face != "b_yes" && face != "b_no") return {};
-    const std::string page = form.welcome->ShownFrom().toStdString();
+    const std::string_view page = PictureOf(form.CurrentPage());
     for (const PageNote& note : kPageNotes)
       if (note.aboutButtons && note.store == page) return TranslatedNote(note).replace('\n', ' ').simplified();
     return {};

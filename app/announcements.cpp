@@ -4,6 +4,7 @@
 #include <QAccessible>
 #include <QCoreApplication>
 #include <QTimer>
+#include <iterator>
 
 #include "app/accessibility.h"
 #include "app/announcer.h"
@@ -16,6 +17,13 @@ QString Sentence(const QString& s) {
   const QString t = s.trimmed();
   static const QString kEnds = QStringLiteral(".?!:\u3002\uFF1F\uFF01\uFF1A");
   return t.isEmpty() || kEnds.contains(t.back()) ? t : t + QCoreApplication::translate("Sentence", ".", "full stop");
+}
+
+std::string_view PictureOf(Page page) {
+  static constexpr std::string_view kPictures[] = {"welcome", "step", "no1", "no2",  "no3",
+                                                   "no4",     "no5",  "no6", "exit1"};
+  static_assert(std::size(kPictures) == static_cast<std::size_t>(Page::Completion) + 1);
+  return kPictures[static_cast<std::size_t>(page)];
 }
 
 PanelWords ErrorPanelWords() {
@@ -120,10 +128,9 @@ void TForm1::AnnouncePage(bool withFocus) {
     if (Saving()) text << tr("Saving the settings to the access point.");
     text << Sentence(TranslatedWords(words.instruction));
   } else {
-    const QString page = welcome->ShownFrom();
-    const PageWords words = WordsOf(page.toStdString());
+    const PageWords words = WordsOf(PictureOf(CurrentPage()));
     title = TranslatedWords(words.title);
-    if (page == "no1") {
+    if (CurrentPage() == Page::AccessPointList) {
       const int n = ap_list->count();
       text << (n == 1 ? tr("1 access point answered.") : tr("%n access points answered.", nullptr, n));
     }
@@ -131,8 +138,8 @@ void TForm1::AnnouncePage(bool withFocus) {
     text << ChangeSentences();
   }
   // The notes of the page shown can be read where they are drawn; a panel covers them.
-  const std::string shown =
-      errormsg->isVisible() || checklink->isVisible() ? std::string() : welcome->ShownFrom().toStdString();
+  const std::string_view shown =
+      errormsg->isVisible() || checklink->isVisible() ? std::string_view() : PictureOf(CurrentPage());
   for (NoteText* note : notes_) note->setVisible(note->Store() == shown);
   // A control that gets the focus is read by the screen reader itself, after this.
   if (withFocus) text << FocusedPhrase();

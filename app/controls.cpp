@@ -93,7 +93,6 @@ void TImage::CopyPictureFrom(const QObject* store) {
   const auto* image = qobject_cast<const TImage*>(store);
   if (!image) return;
   SetPicture(image->Picture());
-  shownFrom_ = image->objectName();
   // A face or page change is a change of name for assistive technology.
   if (QAccessible::isActive()) {
     QAccessibleEvent changed(this, QAccessible::NameChanged);

@@ -61,8 +61,6 @@ class TImage : public QWidget, public TControl {
   void SetJpeg(const QByteArray& jpeg, const QString& name);
   // Shows another control's picture: the way pages and faces change.
   void CopyPictureFrom(const QObject* store);
-  // The name of the store whose picture shows (the control's own name until one is copied).
-  QString ShownFrom() const { return shownFrom_.isEmpty() ? objectName() : shownFrom_; }
   // What a left click does, for the keyboard and assistive technology: a press and a
   // release in the middle of the control, with the same events in the same order.
   void Press();
@@ -86,7 +84,6 @@ class TImage : public QWidget, public TControl {
 
  private:
   mutable QImage picture_;
-  QString shownFrom_;
   mutable QByteArray jpeg_;  // not yet decoded
   QString jpegName_;
   bool pressed_ = false;

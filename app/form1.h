@@ -115,6 +115,7 @@ class TForm1 : public QWidget {
   // ---- assistive technology (app/announcements.cpp)
   // What the pages mean beyond their controls; without one, no save and no unsaved change.
   void SetPageContext(PageContext* context) { context_ = context; }
+  Page CurrentPage() const { return context_ ? context_->CurrentPage() : Page::Welcome; }
   bool Saving() const { return context_ && context_->Saving(); }
   bool ChangesUnsaved() const { return context_ && context_->ChangesUnsaved(); }
   QStringList ChangeSentences() const { return context_ ? context_->ChangeSentences() : QStringList(); }

@@ -1,13 +1,29 @@
 #pragma once
 // What the form's announcements need to know of the page shown beyond its controls, told by
-// whatever lays the pages out. A form without one knows no save and no unsaved change.
+// whatever lays the pages out. A form without one shows the welcome page and knows no save
+// and no unsaved change.
 #include <QStringList>
 
 namespace trx::app {
 
+// The pages of the form, each drawn by a picture of its own.
+enum class Page {
+  Welcome,
+  Connection,
+  AccessPointList,
+  BasicSettings,
+  IpSettings,
+  WepSettings,
+  WepKey,
+  Confirmation,
+  Completion,
+};
+
 class PageContext {
  public:
   virtual ~PageContext() = default;
+  // The page shown, under a wait or error panel too.
+  virtual Page CurrentPage() const = 0;
   // The wait, or its failure, is a save's rather than a search's.
   virtual bool Saving() const = 0;
   // The fields differ from what the chosen access point had.

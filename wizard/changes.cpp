@@ -29,7 +29,7 @@ void Wizard::ForgetChanges() {
 }
 
 QStringList Wizard::ChangeSentences() const {
-  if (f_.welcome->ShownFrom() != "no6" || f_.checklink->isVisible() || f_.errormsg->isVisible()) return {};
+  if (step_ != Step::Confirmation || f_.checklink->isVisible() || f_.errormsg->isVisible()) return {};
   const bool dhcpChosen = f_.ip_dhcp->isChecked();
   QList<std::array<QString, 3>> rows = {
       {trx::app::TForm1::tr("IP Address"), dhcpChosen ? f_.e_dhcp->text() : f_.e_ip->text(),

@@ -54,6 +54,8 @@ void Wizard::WireHandlers() {
   f_.ZEL_UDPSocket1->SetLargestKept(static_cast<int>(link::kSmallestReply));
 }
 
+// Before the page is laid out: what assistive technology reads as the picture changes is the
+// new page's.
 void Wizard::SetStep(Step step) {
   step_ = step;
   f_.FocusPageSoon();  // every page change, whatever caused it
@@ -62,20 +64,20 @@ void Wizard::SetStep(Step step) {
 void Wizard::b_setupClick(QObject*) {
   switch (step_) {
     case Step::Welcome:
-      EnterConnectionPageFromWelcome();
       SetStep(Step::Connection);
+      EnterConnectionPageFromWelcome();
       break;
     case Step::Connection: StartSearch(); break;
     case Step::AccessPointList:
-      EnterBasicFromList();
       SetStep(Step::BasicSettings);
+      EnterBasicFromList();
       break;
     case Step::BasicSettings:
       if (!CheckEssid()) return;
       f_.e_ess->setText(app::ShortEssid(f_.e_essid->text()));
       f_.e_ess->Hint = f_.e_essid->text();
-      EnterIpFromBasic();
       SetStep(Step::IpSettings);
+      EnterIpFromBasic();
       break;
     case Step::IpSettings: {
       if (!CheckAddressPage()) return;
@@ -83,8 +85,8 @@ void Wizard::b_setupClick(QObject*) {
       const bool unchanged = f_.e_pas->text() == link::FromDevice(device_.passphrase);
       f_.e_pas->SetMasked(unchanged);
       if (unchanged) f_.e_pas->Hint.clear();
-      EnterWepFromIp();
       SetStep(Step::WepSettings);
+      EnterWepFromIp();
       break;
     }
     case Step::WepSettings:
@@ -94,22 +96,22 @@ void Wizard::b_setupClick(QObject*) {
       if (!CheckKeysNotZero()) return;
       GenerateWepKeys();
       if (f_.s_wep->currentIndex() != 0) {
-        EnterKeysFromWep();
         SetStep(Step::WepKey);
+        EnterKeysFromWep();
       } else {
         f_.s_wep->hide();
         f_.e_pas->hide();
         confirmedFromWep_ = true;
-        ShowConfirmationPage(true);
         SetStep(Step::Confirmation);
+        ShowConfirmationPage(true);
       }
       break;
     case Step::WepKey:
       if (!CheckKeyField()) return;
       SetVisible({f_.weptype, f_.wepsel, f_.e_64key1, f_.e_64key2, f_.e_64key3, f_.e_64key4}, false);
       confirmedFromWep_ = false;
-      ShowConfirmationPage(false);
       SetStep(Step::Confirmation);
+      ShowConfirmationPage(false);
       break;
     case Step::Confirmation: StartSave(); break;
     case Step::Completion: break;
@@ -120,28 +122,28 @@ void Wizard::b_backClick(QObject*) {
   switch (step_) {
     case Step::BasicSettings:
       if (!CheckEssid()) return;
-      EnterListPageFromBasic();
       SetStep(Step::AccessPointList);
+      EnterListPageFromBasic();
       break;
     case Step::IpSettings:
       if (!CheckAddressPage()) return;
-      EnterBasicFromIp();
       SetStep(Step::BasicSettings);
+      EnterBasicFromIp();
       break;
     case Step::WepSettings:
-      EnterIpFromWep();
       SetStep(Step::IpSettings);
+      EnterIpFromWep();
       break;
     case Step::WepKey:
-      EnterWepFromKeys();
       SetStep(Step::WepSettings);
+      EnterWepFromKeys();
       break;
     case Step::Confirmation:
       // No throws the changes away, which the next page's announcement says first; it starts
       // over with a fresh search.
       if (ChangesUnsaved()) f_.SayBeforeNextPage(TForm1::tr("The changes were not saved."));
-      EnterConnectionPageFromConfirmation();
       SetStep(Step::Connection);
+      EnterConnectionPageFromConfirmation();
       break;
     case Step::Welcome:
     case Step::Connection:
@@ -156,12 +158,12 @@ bool Wizard::StepBackKeepingChanges() {
   if (step_ != Step::Confirmation || f_.checklink->isVisible() || f_.errormsg->isVisible()) return false;
   LeaveConfirmationPage();
   if (confirmedFromWep_) {
-    EnterWepFromKeys();
     SetStep(Step::WepSettings);
+    EnterWepFromKeys();
   } else {
     f_.e_64key1->show();
-    ShowPage(f_.no5);
     SetStep(Step::WepKey);
+    ShowPage(f_.no5);
   }
   f_.SetFace(f_.b_setup, "b_next_off");
   f_.SetFace(f_.b_back, "b_back_off");

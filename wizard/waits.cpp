@@ -49,19 +49,20 @@ void Wizard::TimerTimer(QObject*) {
   switch (step_) {
     case Step::Connection:
       if (f_.ap_list->count() > 0) {
+        SetStep(Step::AccessPointList);
         SetVisible({f_.check01, f_.check02, f_.check03, f_.bar, f_.checklink}, false);
         EnterListPage();
         f_.DescribeChosenEntry();
         RememberSettings();  // what the user changes from here on is measured against this
         SetEnabled({f_.b_min, f_.b_close, f_.b_back, f_.b_setup}, true);
         SetStatusLabelsVisible(true);
-        SetStep(Step::AccessPointList);
       } else {
         SearchFailed(true);
       }
       break;
     case Step::Confirmation:
       if (acknowledged_) {
+        SetStep(Step::Completion);
         ShowPage(f_.exit1);
         SetVisible({f_.check01, f_.check02, f_.check03, f_.checklink, f_.bar}, false);
         SetVisible({f_.l_ip, f_.l_essid, f_.l_ch, f_.l_wep, f_.l_dhcp, f_.e_dhcp, f_.e_ip, f_.e_ess, f_.e_ch, f_.e_wep},
@@ -73,7 +74,6 @@ void Wizard::TimerTimer(QObject*) {
         f_.b_exit->show();
         f_.b_back->hide();
         f_.b_setup->hide();
-        SetStep(Step::Completion);
       } else {
         LayErrorPanel();
         f_.l_dhcp->hide();

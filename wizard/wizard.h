@@ -101,6 +101,7 @@ class Wizard : public QObject, public app::PageContext {
   bool CheckKeyField();
 
   // ---- what the form's announcements ask (changes.cpp)
+  app::Page CurrentPage() const override;
   bool Saving() const override { return step_ == Step::Confirmation; }
   bool ChangesUnsaved() const override;
   QStringList ChangeSentences() const override;
