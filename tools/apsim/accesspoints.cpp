@@ -197,13 +197,10 @@ void ApplySettings(link::SettingsRecord& ap, const link::SettingsRecord& s) {
   ap.mask = s.mask;
   ap.gateway = s.gateway;
   ap.hostName = s.hostName;
-  switch (s.domain) {  // settings messages name some domains by codes of their own
-    case 0x40: ap.domain = 0x31; break;
-    case 0x50: ap.domain = 0x32; break;
-    case 0x60: ap.domain = 0x40; break;
-    case 0x61: ap.domain = 0x41; break;
-    default: ap.domain = s.domain;
-  }
+  // Settings messages name some domains by codes of their own; one no domain has stays as sent.
+  ap.domain = s.domain;
+  for (const link::Domain& d : link::Domains())
+    if (d.settingsCode == s.domain) ap.domain = d.code;
   ap.channel = s.channel;
   ap.essid = s.essid;
   ap.passphrase = s.passphrase;
