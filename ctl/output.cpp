@@ -307,15 +307,17 @@ Progress::Progress() : on(TheConsole().errTerminal) {}
 
 void Progress::Show(const Tally& t) {
   if (!on) return;
-  TheConsole().err << "\r" + std::to_string(t.done) + " of " + std::to_string(t.total) +
-                          " done: " + std::to_string(t.sent) + " sent, " + std::to_string(t.acknowledged) +
-                          " acknowledged, " + std::to_string(t.verified) + " showing the new values   "
-                   << std::flush;
+  // Built by appending: GCC 12 warns falsely (-Wrestrict) on "text" + std::string&&.
+  std::string line = "\r";
+  line += std::to_string(t.done) + " of " + std::to_string(t.total) + " done: " + std::to_string(t.sent) + " sent, " +
+          std::to_string(t.acknowledged) + " acknowledged, " + std::to_string(t.verified) +
+          " showing the new values   ";
+  TheConsole().err << line << std::flush;
   shown = true;
 }
 
 void Progress::Clear() {
-  if (shown) TheConsole().err << "\r" + std::string(80, ' ') + "\r" << std::flush;
+  if (shown) TheConsole().err << '\r' << std::string(80, ' ') << '\r' << std::flush;
   shown = false;
 }
 
