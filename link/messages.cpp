@@ -195,12 +195,6 @@ const Domain* FindDomain(std::uint8_t code) {
   return nullptr;
 }
 
-std::uint8_t SettingsDomainCode(std::string_view name) {
-  for (const auto& d : kDomains)
-    if (d.name == name) return d.settingsCode;
-  return kJapanAllSettingsCode;  // "Error" included
-}
-
 std::uint8_t SettingsDomainCode(std::uint8_t reportedCode, UnknownDomain rule) {
   if (const Domain* d = FindDomain(reportedCode)) return d->settingsCode;
   return rule == UnknownDomain::JapanAll ? kJapanAllSettingsCode : reportedCode;

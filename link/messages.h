@@ -157,9 +157,6 @@ struct Domain {
 // Nullptr for a code that names no domain (0x00 included: such a reply is refused).
 const Domain* FindDomain(std::uint8_t code);
 std::span<const Domain> Domains();
-// The code written into a settings message for a domain name as shown; Japan(All)'s for a
-// name it does not know.
-std::uint8_t SettingsDomainCode(std::string_view shownName);
 // The code written into a settings message for a domain code a reply carries.
 std::uint8_t SettingsDomainCode(std::uint8_t reportedCode, UnknownDomain rule);
 

@@ -9,21 +9,6 @@ using app::TImage;
 
 void Wizard::ShowPage(TImage* store) { f_.welcome->CopyPictureFrom(store); }
 
-app::Page Wizard::CurrentPage() const {
-  switch (step_) {
-    case Step::Welcome: return app::Page::Welcome;
-    case Step::Connection: return app::Page::Connection;
-    case Step::AccessPointList: return app::Page::AccessPointList;
-    case Step::BasicSettings: return app::Page::BasicSettings;
-    case Step::IpSettings: return app::Page::IpSettings;
-    case Step::WepSettings: return app::Page::WepSettings;
-    case Step::WepKey: return app::Page::WepKey;
-    case Step::Confirmation: return app::Page::Confirmation;
-    case Step::Completion: return app::Page::Completion;
-  }
-  return app::Page::Welcome;
-}
-
 void SetVisible(std::initializer_list<QWidget*> controls, bool visible) {
   for (QWidget* w : controls) w->setVisible(visible);
 }

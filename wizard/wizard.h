@@ -21,18 +21,8 @@ namespace trx::wizard {
 
 using app::TForm1;
 
-// The wizard's pages, in the order the setup goes through them.
-enum class Step {
-  Welcome,
-  Connection,
-  AccessPointList,
-  BasicSettings,
-  IpSettings,
-  WepSettings,
-  WepKey,
-  Confirmation,
-  Completion,
-};
+// The wizard's pages, in the order the setup goes through them: the pages the form knows.
+using Step = app::Page;
 // The wait animation's frame; it carries over from one wait to the next.
 enum class WaitFrame { None, First, Second, Third };
 
@@ -101,7 +91,7 @@ class Wizard : public QObject, public app::PageContext {
   bool CheckKeyField();
 
   // ---- what the form's announcements ask (changes.cpp)
-  app::Page CurrentPage() const override;
+  app::Page CurrentPage() const override { return step_; }
   bool Saving() const override { return step_ == Step::Confirmation; }
   bool ChangesUnsaved() const override;
   QStringList ChangeSentences() const override;

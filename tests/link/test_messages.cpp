@@ -206,14 +206,14 @@ TEST(Messages, DomainTable) {
   }
   EXPECT_FALSE(FindDomain(0x00));
   EXPECT_FALSE(FindDomain(0x55));
-  EXPECT_EQ(SettingsDomainCode("FCC"), 0x10);
-  EXPECT_EQ(SettingsDomainCode("Canada"), 0x20);
-  EXPECT_EQ(SettingsDomainCode("ETSI"), 0x30);
-  EXPECT_EQ(SettingsDomainCode("Spain"), 0x40);
-  EXPECT_EQ(SettingsDomainCode("France"), 0x50);
-  EXPECT_EQ(SettingsDomainCode("Japan"), 0x60);
-  EXPECT_EQ(SettingsDomainCode("Japan(All)"), 0x61);
-  EXPECT_EQ(SettingsDomainCode("Error"), 0x61);
+  EXPECT_EQ(SettingsDomainCode(0x10, UnknownDomain::JapanAll), 0x10);
+  EXPECT_EQ(SettingsDomainCode(0x20, UnknownDomain::JapanAll), 0x20);
+  EXPECT_EQ(SettingsDomainCode(0x30, UnknownDomain::JapanAll), 0x30);
+  EXPECT_EQ(SettingsDomainCode(0x31, UnknownDomain::JapanAll), 0x40);
+  EXPECT_EQ(SettingsDomainCode(0x32, UnknownDomain::JapanAll), 0x50);
+  EXPECT_EQ(SettingsDomainCode(0x40, UnknownDomain::JapanAll), 0x60);
+  EXPECT_EQ(SettingsDomainCode(0x41, UnknownDomain::JapanAll), 0x61);
+  EXPECT_EQ(SettingsDomainCode(0x55, UnknownDomain::JapanAll), 0x61);
 }
 
 TEST(Messages, Formats) {
