@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
-"""The guide's checks catch what they are there for: an English paragraph changed under its
-translations, a quoted text the program does not have, a glossary row that checks nothing;
-and French spacing comes out unbreakable where it should and nowhere else.
+"""The guide's checks catch what they are there for: an English paragraph changed or moved under
+its translations, a quoted text the program does not have or has not translated, a translation
+that lost a fact of its English, a glossary row that checks nothing; and French spacing comes out
+unbreakable where it should and nowhere else.
 
     test_guide_checks.py SOURCE_DIR
 """
 import pathlib
+import re
 import shutil
 import subprocess
 import sys
@@ -69,8 +71,52 @@ class Checks(unittest.TestCase):
         with Tree() as tree:
             tree.edit("docs/users-guide.fr.md", "{{Settings saved}}", "{{Settings stored}}")
             faults = guidetext.check(tree.root)
-        self.assertEqual(len(faults), 1, faults)
-        self.assertIn("Settings stored", faults[0])
+        self.assertTrue(any(f.endswith(": {{Settings stored}}: no such text in the program") for f in faults), faults)
+        self.assertEqual(len(faults), 2, faults)  # and its quotes no longer those of its English
+
+    def test_a_moved_english_paragraph_is_reported_as_moved(self):
+        item = "- Switch the access points on and let them finish starting up.\n"
+        with Tree() as tree:
+            tree.edit("docs/users-guide.md", item, "")
+            tree.edit("docs/users-guide.md", "## Before you start\n\n", "## Before you start\n\n" + item)
+            faults = guidetext.check(tree.root)
+        self.assertEqual(len(faults), 4, faults)
+        self.assertTrue(all(": moved: the English paragraph is now users-guide.md:55;" in f for f in faults), faults)
+
+    def test_a_quote_whose_entry_is_unfinished_empty_or_vanished_fails(self):
+        def mark(tree, code, kind, empty=False):  # the entry of the error panel's Continue
+            path = tree.root / f"translations/trx61_{code}.ts"
+            attribute = f' type="{kind}"' if kind else ""
+            text, n = re.subn(r"(<source>Continue</source>\n.*\n\s*<translation)>([^<]*)<",
+                              lambda m: f"{m[1]}{attribute}>{'' if empty else m[2]}<", path.read_text(encoding="utf-8"))
+            self.assertEqual(n, 1)
+            path.write_text(text, encoding="utf-8")
+
+        for code, kind, empty in (("de", "unfinished", True), ("es", "", True)):
+            with Tree() as tree:
+                mark(tree, code, kind, empty)
+                faults = guidetext.check(tree.root)
+                fault = f"{{{{Continue}}}}: its entry in trx61_{code}.ts is {kind or 'empty'}"
+                self.assertTrue(len(faults) == 2 and all(fault in f for f in faults), faults)
+                with self.assertRaises(SystemExit):
+                    guidetext.prepare(tree.root / f"docs/users-guide.{code}.md", tree.root / "translations",
+                                      tree.root / "out.md")
+        with Tree() as tree:
+            for code in ("fr", "es", "de", "ja"):
+                mark(tree, code, "vanished")
+            faults = guidetext.check(tree.root)
+        vanished = [f for f in faults if "is vanished: the program no longer has this text" in f]
+        self.assertEqual(len(vanished), 10, faults)  # both quotes in each of the five guides
+
+    def test_a_translation_that_loses_a_fact_of_its_english_fails(self):
+        with Tree() as tree:
+            tree.edit("docs/users-guide.fr.md", "`trx61-utility --language de`", "`trx61-utility --language fr`")
+            tree.edit("docs/users-guide.de.md", "bis zu 60 Sekunden", "bis zu 30 Sekunden")
+            tree.edit("docs/users-guide.ja.md", "**Space** または **Enter**", "**Enter**")
+            tree.edit("docs/users-guide.es.md", "**{{Continue}}**", "**Continuar**")
+            faults = guidetext.check(tree.root)
+        what = [f.split(" from ")[0].split(": ", 1)[1] for f in faults]
+        self.assertEqual(what, ["its numbers differ", "its quotes differ", "its code spans differ", "its keys differ"])
 
     def test_quotes_take_the_program_words_of_the_language(self):
         texts = guidetext.load_texts(ROOT / "translations/trx61_fr.ts")
