@@ -227,7 +227,7 @@ def check_links(english, translated, name, old):
         for mine in [m for m in mines if m[2] in moved]:
             j = theirs.index(mine[2])
             before = [t[0] for t in translated if j and t[2] == theirs[j - 1]]
-            where = f"after line {before[0]}" if before else "where the English has it"
+            where = f"after the paragraph at line {before[0]}" if before else "where the English has it"
             faults.append(f"{name}:{mine[0]}: moved: the English paragraph is now users-guide.md:{english[j][0]}; "
                           f"move it {where}")
         mines = [m for m in mines if m[2] not in moved]
