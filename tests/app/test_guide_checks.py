@@ -40,6 +40,10 @@ class Tree:
     def __exit__(self, *_):
         self.dir.cleanup()
 
+    def edit_all(self, relative, pattern, replacement):
+        path = self.root / relative
+        path.write_text(re.sub(pattern, replacement, path.read_text(encoding="utf-8")), encoding="utf-8")
+
     def edit(self, relative, old, new):
         path = self.root / relative
         text = path.read_text(encoding="utf-8")
@@ -80,33 +84,21 @@ class Checks(unittest.TestCase):
             tree.edit("docs/users-guide.md", item, "")
             tree.edit("docs/users-guide.md", "## Before you start\n\n", "## Before you start\n\n" + item)
             faults = guidetext.check(tree.root)
-        self.assertEqual(len(faults), 4, faults)
-        self.assertTrue(all(": moved: the English paragraph is now users-guide.md:55;" in f for f in faults), faults)
+        self.assertTrue(len(faults) == 4 and all(": moved: the English paragraph is now" in f for f in faults), faults)
 
-    def test_a_quote_whose_entry_is_unfinished_empty_or_vanished_fails(self):
-        def mark(tree, code, kind, empty=False):  # the entry of the error panel's Continue
-            path = tree.root / f"translations/trx61_{code}.ts"
-            attribute = f' type="{kind}"' if kind else ""
-            text, n = re.subn(r"(<source>Continue</source>\n.*\n\s*<translation)>([^<]*)<",
-                              lambda m: f"{m[1]}{attribute}>{'' if empty else m[2]}<", path.read_text(encoding="utf-8"))
-            self.assertEqual(n, 1)
-            path.write_text(text, encoding="utf-8")
-
-        for code, kind, empty in (("de", "unfinished", True), ("es", "", True)):
-            with Tree() as tree:
-                mark(tree, code, kind, empty)
-                faults = guidetext.check(tree.root)
-                fault = f"{{{{Continue}}}}: its entry in trx61_{code}.ts is {kind or 'empty'}"
-                self.assertTrue(len(faults) == 2 and all(fault in f for f in faults), faults)
-                with self.assertRaises(SystemExit):
-                    guidetext.prepare(tree.root / f"docs/users-guide.{code}.md", tree.root / "translations",
-                                      tree.root / "out.md")
+    def test_a_quote_whose_entry_is_unfinished_or_vanished_fails(self):
+        continue_ = r"(<source>Continue</source>\n.*\n\s*<translation)[^>]*>[^<]*<"  # the error panel's button
         with Tree() as tree:
-            for code in ("fr", "es", "de", "ja"):
-                mark(tree, code, "vanished")
+            tree.edit_all("translations/trx61_de.ts", continue_, r'\1 type="unfinished"><')
             faults = guidetext.check(tree.root)
-        vanished = [f for f in faults if "is vanished: the program no longer has this text" in f]
-        self.assertEqual(len(vanished), 10, faults)  # both quotes in each of the five guides
+            fault = ": {{Continue}}: its entry in trx61_de.ts is unfinished: translate it first"
+            self.assertTrue(len(faults) == 2 and all(f.endswith(fault) for f in faults), faults)
+            with self.assertRaises(SystemExit):
+                guidetext.prepare(tree.root / "docs/users-guide.de.md", tree.root / "translations", tree.root / "o.md")
+            for code in ("fr", "es", "de", "ja"):
+                tree.edit_all(f"translations/trx61_{code}.ts", continue_, r'\1 type="vanished">x<')
+            vanished = [f for f in guidetext.check(tree.root) if "vanished: the program no longer has this text" in f]
+        self.assertEqual(len(vanished), 10)  # both quotes in each of the five guides
 
     def test_a_translation_that_loses_a_fact_of_its_english_fails(self):
         with Tree() as tree:
