@@ -88,7 +88,7 @@
     <message>
         <location filename="../app/pagewords.h" line="+3"/>
         <source>Yes: change its settings.  No: close the utility.</source>
-        <translation>Ja: Einstellungen ändern.  Nein: Programm beenden.</translation>
+        <translation>Ja: Einstellungen ändern. Nein: Programm beenden.</translation>
     </message>
     <message>
         <location filename="../tools/artgen/pages.cpp" line="+10"/>
@@ -472,7 +472,7 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
     <message>
         <location line="+1"/>
         <source>Choose the WEP encryption and type a pass phrase; the keys are made from it.</source>
-        <translation>Wählen Sie die WEP-Verschlüsselung und geben Sie eine Passphrase ein; aus ihr entstehen die Schlüssel.</translation>
+        <translation>Wählen Sie die WEP-Verschlüsselung und geben Sie eine Passphrase ein; daraus werden die Schlüssel erzeugt.</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -565,7 +565,7 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
         <location line="+3"/>
         <source>Continue</source>
         <extracomment>The error panel&apos;s button-like bar: a click goes back to the page; 389 px, one line.</extracomment>
-        <translation>Weiter</translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
@@ -829,7 +829,7 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
     <message>
         <location line="+6"/>
         <source>Key in use: key 1, was key %1.</source>
-        <translation>Verwendeter Schlüssel: Schlüssel 1, vorher Schlüssel %1.</translation>
+        <translation>Verwendeter Schlüssel: Schlüssel 1 (vorher: Schlüssel %1).</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -877,7 +877,7 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
     <message>
         <location filename="../wizard/changes.cpp" line="-26"/>
         <source>%1: %2, was %3.</source>
-        <translation>%1: %2, vorher %3.</translation>
+        <translation>%1: %2 (vorher: %3).</translation>
     </message>
     <message>
         <location filename="../app/announcements.cpp" line="+8"/>

@@ -88,7 +88,7 @@
     <message>
         <location filename="../app/pagewords.h" line="+3"/>
         <source>Yes: change its settings.  No: close the utility.</source>
-        <translation>Sí: cambiar su configuración.  No: cerrar la utilidad.</translation>
+        <translation>Sí: cambiar su configuración. No: cerrar la utilidad.</translation>
     </message>
     <message>
         <location filename="../tools/artgen/pages.cpp" line="+10"/>
@@ -661,7 +661,7 @@ de red en la salida de error estándar.
     <message>
         <location filename="../app/accessibles.cpp" line="+152"/>
         <source>Filled in, hidden.</source>
-        <translation>Rellenado, oculto.</translation>
+        <translation>Con contenido, oculto.</translation>
     </message>
     <message>
         <location filename="../app/announcements.cpp" line="+15"/>
@@ -784,7 +784,7 @@ de red en la salida de error estándar.
     <message>
         <location line="+7"/>
         <source>Remembered pass phrase</source>
-        <translation>Frase de contraseña recordada</translation>
+        <translation>Frase de contraseña guardada</translation>
     </message>
     <message numerus="yes">
         <location line="+5"/>

@@ -88,7 +88,7 @@
     <message>
         <location filename="../app/pagewords.h" line="+3"/>
         <source>Yes: change its settings.  No: close the utility.</source>
-        <translation>Oui&#xa0;: modifier ses paramètres.  Non&#xa0;: quitter l&apos;utilitaire.</translation>
+        <translation>Oui&#xa0;: modifier ses paramètres. Non&#xa0;: quitter l&apos;utilitaire.</translation>
     </message>
     <message>
         <location filename="../tools/artgen/pages.cpp" line="+10"/>
@@ -654,7 +654,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <location line="+61"/>
         <source>With WEP on, an empty pass phrase would make every key zeros, which anyone can use. Type a pass phrase; on the next page you may type a key of your own instead.</source>
         <extracomment>Refusal on the security page when WEP is on and the pass phrase is empty.</extracomment>
-        <translation>Avec le WEP activé, une phrase secrète vide donnerait des clés faites uniquement de zéros, que n&apos;importe qui peut utiliser. Tapez une phrase secrète&#xa0;; à la page suivante, vous pourrez taper votre propre clé à la place.</translation>
+        <translation>Avec le WEP activé, une phrase secrète vide donnerait des clés faites uniquement de zéros, que n&apos;importe qui peut utiliser. Saisissez une phrase secrète&#xa0;; à la page suivante, vous pourrez saisir votre propre clé à la place.</translation>
     </message>
     <message>
         <location filename="../app/accessibles.cpp" line="+152"/>
@@ -814,17 +814,17 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
     <message>
         <location line="+2"/>
         <source>WEP keys: new; key 1 as typed, keys 2 to 4 made from the pass phrase.</source>
-        <translation>Clés WEP&#xa0;: nouvelles&#xa0;; clé 1 telle que tapée, clés 2 à 4 créées à partir de la phrase secrète.</translation>
+        <translation>Clés WEP&#xa0;: nouvelles&#xa0;; clé 1 telle que saisie, clés 2 à 4 dérivées de la phrase secrète.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>WEP keys: new, made from the new pass phrase.</source>
-        <translation>Clés WEP&#xa0;: nouvelles, créées à partir de la nouvelle phrase secrète.</translation>
+        <translation>Clés WEP&#xa0;: nouvelles, dérivées de la nouvelle phrase secrète.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>WEP keys: new, made from the pass phrase.</source>
-        <translation>Clés WEP&#xa0;: nouvelles, créées à partir de la phrase secrète.</translation>
+        <translation>Clés WEP&#xa0;: nouvelles, dérivées de la phrase secrète.</translation>
     </message>
     <message>
         <location line="+6"/>

@@ -47,43 +47,43 @@
         <location line="+3"/>
         <source>Regulatory domain:</source>
         <extracomment>Label before the access point&apos;s value in the list page; 112 px, one line. Same term as the screen reader&apos;s &quot;Regulatory domain&quot;.</extracomment>
-        <translation>規制ドメイン:</translation>
+        <translation>規制ドメイン：</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Firmware version:</source>
         <extracomment>Label before a value on the list page; 112 px, one line.</extracomment>
-        <translation>ファームウェア:</translation>
+        <translation>ファームウェア：</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>MAC address:</source>
         <extracomment>Label before a value on the list page; 112 px, one line.</extracomment>
-        <translation>MACアドレス:</translation>
+        <translation>MACアドレス：</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>IP address:</source>
         <extracomment>Label before a value on the list page; 112 px, one line.</extracomment>
-        <translation>IPアドレス:</translation>
+        <translation>IPアドレス：</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>ESSID:</source>
         <extracomment>Label before a value on the list page; 112 px, one line.</extracomment>
-        <translation>ESSID:</translation>
+        <translation>ESSID：</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Channel:</source>
         <extracomment>Label before a value on the list page; 112 px, one line.</extracomment>
-        <translation>チャネル:</translation>
+        <translation>チャネル：</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>WEP:</source>
         <extracomment>Label before a value on the list page; 112 px, one line.</extracomment>
-        <translation>WEP:</translation>
+        <translation>WEP：</translation>
     </message>
     <message>
         <location filename="../app/pagewords.h" line="+3"/>
@@ -102,7 +102,7 @@ Row name on the confirmation page; 96 px, one line.</extracomment>
     <message>
         <location filename="../app/pagewords.h" line="+1"/>
         <source>The network name: 1 to 32 characters.</source>
-        <translation>ネットワーク名: 1～32文字。</translation>
+        <translation>ネットワーク名：1～32文字。</translation>
     </message>
     <message>
         <location filename="../tools/artgen/pages.cpp" line="-71"/>
@@ -127,7 +127,7 @@ Row name on the confirmation page; 96 px, one line.</extracomment>
     <message>
         <location filename="../app/pagewords.h" line="+1"/>
         <source>The access point&apos;s own name: up to 31 characters.</source>
-        <translation>アクセスポイント自身の名前: 31文字まで。</translation>
+        <translation>アクセスポイントの名前：31文字まで。</translation>
     </message>
     <message>
         <location filename="../tools/artgen/pages.cpp" line="+12"/>
@@ -373,12 +373,12 @@ No: discard the changes and search again.</source>
     <message>
         <location line="+1"/>
         <source>ASCII: Enter 5,13,or 29 characters for 40,128, or 256 bits WEP Keys respectively</source>
-        <translation>ASCII: 64/128/256ビットのWEPキーは5/13/29文字</translation>
+        <translation>ASCII：64/128/256ビットのWEPキーは5/13/29文字</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Hexdecimal(0-9 &amp; a-f ,or a-f ): Enter 10, 26, 58 digits for 40,128, or 256 bits WEP Key respectively.</source>
-        <translation>16進数 (0-9, a-f): 64/128/256ビットのWEPキーは10/26/58桁</translation>
+        <translation>16進数（0-9、a-f）：64/128/256ビットのWEPキーは10/26/58桁</translation>
     </message>
 </context>
 <context>
@@ -390,7 +390,7 @@ Finds TRX61 ver. 2.2 wireless access points on every network adapter of this PC 
 changes their settings, in a window. It uses UDP port 27155: let it through the firewall.
 With TRX61_DEBUG=1 in the environment it reports its network traffic on standard error.
 </source>
-        <translation>使い方: trx61-utility [--version] [--help] [--language CODE]
+        <translation>使い方：trx61-utility [--version] [--help] [--language CODE]
 このPCのすべてのネットワークアダプターでTRX61 ver. 2.2 無線アクセスポイントを探し、
 ウィンドウでその設定を変更します。UDPポート27155を使うので、ファイアウォールで許可してください。
 環境変数 TRX61_DEBUG=1 を設定すると、ネットワークの通信内容を標準エラー出力に表示します。
@@ -402,7 +402,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
 --language CODE chooses one of these:
 </source>
         <translation>システムの言語があればその言語で、なければ英語で表示します。
---language CODE で次の言語から選べます:
+--language CODE で次の言語から選べます：
 </translation>
     </message>
 </context>
@@ -417,7 +417,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
     <message>
         <location line="+1"/>
         <source>This utility finds the TRX61 ver. 2.2 wireless access points on your network and lets you change their host name, ESSID, channel, IP settings and WEP keys.</source>
-        <translation>このユーティリティは、​ネットワーク上の​TRX61 ver. 2.2 ​無線​アクセスポイントを​探し、​ホスト名、​ESSID、​チャネル、​IP設定、​WEPキーを​変更します。</translation>
+        <translation>このユーティリティは、​ネットワーク上の​TRX61 ver. 2.2 ​無線​アクセスポイントを​探し、​ホスト名、​ESSID、​チャネル、​IP設定、​WEPキーを​変更できます。</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -461,7 +461,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
     <message>
         <location line="+1"/>
         <source>Give the access point a fixed address, or let a DHCP server assign one.</source>
-        <translation>アクセスポイントに​固定アドレスを​設定するか、​DHCPサーバーから​割り当てます。</translation>
+        <translation>アクセスポイントに​固定アドレスを​設定するか、​DHCPサーバーから​アドレスを​取得します。</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -534,7 +534,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <location line="+12"/>
         <source>Please check:</source>
         <extracomment>Heading of the error panel&apos;s check-list; 375 px, one line.</extracomment>
-        <translation>次の点を確認してください:</translation>
+        <translation>次の点を確認してください：</translation>
     </message>
     <message>
         <location line="+2"/>
@@ -559,7 +559,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
     <message>
         <location line="+1"/>
         <source>After saving, the access point may need up to 60 seconds before it answers again.</source>
-        <translation>保存後の場合は、​アクセスポイントが​再び​応答するまで​（最大60秒）​待ったこと</translation>
+        <translation>保存した直後の場合は、​アクセスポイントが​再び​応答するまで​（最大60秒）​待ったこと</translation>
     </message>
     <message>
         <location line="+3"/>
@@ -588,7 +588,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <location filename="../app/help.cpp" line="+41"/>
         <source>No program to show the user guide was found on this computer. The guide is the file
 %1</source>
-        <translation>ユーザーガイドを表示するプログラムがこのコンピューターに見つかりません。ガイドのファイルは次のとおりです:
+        <translation>ユーザーガイドを表示するプログラムがこのコンピューターに見つかりません。ガイドのファイルは次のとおりです：
 %1</translation>
     </message>
     <message>
@@ -782,7 +782,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
     <message>
         <location line="+7"/>
         <source>Remembered pass phrase</source>
-        <translation>記憶されたパスフレーズ</translation>
+        <translation>保存済みのパスフレーズ</translation>
     </message>
     <message numerus="yes">
         <location line="+5"/>
@@ -803,37 +803,37 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <location line="+1"/>
         <location line="+1"/>
         <source>Was %1.</source>
-        <translation>変更前: %1。</translation>
+        <translation>変更前：%1。</translation>
     </message>
     <message>
         <location line="+41"/>
         <source>WEP keys: unchanged.</source>
-        <translation>WEPキー: 変更なし。</translation>
+        <translation>WEPキー：変更なし。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>WEP keys: new; key 1 as typed, keys 2 to 4 made from the pass phrase.</source>
-        <translation>WEPキー: 変更あり。キー1は入力した値、キー2～4はパスフレーズから作成されます。</translation>
+        <translation>WEPキー：変更あり。キー1は入力した値、キー2～4はパスフレーズから作成されます。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>WEP keys: new, made from the new pass phrase.</source>
-        <translation>WEPキー: 変更あり。新しいパスフレーズから作成されます。</translation>
+        <translation>WEPキー：変更あり。新しいパスフレーズから作成されます。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>WEP keys: new, made from the pass phrase.</source>
-        <translation>WEPキー: 変更あり。パスフレーズから作成されます。</translation>
+        <translation>WEPキー：変更あり。パスフレーズから作成されます。</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Key in use: key 1, was key %1.</source>
-        <translation>使用するキー: キー1（変更前: キー%1）。</translation>
+        <translation>使用するキー：キー1（変更前：キー%1）。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Key in use: key 1.</source>
-        <translation>使用するキー: キー1。</translation>
+        <translation>使用するキー：キー1。</translation>
     </message>
     <message>
         <location filename="../app/announcements.cpp" line="+23"/>
@@ -848,7 +848,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
     <message>
         <location line="+1"/>
         <source>%1: %2</source>
-        <translation>%1: %2</translation>
+        <translation>%1：%2</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -875,7 +875,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
     <message>
         <location filename="../wizard/changes.cpp" line="-26"/>
         <source>%1: %2, was %3.</source>
-        <translation>%1: %2（変更前: %3）。</translation>
+        <translation>%1：%2（変更前：%3）。</translation>
     </message>
     <message>
         <location filename="../app/announcements.cpp" line="+8"/>

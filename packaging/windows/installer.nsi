@@ -46,10 +46,10 @@ LangString GuideFile ${LANG_GERMAN} "trx61v2.2_ug_de.pdf"
 LangString GuideFile ${LANG_JAPANESE} "trx61v2.2_ug_ja.pdf"
 ; $R0 is the rule, $0 what netsh returned.
 LangString FirewallFailed ${LANG_ENGLISH} "The firewall rule $R0 could not be added ($0): searches may find nothing."
-LangString FirewallFailed ${LANG_FRENCH} "La règle de pare-feu $R0 n'a pas pu être ajoutée ($0) : la recherche risque de ne rien trouver."
+LangString FirewallFailed ${LANG_FRENCH} "La règle de pare-feu $R0 n'a pas pu être ajoutée ($0) : la recherche risque de ne rien trouver."
 LangString FirewallFailed ${LANG_SPANISH} "No se pudo añadir la regla del firewall $R0 ($0): puede que la búsqueda no encuentre nada."
 LangString FirewallFailed ${LANG_GERMAN} "Die Firewall-Regel $R0 konnte nicht hinzugefügt werden ($0): Die Suche findet möglicherweise nichts."
-LangString FirewallFailed ${LANG_JAPANESE} "ファイアウォール規則 $R0 を追加できませんでした ($0)。検索で何も見つからない可能性があります。"
+LangString FirewallFailed ${LANG_JAPANESE} "ファイアウォール規則 $R0 を追加できませんでした（$0）。検索で何も見つからない可能性があります。"
 
 ; The access points' replies are broadcasts, which the firewall counts as inbound: an allow
 ; rule for each of our programs (UDP, by program path, on the networks a LAN uses) and no

@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
-"""The guide's checks catch what they are there for: an English paragraph changed under its
-translations, a quoted text the program does not have, a glossary row that checks nothing;
-and French spacing comes out unbreakable where it should and nowhere else.
+"""The guide's checks catch what they are there for: an English paragraph changed or moved under
+its translations, a quoted text the program does not have or has not translated, a translation
+that lost a fact of its English, a glossary row that checks nothing; and French spacing comes out
+unbreakable where it should and nowhere else.
 
     test_guide_checks.py SOURCE_DIR
 """
 import pathlib
+import re
 import shutil
 import subprocess
 import sys
@@ -38,6 +40,10 @@ class Tree:
     def __exit__(self, *_):
         self.dir.cleanup()
 
+    def edit_all(self, relative, pattern, replacement):
+        path = self.root / relative
+        path.write_text(re.sub(pattern, replacement, path.read_text(encoding="utf-8")), encoding="utf-8")
+
     def edit(self, relative, old, new):
         path = self.root / relative
         text = path.read_text(encoding="utf-8")
@@ -69,8 +75,40 @@ class Checks(unittest.TestCase):
         with Tree() as tree:
             tree.edit("docs/users-guide.fr.md", "{{Settings saved}}", "{{Settings stored}}")
             faults = guidetext.check(tree.root)
-        self.assertEqual(len(faults), 1, faults)
-        self.assertIn("Settings stored", faults[0])
+        self.assertTrue(any(f.endswith(": {{Settings stored}}: no such text in the program") for f in faults), faults)
+        self.assertEqual(len(faults), 2, faults)  # and its quotes no longer those of its English
+
+    def test_a_moved_english_paragraph_is_reported_as_moved(self):
+        item = "- Switch the access points on and let them finish starting up.\n"
+        with Tree() as tree:
+            tree.edit("docs/users-guide.md", item, "")
+            tree.edit("docs/users-guide.md", "## Before you start\n\n", "## Before you start\n\n" + item)
+            faults = guidetext.check(tree.root)
+        self.assertTrue(len(faults) == 4 and all(": moved: the English paragraph is now" in f for f in faults), faults)
+
+    def test_a_quote_whose_entry_is_unfinished_or_vanished_fails(self):
+        continue_ = r"(<source>Continue</source>\n.*\n\s*<translation)[^>]*>[^<]*<"  # the error panel's button
+        with Tree() as tree:
+            tree.edit_all("translations/trx61_de.ts", continue_, r'\1 type="unfinished"><')
+            faults = guidetext.check(tree.root)
+            fault = ": {{Continue}}: its entry in trx61_de.ts is unfinished: translate it first"
+            self.assertTrue(len(faults) == 2 and all(f.endswith(fault) for f in faults), faults)
+            with self.assertRaises(SystemExit):
+                guidetext.prepare(tree.root / "docs/users-guide.de.md", tree.root / "translations", tree.root / "o.md")
+            for code in ("fr", "es", "de", "ja"):
+                tree.edit_all(f"translations/trx61_{code}.ts", continue_, r'\1 type="vanished">x<')
+            vanished = [f for f in guidetext.check(tree.root) if "vanished: the program no longer has this text" in f]
+        self.assertEqual(len(vanished), 10)  # both quotes in each of the five guides
+
+    def test_a_translation_that_loses_a_fact_of_its_english_fails(self):
+        with Tree() as tree:
+            tree.edit("docs/users-guide.fr.md", "`trx61-utility --language de`", "`trx61-utility --language fr`")
+            tree.edit("docs/users-guide.de.md", "bis zu 60 Sekunden", "bis zu 30 Sekunden")
+            tree.edit("docs/users-guide.ja.md", "**Space** または **Enter**", "**Enter**")
+            tree.edit("docs/users-guide.es.md", "**{{Continue}}**", "**Continuar**")
+            faults = guidetext.check(tree.root)
+        what = [f.split(" from ")[0].split(": ", 1)[1] for f in faults]
+        self.assertEqual(what, ["its numbers differ", "its quotes differ", "its code spans differ", "its keys differ"])
 
     def test_quotes_take_the_program_words_of_the_language(self):
         texts = guidetext.load_texts(ROOT / "translations/trx61_fr.ts")

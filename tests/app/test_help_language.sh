@@ -9,7 +9,7 @@ expect() {  # NAME PATTERN OUTPUT
   echo "FAIL: $1: the first line is \"$(printf '%s\n' "$3" | head -1)\""
   failed=1
 }
-expect "the system's language" '^使い方: trx61-utility' "$(LANGUAGE=ja LANG=ja_JP.UTF-8 "$program" --help)"
+expect "the system's language" '^使い方：trx61-utility' "$(LANGUAGE=ja LANG=ja_JP.UTF-8 "$program" --help)"
 expect "the option over the system's" '^Aufruf: trx61-utility' "$(LANGUAGE=ja LANG=ja_JP.UTF-8 "$program" --language de --help)"
 expect "a language it does not have" '^Usage: trx61-utility' "$(LANG=C.UTF-8 "$program" --help --language=pt 2>/dev/null)"
 expect "an unknown system language" '^Usage: trx61-utility' "$(LANGUAGE='' LANG=pt_BR.UTF-8 "$program" --help)"

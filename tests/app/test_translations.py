@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
 """Fails on any translation that is unfinished, obsolete or empty, or that drops a placeholder,
-and on French punctuation that a line could be broken before.
+on French punctuation that a line could be broken before, and on a Japanese half-width colon.
 
     test_translations.py TRANSLATIONS_DIR
 """
@@ -37,6 +37,8 @@ def faults(path):
               and re.search(r" [?!:;\u00bb]|\u00ab ", text(translation))):
             # The window wraps at spaces: a lone "?" or "»" would start a line.
             found.append(f"breakable space at punctuation: {source!r}")
+        elif path.name.endswith("_ja.ts") and ":" in text(translation):
+            found.append(f"half-width colon (Japanese writes \uff1a): {source!r}")
     return found
 
 

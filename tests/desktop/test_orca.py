@@ -294,7 +294,7 @@ check("no 'text unselected'", not any("unselected" in p.lower() for p in first))
 check("French: the list page's note by flat review",
       any("Oui : modifier ses paramètres. Non : quitter l'utilitaire." in p for p in french))
 check("French: keys of zeros refused, with what to do",
-      any("Tapez une phrase secrète" in p for p in french))
+      any("Saisissez une phrase secrète" in p for p in french))
 phrases = first
 # The device's own key (made from its pass phrase as the device makes it) and the pass phrase
 # itself: in nothing Orca spoke, and in nothing it was sent.

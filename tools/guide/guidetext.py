@@ -5,14 +5,16 @@ Each translated guide (docs/users-guide.<code>.md) is tied to the English one pa
 paragraph: before each of its paragraphs, list items, headings, pictures and tables stands a
 line `<!-- en 1a2b3c4d -->` naming the English paragraph it was made from by a hash of that
 paragraph's words (line breaks and spacing aside). A change in the English changes its hash,
-and `check` names every translated paragraph left behind, shows what changed in the English
-(from git history) and the line to write once the translation is brought up to date.
+and `check` names every translated paragraph left behind or moved, shows what changed in the
+English (from git history) and the line to write once the translation is brought up to date. A
+translated paragraph keeps its English one's quotes, code spans, numbers and key names.
 
 The program's own words are never typed into a guide: `{{Wrong ESSID value!}}` stands for that
 message in the guide's language, taken from translations/trx61_<code>.ts when the guide is
 built. A final full stop may be left out (`{{Filled in, hidden}}`) to quote a sentence inside
 another; arguments follow a bar (`{{%1: %2, was %3.|Channel|7|6}}`), and an argument that is
-itself a text of the program is translated too.
+itself a text of the program is translated too. A quote whose entry is unfinished, empty,
+vanished or obsolete stops the build, naming the entry.
 
     guidetext.py prepare SOURCE.md TRANSLATIONS_DIR OUTPUT.md   the text the builder sets
     guidetext.py check [SOURCE_DIR]                              fails on any fault, naming it
@@ -73,15 +75,24 @@ def strip_markers(text):
     return "\n".join(line for line in text.splitlines() if not MARKER.match(line)) + "\n"
 
 
+class Texts(dict):
+    """The program's texts of one .ts file: {source: [(translation, fault or None)]}."""
+
+    def __init__(self, name):
+        super().__init__()
+        self.name = name
+
+
 def load_texts(ts):
-    """The program's texts of one .ts file: {source: {translation}}, forms joined."""
-    texts = {}
+    texts = Texts(pathlib.Path(ts).name)
     for message in ET.parse(ts).getroot().iter("message"):
         source = message.findtext("source") or ""
         translation = message.find("translation")
         forms = translation.findall("numerusform")
-        value = forms[0].text if forms else translation.text
-        texts.setdefault(source, set()).add(value or "")
+        value = (forms[0].text if forms else translation.text) or ""
+        kind = translation.get("type")
+        fault = kind if kind in ("unfinished", "vanished", "obsolete") else None if value.strip() else "empty"
+        texts.setdefault(source, []).append((value, fault))
     return texts
 
 
@@ -94,7 +105,16 @@ def quote(body, texts, english):
             source, stop = source + ".", "."
         if source not in texts:
             raise ValueError(f"{{{{{source}}}}}: no such text in the program")
-        values = {source} if english else texts[source]
+        # An entry lupdate marked vanished or obsolete is a text the program no longer has; an
+        # unfinished or empty one would print nothing, or the English, in a translated guide.
+        live = [entry for entry in texts[source] if entry[1] not in ("vanished", "obsolete")]
+        if not live:
+            raise ValueError(f"{{{{{source}}}}}: its entry in {texts.name} is {texts[source][0][1]}: "
+                             "the program no longer has this text")
+        faulty = [fault for _, fault in live if fault]
+        if faulty and not english:
+            raise ValueError(f"{{{{{source}}}}}: its entry in {texts.name} is {faulty[0]}: translate it first")
+        values = {source} if english else {value for value, _ in live}
         if len(values) != 1:
             raise ValueError(f"{{{{{source}}}}}: the program translates it in {len(values)} ways: {sorted(values)}")
         value = next(iter(values)).replace("\n", " ")
@@ -198,14 +218,23 @@ def check_links(english, translated, name, old):
             faults.append(f"{name}:{line}: a paragraph tied to no English paragraph (no <!-- en ... --> line)")
     ours = [m for _, _, m in translated]
     theirs = [fingerprint(p) for _, p, _ in english]
-    for op, i1, i2, j1, j2 in difflib.SequenceMatcher(None, ours, theirs, autojunk=False).get_opcodes():
-        if op == "equal":
-            continue
-        for k in range(max(i2 - i1, j2 - j1)):
-            mine = translated[i1 + k] if i1 + k < i2 else None
-            source = english[j1 + k] if j1 + k < j2 else None
-            if mine and mine[2] is None:
-                continue
+    opcodes = [o for o in difflib.SequenceMatcher(None, ours, theirs, autojunk=False).get_opcodes() if o[0] != "equal"]
+    # A paragraph whose English one stands elsewhere now was moved, not lost and written anew.
+    moved = {ours[i] for _, i1, i2, _, _ in opcodes for i in range(i1, i2)}
+    moved &= {theirs[j] for _, _, _, j1, j2 in opcodes for j in range(j1, j2)}
+    for _, i1, i2, j1, j2 in opcodes:
+        mines = [translated[i] for i in range(i1, i2) if ours[i] is not None]
+        for mine in [m for m in mines if m[2] in moved]:
+            j = theirs.index(mine[2])
+            before = [t[0] for t in translated if j and t[2] == theirs[j - 1]]
+            where = f"after the paragraph at line {before[0]}" if before else "where the English has it"
+            faults.append(f"{name}:{mine[0]}: moved: the English paragraph is now users-guide.md:{english[j][0]}; "
+                          f"move it {where}")
+        mines = [m for m in mines if m[2] not in moved]
+        sources = [english[j] for j in range(j1, j2) if theirs[j] not in moved]
+        for k in range(max(len(mines), len(sources))):
+            mine = mines[k] if k < len(mines) else None
+            source = sources[k] if k < len(sources) else None
             if mine and source:
                 was = old.get(mine[2])
                 what = f"\n    English now: {changes(was, source[1]) if was else source[1]}"
@@ -217,6 +246,44 @@ def check_links(english, translated, name, old):
                 before = translated[i1 - 1][0] if i1 > 0 else 1
                 faults.append(f"{name}: after line {before}: users-guide.md:{source[0]} is not translated:\n"
                               f"    {' '.join(source[1].split())}\n    mark it <!-- en {fingerprint(source[1])} -->")
+    return faults
+
+
+CODE = re.compile(r"`[^`\n]+`")
+NUMBER = re.compile(r"\d+(?:[.:]\d+)*")
+# The keys the guide names, in the words of each language's keyboard where it has its own.
+KEYS = {"Shift+Tab": {"fr": "Maj+Tab", "es": "Mayús+Tab", "de": "Umschalt+Tab"}, "Tab": {}, "Esc": {"fr": "Échap"},
+        "Enter": {"fr": "Entrée", "es": "Intro", "de": "Eingabe"},
+        "Space": {"fr": "Espace", "es": "Espacio", "de": "Leertaste"}}
+
+
+def facts(text, code):
+    """What a translation must keep of its paragraph: quotes, code spans, numbers, key names."""
+    quotes = sorted(" ".join(q.split()) for q in QUOTE.findall(text))
+    prose = QUOTE.sub(" ", text)
+    # A placeholder in capitals (COMMAND) is a word of the language.
+    spans = sorted(re.sub(r"\b\w{3,}\b", lambda w: "NAME" if w[0].isalpha() and w[0].isupper() else w[0], c)
+                   for c in CODE.findall(prose))
+    prose = CODE.sub(" ", prose)
+    named = [(key, re.escape(names.get(code, key))) for key, names in KEYS.items()]
+    keys = sorted(key for key, name in named if re.search(rf"(?<![A-Za-z+]){name}(?![A-Za-z])", prose))
+    return {"quotes": quotes, "code spans": spans, "numbers": sorted(set(NUMBER.findall(prose))), "keys": keys}
+
+
+def check_facts(english, translated, name, code):
+    """Faults where a translated paragraph lost or changed a quote, code span, number or key of its English."""
+    by_hash = {fingerprint(p): (line, p) for line, p, _ in english}
+    faults = []
+    for line, text, marker in translated:
+        if marker not in by_hash:
+            continue  # reported as out of date already
+        theirs, ours = facts(by_hash[marker][1], "en"), facts(text, code)
+        for what, want in theirs.items():
+            lost = [x for x in want if x not in ours[what]]
+            added = [x for x in ours[what] if x not in want] if what in ("quotes", "code spans") else []
+            if lost or added:
+                faults.append(f"{name}:{line}: its {what} differ from users-guide.md:{by_hash[marker][0]}: "
+                              f"missing {lost}, not in the English {added}")
     return faults
 
 
@@ -234,6 +301,7 @@ def check(root):
         if old is None and [m for _, _, m in translated] != [fingerprint(p) for _, p, _ in english]:
             old = history(root, "docs/users-guide.md")
         faults += check_links(english, translated, path.name, old or {})
+        faults += check_facts(english, translated, path.name, code)
         texts = load_texts(root / f"translations/trx61_{code}.ts")
         for m in QUOTE.finditer(text):
             try:
