@@ -35,7 +35,7 @@ const std::vector<Command>& Commands() {
 }
 
 // Each line in one write, so that lines of two runs on one terminal do not mix.
-void Err(const std::string& line) { TheConsole().err << "trx61ctl: " + TerminalSafe(line) + "\n" << std::flush; }
+void Err(const std::string& line) { TheConsole().err << "trx61ctl: " + MessageLine(line) + "\n" << std::flush; }
 
 bool Terminal(std::FILE* f) {
 #ifdef _WIN32

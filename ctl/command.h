@@ -32,7 +32,7 @@ int Discover(const QStringList& args, Transport& network);
 int Set(const QStringList& args, Transport& network);
 int Apply(const QStringList& args, Transport& network);
 
-void Err(const std::string& line);  // "trx61ctl: line" on standard error, TerminalSafe
+void Err(const std::string& line);  // "trx61ctl: line" on standard error, as MessageLine
 bool Terminal(std::FILE* f);
 QString Q(const std::string& s);
 // Standard output must have taken everything: a full disk is a failure, not a success.

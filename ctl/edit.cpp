@@ -129,21 +129,24 @@ std::string CellProblem(const Changes& c, const link::SettingsRecord& d) {
     const std::optional<std::string>* value;
     std::string now;
     const char* name;
-    bool quoted, secret;
+    bool quoted, secret, marked;
   };
-  for (const Text& t : {Text{&c.host, Utf8FromDevice(d.hostName), "host", c.hostQuoted, false},
-                        Text{&c.essid, Utf8FromDevice(d.essid), "essid", c.essidQuoted, false},
-                        Text{&c.passphrase, Utf8FromDevice(d.passphrase), "passphrase", c.passphraseQuoted, true}}) {
+  for (const Text& t : {Text{&c.host, Utf8FromDevice(d.hostName), "host", c.hostQuoted, false, c.hostMarked},
+                        Text{&c.essid, Utf8FromDevice(d.essid), "essid", c.essidQuoted, false, c.essidMarked},
+                        Text{&c.passphrase, Utf8FromDevice(d.passphrase), "passphrase", c.passphraseQuoted, true,
+                             c.passphraseMarked}}) {
     if (!*t.value || t.quoted) continue;
     const std::string& v = **t.value;
     const std::string named = std::string(t.name) + (t.secret ? "" : " \"" + v + "\"") + ": ";
-    const std::string has = t.secret ? "the access point's value, which" : "the access point has \"" + t.now + "\", which";
+    const std::string has =
+        t.secret ? "the access point's value, which" : "the access point has \"" + t.now + "\", which";
     // A spreadsheet evaluates such a value once its protecting apostrophe is gone: what comes
     // back is the formula's result, never a value anyone typed.
-    if (v != t.now && !t.now.empty() && std::string_view("=+-@").find(t.now.front()) != std::string_view::npos)
+    if (!t.marked && v != t.now && !t.now.empty() &&
+        std::string_view("=+-@").find(t.now.front()) != std::string_view::npos)
       return named + has +
              " a spreadsheet reads as a formula, and the cell differs: a formula's result is not applied (put the "
-             "cell in double quotes if the value is meant)";
+             "cell in double quotes, or begin it with an apostrophe, if the value is meant)";
     const bool leading = Leading(v) > Leading(t.now);
     const bool spaces = leading || Trailing(v) > Trailing(t.now);
     if (spaces && v.substr(Leading(v), v.size() - Leading(v) - Trailing(v)) ==

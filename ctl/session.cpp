@@ -67,7 +67,10 @@ void Session::Receive(link::ByteView datagram, const QHostAddress& source, const
                         .arg(datagram.size())
                         .arg(source.toString(), where.isEmpty() ? "" : " on " + where, what));
   };
-  if (searching_ && link::HasHeader(datagram, link::kReplySignature)) {
+  if (searching_ && link::HasHeader(datagram, link::kReplySignature) && NoDevice(source)) {
+    if (strange_++ == 0) strangeFrom_ = source;
+    note("ignored: no access point answers from there");
+  } else if (searching_ && link::HasHeader(datagram, link::kReplySignature)) {
     // Most replies come in on one adapter: they share one list of it.
     if (where.isEmpty() ? !lastInterfaces_.isEmpty() : lastInterfaces_ != QStringList{where})
       lastInterfaces_ = where.isEmpty() ? QStringList() : QStringList{where};
@@ -126,6 +129,9 @@ void Session::Receive(link::ByteView datagram, const QHostAddress& source, const
   }
 }
 
+// An address no access point can answer from: loopback, multicast, the broadcast address.
+bool Session::NoDevice(const QHostAddress& a) { return a.isLoopback() || a.isMulticast() || a.isBroadcast(); }
+
 void Session::RunUntil(int ms, const std::function<bool()>& done) {
   transport_.RunUntil(ms, [&] { return Interrupted() != 0 || done(); });
 }
@@ -170,6 +176,10 @@ std::vector<Answer> Session::Search(int waitMs, const std::function<bool(const A
   });
   searching_ = false;
   seen_.Clear();
+  if (strange_ > 0)
+    Err("note: " + std::to_string(std::exchange(strange_, 0)) + " replies from " +
+        strangeFrom_.toString().toStdString() +
+        " or another address no access point can answer from (loopback, multicast, broadcast) were ignored");
   if (leftOut_ > 0)
     Err("note: " + std::to_string(leftOut_) + " more different replies came than the " + std::to_string(kMostReplies) +
         " that one search keeps; they were left out (is a device flooding the network?)");

@@ -99,6 +99,7 @@ class Session {
 
  private:
   void Receive(link::ByteView datagram, const QHostAddress& source, const QString& where);
+  static bool NoDevice(const QHostAddress& address);
   void RunUntil(int ms, const std::function<bool()>& done);
   void Send(link::ByteView datagram);
 
@@ -108,7 +109,8 @@ class Session {
   qint64 listeningSince_ = 0;
   // Which answers are copies of one another (link/units.h): each reply is kept once.
   link::UnitAnswers seen_;
-  std::size_t leftOut_ = 0;
+  std::size_t leftOut_ = 0, strange_ = 0;
+  QHostAddress strangeFrom_;  // the first of them
   QStringList lastInterfaces_;
   // This session's own settings messages (as text: GCC 12 at -O3 warns falsely inside the
   // ordering of byte vectors).

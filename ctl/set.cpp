@@ -1,5 +1,6 @@
 // trx61ctl set MAC: one access point, the named fields changed, the rest kept as it reports them.
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <algorithm>
 #include <map>
 
@@ -104,6 +105,7 @@ std::optional<link::Mac> FindByName(Session& session, const QString& target, int
       matches.push_back(&a);
   }
   if (Interrupted()) {
+    Err("interrupted: nothing was sent");
     *status = Finish(128 + Interrupted());
   } else if (session.LeftOut() > 0) {
     *status = Refuse(target.toStdString() + ": " + FloodedText());
@@ -187,7 +189,16 @@ int Set(const QStringList& args, Transport& network) {
   if (!mac) {
     int status = kOk;
     mac = FindByName(session, target, options.searchMs, &status);
-    if (!mac) return status;
+    if (!mac) {
+      // A script that asked for JSON gets it whatever the end: the name, and no MAC.
+      if (p.isSet(send.json) && !Interrupted())
+        TheConsole().out << JsonText(
+            QJsonDocument(QJsonObject{{"target", target},
+                                      {"mac", QJsonValue()},
+                                      {"outcome", status == ExitStatus(Outcome::NotFound) ? "not found" : "refused"},
+                                      {"sent", false}}));
+      return Finish(status);
+    }
   }
   std::vector<Job> jobs(1);
   jobs[0].mac = *mac;

@@ -286,6 +286,11 @@ TEST(Edit, ACellASpreadsheetOrAStraySpaceChangedIsRefusedUnlessQuoted) {
   d.essid = "00042";
   std::string error;
   EXPECT_TRUE(Apply(C([](Changes& c) { c.essid = "42"; }), d, false, &error)) << "typed on the command line";
+  d.essid = "-2+3";  // edited with its apostrophe kept: typed, not evaluated
+  Changes marked;
+  marked.fromFile = marked.essidMarked = true;
+  marked.essid = "-2+4";
+  EXPECT_TRUE(Apply(marked, d, false, &error)) << error;
   d.passphrase = "0123";
   Changes phrase;
   phrase.fromFile = true;

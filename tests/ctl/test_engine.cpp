@@ -130,7 +130,7 @@ TEST_F(Engine, AnInterruptEndsWithWhatWasDone) {
   net.interruptAfterMs = 1000;
   EXPECT_EQ(Apply("mac,essid\n02-00-00-0A-00-01,a\n02-00-00-0A-00-02,b\n"), 130);
   EXPECT_EQ(out.str(), "02-00-00-0A-00-01 verified\n02-00-00-0A-00-02 sent, not verified\n");
-  EXPECT_EQ(err.str(), kNote + std::string("trx61ctl: 1 sent, not verified, 1 verified\n"));
+  EXPECT_EQ(err.str(), kNote + std::string("trx61ctl: interrupted: 1 sent, not verified, 1 verified\n"));
 }
 
 TEST_F(Engine, ATwinThatAnswersLateIsWeighedBeforeAnythingIsSent) {
@@ -174,6 +174,14 @@ TEST_F(Engine, AnswersThatDisagreeAfterTheChangeAreContradicted) {
   EXPECT_EQ(out.str(),
             "contradicted: its answers disagree: from 192.168.1.11 the old values; from 192.168.1.50 the new "
             "values\n");
+}
+
+TEST_F(Engine, RepliesFromAnAddressNoUnitHasAreIgnoredAndSaid) {
+  net.devices = {Unit(1, "127.0.0.1")};
+  EXPECT_EQ(Run(Set, {"set", "02-00-00-0A-00-01", "--essid", "lobby"}), 2);
+  EXPECT_NE(err.str().find(" replies from 127.0.0.1 or another address no access point can answer from"),
+            std::string::npos)
+      << err.str();
 }
 
 TEST_F(Engine, EveryUnitIsSetThroughALossyLinkAndSlowUnitsGetFewCopies) {
