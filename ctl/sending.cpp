@@ -122,7 +122,7 @@ class Follow {
     // Verifying searches while some unit has not shown its new values: often in the first
     // second after the messages went out, when most units show them; then, as a large
     // site's replies to each take longer to come in, less often.
-    const qint64 every = 250 + static_cast<qint64>(plan.size()) / 4, sentAll = Elapsed();
+    const qint64 every = 200 + static_cast<qint64>(plan.size()) / 10, sentAll = Elapsed();
     qint64 nextRequest = sentAll + 50;
     while (Open() && !Interrupted()) {
       TakeAcknowledgements();
