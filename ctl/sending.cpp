@@ -25,6 +25,8 @@ constexpr int kReplyMarginMs = 150;
 // verifying searches, before it is verified: a second device with its MAC, or the unit's own
 // old values, answer in that time too.
 constexpr int kVerifyWindowMs = 500;
+// How late a reply that left a unit before its change may still come in (another adapter).
+constexpr int kReorderMs = 100;
 // The most different senders a contradiction names.
 constexpr std::size_t kMostHeard = 4;
 
@@ -253,7 +255,7 @@ class Follow {
       if (differences.empty() && fromNew) {
         u.Heard(from + "the new values");
         if (u.seenAt < 0) {
-          u.seenAt = Elapsed();
+          u.seenAt = At(a.at);
           u.newAt = a.from;
           u.verified = true;
           u.differences.clear();
@@ -271,10 +273,12 @@ class Follow {
                                           : "other values (" + Join(differences, ", ") + ")"));
       Contradict(u);
     }
-    // The old values again after the new ones: a copy, so only its time tells.
+    // The old values again after the new ones: a copy, so only its time tells. One that left
+    // before the change may come late on another adapter; a unit that answers two ways goes on.
     for (Unit& u : units_)
-      if (u.seenAt >= 0 && !u.contradicted &&
-          std::any_of(u.old.begin(), u.old.end(), [&](std::size_t i) { return At(answers[i].lastAt) > u.seenAt; }))
+      if (u.seenAt >= 0 && !u.contradicted && std::any_of(u.old.begin(), u.old.end(), [&](std::size_t i) {
+            return At(answers[i].lastAt) > u.seenAt + kReorderMs;
+          }))
         Contradict(u);
   }
 
