@@ -21,7 +21,9 @@ const char kStatuses[] =
     "without acknowledgement),\n1 refused: bad arguments, a bad file, or the UDP port cannot be opened; nothing was "
     "sent,\n2 not found, 3 not acknowledged, 4 acknowledged but different, 5 refused for some devices (the others "
     "went ahead),\n6 standard output or the report could not be written, 7 acknowledged but not seen again before the "
-    "apply time ran out,\n8 changed by another sender during the run, 130 and 143 interrupted (Ctrl-C, SIGTERM).";
+    "apply time ran out,\n8 changed by another sender during the run, 9 contradicted: another device answers with its MAC "
+    "or it answers two ways,\n130 and 143 interrupted (Ctrl-C, SIGTERM). Verified: acknowledged, and every answer with "
+    "its MAC after the change shows the new values from where it should.";
 
 const std::vector<Command>& Commands() {
   static const std::vector<Command> kCommands = {
@@ -33,7 +35,7 @@ const std::vector<Command>& Commands() {
 }
 
 // Each line in one write, so that lines of two runs on one terminal do not mix.
-void Err(const std::string& line) { TheConsole().err << "trx61ctl: " + TerminalSafe(line) + "\n" << std::flush; }
+void Err(const std::string& line) { TheConsole().err << "trx61ctl: " + MessageLine(line) + "\n" << std::flush; }
 
 bool Terminal(std::FILE* f) {
 #ifdef _WIN32

@@ -32,7 +32,7 @@ int Discover(const QStringList& args, Transport& network);
 int Set(const QStringList& args, Transport& network);
 int Apply(const QStringList& args, Transport& network);
 
-void Err(const std::string& line);  // "trx61ctl: line" on standard error, TerminalSafe
+void Err(const std::string& line);  // "trx61ctl: line" on standard error, as MessageLine
 bool Terminal(std::FILE* f);
 QString Q(const std::string& s);
 // Standard output must have taken everything: a full disk is a failure, not a success.
@@ -51,8 +51,9 @@ struct SendOptions {
   QCommandLineOption apply{"apply-time", "How long the access points may take to apply, from 0 to 3600 s (default 60).",
                            "SECONDS", "60"};
   QCommandLineOption retries{"retries",
-                             "Send a settings message again, up to N times (0 to 10, default 4), when its device "
-                             "neither acknowledges it nor shows its values: soon, then after twice as long each time.",
+                             "Send a settings message again, up to N times (0 to 10, default 4), when nothing is heard "
+                             "of its device: after 0.6 s, then twice as long each time. A device that answers with "
+                             "its old values is sent it again until its apply time ends.",
                              "N", "4"};
   explicit SendOptions(const char* dryRunHelp);
   void AddTo(QCommandLineParser& p) const;

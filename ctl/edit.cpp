@@ -129,14 +129,31 @@ std::string CellProblem(const Changes& c, const link::SettingsRecord& d) {
     const std::optional<std::string>* value;
     std::string now;
     const char* name;
-    bool quoted, secret;
+    bool quoted, secret, marked;
   };
-  for (const Text& t : {Text{&c.host, Utf8FromDevice(d.hostName), "host", c.hostQuoted, false},
-                        Text{&c.essid, Utf8FromDevice(d.essid), "essid", c.essidQuoted, false},
-                        Text{&c.passphrase, Utf8FromDevice(d.passphrase), "passphrase", c.passphraseQuoted, true}}) {
+  for (const Text& t : {Text{&c.host, Utf8FromDevice(d.hostName), "host", c.hostQuoted, false, c.hostMarked},
+                        Text{&c.essid, Utf8FromDevice(d.essid), "essid", c.essidQuoted, false, c.essidMarked},
+                        Text{&c.passphrase, Utf8FromDevice(d.passphrase), "passphrase", c.passphraseQuoted, true,
+                             c.passphraseMarked}}) {
     if (!*t.value || t.quoted) continue;
     const std::string& v = **t.value;
     const std::string named = std::string(t.name) + (t.secret ? "" : " \"" + v + "\"") + ": ";
+    const std::string has =
+        t.secret ? "the access point's value, which" : "the access point has \"" + t.now + "\", which";
+    // A spreadsheet evaluates such a value once its protecting apostrophe is gone: what comes
+    // back is the formula's result, never a value anyone typed.
+    if (!t.marked && v != t.now && !t.now.empty() &&
+        std::string_view("=+-@").find(t.now.front()) != std::string_view::npos)
+      return named + has +
+             " a spreadsheet reads as a formula, and the cell differs: a formula's result is not applied (put the "
+             "cell in double quotes, or begin it with an apostrophe, if the value is meant)";
+    const bool leading = Leading(v) > Leading(t.now);
+    const bool spaces = leading || Trailing(v) > Trailing(t.now);
+    if (spaces && v.substr(Leading(v), v.size() - Leading(v) - Trailing(v)) ==
+                      t.now.substr(Leading(t.now), t.now.size() - Leading(t.now) - Trailing(t.now)))
+      return named + (leading ? "begins" : "ends") +
+             " with a space the access point's value does not have: put the cell in double quotes if the spaces are "
+             "meant";
     if (const std::string how = SpreadsheetConversion(v, t.now); !how.empty())
       return std::string(named)
           .append(t.secret ? std::string("differs from the access point's") : "the access point has \"" + t.now + "\"")
@@ -145,8 +162,7 @@ std::string CellProblem(const Changes& c, const link::SettingsRecord& d) {
           .append(
               "): open the file with the text columns imported as text (see CSV FORMAT in trx61ctl(1)), or put the "
               "cell in double quotes if the value is meant");
-    const bool leading = Leading(v) > Leading(t.now);
-    if (leading || Trailing(v) > Trailing(t.now))
+    if (spaces)
       return named + (leading ? "begins" : "ends") +
              " with a space the access point's value does not have: put the cell in double quotes if the spaces are "
              "meant";

@@ -30,6 +30,8 @@ struct Changes {
   // cell's spaces are meant.
   bool fromFile = false;
   bool hostQuoted = false, essidQuoted = false, passphraseQuoted = false;
+  // A cell that kept its leading apostrophe is text as typed: no spreadsheet evaluated it.
+  bool hostMarked = false, essidMarked = false, passphraseMarked = false;
   bool Empty() const;
   // Names a fixed address: an address field, or DHCP off.
   bool SetsAddress() const { return ip || mask || gateway || dhcp == false; }

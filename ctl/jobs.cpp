@@ -22,6 +22,7 @@ const char* OutcomeText(Outcome outcome) {
     case Outcome::Unknown: return "sent, not verified";
     case Outcome::ChangedByOther: return "changed by another sender";
     case Outcome::Unattributable: return "changed, acknowledgement not attributable";
+    case Outcome::Contradicted: return "contradicted";
   }
   return "";
 }
@@ -34,6 +35,7 @@ int ExitStatus(Outcome outcome) {
     case Outcome::Refused: return 5;
     case Outcome::AckedNotSeen: return 7;
     case Outcome::ChangedByOther: return 8;
+    case Outcome::Contradicted: return 9;
     default: return 0;
   }
 }
@@ -51,15 +53,25 @@ std::string FloodedText() {
 
 std::string Twins(const std::vector<const Answer*>& replies) {
   if (replies.size() < 2) return {};
+  constexpr std::size_t kNamed = 3;  // so that a flood of them makes a short line
   std::vector<std::string> from;
+  std::set<std::string> addresses;
   bool sameSettings = true;
+  const link::ByteView first = link::SettingsBytes(replies.front()->bytes);
   for (const Answer* a : replies) {
-    from.push_back(AddressText(a->from));
-    const auto mine = SettingsBytes(a->bytes), first = SettingsBytes(replies.front()->bytes);
+    const std::string address = AddressText(a->from);
+    addresses.insert(address);
+    if (from.size() < kNamed) from.push_back(address);
+    const link::ByteView mine = link::SettingsBytes(a->bytes);
     sameSettings = sameSettings && std::equal(mine.begin(), mine.end(), first.begin(), first.end());
   }
-  return std::to_string(replies.size()) + " access points answer with this MAC" +
-         (sameSettings ? "" : " and different settings") + " (from " + Join(from, " and ") + ")";
+  if (replies.size() > kNamed) from.push_back(std::to_string(replies.size() - kNamed) + " more");
+  const std::string n = std::to_string(replies.size());
+  if (addresses.size() == 1 && Known(replies.front()->from))
+    return n + " different answers carry this MAC, all from " + from.front() +
+           " (a unit that changes between answers, or more than one device at that address)";
+  return n + " access points answer with this MAC" + (sameSettings ? "" : " and different settings") + " (from " +
+         Join(from, " and ") + ")";
 }
 
 namespace {
@@ -103,29 +115,21 @@ bool RefuseAddressConflicts(const Found& found, std::vector<Planned>& plan, cons
   return conflict;
 }
 
-// One search for every device named. It ends early once each has answered and a twin had
-// time to answer too, unless an address is set: then the whole wait, so that every device
-// is weighed in the conflict check.
+// One search for every device named, for the whole wait: a twin that answers late is weighed
+// too, and every device in the conflict check. Requests go faster while some have not answered.
 std::vector<Answer> SearchNamed(Session& session, const std::vector<Job>& jobs, const RunOptions& o) {
   std::map<link::Mac, bool> named;
-  bool all = false;
-  for (const Job& j : jobs) {
-    named[j.mac] = false;
-    all = all || (j.changes.SetsAddress() && !o.force);
-  }
+  for (const Job& j : jobs) named[j.mac] = false;
   std::size_t missing = named.size();
-  return session.Search(
-      o.searchMs,
-      [&](const Answer& a) {
-        if (!Usable(a)) return false;
-        const auto it = named.find(a.record->mac);
-        if (it != named.end() && !it->second) {
-          it->second = true;
-          --missing;
-        }
-        return !all && missing == 0;
-      },
-      kSettleMs);
+  return session.Search(o.searchMs, [&](const Answer& a) {
+    if (!Usable(a)) return false;
+    const auto it = named.find(a.record->mac);
+    if (it != named.end() && !it->second) {
+      it->second = true;
+      --missing;
+    }
+    return missing == 0;
+  });
 }
 
 // What the job is to send, or nothing when its outcome is decided here. flooded: a twin, or

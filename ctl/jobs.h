@@ -27,11 +27,12 @@ enum class Outcome {
   Unknown,          // interrupted after it was sent, before it was verified
   ChangedByOther,   // another sender's settings message for it came during the run
   Unattributable,   // it reports what it was sent; acknowledgements from its address cannot be told apart
+  Contradicted,     // its answers disagree: a second device with its MAC, or other values after the new ones
 };
 const char* OutcomeText(Outcome outcome);  // "verified", "not found", ...
 // 0 for the outcomes that leave the device as asked (and for those of an interrupted run,
 // whose status is the signal's); else 2 not found, 3 not acknowledged, 4 different, 5 refused,
-// 7 acknowledged but not seen again, 8 changed by another sender.
+// 7 acknowledged but not seen again, 8 changed by another sender, 9 contradicted.
 int ExitStatus(Outcome outcome);
 
 struct Job {
@@ -71,12 +72,9 @@ struct RunOptions {
 // Runs the jobs. False when nothing was sent because of an address conflict (conflictRefusesAll).
 bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& options);
 
-// How long a search for named units goes on after the last of them answered, so that a
-// second unit with the same MAC (a clone, a forger) is heard too.
-constexpr int kSettleMs = 500;
-
 // Why these replies, all with one MAC, name no one unit (empty when they are one reply):
-// "2 access points answer with this MAC and different settings (from A and B)".
+// "2 access points answer with this MAC and different settings (from A and B)"; a few
+// addresses named, however many answered.
 std::string Twins(const std::vector<const Answer*>& replies);
 // Why no unit is written after a search that left replies out (see kMostReplies).
 std::string FloodedText();

@@ -71,7 +71,14 @@ void ProcessArguments(QCommandLineParser& parser, const QStringList& args) {
   parser.process(args);
 }
 
-void Say(const std::string& line) { TheConsole().out << TerminalSafe(line) + "\n"; }
+std::string MessageLine(std::string_view text) {
+  std::string line = TerminalSafe(text);
+  for (std::size_t at = line.find('\n'); at != std::string::npos; at = line.find('\n', at))
+    line.replace(at, 1, "\u21B5");
+  return line;
+}
+
+void Say(const std::string& line) { TheConsole().out << MessageLine(line) + "\n"; }
 
 std::string JsonText(const QJsonDocument& document) {
   const std::string json = document.toJson().toStdString();
@@ -229,7 +236,7 @@ void Summary(const std::vector<Job>& jobs) {
   std::vector<std::string> parts;
   parts.reserve(counts.size());
   for (const auto& [what, n] : counts) parts.push_back(std::to_string(n) + " " + what);
-  Err(Join(parts, ", "));
+  Err((Interrupted() ? "interrupted: " : "") + Join(parts, ", "));
 }
 
 std::vector<std::string> Afterword(const std::vector<Job>& jobs, const std::string& file) {

@@ -62,7 +62,10 @@ std::string TerminalSafe(std::string_view text);
 // The command line read as QCommandLineParser::process reads it (--help, --version), but a
 // complaint about an argument goes through Err, TerminalSafe, and ends with status 1.
 void ProcessArguments(QCommandLineParser& parser, const QStringList& args);
-// A line of standard output meant for people (outcomes, changes), TerminalSafe.
+// A message as one line: TerminalSafe, and a line break in it (a device's host name may hold
+// one) shown as U+21B5, so that no device text makes a line of its own.
+std::string MessageLine(std::string_view text);
+// A line of standard output meant for people (outcomes, changes), as MessageLine.
 void Say(const std::string& line);
 // JSON as printed: exact, with DEL and the C1 characters escaped (\u0080), which JSON
 // readers take back and terminals do not act on.

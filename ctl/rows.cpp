@@ -46,19 +46,23 @@ std::optional<Changes> ReadChanges(const std::function<std::optional<QString>(co
     field = v->toInt(&ok);
     return ok;
   };
+  // A short value is shown; a long one may be a pass phrase typed into the wrong column.
+  const auto named = [](const char* column, const QString& v) {
+    return v.size() <= 5 ? std::string(column) + " " + v.toStdString()
+                         : std::string(column) + " (" + std::to_string(v.size()) + " characters, not shown)";
+  };
   if (!number("channel", c.channel))
-    return *error = "channel " + value("channel")->toStdString() + ": not a channel number", std::nullopt;
+    return *error = named("channel", *value("channel")) + ": not a channel number", std::nullopt;
   if (!number("default_key", c.defaultKey))
-    return *error = "default key " + value("default_key")->toStdString() + ": 1, 2, 3 or 4", std::nullopt;
+    return *error = named("default key", *value("default_key")) + ": 1, 2, 3 or 4", std::nullopt;
   if (const auto v = value("dhcp")) {
-    if (v->toLower() != "yes" && v->toLower() != "no")
-      return *error = "dhcp " + v->toStdString() + ": yes or no", std::nullopt;
+    if (v->toLower() != "yes" && v->toLower() != "no") return *error = named("dhcp", *v) + ": yes or no", std::nullopt;
     c.dhcp = v->toLower() == "yes";
   }
   if (c.ip && !c.dhcp) c.dhcp = false;  // a fixed address turns DHCP off
   if (const auto v = value("wep"); v && *v != "?") {
     const auto i = QStringList{"off", "64", "128", "256"}.indexOf(v->toLower());
-    if (i < 0) return *error = "wep " + v->toStdString() + ": off, 64, 128 or 256", std::nullopt;
+    if (i < 0) return *error = named("wep", *v) + ": off, 64, 128 or 256", std::nullopt;
     c.wepSize = static_cast<int>(i);
   }
   *error = CheckAlone(c, true);
@@ -156,6 +160,8 @@ Rows ReadRows(std::string_view text, const std::string& name) {
     out.notes.push_back(name + ": no passphrase or key columns (a backup without --show-keys): keys are not restored");
   for (std::size_t r = 1; !headerRefused && r < records.size(); ++r) {
     const CsvRecord& row = records[r];
+    // Separators alone (a spreadsheet's empty rows at the end): no row at all.
+    if (std::all_of(row.cells.begin(), row.cells.end(), [](const std::string& c) { return c.empty(); })) continue;
     if (row.cells.size() != header.size()) {
       const bool trailing = row.cells.size() == header.size() + 1 && row.cells.back().empty();
       refuseRow(row.line, trailing ? "a trailing separator"
@@ -184,7 +190,15 @@ Rows ReadRows(std::string_view text, const std::string& name) {
         if (header[i] == column) return i < row.quoted.size() && row.quoted[i];
       return false;
     };
+    const auto marked = [&](const char* column) {
+      for (std::size_t i = 0; i < header.size(); ++i)
+        if (header[i] == column) return i < row.cells.size() && row.cells[i].rfind('\'', 0) == 0;
+      return false;
+    };
     changes->fromFile = true;
+    changes->hostMarked = marked("host");
+    changes->essidMarked = marked("essid");
+    changes->passphraseMarked = marked("passphrase");
     changes->hostQuoted = quoted("host");
     changes->essidQuoted = quoted("essid");
     changes->passphraseQuoted = quoted("passphrase");

@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "ctl/command.h"
 #include "ctl/jobs.h"
 #include "link/debuglog.h"
 
@@ -12,10 +13,22 @@ namespace trx::ctl {
 
 namespace {
 
-// A message that is neither acknowledged nor seen applied goes out again this soon, twice,
-// then after twice as long each time, up to the acknowledgement wait. By then the verifying
-// searches, two a step, have shown almost every unit that took it.
-constexpr int kFirstResendMs = 100;
+// A message that is neither acknowledged nor seen applied goes out again: while the unit
+// answers with its old values, this soon and then at the longest step until its apply time
+// ends; while nothing is heard of it, after twice as long each time, --retries times. A unit
+// that took it shows its new values before the second copy, so it gets no more, and one
+// that acknowledges after a second gets two at most.
+constexpr int kFirstResendMs = 300, kLongestResendMs = 750;
+// A reply that left the unit this long after a copy was sent would show that copy applied.
+constexpr int kReplyMarginMs = 150;
+// After a unit first shows its new values, it is heard for at least this long, and two more
+// verifying searches, before it is verified: a second device with its MAC, or the unit's own
+// old values, answer in that time too.
+constexpr int kVerifyWindowMs = 500;
+// How late a reply that left a unit before its change may still come in (another adapter).
+constexpr int kReorderMs = 100;
+// The most different senders a contradiction names.
+constexpr std::size_t kMostHeard = 4;
 
 struct Unit {
   Planned plan;
@@ -27,15 +40,30 @@ struct Unit {
   bool shared = false;                // another unit of this run speaks from one of these addresses
   std::vector<std::string> changing;  // the fields this run changes
   std::set<std::string> othersSet;    // fields another sender set, which this run leaves alone
-  qint64 firstSent = -1, lastSent = 0, nextSend = 0, ackBy = 0, applyBy = 0, seenAt = -1;
-  int backoff = kFirstResendMs;
+  QHostAddress newAt;                 // where its new values must come from; null: anywhere (or not told)
+  qint64 firstSent = -1, lastSent = 0, ackBy = 0, applyBy = 0, seenAt = -1, windowEnd = -1;
+  std::vector<std::size_t> old;  // its answers with the old values (each kept once; copies only timed)
+  int backoff = kFirstResendMs, blindSends = 0, searchesSinceSeen = 0;
+  std::vector<std::string> heard;  // what each sender with its MAC showed, for a contradiction
+  std::size_t heardMore = 0;
   int unattributed = 0, unattributedSinceSend = 0;  // acknowledgements from its shared address
   bool open = true, verified = false;
   std::vector<std::string> differences;  // as last seen; none: not seen since it was sent
   QHostAddress overwrittenBy;
-  bool overwritten = false;
+  bool overwritten = false, contradicted = false;
 
   Job& job() const { return *plan.job; }
+  void Heard(const std::string& what) {
+    if (std::find(heard.begin(), heard.end(), what) != heard.end()) return;
+    if (heard.size() < kMostHeard)
+      heard.push_back(what);
+    else
+      ++heardMore;
+  }
+  std::string Disagreement() const {
+    return "its answers disagree: " + Join(heard, "; ") +
+           (heardMore > 0 ? "; and " + std::to_string(heardMore) + " more" : "");
+  }
   // Whether a datagram from this address may be the unit's own.
   bool SpeaksFrom(const QHostAddress& a) const {
     return Known(a) ? std::find(from.begin(), from.end(), a) != from.end() : from.empty();
@@ -76,6 +104,7 @@ class Follow {
     }
     MarkShared();
     session_.Listen();  // verifying replies from now on
+    listenedAt_ = Elapsed();
     for (Unit& u : units_) {
       if (Interrupted()) {
         Decide(u.job(), Outcome::NotSent, o_);
@@ -95,7 +124,7 @@ class Follow {
     // Verifying searches while some unit has not shown its new values: often in the first
     // second after the messages went out, when most units show them; then, as a large
     // site's replies to each take longer to come in, less often.
-    const qint64 every = 250 + static_cast<qint64>(plan.size()) / 4, sentAll = Elapsed();
+    const qint64 every = 200 + static_cast<qint64>(plan.size()) / 10, sentAll = Elapsed();
     qint64 nextRequest = sentAll + 50;
     while (Open() && !Interrupted()) {
       TakeAcknowledgements();
@@ -104,10 +133,15 @@ class Follow {
       const qint64 t = Elapsed();
       for (Unit& u : units_) Step(u, t);
       ShowProgress();
-      if (std::any_of(units_.begin(), units_.end(), [](const Unit& u) { return u.open && !u.verified; }) &&
-          t >= nextRequest) {
+      // Verified units too are heard until their window ends.
+      if (Open() && t >= nextRequest) {
         session_.Request();
-        nextRequest = t + (t - sentAll < 1000 ? 50 : every);
+        for (Unit& u : units_)
+          if (u.open && u.verified && ++u.searchesSinceSeen == 2)
+            u.windowEnd = std::max(t + kReplyMarginMs, u.seenAt + kVerifyWindowMs);
+        const bool settling =
+            std::none_of(units_.begin(), units_.end(), [](const Unit& u) { return u.open && !u.verified; });
+        nextRequest = t + (t - sentAll < 1000 ? 50 : settling ? std::min<qint64>(every, 200) : every);
       }
       if (Open()) session_.Wait(20);
     }
@@ -117,6 +151,9 @@ class Follow {
     TakeOthers();
     for (Unit& u : units_)
       if (u.open) Close(u, !u.verified ? Outcome::Unknown : Seen(u));
+    if (session_.ForeignLeftOut() > 0)
+      Err("note: " + std::to_string(session_.ForeignLeftOut()) +
+          " settings messages from other senders came too fast to be weighed (is a device flooding the network?)");
   }
 
  private:
@@ -134,6 +171,7 @@ class Follow {
     }
     // Turned to DHCP, it answers from an address a server gives it.
     u.anywhere = u.from.empty() || (p.job->changes.dhcp == true && p.device.record->addressMode != 0);
+    if (!u.anywhere) u.newAt = u.from.back();
     return u;
   }
 
@@ -154,12 +192,13 @@ class Follow {
     const qint64 t = Elapsed();
     session_.Post(u.message);
     ++u.job().sends;
-    if (u.firstSent < 0) u.firstSent = t;
+    if (u.firstSent < 0) {
+      u.firstSent = t;
+      u.applyBy = t + o_.ackMs + o_.applyMs;  // copies do not lengthen it
+    }
+    if (u.job().sends >= 2) u.backoff = std::min(u.backoff * 2, std::max(o_.ackMs, kFirstResendMs));
     u.lastSent = t;
     u.ackBy = t + o_.ackMs;
-    u.applyBy = u.ackBy + o_.applyMs;
-    u.nextSend = t + u.backoff;
-    if (u.job().sends >= 2) u.backoff = std::min(u.backoff * 2, std::max(o_.ackMs, kFirstResendMs));
     u.unattributedSinceSend = 0;
   }
 
@@ -191,29 +230,87 @@ class Follow {
     }
   }
 
+  // Every answer with a unit's MAC is weighed: before its new values show, the old ones from
+  // its old address; then the new ones, from the address where they should come from, and
+  // nothing else. Anything else is a second device with its MAC (or a unit that answers two
+  // ways): contradicted, even after it was decided.
   void TakeReplies() {
     const std::vector<Answer>& answers = session_.Answers();
     for (; looked_ < answers.size(); ++looked_) {
       const Answer& a = answers[looked_];
       if (!Usable(a)) continue;
       const auto it = byMac_.find(a.record->mac);
-      if (it == byMac_.end() || !it->second->open || it->second->verified) continue;
+      if (it == byMac_.end()) continue;
       Unit& u = *it->second;
-      if (!u.anywhere && !u.SpeaksFrom(a.from)) {
-        link::DebugLine(QString("reply for %1 from %2 ignored: the unit answers from %3")
-                            .arg(QString::fromStdString(link::FormatMac(u.job().mac)), a.from.toString(),
-                                 QString::fromStdString(u.Addresses())));
+      const Outcome was = u.job().outcome;
+      if (u.contradicted ||
+          (!u.open && was != Outcome::Verified && was != Outcome::ChangedWithoutAck && was != Outcome::Unattributable))
         continue;
-      }
+      const std::string from = "from " + AddressText(a.from) + " ";
       std::vector<std::string> differences;
       for (const std::string& field : Differences(u.plan.wanted, *a.record))
         if (u.othersSet.count(field) == 0) differences.push_back(field);
-      u.differences = differences;
-      if (differences.empty()) {
-        u.verified = true;
-        u.seenAt = Elapsed();
+      if (a.record->domain != u.plan.wanted.domain) differences.push_back("domain");
+      const bool fromNew = u.anywhere ? u.seenAt < 0 || a.from == u.newAt : a.from == u.newAt;
+      if (differences.empty() && fromNew) {
+        u.Heard(from + "the new values");
+        if (u.seenAt < 0) {
+          u.seenAt = At(a.at);
+          u.newAt = a.from;
+          u.verified = true;
+          u.differences.clear();
+        }
+        continue;
       }
+      if (u.seenAt < 0 && Old(u, a)) {
+        u.Heard(from + "the old values");
+        u.old.push_back(looked_);
+        u.differences = differences;
+        continue;
+      }
+      u.Heard(from + (differences.empty() ? "the new values"
+                      : Old(u, a)         ? "the old values"
+                                          : "other values (" + Join(differences, ", ") + ")"));
+      Contradict(u);
     }
+    // The old values again after the new ones: a copy, so only its time tells. One that left
+    // before the change may come late on another adapter; a unit that answers two ways goes on.
+    for (Unit& u : units_)
+      if (u.seenAt >= 0 && !u.contradicted && std::any_of(u.old.begin(), u.old.end(), [&](std::size_t i) {
+            return At(answers[i].lastAt) > u.seenAt + kReorderMs;
+          }))
+        Contradict(u);
+  }
+
+  qint64 At(qint64 sinceListening) const { return sinceListening + listenedAt_; }
+
+  // When the unit's old values were last heard, or -1.
+  qint64 OldSeenAt(const Unit& u) const {
+    qint64 at = -1;
+    for (const std::size_t i : u.old) at = std::max(at, At(session_.Answers()[i].lastAt));
+    return at;
+  }
+
+  void Contradict(Unit& u) {
+    u.contradicted = true;
+    const Outcome was = u.job().outcome;
+    if (u.open)
+      Close(u, Outcome::Contradicted, u.Disagreement());
+    else if (was == Outcome::Verified || was == Outcome::ChangedWithoutAck || was == Outcome::Unattributable)
+      Decide(u.job(), Outcome::Contradicted, o_,
+             "after it was " + std::string(OutcomeText(was)) + ", " + u.Disagreement());
+  }
+
+  // An answer as the unit gave it to the first search, from the address it gave it from (or
+  // with only what another sender set otherwise).
+  static bool Old(const Unit& u, const Answer& a) {
+    if (a.from != u.plan.device.from) return false;
+    const link::ByteView mine = link::SettingsBytes(a.bytes), was = link::SettingsBytes(u.plan.device.bytes);
+    if (std::equal(mine.begin(), mine.end(), was.begin(), was.end())) return true;
+    const auto differences = Differences(*u.plan.device.record, *a.record);
+    return !u.othersSet.empty() && a.record->domain == u.plan.device.record->domain &&
+           std::all_of(differences.begin(), differences.end(),
+                       [&](const std::string& f) { return u.othersSet.count(f) > 0; });
   }
 
   // Every settings message is broadcast: one from another sender for a unit of this run
@@ -264,7 +361,7 @@ class Follow {
       Close(u, Outcome::ChangedByOther,
             "a settings message from " + AddressText(u.overwrittenBy) + " came during this run and set it otherwise");
     } else if (u.verified) {
-      if (job.acknowledged || t >= AckGraceEnd(u))
+      if (u.windowEnd >= 0 && t >= u.windowEnd && (job.acknowledged || t >= AckGraceEnd(u)))
         Close(u, Seen(u),
               u.unattributed > 0 && !job.acknowledged
                   ? "acknowledgements from " + u.Addresses() + " cannot be told apart: several units answer from there"
@@ -279,13 +376,23 @@ class Follow {
             : u.differences.empty() ? Outcome::AckedNotSeen
                                     : Outcome::Different,
             detail);
-    } else if (!job.acknowledged && t >= u.nextSend && job.sends <= o_.retries && u.unattributedSinceSend == 0) {
-      Post(u);  // lost on the way there or back: the same bytes again
+    } else if (!job.acknowledged && u.unattributedSinceSend == 0) {
+      // Lost on the way there or back: the same bytes again.
+      const bool showsOld = OldSeenAt(u) >= u.lastSent + kReplyMarginMs;
+      if (showsOld && t >= u.lastSent + (job.sends == 1 ? kFirstResendMs : kLongestResendMs)) {
+        Post(u);
+      } else if (!showsOld && u.blindSends < o_.retries && t >= u.lastSent + 2 * u.backoff) {
+        ++u.blindSends;
+        Post(u);
+      }
     }
   }
 
   void Close(Unit& u, Outcome outcome, std::string detail = {}) {
     u.open = false;
+    if (session_.LeftOut() > 0)  // a flood: what the unit showed may be among the replies left out
+      detail += std::string(detail.empty() ? "" : "; ") + "the verifying searches kept only the first " +
+                std::to_string(kMostReplies) + " different replies, so not every answer was weighed";
     Decide(u.job(), outcome, o_, std::move(detail));
     ++tally_.done;
   }
@@ -307,6 +414,7 @@ class Follow {
   std::map<link::Mac, Unit*> byMac_;
   std::map<link::Mac, QHostAddress> before_;  // other senders' messages heard before this run's own
   std::size_t looked_ = 0;
+  qint64 listenedAt_ = 0;
   qint64 ackLatency_ = -1;  // the longest an attributable acknowledgement took
   bool sending_ = false;
   Tally tally_, shown_;

@@ -36,11 +36,6 @@ std::string Unreadable(const Answer& a) {
   }
 }
 
-link::ByteView SettingsBytes(const link::Bytes& reply) {
-  const link::ByteView all(reply);
-  return all.size() >= link::kSmallestReply ? all.subspan(link::kReplyRecordOffset, link::kRecordSize) : all;
-}
-
 bool Known(const QHostAddress& address) { return !address.isNull() && address != QHostAddress::AnyIPv4; }
 
 std::string AddressText(const QHostAddress& address) {
@@ -72,7 +67,10 @@ void Session::Receive(link::ByteView datagram, const QHostAddress& source, const
                         .arg(datagram.size())
                         .arg(source.toString(), where.isEmpty() ? "" : " on " + where, what));
   };
-  if (searching_ && link::HasHeader(datagram, link::kReplySignature)) {
+  if (searching_ && link::HasHeader(datagram, link::kReplySignature) && NoDevice(source)) {
+    if (strange_++ == 0) strangeFrom_ = source;
+    note("ignored: no access point answers from there");
+  } else if (searching_ && link::HasHeader(datagram, link::kReplySignature)) {
     // Most replies come in on one adapter: they share one list of it.
     if (where.isEmpty() ? !lastInterfaces_.isEmpty() : lastInterfaces_ != QStringList{where})
       lastInterfaces_ = where.isEmpty() ? QStringList() : QStringList{where};
@@ -81,17 +79,14 @@ void Session::Receive(link::ByteView datagram, const QHostAddress& source, const
              link::CheckReply(datagram),
              link::DecodeReply(datagram),
              link::Bytes(datagram.begin(), datagram.end()),
+             Now() - listeningSince_,
              Now() - listeningSince_};
-    const link::ByteView settings = SettingsBytes(a.bytes);
-    const std::size_t hash = std::hash<std::string_view>()(
-                                 std::string_view(reinterpret_cast<const char*>(settings.data()), settings.size())) ^
-                             qHash(source);
-    const auto [first, last] = seen_.equal_range(hash);
-    for (auto it = first; it != last; ++it) {
-      Answer& earlier = answers_[it->second];
-      const link::ByteView kept = SettingsBytes(earlier.bytes);
-      if (earlier.from != source || !std::equal(kept.begin(), kept.end(), settings.begin(), settings.end())) continue;
-      QStringList& on = earlier.interfaces;
+    const link::ByteView settings = link::SettingsBytes(a.bytes);
+    const std::string from = Known(source) ? source.toString().toStdString() : std::string();
+    if (const std::ptrdiff_t earlier = seen_.Find(from, settings); earlier >= 0) {
+      Answer& copied = answers_[static_cast<std::size_t>(earlier)];
+      copied.lastAt = a.at;
+      QStringList& on = copied.interfaces;
       if (!where.isEmpty() && !on.contains(where)) {
         on << where;
         on.sort();  // the same list whichever copy came first
@@ -105,12 +100,12 @@ void Session::Receive(link::ByteView datagram, const QHostAddress& source, const
                     link::Reason(a.outcome)));
     if (answers_.size() >= kMostReplies) {
       if (leftOut_++ == 0) note("not kept: too many replies");
-      return;
+      return;  // and not noted: a flood costs no memory past the cap
     }
+    seen_.Note(a.record ? a.record->mac : link::Mac{}, from, settings);
     // What is kept of a reply: its bytes up to the end of its record, no more.
     if (a.bytes.size() > link::kSmallestReply) a.bytes.resize(link::kSmallestReply);
     a.bytes.shrink_to_fit();
-    seen_.emplace(hash, answers_.size());
     answers_.push_back(std::move(a));
     heard_ = true;
   } else if (saving_ && link::HasHeader(datagram, link::kAckHeader)) {
@@ -123,6 +118,10 @@ void Session::Receive(link::ByteView datagram, const QHostAddress& source, const
     if (!record || datagram.size() != link::kSettingsMessageSize) return note("ignored: not a settings message");
     note(QString("a settings message for %1 from another sender")
              .arg(QString::fromStdString(link::FormatMac(record->mac))));
+    if (foreign_.size() >= kMostForeign) {
+      ++foreignLeftOut_;
+      return;
+    }
     foreign_.push_back({source, *record});
     heard_ = true;
   } else {
@@ -130,13 +129,16 @@ void Session::Receive(link::ByteView datagram, const QHostAddress& source, const
   }
 }
 
+// An address no access point can answer from: loopback, multicast, the broadcast address.
+bool Session::NoDevice(const QHostAddress& a) { return a.isLoopback() || a.isMulticast() || a.isBroadcast(); }
+
 void Session::RunUntil(int ms, const std::function<bool()>& done) {
   transport_.RunUntil(ms, [&] { return Interrupted() != 0 || done(); });
 }
 
 void Session::Listen() {
   answers_.clear();
-  seen_.clear();
+  seen_.Clear();
   leftOut_ = 0;
   searching_ = true;
   listeningSince_ = Now();
@@ -144,7 +146,7 @@ void Session::Listen() {
 
 void Session::Request() { Send(link::SearchRequest()); }
 
-std::vector<Answer> Session::Search(int waitMs, const std::function<bool(const Answer&)>& enough, int settleMs) {
+std::vector<Answer> Session::Search(int waitMs, const std::function<bool(const Answer&)>& enough) {
   Listen();
   // A search or its reply lost on the way is a device missing from the list: the request
   // goes out again every quarter second as long as its replies can still come in before
@@ -153,12 +155,13 @@ std::vector<Answer> Session::Search(int waitMs, const std::function<bool(const A
   const int lastRequest = waitMs - std::min(kRequestEveryMs, waitMs / 4);
   const qint64 start = Now();
   const auto elapsed = [&] { return Now() - start; };
-  qint64 next = 0, until = waitMs;
+  qint64 next = 0;
+  bool named = !enough;
   int every = kRequestEveryMs;
   std::size_t looked = 0, before = 0;
   const auto send = [&] {
     if (elapsed() < next || next > lastRequest) return;
-    every = enough && until == waitMs  ? kNamedRequestMs
+    every = !named                     ? kNamedRequestMs
             : answers_.size() > before ? kRequestEveryMs
                                        : std::min(every * 2, kSlowestRequestMs);
     before = answers_.size();
@@ -167,13 +170,16 @@ std::vector<Answer> Session::Search(int waitMs, const std::function<bool(const A
   };
   send();
   RunUntil(waitMs, [&] {
-    for (; looked < answers_.size(); ++looked)
-      if (until == waitMs && enough && enough(answers_[looked])) until = std::min<qint64>(waitMs, elapsed() + settleMs);
+    for (; looked < answers_.size(); ++looked) named = named || enough(answers_[looked]);
     send();
-    return elapsed() >= until;
+    return elapsed() >= waitMs;
   });
   searching_ = false;
-  seen_.clear();
+  seen_.Clear();
+  if (strange_ > 0)
+    Err("note: " + std::to_string(std::exchange(strange_, 0)) + " replies from " +
+        strangeFrom_.toString().toStdString() +
+        " or another address no access point can answer from (loopback, multicast, broadcast) were ignored");
   if (leftOut_ > 0)
     Err("note: " + std::to_string(leftOut_) + " more different replies came than the " + std::to_string(kMostReplies) +
         " that one search keeps; they were left out (is a device flooding the network?)");

@@ -9,12 +9,12 @@
 #include <optional>
 #include <set>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "ctl/transport.h"
 #include "link/messages.h"
 #include "link/reading.h"
+#include "link/units.h"
 
 namespace trx::ctl {
 
@@ -25,6 +25,7 @@ struct Answer {
   std::optional<link::SettingsRecord> record;  // when it could be decoded
   link::Bytes bytes;                           // the reply as received, up to the end of its record
   qint64 at = 0;                               // ms after the search began
+  qint64 lastAt = 0;                           // the same, of its latest copy
 };
 
 // A reply trx61ctl lists and may write to: decoded, even with values the wizard cannot read
@@ -32,9 +33,6 @@ struct Answer {
 bool Usable(const Answer& a);
 // What cannot be read in a usable reply: "unreadable channel", ...; empty when nothing.
 std::string Unreadable(const Answer& a);
-// The bytes that carry a reply's settings: its record (the whole reply when it is short).
-// Two replies that agree in them are one unit's, whatever else they carry.
-link::ByteView SettingsBytes(const link::Bytes& reply);
 // An address as the reports name it: "10.1.0.5", or "an unknown address".
 std::string AddressText(const QHostAddress& address);
 bool Known(const QHostAddress& address);
@@ -49,6 +47,9 @@ int Interrupted();
 // as apply reads), so that a flood of forged replies costs bounded memory. A search that had
 // to leave replies out lists what it kept, but cannot judge a unit by all its answers.
 constexpr std::size_t kMostReplies = 100'000;
+// The most other senders' settings messages kept between two looks at them: a run takes them
+// at least every 20 ms, so only a flood reaches it, and its count is still told.
+constexpr std::size_t kMostForeign = 10'000;
 
 class Session {
  public:
@@ -60,9 +61,10 @@ class Session {
   // Milliseconds on the transport's monotonic clock.
   qint64 Now() const { return transport_.Now(); }
   // Replies to one search, in arrival order, each once (copies merged), until waitMs has
-  // passed or, settleMs after enough() first held, sooner. The request is sent again and
-  // again within the wait, as long as it may bring replies before its end.
-  std::vector<Answer> Search(int waitMs, const std::function<bool(const Answer&)>& enough = {}, int settleMs = 0);
+  // passed: a unit that answers late is weighed with every other answer carrying its MAC.
+  // The request is sent again and again within the wait, as long as it may bring replies
+  // before its end; faster until enough() held for one of them (every named unit answered).
+  std::vector<Answer> Search(int waitMs, const std::function<bool(const Answer&)>& enough = {});
 
   // Searching without waiting, as verifying does: Listen() forgets the replies so far, each
   // Request() sends the request once, and Answers() holds the replies since Listen(), each
@@ -84,17 +86,20 @@ class Session {
   std::vector<Acknowledgement> TakeAcknowledgements();
   // Settings messages that someone else broadcast since the last call (every one is
   // broadcast, so each sender hears the others'); this session's own are not among them.
+  // At most kMostForeign are kept between two calls; the rest are counted.
   struct Foreign {
     QHostAddress from;
     link::SettingsRecord record;
   };
   std::vector<Foreign> TakeForeign();
-  void HearOtherSenders() { hearOthers_ = true; }  // from now on
+  std::size_t ForeignLeftOut() const { return foreignLeftOut_; }  // since the session began
+  void HearOtherSenders() { hearOthers_ = true; }                 // from now on
   // Runs the event loop for up to ms, less when a datagram of interest comes or on an interrupt.
   void Wait(int ms);
 
  private:
   void Receive(link::ByteView datagram, const QHostAddress& source, const QString& where);
+  static bool NoDevice(const QHostAddress& address);
   void RunUntil(int ms, const std::function<bool()>& done);
   void Send(link::ByteView datagram);
 
@@ -102,16 +107,17 @@ class Session {
   bool searching_ = false, saving_ = false, heard_ = false, hearOthers_ = false;
   std::vector<Answer> answers_;
   qint64 listeningSince_ = 0;
-  // Answers by a hash of their settings bytes and address: a copy is known by comparison
-  // with the answer itself, so that each reply is kept once.
-  std::unordered_multimap<std::size_t, std::size_t> seen_;
-  std::size_t leftOut_ = 0;
+  // Which answers are copies of one another (link/units.h): each reply is kept once.
+  link::UnitAnswers seen_;
+  std::size_t leftOut_ = 0, strange_ = 0;
+  QHostAddress strangeFrom_;  // the first of them
   QStringList lastInterfaces_;
   // This session's own settings messages (as text: GCC 12 at -O3 warns falsely inside the
   // ordering of byte vectors).
   std::set<std::string> posted_;
   std::vector<Acknowledgement> acknowledgements_;
   std::vector<Foreign> foreign_;
+  std::size_t foreignLeftOut_ = 0;
 };
 
 }  // namespace trx::ctl

@@ -1,5 +1,7 @@
 // trx61ctl set MAC: one access point, the named fields changed, the rest kept as it reports them.
 #include <QJsonDocument>
+#include <QJsonObject>
+#include <algorithm>
 #include <map>
 
 #include "ctl/command.h"
@@ -103,18 +105,25 @@ std::optional<link::Mac> FindByName(Session& session, const QString& target, int
       matches.push_back(&a);
   }
   if (Interrupted()) {
+    Err("interrupted: nothing was sent");
     *status = Finish(128 + Interrupted());
   } else if (session.LeftOut() > 0) {
     *status = Refuse(target.toStdString() + ": " + FloodedText());
   } else if (matches.empty()) {
     Err("no access point answered with the " + std::string(byIp ? "IP address " : "host name ") + target.toStdString());
     *status = Finish(ExitStatus(Outcome::NotFound));
-  } else if (matches.size() > 1) {  // twins on one MAC are two
+  } else if (matches.size() > 1 && std::any_of(matches.begin(), matches.end(), [&](const Answer* a) {
+               return a->record->mac != matches.front()->record->mac;
+             })) {
     std::vector<std::string> all;
     all.reserve(matches.size());
     for (const Answer* a : matches)
       all.push_back(link::FormatMac(a->record->mac) + " (host " + Utf8FromDevice(a->record->hostName) + ", ip " +
                     link::FormatIpv4(a->record->ip) + ")");
+    if (all.size() > 3) {  // a short line, whatever answered
+      all.resize(3);
+      all.push_back(std::to_string(matches.size() - 3) + " more");
+    }
     *status = Refuse(target.toStdString() + " names " + std::to_string(matches.size()) +
                      " access points; name one by its MAC: " + Join(all, ", "));
   } else {
@@ -180,7 +189,16 @@ int Set(const QStringList& args, Transport& network) {
   if (!mac) {
     int status = kOk;
     mac = FindByName(session, target, options.searchMs, &status);
-    if (!mac) return status;
+    if (!mac) {
+      // A script that asked for JSON gets it whatever the end: the name, and no MAC.
+      if (p.isSet(send.json) && !Interrupted())
+        TheConsole().out << JsonText(
+            QJsonDocument(QJsonObject{{"target", target},
+                                      {"mac", QJsonValue()},
+                                      {"outcome", status == ExitStatus(Outcome::NotFound) ? "not found" : "refused"},
+                                      {"sent", false}}));
+      return Finish(status);
+    }
   }
   std::vector<Job> jobs(1);
   jobs[0].mac = *mac;

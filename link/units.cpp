@@ -21,6 +21,14 @@ void AppendDigest(std::string& key, ByteView settings) {
   key.append(reinterpret_cast<const char*>(digests), sizeof digests);
 }
 
+// An answer's key: its address, a zero byte, the digests of its settings.
+std::string Key(std::string_view from, ByteView settings) {
+  std::string key(from);
+  key.push_back('\0');
+  AppendDigest(key, settings);
+  return key;
+}
+
 }  // namespace
 
 ByteView SettingsBytes(ByteView reply) {
@@ -29,13 +37,15 @@ ByteView SettingsBytes(ByteView reply) {
 }
 
 UnitAnswers::Noted UnitAnswers::Note(const Mac& mac, std::string_view from, ByteView settings) {
-  std::string key(from);
-  key.push_back('\0');
-  AppendDigest(key, settings);
-  const auto [at, added] = seen_.try_emplace(std::move(key), seen_.size());
+  const auto [at, added] = seen_.try_emplace(Key(from, settings), seen_.size());
   auto& with = byMac_[MacKey(mac)];
   if (added) with.push_back(at->second);
   return {!added, at->second, with.size() > 1};
+}
+
+std::ptrdiff_t UnitAnswers::Find(std::string_view from, ByteView settings) const {
+  const auto at = seen_.find(Key(from, settings));
+  return at == seen_.end() ? -1 : static_cast<std::ptrdiff_t>(at->second);
 }
 
 bool UnitAnswers::Twinned(const Mac& mac) const { return With(mac).size() > 1; }

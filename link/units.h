@@ -29,6 +29,9 @@ class UnitAnswers {
   // Notes an answer: the MAC it carries, the address it came from (as text; empty when the
   // system does not tell) and its settings bytes (SettingsBytes).
   Noted Note(const Mac& mac, std::string_view from, ByteView settings);
+  // The number of the earlier answer this one would be a copy of, noting nothing; -1 when new.
+  // Lets a caller that keeps a bounded number of answers stop noting at its bound.
+  std::ptrdiff_t Find(std::string_view from, ByteView settings) const;
   // Whether more than one different answer carries the MAC.
   bool Twinned(const Mac& mac) const;
   // The numbers of the different answers that carry the MAC, in order of arrival.

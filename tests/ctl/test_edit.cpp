@@ -259,6 +259,13 @@ TEST(Edit, ACellASpreadsheetOrAStraySpaceChangedIsRefusedUnlessQuoted) {
       {"100", "101", false, ""},
       {"0123", "0124", false, ""},
       {"office", "OFFICE", false, ""},
+      // A formula's result, once a spreadsheet dropped the apostrophe and evaluated it.
+      {"=1+1", "2", false, "a spreadsheet reads as a formula"},
+      {"@SUM(A1)", "0", false, "a spreadsheet reads as a formula"},
+      {"-ap", "#NAME?", false, "a spreadsheet reads as a formula"},
+      {"=1+1", "2", true, ""},
+      {"+49 lobby", "+49 lobby", false, ""},
+      {"1/2", " 1/2", false, "begins with a space"},  // padded, not converted
   };
   for (const Case& t : cases) {
     link::SettingsRecord d = Device();
@@ -279,6 +286,11 @@ TEST(Edit, ACellASpreadsheetOrAStraySpaceChangedIsRefusedUnlessQuoted) {
   d.essid = "00042";
   std::string error;
   EXPECT_TRUE(Apply(C([](Changes& c) { c.essid = "42"; }), d, false, &error)) << "typed on the command line";
+  d.essid = "-2+3";  // edited with its apostrophe kept: typed, not evaluated
+  Changes marked;
+  marked.fromFile = marked.essidMarked = true;
+  marked.essid = "-2+4";
+  EXPECT_TRUE(Apply(marked, d, false, &error)) << error;
   d.passphrase = "0123";
   Changes phrase;
   phrase.fromFile = true;

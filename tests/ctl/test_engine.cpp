@@ -130,7 +130,78 @@ TEST_F(Engine, AnInterruptEndsWithWhatWasDone) {
   net.interruptAfterMs = 1000;
   EXPECT_EQ(Apply("mac,essid\n02-00-00-0A-00-01,a\n02-00-00-0A-00-02,b\n"), 130);
   EXPECT_EQ(out.str(), "02-00-00-0A-00-01 verified\n02-00-00-0A-00-02 sent, not verified\n");
-  EXPECT_EQ(err.str(), kNote + std::string("trx61ctl: 1 sent, not verified, 1 verified\n"));
+  EXPECT_EQ(err.str(), kNote + std::string("trx61ctl: interrupted: 1 sent, not verified, 1 verified\n"));
+}
+
+TEST_F(Engine, ATwinThatAnswersLateIsWeighedBeforeAnythingIsSent) {
+  net.devices = {Unit(1, "192.168.1.11"), Unit(1, "10.1.0.66")};
+  net.devices[0].replyDelayMs = 800;  // the real unit is slow; the forger is quick and says otherwise
+  net.devices[1].record.passphrase = "forged";
+  EXPECT_EQ(Run(Set, {"set", "02-00-00-0A-00-01", "--essid", "lobby"}), 1);
+  EXPECT_EQ(err.str(),
+            "trx61ctl: 2 access points answer with this MAC and different settings (from 10.1.0.66 and "
+            "192.168.1.11)\n");
+  net.devices[1].record = net.devices[0].record;  // a clone, from another address
+  net.devices[1].replyDelayMs = 2500;
+  EXPECT_EQ(Apply("mac,essid\n02-00-00-0A-00-01,lobby\n"), 5);
+  EXPECT_TRUE(net.SettingsSent().empty());
+}
+
+// After the change, every answer with the unit's MAC must show the new values from where they should come.
+TEST_F(Engine, AnswersThatDisagreeAfterTheChangeAreContradicted) {
+  const std::string set = "mac,essid\n02-00-00-0A-00-01,lobby\n";
+  net.devices = {Unit(1, "192.168.1.11")};
+  net.devices[0].flaps = true;
+  EXPECT_EQ(Apply(set), 9);
+  EXPECT_EQ(out.str(),
+            "02-00-00-0A-00-01 contradicted: its answers disagree: from 192.168.1.11 the new values; from "
+            "192.168.1.11 the old values\n");
+
+  // Two units on one MAC and one address, of which one keeps its values: one answer at first.
+  out.str("");
+  net.devices = {Unit(1, "192.168.1.11"), Unit(1, "192.168.1.11")};
+  net.devices[1].keepsOld = true;
+  net.devices[1].acknowledges = false;
+  EXPECT_EQ(Apply(set), 9);
+  EXPECT_EQ(out.str().rfind("02-00-00-0A-00-01 contradicted: its answers disagree: ", 0), 0u) << out.str();
+
+  // A new address: the old one answers still with the old values, a forger from the new one with the new.
+  out.str("");
+  net.devices = {Unit(1, "192.168.1.11"), Unit(1, "192.168.1.11")};
+  net.devices[0].keepsOld = true;
+  net.devices[1].mimic = true;
+  EXPECT_EQ(Run(Set, {"set", "02-00-00-0A-00-01", "--ip", "192.168.1.50"}), 9);
+  EXPECT_EQ(out.str(),
+            "contradicted: its answers disagree: from 192.168.1.11 the old values; from 192.168.1.50 the new "
+            "values\n");
+}
+
+TEST_F(Engine, RepliesFromAnAddressNoUnitHasAreIgnoredAndSaid) {
+  net.devices = {Unit(1, "127.0.0.1")};
+  EXPECT_EQ(Run(Set, {"set", "02-00-00-0A-00-01", "--essid", "lobby"}), 2);
+  EXPECT_NE(err.str().find(" replies from 127.0.0.1 or another address no access point can answer from"),
+            std::string::npos)
+      << err.str();
+}
+
+TEST_F(Engine, EveryUnitIsSetThroughALossyLinkAndSlowUnitsGetFewCopies) {
+  std::string csv = "mac,essid\n";
+  for (int n = 1; n <= 40; ++n) {
+    net.devices.push_back(Unit(n, ("192.168.1." + std::to_string(10 + n)).c_str()));
+    csv += "02-00-00-0A-00-" + QString::number(n, 16).rightJustified(2, '0').toUpper().toStdString() + ",new\n";
+  }
+  net.lossPercent = 30;
+  EXPECT_EQ(Apply(csv, {"--retries", "0"}), 0) << out.str();
+  EXPECT_EQ(out.str().find("not acknowledged"), std::string::npos);
+  net.lossPercent = 0;
+  for (FakeDevice& d : net.devices) {
+    d.ackDelayMs = 1000;
+    d.applyMs = 1500;  // showing its old values all the while
+  }
+  net.sent.clear();
+  for (std::size_t at; (at = csv.find(",new")) != std::string::npos;) csv.replace(at, 4, ",old");
+  EXPECT_EQ(Apply(csv), 0);
+  EXPECT_LE(net.SettingsSent().size(), 80u);
 }
 
 }  // namespace

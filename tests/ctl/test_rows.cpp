@@ -49,6 +49,14 @@ TEST(Rows, AHeaderAloneSaysThereIsNothingToDo) {
             std::vector<std::string>{"f.csv:1: no rows under the header: nothing to do"});
 }
 
+TEST(Rows, RowsOfSeparatorsAloneAreNoRowsAndAPhraseInAnotherColumnIsNotEchoed) {
+  const Rows rows = ReadRows("mac,essid\n02-00-00-0A-00-01,a\n,\n,,\n", "f.csv");
+  EXPECT_TRUE(rows.refusals.empty()) << rows.refusals.front();
+  EXPECT_EQ(rows.jobs.size(), 1u);
+  EXPECT_EQ(ReadRows("mac,wep\n02-00-00-0A-00-01,correct horse\n", "f.csv").refusals,
+            std::vector<std::string>{"f.csv:2: wep (13 characters, not shown): off, 64, 128 or 256"});
+}
+
 TEST(Rows, TwinMacsAreSkippedAndTheRestGoesAhead) {
   const Rows rows = ReadRows("mac,essid\n02-00-00-0A-00-01,a\n02-00-00-0A-00-02,b\n02:00:00:0a:00:01,c\n", "f.csv");
   ASSERT_TRUE(rows.refusals.empty());
@@ -80,6 +88,7 @@ TEST(Output, ControlCharactersAndBrokenUtf8NeverReachATerminal) {
       {"two\nlines \u00A0Z\u00FCrich \u20AC \U0001F600", "two\nlines \u00A0Z\u00FCrich \u20AC \U0001F600"},
   };
   for (const auto& [text, shown] : cases) EXPECT_EQ(TerminalSafe(text), shown) << text;
+  EXPECT_EQ(MessageLine("host \"a\nb\x1B\": refused"), "host \"a\u21B5b\uFFFD\": refused");
   const std::string json = JsonText(QJsonDocument(QJsonArray{QString::fromUtf8("a\u009B\x7F\x1B")}));
   EXPECT_EQ(json, "[\n    \"a\\u009b\\u007f\\u001b\"\n]\n");
   EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(json)).array()[0].toString(),

@@ -26,9 +26,9 @@ TEST(Twins, OnlyTheSettingsAndTheAddressTellRepliesApart) {
 
   const Answer a = Reply(unit, "10.50.0.11"), longer = Reply(unit, "10.50.0.11", 1);
   // A byte past the record is no setting: the replayed reply is the unit's own.
-  EXPECT_TRUE(std::equal(SettingsBytes(a.bytes).begin(), SettingsBytes(a.bytes).end(),
-                         SettingsBytes(longer.bytes).begin(), SettingsBytes(longer.bytes).end()));
-  EXPECT_EQ(SettingsBytes(a.bytes).size(), link::kRecordSize);
+  EXPECT_TRUE(std::equal(link::SettingsBytes(a.bytes).begin(), link::SettingsBytes(a.bytes).end(),
+                         link::SettingsBytes(longer.bytes).begin(), link::SettingsBytes(longer.bytes).end()));
+  EXPECT_EQ(link::SettingsBytes(a.bytes).size(), link::kRecordSize);
   EXPECT_EQ(Twins({&a}), "");
 
   const Answer forged = Reply(other, "10.1.0.66"), elsewhere = Reply(unit, "10.1.0.66");
