@@ -238,7 +238,7 @@ TEST(SettingsWriter, AnUnknownDomainIsJapanAllForTheWizardAndTheDevicesOwnByteFo
   }
 }
 
-TEST(SettingsWriter, TheWizardWritesTheKeysInUseOnlyAndTheCommandLineAll) {
+TEST(SettingsWriter, TheWizardWritesTheKeysInUseOrWithWepOffTheRecordsAndTheCommandLineAll) {
   SettingsRecord s = Sample();  // WEP on, 128 bits
   s.hostName = "ab";
   Bytes wizard(kSettingsMessageSize, 0xEE);
@@ -259,8 +259,10 @@ TEST(SettingsWriter, TheWizardWritesTheKeysInUseOnlyAndTheCommandLineAll) {
   WriteSettingsMessage(s, off, kWizardRules);
   EXPECT_EQ(off[132], 0);
   EXPECT_EQ(off[134], 3) << "the default key as the record holds it";
-  EXPECT_EQ(off[133], 0xEE) << "WEP off writes no size";
-  for (std::size_t i = 135; i < 323; ++i) ASSERT_EQ(off[i], 0xEE) << "and no key: " << i;
+  EXPECT_EQ(off[133], 2) << "WEP off: the size byte and every key area as the record holds them";
+  EXPECT_EQ(off[135], 0x10);
+  EXPECT_EQ(off[155], 0x50);
+  EXPECT_EQ(off[207], 0x90);
 
   Bytes ctl(kSettingsMessageSize, 0xEE);
   WriteSettingsMessage(s, ctl, kCtlRules);
