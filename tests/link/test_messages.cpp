@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "link/messages.h"
+#include "link/terminaltext.h"
 
 using namespace trx::link;
 
@@ -270,4 +271,14 @@ TEST(SettingsWriter, TheWizardWritesTheKeysInUseOrWithWepOffTheRecordsAndTheComm
   EXPECT_EQ(ctl[135], 0x10);
   EXPECT_EQ(ctl[155], 0x50);
   EXPECT_EQ(ctl[207], 0x90);
+}
+
+// What the wizard's debug lines and trx61ctl's messages show of a device's text.
+TEST(TerminalText, ControlsBreaksAndBrokenUtf8ShowAsReplacementsAndTheRestAsItIs) {
+  const std::string text =
+      "a\x1B]0;x\x07"
+      "b\nc\xC2\x9B"
+      "d\xC3\xA9\xFF";
+  EXPECT_EQ(TerminalSafe(text), "a\uFFFD]0;x\uFFFDb\nc\uFFFDd\u00E9\uFFFD");
+  EXPECT_EQ(TerminalSafe(text, true), "a\uFFFD]0;x\uFFFDb\uFFFDc\uFFFDd\u00E9\uFFFD");
 }
