@@ -272,7 +272,7 @@ TEST_F(Receive, OtherStepsDropRepliesAndOnlyAnAcknowledgementSetsTheFlag) {
 }
 
 // A turn's datagrams are read one by one and shown once: the form must end exactly as if
-// each had been shown in turn, also where a refused reply filled only some fields.
+// each had been shown in turn, refused replies among them.
 TEST_F(Receive, ABurstShowsWhatRepliesShownOneByOneShow) {
   const std::vector<ReplyBuilder> sequences[] = {
       {ReplyBuilder().Channel(3).Essid("first"), ReplyBuilder().Domain(0x30).Channel(0x0F).Host("second")},
