@@ -214,7 +214,7 @@ class TProgressBar : public QProgressBar, public TControl {
   void SetPosition(int position);
 };
 
-// The form's timer. Tag is free for the owner. In manual mode (tests) it never fires by
+// The form's timer. In manual mode (tests) it never fires by
 // itself; Tick() delivers one tick while it is enabled.
 // Where a timer's ticks come from: a real timer for the program; tests put in a source of
 // their own and tick by hand.
@@ -230,7 +230,6 @@ class TTimer : public QObject {
  public:
   explicit TTimer(QObject* parent);
   ~TTimer() override;
-  int Tag = 0;
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
   int Interval() const { return interval_; }

@@ -202,7 +202,6 @@ void TForm1::BuildFromDescription() {
     } else if (entry.kind == "timer") {
       auto* timer = new TTimer(this);
       timer->SetInterval(entry.Option("interval").toInt());
-      timer->Tag = entry.Option("tag").toInt();
       object = timer;
     } else {
       qFatal("form description: unknown kind %s", qPrintable(entry.kind));

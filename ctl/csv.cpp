@@ -289,22 +289,6 @@ std::string SpreadsheetConversion(const std::string& value, const std::string& o
   return {};
 }
 
-std::size_t Utf8Sequence(std::string_view text, std::size_t i) {
-  const auto at = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-  const unsigned char b = at(i);
-  const std::size_t n = b < 0x80                 ? 1
-                        : b >= 0xC2 && b <= 0xDF ? 2
-                        : b >= 0xE0 && b <= 0xEF ? 3
-                        : b >= 0xF0 && b <= 0xF4 ? 4
-                                                 : 0;
-  if (n == 0 || i + n > text.size()) return 0;
-  for (std::size_t k = 1; k < n; ++k)
-    if ((at(i + k) & 0xC0) != 0x80) return 0;
-  if (n == 3 && ((b == 0xE0 && at(i + 1) < 0xA0) || (b == 0xED && at(i + 1) >= 0xA0))) return 0;
-  if (n == 4 && ((b == 0xF0 && at(i + 1) < 0x90) || (b == 0xF4 && at(i + 1) >= 0x90))) return 0;
-  return n;
-}
-
 std::string CellValue(const std::string& cell) { return !cell.empty() && cell.front() == '\'' ? cell.substr(1) : cell; }
 
 }  // namespace trx::ctl

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "link/terminaltext.h"
+
 namespace trx::ctl {
 
 struct CsvRecord {
@@ -43,9 +45,8 @@ bool SpreadsheetWouldConvert(std::string_view value);
 // What a spreadsheet did when a cell reads value where the text was original: "leading
 // zeros dropped", "a date written for the text", ... ; empty when the two differ otherwise.
 std::string SpreadsheetConversion(const std::string& value, const std::string& original);
-// The length of the well-formed UTF-8 sequence that begins at text[i] (1 to 4), or 0 where
-// none does (a stray byte, an overlong form, a surrogate, past U+10FFFF, cut short).
-std::size_t Utf8Sequence(std::string_view text, std::size_t i);
+// The length of the well-formed UTF-8 sequence that begins at text[i]: shared with the wizard.
+using link::Utf8Sequence;
 
 // A cell's value: one leading apostrophe less.
 std::string CellValue(const std::string& cell);

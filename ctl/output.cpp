@@ -24,15 +24,8 @@ Cell List(const char* name, const QStringList& items) {
   return {name, items.join(' ').toStdString(), QJsonArray::fromStringList(items)};
 }
 
-const char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
-
 // A device's text may hold anything; a table row must stay one line.
-std::string OneLine(const std::string& text) {
-  std::string line = TerminalSafe(text);
-  for (std::size_t at = line.find('\n'); at != std::string::npos; at = line.find('\n', at))
-    line.replace(at, 1, kReplacement);
-  return line;
-}
+std::string OneLine(const std::string& text) { return link::TerminalSafe(text, true); }
 
 Console* current = nullptr;
 
@@ -46,22 +39,7 @@ Console& TheConsole() {
   return current ? *current : none;
 }
 
-std::string TerminalSafe(std::string_view text) {
-  std::string out;
-  out.reserve(text.size());
-  for (std::size_t i = 0; i < text.size();) {
-    const std::size_t n = Utf8Sequence(text, i);
-    const auto b = static_cast<unsigned char>(text[i]);
-    const bool control = n == 1 ? (b < 0x20 && b != '\n') || b == 0x7F
-                                : n == 2 && b == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0;
-    if (n == 0 || control)
-      out += kReplacement;
-    else
-      out.append(text.substr(i, n));
-    i += std::max<std::size_t>(n, 1);
-  }
-  return out;
-}
+std::string TerminalSafe(std::string_view text) { return link::TerminalSafe(text); }
 
 void ProcessArguments(QCommandLineParser& parser, const QStringList& args) {
   if (!parser.parse(args)) {

@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "link/terminaltext.h"
+
 namespace trx::link {
 
 bool DebugEnabled() {
@@ -16,7 +18,9 @@ bool DebugEnabled() {
 
 void DebugLine(const QString& line) {
   if (!DebugEnabled()) return;
-  const QByteArray text = "trx61: " + line.toLocal8Bit() + '\n';
+  // A line may carry a device's text: shown, never obeyed by the terminal, and one line.
+  const std::string safe = TerminalSafe(line.toStdString(), true);
+  const QByteArray text = "trx61: " + QString::fromStdString(safe).toLocal8Bit() + '\n';
   std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stderr);  // one write per line
   std::fflush(stderr);  // the Windows runtime buffers a standard error that goes to a file
 }

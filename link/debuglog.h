@@ -7,7 +7,8 @@
 namespace trx::link {
 
 bool DebugEnabled();
-// One line on standard error, when enabled. Safe from any thread.
+// One line on standard error, when enabled, terminal-safe (link/terminaltext.h): control
+// characters and line breaks show as U+FFFD. Safe from any thread.
 void DebugLine(const QString& line);
 
 }  // namespace trx::link

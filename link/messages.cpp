@@ -154,10 +154,10 @@ void WriteSettingsMessage(const SettingsRecord& record, std::span<std::uint8_t> 
   const bool sizeKnown = r.keySize >= 1 && r.keySize <= 3;
   const Field inUse = record::KeyArea(r.keySize, 0);
   const auto written = [&](Field f) {
-    if (rules.keyAreas == KeyAreas::All) return true;
-    if (f.offset == record::kKeySize.offset) return on;
+    if (rules.keyAreas == KeyAreas::All || !on) return true;
+    if (f.offset == record::kKeySize.offset) return true;
     if (f.offset < record::kKeys64.offset || f.offset >= record::kAddressMode.offset) return true;
-    return on && sizeKnown && f.offset >= inUse.offset && f.offset < inUse.offset + 4 * inUse.size;
+    return sizeKnown && f.offset >= inUse.offset && f.offset < inUse.offset + 4 * inUse.size;
   };
   const FieldWriter write{message, kSettingsRecordOffset};
   VisitFields(r, [&](Field f, const auto& value) {

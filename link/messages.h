@@ -123,8 +123,9 @@ enum class UnknownDomain {
 };
 // The WEP size byte and key areas:
 enum class KeyAreas {
-  // the wizard's: with WEP on, the size byte and the four keys of that size; with WEP off,
-  // neither. The rest keeps what the buffer held: one buffer serves every save of a run.
+  // the wizard's: with WEP on, the size byte and the four keys of that size, the other areas
+  // keeping what the buffer held; with WEP off, the size byte and all twelve areas as the
+  // record holds them (the unit's own, so that no key of another reaches it).
   InUse,
   // trx61ctl's: the size byte and all twelve areas as the record holds them.
   All,

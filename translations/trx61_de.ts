@@ -898,9 +898,9 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
     </message>
     <message>
         <location filename="../wizard/steps.cpp" line="+74"/>
-        <source>Two devices answer with the MAC address %1, with different settings. Both may take these settings. Save anyway?</source>
-        <extracomment>Asked before a save, when two devices answered the search with one MAC address (%1) and different settings. OK saves, Cancel stays on the confirmation page.</extracomment>
-        <translation>Zwei Geräte antworten mit der MAC-Adresse %1, mit unterschiedlichen Einstellungen. Beide können diese Einstellungen übernehmen. Trotzdem speichern?</translation>
+        <source>More than one device answers with the MAC address %1. Each of them may take these settings. Save anyway?</source>
+        <extracomment>Asked before a save, when more than one device answered the search with one MAC address (%1), with other settings or from another address. OK saves, Cancel stays on the confirmation page.</extracomment>
+        <translation>Mehr als ein Gerät antwortet mit der MAC-Adresse %1. Jedes von ihnen kann diese Einstellungen übernehmen. Trotzdem speichern?</translation>
     </message>
 </context>
 </TS>

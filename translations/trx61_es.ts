@@ -900,9 +900,9 @@ de red en la salida de error estándar.
     </message>
     <message>
         <location filename="../wizard/steps.cpp" line="+74"/>
-        <source>Two devices answer with the MAC address %1, with different settings. Both may take these settings. Save anyway?</source>
-        <extracomment>Asked before a save, when two devices answered the search with one MAC address (%1) and different settings. OK saves, Cancel stays on the confirmation page.</extracomment>
-        <translation>Dos dispositivos responden con la dirección MAC %1 y con configuraciones distintas. Ambos pueden adoptar esta configuración. ¿Guardar de todos modos?</translation>
+        <source>More than one device answers with the MAC address %1. Each of them may take these settings. Save anyway?</source>
+        <extracomment>Asked before a save, when more than one device answered the search with one MAC address (%1), with other settings or from another address. OK saves, Cancel stays on the confirmation page.</extracomment>
+        <translation>Más de un dispositivo responde con la dirección MAC %1. Cualquiera de ellos puede adoptar esta configuración. ¿Guardar de todos modos?</translation>
     </message>
 </context>
 </TS>

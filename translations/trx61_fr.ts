@@ -898,9 +898,9 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
     </message>
     <message>
         <location filename="../wizard/steps.cpp" line="+74"/>
-        <source>Two devices answer with the MAC address %1, with different settings. Both may take these settings. Save anyway?</source>
-        <extracomment>Asked before a save, when two devices answered the search with one MAC address (%1) and different settings. OK saves, Cancel stays on the confirmation page.</extracomment>
-        <translation>Deux appareils répondent avec l&apos;adresse MAC %1, avec des paramètres différents. Les deux peuvent prendre ces paramètres. Enregistrer quand même&#xa0;?</translation>
+        <source>More than one device answers with the MAC address %1. Each of them may take these settings. Save anyway?</source>
+        <extracomment>Asked before a save, when more than one device answered the search with one MAC address (%1), with other settings or from another address. OK saves, Cancel stays on the confirmation page.</extracomment>
+        <translation>Plus d&apos;un appareil répond avec l&apos;adresse MAC %1. Chacun d&apos;eux peut prendre ces paramètres. Enregistrer quand même&#xa0;?</translation>
     </message>
 </context>
 </TS>

@@ -896,9 +896,9 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
     </message>
     <message>
         <location filename="../wizard/steps.cpp" line="+74"/>
-        <source>Two devices answer with the MAC address %1, with different settings. Both may take these settings. Save anyway?</source>
-        <extracomment>Asked before a save, when two devices answered the search with one MAC address (%1) and different settings. OK saves, Cancel stays on the confirmation page.</extracomment>
-        <translation>2台の機器がMACアドレス %1 で応答しており、設定が異なります。両方がこの設定を受け取る可能性があります。それでも保存しますか？</translation>
+        <source>More than one device answers with the MAC address %1. Each of them may take these settings. Save anyway?</source>
+        <extracomment>Asked before a save, when more than one device answered the search with one MAC address (%1), with other settings or from another address. OK saves, Cancel stays on the confirmation page.</extracomment>
+        <translation>複数の機器がMACアドレス %1 で応答しています。どの機器もこの設定を受け取る可能性があります。それでも保存しますか？</translation>
     </message>
 </context>
 </TS>

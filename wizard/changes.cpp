@@ -1,24 +1,24 @@
 // What the user changed on the way to the confirmation page, measured against the chosen access
 // point's settings: for the confirmation page's spoken values and the unsaved-change warnings.
 #include "link/devicetext.h"
+#include "link/reading.h"
 #include "wizard/wizard.h"
 
 namespace trx::wizard {
 namespace {
 
-// What the settings pages hold, one text each, in this order.
-enum Setting { kEssid, kChannel, kHost, kDhcp, kIp, kMask, kGateway, kWep, kPhrase, kKeys, kSettingCount };
+QString Ipv4Text(const link::Ipv4& ip) { return QString::fromStdString(link::FormatIpv4(ip)); }
 
 }  // namespace
 
 void Wizard::DescribeChanges() {
-  // Each new value tells the old one beside it.
-  const QString oldAddress = deviceUsedDhcp_ ? f_.l_dhcp->Caption() : f_.l_ip->Caption();
+  // Each new value tells the old one beside it, as the chosen access point's record has it.
+  const QString oldAddress = AddressText(device_);
   for (QWidget* address : {static_cast<QWidget*>(f_.e_ip), static_cast<QWidget*>(f_.e_dhcp)})
     address->setAccessibleDescription(trx::app::TForm1::tr("Was %1.").arg(oldAddress));
   f_.e_ess->setAccessibleDescription(trx::app::TForm1::tr("Was %1.").arg(DeviceEssid()));
-  f_.e_ch->setAccessibleDescription(trx::app::TForm1::tr("Was %1.").arg(f_.l_ch->Caption()));
-  f_.e_wep->setAccessibleDescription(trx::app::TForm1::tr("Was %1.").arg(f_.l_wep->Caption()));
+  f_.e_ch->setAccessibleDescription(trx::app::TForm1::tr("Was %1.").arg(ChannelText(device_)));
+  f_.e_wep->setAccessibleDescription(trx::app::TForm1::tr("Was %1.").arg(WepText(device_)));
 }
 
 void Wizard::ForgetChanges() {
@@ -32,18 +32,16 @@ QStringList Wizard::ChangeSentences() const {
   if (step_ != Step::Confirmation || f_.checklink->isVisible() || f_.errormsg->isVisible()) return {};
   const bool dhcpChosen = f_.ip_dhcp->isChecked();
   QList<std::array<QString, 3>> rows = {
-      {trx::app::TForm1::tr("IP Address"), dhcpChosen ? f_.e_dhcp->text() : f_.e_ip->text(),
-       deviceUsedDhcp_ ? f_.l_dhcp->Caption() : f_.l_ip->Caption()},
+      {trx::app::TForm1::tr("IP Address"), dhcpChosen ? f_.e_dhcp->text() : f_.e_ip->text(), AddressText(device_)},
       {trx::app::TForm1::tr("ESSID"), link::FromDevice(EditedSettings().essid), DeviceEssid()},
-      {trx::app::TForm1::tr("Channel"), f_.e_ch->text(), f_.l_ch->Caption()},
-      {trx::app::TForm1::tr("WEP"), f_.e_wep->text(), f_.l_wep->Caption()},
+      {trx::app::TForm1::tr("Channel"), f_.e_ch->text(), ChannelText(device_)},
+      {trx::app::TForm1::tr("WEP"), f_.e_wep->text(), WepText(device_)},
   };
   // The page has no room for these: they are heard only, beside what the device had.
-  const QStringList before = remembered_.size() == kSettingCount ? remembered_ : SettingsEntered();
-  rows.append({trx::app::TForm1::tr("Host Name"), f_.e_ap->text(), before[kHost]});
+  rows.append({trx::app::TForm1::tr("Host Name"), f_.e_ap->text(), link::FromDevice(device_.hostName)});
   if (!dhcpChosen) {
-    rows.append({trx::app::TForm1::tr("Net Mask"), f_.e_mask->text(), before[kMask]});
-    rows.append({trx::app::TForm1::tr("Gateway"), f_.e_gateway->text(), before[kGateway]});
+    rows.append({trx::app::TForm1::tr("Net Mask"), f_.e_mask->text(), Ipv4Text(device_.mask)});
+    rows.append({trx::app::TForm1::tr("Gateway"), f_.e_gateway->text(), Ipv4Text(device_.gateway)});
   }
   QStringList text;
   for (const auto& row : rows) text << trx::app::TForm1::tr("%1: %2, was %3.").arg(row[0], row[1], row[2]);
@@ -55,54 +53,32 @@ QStringList Wizard::ChangeSentences() const {
 QString Wizard::KeySentence() const {
   // What happens to the keys, never the keys: the page shows none of them.
   if (f_.s_wep->currentIndex() <= 0) return {};
-  const QStringList now = SettingsEntered();
-  const QStringList before = remembered_.size() == kSettingCount ? remembered_ : now;
+  const link::SettingsRecord now = EditedSettings();
+  const link::SettingsRecord before = Edited(device_, Shown(device_));
   QString keys;
-  if (now[kKeys] == before[kKeys] && now[kWep] == before[kWep])
+  if (now.wepOn == before.wepOn && now.keySize == before.keySize && now.keys64 == before.keys64 &&
+      now.keys128 == before.keys128 && now.keys256 == before.keys256)
     keys = trx::app::TForm1::tr("WEP keys: unchanged.");
   else if (f_.e_64key1->text().compare(generatedKey1_, Qt::CaseInsensitive) != 0)
     keys = trx::app::TForm1::tr("WEP keys: new; key 1 as typed, keys 2 to 4 made from the pass phrase.");
-  else if (now[kPhrase] != before[kPhrase])
+  else if (now.passphrase != before.passphrase)
     keys = trx::app::TForm1::tr("WEP keys: new, made from the new pass phrase.");
   else
     keys = trx::app::TForm1::tr("WEP keys: new, made from the pass phrase.");
   // The save always puts key 1 in use.
-  const app::TRadioButton* const inUse[] = {f_.wepkey1, f_.wepkey2, f_.wepkey3, f_.wepkey4};
-  int was = 0;
-  for (int k = 0; k < 4; ++k)
-    if (inUse[k]->isChecked()) was = k + 1;
-  const QString key = was > 1 ? trx::app::TForm1::tr("Key in use: key 1, was key %1.").arg(was)
-                              : trx::app::TForm1::tr("Key in use: key 1.");
+  const int was = link::ReadDefaultKey(device_.defaultKey).value_or(-1) + 1;
+  const QString key = was > 1 && was <= 4 ? trx::app::TForm1::tr("Key in use: key 1, was key %1.").arg(was)
+                                          : trx::app::TForm1::tr("Key in use: key 1.");
   return keys + ' ' + key;
-}
-
-QString Wizard::RememberedHost() const {
-  return remembered_.size() == kSettingCount ? remembered_[kHost] : f_.e_ap->text();
-}
-
-QStringList Wizard::SettingsEntered() const {
-  QStringList s(kSettingCount);
-  s[kEssid] = f_.e_essid->text();
-  s[kChannel] = QString::number(f_.s_ch->currentIndex());
-  s[kHost] = f_.e_ap->text();
-  s[kDhcp] = f_.ip_dhcp->isChecked() ? "dhcp" : "fixed";
-  s[kIp] = f_.e_ip->text();
-  s[kMask] = f_.e_mask->text();
-  s[kGateway] = f_.e_gateway->text();
-  s[kWep] = QString::number(f_.s_wep->currentIndex());
-  s[kPhrase] = f_.e_pas->text();
-  for (app::TEdit* key : {f_.e_64key1, f_.e_64key2, f_.e_64key3, f_.e_64key4}) s[kKeys] += key->text() + '\n';
-  return s;
 }
 
 QString Wizard::DeviceEssid() const { return link::FromDevice(device_.essid); }
 
-void Wizard::RememberSettings() { remembered_ = SettingsEntered(); }
-
 bool Wizard::ChangesUnsaved() const {
-  // From the list page to the confirmation page: the fields hold what the user may change.
-  return step_ >= Step::AccessPointList && step_ <= Step::Confirmation && !remembered_.isEmpty() &&
-         SettingsEntered() != remembered_;
+  // From the list page to the confirmation page: what a save would send against what the
+  // chosen access point's record gives with nothing typed.
+  return step_ >= Step::AccessPointList && step_ <= Step::Confirmation && chosen_ >= 0 &&
+         EditedSettings() != Edited(device_, Shown(device_));
 }
 
 }  // namespace trx::wizard

@@ -128,8 +128,8 @@ void Wizard::ShowConfirmationPage(bool fromWepSettings) {
   ShowPage(f_.no6);
 
   // Old values, greyed, in the left column.
-  if (!deviceUsedDhcp_) f_.l_ip->move(128, 257);
-  app::TLabel* const address = deviceUsedDhcp_ ? f_.l_dhcp : f_.l_ip;
+  if (!DeviceUsedDhcp()) f_.l_ip->move(128, 257);
+  app::TLabel* const address = DeviceUsedDhcp() ? f_.l_dhcp : f_.l_ip;
   f_.l_essid->move(128, 273);
   f_.l_ch->move(128, 290);
   f_.l_wep->move(128, 307);
@@ -151,7 +151,7 @@ void Wizard::ShowConfirmationPage(bool fromWepSettings) {
   }
   f_.e_ess->show();
   // Only the controls placed here are corrected, so that leaving the page undoes exactly this.
-  if (!deviceUsedDhcp_) CorrectForDensity(f_.l_ip, 0, true);
+  if (!DeviceUsedDhcp()) CorrectForDensity(f_.l_ip, 0, true);
   for (app::TLabel* label : {f_.l_essid, f_.l_ch, f_.l_wep}) CorrectForDensity(label, 0, true);
   if (!dhcpChosen) CorrectForDensity(f_.e_ip, 6, true);
 
@@ -166,7 +166,7 @@ void Wizard::ShowConfirmationPage(bool fromWepSettings) {
 }
 
 void Wizard::LeaveConfirmationPage() {
-  if (!deviceUsedDhcp_) {
+  if (!DeviceUsedDhcp()) {
     f_.l_ip->hide();
     f_.l_ip->move(314, 302);
     f_.l_ip->setEnabled(true);
@@ -192,7 +192,7 @@ void Wizard::LeaveConfirmationPage() {
   }
   SetVisible({f_.e_ess, f_.e_ch, f_.e_wep}, false);
 
-  if (!deviceUsedDhcp_) CorrectForDensity(f_.l_ip, 6, true);
+  if (!DeviceUsedDhcp()) CorrectForDensity(f_.l_ip, 6, true);
   for (app::TLabel* label : {f_.l_essid, f_.l_ch, f_.l_wep}) CorrectForDensity(label, 6, true);
   if (!dhcpChosen) CorrectForDensity(f_.e_ip, 6, true);
   ForgetChanges();

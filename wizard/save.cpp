@@ -1,5 +1,5 @@
-// SendSettings: the chosen access point's settings with the user's edits, written into the
-// wizard's own message buffer and sent once.
+// SendSettings: the chosen access point's record with the user's edits, written into a fresh
+// settings message and sent once.
 #include <algorithm>
 
 #include "input/address.h"
@@ -22,39 +22,55 @@ void SetKey(std::array<std::uint8_t, N>& key, const QString& text) {
 
 }  // namespace
 
-link::SettingsRecord Wizard::EditedSettings() const {
-  link::SettingsRecord s = device_;  // firmware, MAC and domain as the device reported them
-  s.addressMode = f_.ip_dhcp->isChecked() ? 0 : 1;
-  s.ip = Address(f_.e_ip->text());
-  s.mask = Address(f_.e_mask->text());
-  s.gateway = Address(f_.e_gateway->text());
-  s.hostName = link::ToDevice(f_.e_ap->text());
-  s.channel = static_cast<std::uint8_t>(f_.s_ch->currentIndex() + 1);  // 0: none chosen
-  s.essid = link::ToDevice(f_.e_essid->text());
-  s.passphrase = link::ToDevice(f_.e_pas->text());
+Wizard::Entries Wizard::Entered() const {
+  Entries e;
+  e.dhcp = f_.ip_dhcp->isChecked();
+  e.ip = f_.e_ip->text();
+  e.mask = f_.e_mask->text();
+  e.gateway = f_.e_gateway->text();
+  e.host = f_.e_ap->text();
+  e.channelIndex = f_.s_ch->currentIndex();
+  e.essid = f_.e_essid->text();
+  e.passphrase = f_.e_pas->text();
+  e.wepIndex = f_.s_wep->currentIndex();
+  const TEdit* const keys[] = {f_.e_64key1, f_.e_64key2, f_.e_64key3, f_.e_64key4};
+  for (std::size_t k = 0; k < 4; ++k) e.keys[k] = keys[k]->text();
+  return e;
+}
+
+link::SettingsRecord Wizard::Edited(const link::SettingsRecord& device, const Entries& e) {
+  link::SettingsRecord s = device;  // firmware, MAC and domain as the device reported them
+  s.addressMode = e.dhcp ? 0 : 1;
+  s.ip = Address(e.ip);
+  s.mask = Address(e.mask);
+  s.gateway = Address(e.gateway);
+  s.hostName = link::ToDevice(e.host);
+  s.channel = static_cast<std::uint8_t>(e.channelIndex + 1);  // 0: none chosen
+  s.essid = link::ToDevice(e.essid);
+  s.passphrase = link::ToDevice(e.passphrase);
   s.defaultKey = 0;  // the save always puts key 1 in use
 
-  // Off (or nothing chosen) leaves the size and the keys as they were: they are not written.
-  const int size = f_.s_wep->currentIndex();
+  // Off (or nothing chosen) keeps the device's own size and keys, which then go back as they are.
+  const int size = e.wepIndex;
   s.wepOn = size >= 1 && size <= 3 ? 1 : 0;
   if (s.wepOn) {
     s.keySize = static_cast<std::uint8_t>(size);
-    const TEdit* const keys[] = {f_.e_64key1, f_.e_64key2, f_.e_64key3, f_.e_64key4};
     for (std::size_t k = 0; k < 4; ++k) {
-      if (size == 1) SetKey(s.keys64[k], keys[k]->text());
-      if (size == 2) SetKey(s.keys128[k], keys[k]->text());
-      if (size == 3) SetKey(s.keys256[k], keys[k]->text());
+      if (size == 1) SetKey(s.keys64[k], e.keys[k]);
+      if (size == 2) SetKey(s.keys128[k], e.keys[k]);
+      if (size == 3) SetKey(s.keys256[k], e.keys[k]);
     }
   }
   return s;
 }
 
+link::SettingsRecord Wizard::EditedSettings() const { return Edited(device_, Entered()); }
+
 void Wizard::SendSettings() {
-  // The buffer serves every save of the run: what this save does not write stays as the last
-  // one left it.
+  // Each save starts from zeros: nothing of an earlier save, to this or another unit, goes along.
+  message_.fill(0);
   link::WriteSettingsMessage(EditedSettings(), message_, link::kWizardRules);
-  for (std::size_t i = 0; i < link::kSettingsMessageSize; ++i) words_[i] = message_[i];
-  f_.ZEL_UDPSocket1->SendBuffer(words_.data(), static_cast<int>(link::kSettingsMessageSize));
+  f_.ZEL_UDPSocket1->SendBytes(message_.data(), static_cast<int>(link::kSettingsMessageSize));
 }
 
 }  // namespace trx::wizard

@@ -33,7 +33,6 @@ void Wizard::WireHandlers() {
   connect(f_.e_gateway, &TEdit::OnExit, this, &Wizard::e_gatewayExit);
   connect(f_.s_wep, &app::TComboBox::OnCloseUp, this, &Wizard::s_wepCloseUp);
   connect(f_.ap_list, &app::TListBox::OnClick, this, &Wizard::ap_listClick);
-  connect(f_.ap_list, &app::TListBox::OnClick, this, [this] { RememberSettings(); });  // another access point's
   connect(f_.ip_dhcp, &app::TRadioButton::OnClick, this, &Wizard::ip_dhcpClick);
   connect(f_.ip_ip, &app::TRadioButton::OnClick, this, &Wizard::ip_ipClick);
   connect(f_.Timer, &app::TTimer::OnTimer, this, &Wizard::TimerTimer);
@@ -181,20 +180,18 @@ void Wizard::StartSearch() {
   f_.FocusPage();  // the progress bar, the one control that shows during the wait
   f_.ap_list->clear();
   replies_.clear();
-  digests_.clear();
-  macs_.clear();
-  cloneMacs_.clear();
+  answers_.Clear();
+  listedAs_.clear();
   toMark_.clear();
-  std::uint16_t request[link::kSearchRequest.size()];
-  for (std::size_t i = 0; i < link::kSearchRequest.size(); ++i)
-    request[i] = static_cast<std::uint8_t>(link::kSearchRequest[i]);
+  chosen_ = -1;  // the controls keep the last record shown until a reply of this search replaces it
+  const link::Bytes request = link::SearchRequest();
   dropsAtWaitStart_ = f_.ZEL_UDPSocket1->DroppedBySystem();
-  f_.ZEL_UDPSocket1->SendBuffer(request, static_cast<int>(link::kSearchRequest.size()));
+  f_.ZEL_UDPSocket1->SendBytes(request.data(), static_cast<int>(request.size()));
   f_.Timer->SetEnabled(true);
 }
 
 void Wizard::StartSave() {
-  if (!ConfirmCloneSave()) return;
+  if (!ConfirmTwinSave()) return;
   f_.InformationBox(TForm1::tr(TForm1::kSaveNote), QMessageBox::Ok, QMessageBox::Information);
   SetEnabled({f_.b_min, f_.b_close, f_.b_setup, f_.b_back}, false);
   f_.checklink->show();
@@ -206,9 +203,8 @@ void Wizard::StartSave() {
   // Only an acknowledgement of this save may count: a late one from an earlier, failed
   // save would otherwise report this one as done.
   acknowledged_ = false;
-  const int chosen = f_.ap_list->currentRow();
   saveTo_ =
-      chosen >= 0 && chosen < StoredReplyCount() ? replies_[static_cast<std::size_t>(chosen)].from : QHostAddress();
+      chosen_ >= 0 && chosen_ < StoredReplyCount() ? replies_[static_cast<std::size_t>(chosen_)].from : QHostAddress();
   dropsAtWaitStart_ = f_.ZEL_UDPSocket1->DroppedBySystem();
   SendSettings();
   // The fixed address this save gives it, which it may already answer from.
@@ -216,13 +212,14 @@ void Wizard::StartSave() {
   f_.Timer->SetEnabled(true);
 }
 
-bool Wizard::ConfirmCloneSave() {
-  if (!IsClone(f_.ap_list->currentRow())) return true;
-  //: Asked before a save, when two devices answered the search with one MAC address (%1) and
-  //: different settings. OK saves, Cancel stays on the confirmation page.
+bool Wizard::ConfirmTwinSave() {
+  if (!IsTwin(chosen_)) return true;
+  //: Asked before a save, when more than one device answered the search with one MAC address
+  //: (%1), with other settings or from another address. OK saves, Cancel stays on the
+  //: confirmation page.
   const QString text = TForm1::tr(
-                           "Two devices answer with the MAC address %1, with different settings. Both may take "
-                           "these settings. Save anyway?")
+                           "More than one device answers with the MAC address %1. Each of them may take these "
+                           "settings. Save anyway?")
                            .arg(QString::fromStdString(link::FormatMac(device_.mac)));
   return f_.InformationBox(text, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Warning) == QMessageBox::Ok;
 }

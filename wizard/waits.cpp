@@ -52,8 +52,7 @@ void Wizard::TimerTimer(QObject*) {
         SetStep(Step::AccessPointList);
         SetVisible({f_.check01, f_.check02, f_.check03, f_.bar, f_.checklink}, false);
         EnterListPage();
-        f_.DescribeChosenEntry();
-        RememberSettings();  // what the user changes from here on is measured against this
+        DescribeChosen();
         SetEnabled({f_.b_min, f_.b_close, f_.b_back, f_.b_setup}, true);
         SetStatusLabelsVisible(true);
       } else {
@@ -105,7 +104,7 @@ void Wizard::errormsgClick(QObject*) {
   f_.b_close->setEnabled(true);
   if (step_ == Step::Confirmation) {
     (f_.ip_dhcp->isChecked() ? static_cast<QWidget*>(f_.e_dhcp) : f_.e_ip)->show();
-    (deviceUsedDhcp_ ? f_.l_dhcp : f_.l_ip)->show();
+    (DeviceUsedDhcp() ? f_.l_dhcp : f_.l_ip)->show();
     SetVisible({f_.e_ess, f_.e_ch, f_.e_wep}, true);
     f_.b_back->setEnabled(true);
     f_.b_setup->setEnabled(true);

@@ -1,20 +1,20 @@
 #pragma once
 // The wizard: the page state machine over the form, with its own state, typed. It connects
 // itself to the form's controls and drives the form through them; the form knows nothing of it.
-#include <QHash>
 #include <QHostAddress>
 #include <QObject>
 #include <QPointer>
-#include <QSet>
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
 #include "app/form1.h"
 #include "app/pagecontext.h"
 #include "link/messages.h"
+#include "link/units.h"
 #include "wizard/shownreply.h"
 
 namespace trx::wizard {
@@ -30,7 +30,6 @@ class Wizard : public QObject, public app::PageContext {
   Q_OBJECT
  public:
   static constexpr int kSettingsMessageBufferSize = 325;
-  static constexpr int kWordBufferSize = 501;
   // Ticks of the form's timer in one wait.
   static constexpr int kWaitTicks = 6;
 
@@ -44,8 +43,9 @@ class Wizard : public QObject, public app::PageContext {
   WaitFrame CurrentWaitFrame() const { return frame_; }
   // Ticks of the form's timer left in the wait; kWaitTicks at rest.
   int WaitTicksLeft() const { return waitTicks_; }
-  // Whether the access point said, in its reply, that it takes its address by DHCP.
-  bool DeviceUsedDhcp() const { return deviceUsedDhcp_; }
+  // Whether the chosen access point said, in its reply, that it takes its address by DHCP
+  // (true before any is chosen).
+  bool DeviceUsedDhcp() const { return chosen_ < 0 || link::UsesDhcp(device_); }
 
   // ---- the forward and back buttons, the waits, the error panel (steps.cpp, waits.cpp)
   void b_setupClick(QObject* sender);
@@ -59,25 +59,23 @@ class Wizard : public QObject, public app::PageContext {
   void ShowConfirmationPage(bool fromWepSettings);
   void LeaveConfirmationPage();
   void SendSettings();
-  // The chosen access point's settings as the form shows them: each field as the last reply
-  // read that reached it left it (a refused reply stops where it was refused).
+  // The chosen access point's settings: the record of the list entry chosen, read whole from
+  // its reply. The pages show it; nothing else holds the device's state.
   const link::SettingsRecord& DeviceSettings() const { return device_; }
   // A copy of them with the user's edits: what a save sends.
   link::SettingsRecord EditedSettings() const;
   bool Acknowledged() const { return acknowledged_; }
+  // The last settings message sent (zeros before the first).
   const std::array<std::uint8_t, kSettingsMessageBufferSize>& MessageBuffer() const { return message_; }
-  const std::array<std::uint16_t, kWordBufferSize>& WordBuffer() const { return words_; }
 
   // ---- discovery and replies (receive.cpp)
   void ZEL_UDPSocket1Recv(QObject* sender, const std::uint8_t* buf, int len);
-  // Reads a reply and shows it at once; returns its list text, empty when not listed.
-  QString ShowReply(const QByteArray& reply);
   void ap_listClick(QObject* sender);
   int StoredReplyCount() const { return static_cast<int>(replies_.size()); }
   // The bytes of a listed reply that are read: its first 342, whatever arrived after them.
   QByteArray StoredReply(int position) const;
-  // Whether the entry shares its MAC address with another entry whose settings differ.
-  bool IsClone(int position) const;
+  // Whether another device (listed or refused) answered with the entry's MAC address.
+  bool IsTwin(int position) const;
 
   // ---- input checks and WEP keys (checks.cpp, wep.cpp)
   void CheckAddressField(const QString& tag);
@@ -97,8 +95,6 @@ class Wizard : public QObject, public app::PageContext {
   QStringList ChangeSentences() const override;
   bool StepBackKeepingChanges() override;
   QString DeviceEssid() const override;
-  // Takes the fields as the chosen access point has them, to tell a change from them later.
-  void RememberSettings();
 
  private:
   void WireHandlers();
@@ -109,24 +105,41 @@ class Wizard : public QObject, public app::PageContext {
   void LayErrorPanel();
   // The search's error panel; endsWait also stops the wait and its animation.
   void SearchFailed(bool endsWait);
-  // Reads a reply into shown_ (and lays the error panel when it is refused); the controls
-  // follow at ShowReadReplies.
-  QString ReadReply(const QByteArray& reply, ShownReply::Outcome* outcome);
+  // What the settings pages hold, one value each, as a save reads them.
+  struct Entries {
+    bool dhcp = true;
+    QString ip, mask, gateway, host, essid, passphrase;
+    int channelIndex = -1;  // position in the domain's list; -1: none
+    int wepIndex = -1;      // 0 off, 1 to 3 the key size; -1: none chosen
+    std::array<QString, 4> keys;
+  };
+  Entries Entered() const;
+  // The entries as the pages show a record before any edit.
+  static Entries Shown(const link::SettingsRecord& record);
+  // The record with the entries: what a save of them sends.
+  static link::SettingsRecord Edited(const link::SettingsRecord& device, const Entries& entries);
+  // The chosen record's values as the list and confirmation pages show them.
+  QString AddressText(const link::SettingsRecord& record) const;
+  static QString DomainText(const link::SettingsRecord& record);
+  static QString ChannelText(const link::SettingsRecord& record);
+  QString WepText(const link::SettingsRecord& record) const;
+  // Takes a discovery reply of this search (its first 342 bytes at most): an entry of the list
+  // when read whole; note, when given, hears what became of it.
+  void TakeReply(link::ByteView reply, const QHostAddress& source, const std::function<void(QString)>& note);
+  // Writes the chosen record into the controls.
+  void ShowSettings();
+  void DescribeChosen();
   void ShowReadReplies();
   // The confirmation page's new values name their old ones, and stop doing so when it is left.
   void DescribeChanges();
   void ForgetChanges();
-  QStringList SettingsEntered() const;
   QString KeySentence() const;
-  QString RememberedHost() const;
   // Refuses WEP on with keys that would all be zeros.
   bool CheckKeysNotZero();
-  // Notes a listed reply's MAC address; marks the entries that share it with another of
-  // different settings at the next MarkClones.
-  void NoteMac(int position);
-  void MarkClones();
-  // Says that two devices answer with the chosen MAC; false when the user holds the save.
-  bool ConfirmCloneSave();
+  // Marks the entries in toMark_ that the list holds.
+  void MarkTwins();
+  // Says that another device answers with the chosen MAC; false when the user holds the save.
+  bool ConfirmTwinSave();
 
   // ---- page layouts, by the way in (pages.cpp)
   void ShowPage(app::TImage* store);
@@ -151,31 +164,25 @@ class Wizard : public QObject, public app::PageContext {
   WaitFrame frame_ = WaitFrame::None;
   int waitTicks_ = kWaitTicks;
   link::SettingsRecord device_;  // see DeviceSettings
-  bool deviceUsedDhcp_ = true;   // until a reply says otherwise
+  int chosen_ = -1;              // the list entry device_ is the record of; -1: none
   bool acknowledged_ = false;
-  QStringList remembered_;  // the settings as the chosen access point had them
   struct ListedReply {
-    QByteArray read;    // the bytes read; what came after them is not kept
-    QHostAddress from;  // the address it came from: the only one that may acknowledge a save to it
+    QByteArray read;              // the bytes read; what came after them is not kept
+    QHostAddress from;            // the address it came from: the only one that may acknowledge a save to it
+    link::SettingsRecord record;  // as read whole
   };
   std::vector<ListedReply> replies_;  // by list position
-  QSet<QByteArray> digests_;          // of this search's replies as read, so that a copy is not listed again
-  struct MacEntries {
-    QByteArray record;     // the settings of the first entry with the MAC address
-    QList<int> positions;  // every entry with it
-  };
-  QHash<QByteArray, MacEntries> macs_;
-  QSet<QByteArray> cloneMacs_;      // answered with different settings
-  QList<int> toMark_;               // entries to mark as sharing their MAC address
-  QHostAddress saveTo_;             // the chosen access point's address during a save
-  QHostAddress saveToNew_;          // and the fixed address the save gives it, if any
-  bool confirmedFromWep_ = false;   // the confirmation page came from the WEP settings page
-  QString generatedKey1_;           // key 1 as made from the pass phrase
-  ShownReply shown_;                // read, not yet in the controls
-  long long dropsAtWaitStart_ = 0;  // the socket's drop count when the wait began
-  bool receivingBurst_ = false;     // the socket is delivering a turn's datagrams
+  link::UnitAnswers answers_;         // this search's answers: copies and twins
+  std::vector<int> listedAs_;         // the list position of each answer; -1: not listed
+  QList<int> toMark_;                 // entries to mark as sharing their MAC address
+  QHostAddress saveTo_;               // the chosen access point's address during a save
+  QHostAddress saveToNew_;            // and the fixed address the save gives it, if any
+  bool confirmedFromWep_ = false;     // the confirmation page came from the WEP settings page
+  QString generatedKey1_;             // key 1 as made from the pass phrase
+  ShownReply shown_;                  // taken, not yet in the controls
+  long long dropsAtWaitStart_ = 0;    // the socket's drop count when the wait began
+  bool receivingBurst_ = false;       // the socket is delivering a turn's datagrams
   std::array<std::uint8_t, kSettingsMessageBufferSize> message_{};
-  std::array<std::uint16_t, kWordBufferSize> words_{};
 };
 
 void SetVisible(std::initializer_list<QWidget*> controls, bool visible);

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "link/messages.h"
+#include "link/terminaltext.h"
 
 using namespace trx::link;
 
@@ -238,7 +239,7 @@ TEST(SettingsWriter, AnUnknownDomainIsJapanAllForTheWizardAndTheDevicesOwnByteFo
   }
 }
 
-TEST(SettingsWriter, TheWizardWritesTheKeysInUseOnlyAndTheCommandLineAll) {
+TEST(SettingsWriter, TheWizardWritesTheKeysInUseOrWithWepOffTheRecordsAndTheCommandLineAll) {
   SettingsRecord s = Sample();  // WEP on, 128 bits
   s.hostName = "ab";
   Bytes wizard(kSettingsMessageSize, 0xEE);
@@ -259,8 +260,10 @@ TEST(SettingsWriter, TheWizardWritesTheKeysInUseOnlyAndTheCommandLineAll) {
   WriteSettingsMessage(s, off, kWizardRules);
   EXPECT_EQ(off[132], 0);
   EXPECT_EQ(off[134], 3) << "the default key as the record holds it";
-  EXPECT_EQ(off[133], 0xEE) << "WEP off writes no size";
-  for (std::size_t i = 135; i < 323; ++i) ASSERT_EQ(off[i], 0xEE) << "and no key: " << i;
+  EXPECT_EQ(off[133], 2) << "WEP off: the size byte and every key area as the record holds them";
+  EXPECT_EQ(off[135], 0x10);
+  EXPECT_EQ(off[155], 0x50);
+  EXPECT_EQ(off[207], 0x90);
 
   Bytes ctl(kSettingsMessageSize, 0xEE);
   WriteSettingsMessage(s, ctl, kCtlRules);
@@ -268,4 +271,14 @@ TEST(SettingsWriter, TheWizardWritesTheKeysInUseOnlyAndTheCommandLineAll) {
   EXPECT_EQ(ctl[135], 0x10);
   EXPECT_EQ(ctl[155], 0x50);
   EXPECT_EQ(ctl[207], 0x90);
+}
+
+// What the wizard's debug lines and trx61ctl's messages show of a device's text.
+TEST(TerminalText, ControlsBreaksAndBrokenUtf8ShowAsReplacementsAndTheRestAsItIs) {
+  const std::string text =
+      "a\x1B]0;x\x07"
+      "b\nc\xC2\x9B"
+      "d\xC3\xA9\xFF";
+  EXPECT_EQ(TerminalSafe(text), "a\uFFFD]0;x\uFFFDb\nc\uFFFDd\u00E9\uFFFD");
+  EXPECT_EQ(TerminalSafe(text, true), "a\uFFFD]0;x\uFFFDb\uFFFDc\uFFFDd\u00E9\uFFFD");
 }

@@ -1,5 +1,5 @@
-// The wizard's record of the chosen access point: the device's settings stay as reported, the
-// user's edits go into a copy, and the save sends the copy over the buffer of the run.
+// The wizard's record of the chosen access point: read whole from its reply, kept as reported;
+// the user's edits go into a copy, and each save sends that copy alone.
 #include "tests/support/settingsfixture.h"
 
 using namespace trx::test;
@@ -49,29 +49,48 @@ TEST_F(Record, TheSaveSendsTheEditedCopyAndNothingTheCaptionsSay) {
   EXPECT_EQ(m.mid(67, 7), QByteArray("guests\0", 7));
 }
 
-TEST_F(Record, ASecondSaveInOneRunKeepsWhatTheFirstLeftWhereItWritesNothing) {
+// A unit with WEP off, on FCC channel 6, key 1 in use: saved unchanged, its settings message is
+// its own record, byte for byte.
+QByteArray OwnMessage(const ReplyBuilder& reply) { return "gstset" + reply.b.mid(24, 318); }
+
+TEST_F(Record, NoKeyOfAnEarlierSaveReachesAnotherUnit) {
   ToConfirmation(ReplyBuilder().Byte(151, 2), [&] { TypeInto(form->e_essid, "a-long-network-name"); });
   const QByteArray first = SaveUnanswered();
   ASSERT_EQ(first[133], 2) << "128-bit WEP";
+  ASSERT_NE(first.mid(155, 13), QByteArray(13, '\0')) << "the first save wrote 128-bit keys";
   Back();  // No: a new search
-  ToConfirmation(ReplyBuilder().Byte(150, 0).Essid("lan"), [] {});
-  const QByteArray second = SaveUnanswered();
-  EXPECT_EQ(second.mid(67, 4), QByteArray("lan\0", 4));
-  EXPECT_EQ(second.mid(71, 29), first.mid(71, 29)) << "after the ESSID's zero: the first save's bytes";
-  EXPECT_EQ(second[132], 0) << "WEP off";
-  EXPECT_EQ(second[133], 2) << "the size byte as the first save left it";
-  EXPECT_EQ(second.mid(135, 188), first.mid(135, 188)) << "every key area as the first save left it";
-  EXPECT_NE(first.mid(155, 13), QByteArray(13, '\0')) << "the first save wrote 128-bit keys";
+  const ReplyBuilder other = ReplyBuilder().Byte(150, 0).Essid("lan").Mac(2, 0, 0, 0, 0, 2);
+  ToConfirmation(other, [] {});
+  EXPECT_EQ(SaveUnanswered(), OwnMessage(other)) << "the second unit's own size byte and keys, nothing of the first";
 }
 
-// The save sends what the form shows: a reply refused part way leaves the record, as it leaves
-// the fields, with what it reached.
-TEST_F(Record, AReplyRefusedPartWayLeavesTheRecordAsItLeavesTheForm) {
-  wizard->SetStepForTesting(Step::Connection);
-  Deliver(ReplyBuilder());
-  Deliver(ReplyBuilder().Host("second").Essid("other").Channel(0x0F));  // "F": no channel
-  EXPECT_EQ(form->e_ap->text(), "second");
-  EXPECT_EQ(wizard->DeviceSettings().hostName, "second");
-  EXPECT_EQ(form->e_essid->text(), "office");
-  EXPECT_EQ(wizard->DeviceSettings().essid, "office") << "not reached";
+namespace {
+
+// A datagram as the socket hands it over, with the address it came from.
+void From(trx::app::TForm1& form, const char* address, const QByteArray& bytes) {
+  form.ZEL_UDPSocket1->Queue({{bytes, QHostAddress(QString(address)), 0}});
+  QTest::qWait(20);
+}
+
+}  // namespace
+
+// Refused replies after a listed one change nothing: not the list, not the pages, not the save.
+TEST_F(Record, ARefusedReplyChangesNothing) {
+  const ReplyBuilder listed = ReplyBuilder().Byte(150, 0);
+  Click(form->b_setup);
+  Click(form->b_setup);
+  From(*form, "10.50.0.11", listed.b);
+  for (const ReplyBuilder& refused : {ReplyBuilder().Channel(0x0F), ReplyBuilder().Byte(152, 0x0A)})
+    From(*form, "10.50.0.12", ReplyBuilder(refused).Host("refused").Essid("other").Mac(2, 0, 0, 0, 0, 2).b);
+  EXPECT_TRUE(Shown(form->errormsg));
+  Ticks(6);
+  wizard->errormsgClick(form->errormsg);
+  ASSERT_EQ(form->ap_list->count(), 1);
+  EXPECT_EQ(form->l_mac->Caption(), "02-00-00-0A-1B-2C");
+  EXPECT_EQ(form->l_ch->Caption(), "6");
+  EXPECT_EQ(wizard->DeviceSettings().hostName, "ap-one");
+  Click(form->b_setup);
+  for (int page = 3; page <= 6 && wizard->CurrentStep() != Step::Confirmation; ++page) Next();
+  ASSERT_EQ(wizard->CurrentStep(), Step::Confirmation);
+  EXPECT_EQ(SaveUnanswered(), OwnMessage(listed));
 }
