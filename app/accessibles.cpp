@@ -178,22 +178,22 @@ class EditAccessible : public QAccessibleWidget, public QAccessibleTextInterface
     QAccessible::State s = QAccessibleWidget::state();
     s.editable = !Edit()->isReadOnly();
     s.readOnly = Edit()->isReadOnly();
-    s.passwordEdit = Edit()->Masked();
-    s.selectableText = !Edit()->Masked();
+    s.passwordEdit = Edit()->Hidden();
+    s.selectableText = !Edit()->Hidden();
     return s;
   }
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Value) return Shown();
-    if (t == QAccessible::Description && Edit()->Masked() && !Edit()->text().isEmpty())
+    if (t == QAccessible::Description && Edit()->Hidden() && !Edit()->text().isEmpty())
       return TForm1::tr("Filled in, hidden.");
     return QAccessibleWidget::text(t);
   }
 
   QString text(int start, int end) const override { return Shown().mid(start, end - start); }
   int characterCount() const override { return static_cast<int>(Shown().size()); }
-  int cursorPosition() const override { return Edit()->Masked() ? 0 : Edit()->cursorPosition(); }
+  int cursorPosition() const override { return Edit()->Hidden() ? 0 : Edit()->cursorPosition(); }
   void setCursorPosition(int position) override { Edit()->setCursorPosition(position); }
-  int selectionCount() const override { return !Edit()->Masked() && Edit()->hasSelectedText() ? 1 : 0; }
+  int selectionCount() const override { return !Edit()->Hidden() && Edit()->hasSelectedText() ? 1 : 0; }
   void selection(int index, int* start, int* end) const override {
     *start = *end = 0;
     if (index != 0 || selectionCount() == 0) return;
@@ -218,13 +218,13 @@ class EditAccessible : public QAccessibleWidget, public QAccessibleTextInterface
     return {Edit()->mapToGlobal(at), QSize(metrics.horizontalAdvance(shown[offset]), metrics.height())};
   }
   int offsetAtPoint(const QPoint& point) const override {
-    return Edit()->Masked() ? -1 : Edit()->cursorPositionAt(Edit()->mapFromGlobal(point));
+    return Edit()->Hidden() ? -1 : Edit()->cursorPositionAt(Edit()->mapFromGlobal(point));
   }
   void scrollToSubstring(int, int end) override { Edit()->setCursorPosition(end); }
 
  private:
   TEdit* Edit() const { return static_cast<TEdit*>(widget()); }
-  QString Shown() const { return Edit()->Masked() ? QString() : Edit()->text(); }
+  QString Shown() const { return Edit()->Hidden() ? QString() : Edit()->text(); }
 };
 
 // A page's note: read-only text, whole, where the picture shows it.

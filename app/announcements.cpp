@@ -50,9 +50,7 @@ void TForm1::NameControls() {
       {e_gateway, QT_TR_NOOP("Gateway")},
       {ip_dhcp, QT_TR_NOOP("Obtain the address by DHCP")},
       {ip_ip, QT_TR_NOOP("Set the address manually")},
-      {s_wep, QT_TR_NOOP("WEP")},
       {e_pas, QT_TR_NOOP("Pass Phrase")},
-      {e_64key1, QT_TR_NOOP("Key 1")},
       {e_64key2, QT_TR_NOOP("Key 2")},
       {e_64key3, QT_TR_NOOP("Key 3")},
       {e_64key4, QT_TR_NOOP("Key 4")},
@@ -64,6 +62,11 @@ void TForm1::NameControls() {
       {bar, QT_TR_NOOP("Progress")},
   };
   for (const auto& [widget, name] : names) widget->setAccessibleName(tr(name));
+  // Named by the very caption drawn above them.
+  s_wep->setAccessibleName(QCoreApplication::translate("Artwork", "WEP method"));
+  e_64key1->setAccessibleName(QCoreApplication::translate("Artwork", "WEP key 1"));
+  // The pass phrase is shown in clear once the user types a new one, but it is a secret.
+  e_pas->Secret = true;
   // The read-only values of the list and confirmation pages: the label reads its value, the
   // caption drawn beside it is the description.
   const std::pair<QWidget*, const char*> captions[] = {
@@ -156,9 +159,26 @@ bool TForm1::AnnounceUnsavedClose() {
   announcer_->Say(tr("The changes were not saved."), tr("The utility closes."));
   if (!QAccessible::isActive()) return false;
   // A moment for the screen reader to fetch the words while the window still exists.
-  // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): the timer deletes its slot object after the call
-  QTimer::singleShot(1000, this, &QWidget::close);
+  if (!closing_) {
+    closing_ = new QTimer(this);
+    closing_->setSingleShot(true);
+    connect(closing_, &QTimer::timeout, this, &QWidget::close);
+  }
+  closing_->start(1000);
   return true;
+}
+
+void TForm1::SayClosingAgain() {
+  // A window manager's close key takes the keyboard for a moment and gives the window back:
+  // the screen reader then reads the page over the words. They come again after that, and the
+  // window waits for them.
+  if (!closing_ || !closing_->isActive()) return;
+  closing_->stop();
+  // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): the timer deletes its slot object after the call
+  QTimer::singleShot(300, this, [this] {
+    announcer_->Say(tr("The changes were not saved."), tr("The utility closes."));
+    closing_->start(1500);
+  });
 }
 
 void TForm1::SayBeforeNextPage(const QString& sentence) { announcer_->SayFirst(sentence); }

@@ -79,13 +79,21 @@ void Announcer::InstallFilter() {
 // readers read.
 void Announcer::Forward(QAccessibleEvent* event, void (*pass)(QAccessibleEvent*)) {
   QObject* const object = event->object();
+  // The platform bridge says "showing" of a control that shows, never "visible": a screen
+  // reader that first met it hidden keeps it invisible, and flat review and read-all pass over
+  // it. Each time it shows, it is a new accessible object, which the reader learns afresh.
+  if (auto* widget = qobject_cast<QWidget*>(object);
+      widget && event->type() == QAccessible::ObjectShow && !widget->isWindow() && !qobject_cast<Announcer*>(widget)) {
+    if (QAccessibleInterface* learnt = QAccessible::queryAccessibleInterface(widget))
+      QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(learnt));
+  }
   // A list reports its new current entry as focused even when the list has no focus (a hidden
   // list filled during a search): a screen reader would move there.
   if (auto* widget = qobject_cast<QWidget*>(object);
       widget && event->type() == QAccessible::Focus && !widget->hasFocus())
     return;
   if (auto* edit = qobject_cast<TEdit*>(object);
-      edit && IsTextChange(event->type()) && (edit->Masked() || !edit->isVisible()))
+      edit && IsTextChange(event->type()) && (edit->Hidden() || !edit->isVisible()))
     return;
   // A field selects all as the focus comes and nothing as it goes: a reader would say
   // "selected" and "unselected" for what the user did not do.

@@ -190,6 +190,9 @@ bool TLabel::event(QEvent* e) { return HandleToolTip(this, e) || QLabel::event(e
 TEdit::TEdit(QWidget* parent) : QLineEdit(parent) {
   setFrame(false);
   connect(this, &QLineEdit::textEdited, this, &TEdit::FilterTyped);
+  limitPause_.setSingleShot(true);
+  limitPause_.setInterval(500);
+  connect(&limitPause_, &QTimer::timeout, this, [this] { emit OnLimit(MaxLength); });
   connect(this, &QLineEdit::textChanged, this, [this] {
     before_ = text();
     if (MaxLength <= 0 || before_.size() < MaxLength) limitTold_ = false;
@@ -209,13 +212,11 @@ void TEdit::setText(const QString& text) {
 void TEdit::SetMasked(bool masked) {
   if (masked == Masked()) return;
   setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
-  // A screen reader keeps what it learnt of the field: told, it stops calling a plain field a
-  // password field.
-  if (!QAccessible::isActive()) return;
-  QAccessible::State changed;
-  changed.passwordEdit = true;
-  QAccessibleStateChangeEvent event(this, changed);
-  QAccessible::updateAccessibility(&event);
+  if (Secret || !QAccessible::isActive()) return;
+  // A screen reader keeps the kind of field it first learnt and the platform bridge sends no
+  // change of it: the field becomes a new accessible object, learnt anew when it is next met.
+  if (QAccessibleInterface* old = QAccessible::queryAccessibleInterface(this))
+    QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
 }
 
 void TEdit::FilterTyped(const QString& typed) {
@@ -239,7 +240,7 @@ void TEdit::FilterTyped(const QString& typed) {
     t.remove(from, cursor - from);
     cursor = from;
     refused = true;
-    if (!std::exchange(limitTold_, true)) emit OnLimit(MaxLength);
+    if (!std::exchange(limitTold_, true)) limitPause_.start();
   }
   if (t == typed) return;
   if (refused) QApplication::beep();
@@ -254,6 +255,10 @@ void TEdit::focusInEvent(QFocusEvent* e) {
 }
 
 void TEdit::focusOutEvent(QFocusEvent* e) {
+  if (limitPause_.isActive()) {  // typing here is over: said before anything of the next field
+    limitPause_.stop();
+    emit OnLimit(MaxLength);
+  }
   changingFocus_ = true;
   QLineEdit::focusOutEvent(e);
   changingFocus_ = false;
@@ -276,6 +281,7 @@ void TEdit::keyPressEvent(QKeyEvent* e) {
     e->ignore();
     return;
   }
+  if (limitPause_.isActive() && !e->text().isEmpty() && e->text()[0].isPrint()) limitPause_.start();  // still typing
   QLineEdit::keyPressEvent(e);
 }
 

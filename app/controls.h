@@ -114,6 +114,10 @@ class TEdit : public QLineEdit, public TControl {
   void setText(const QString& text);
   void SetMasked(bool masked);  // "*" for every character, or plain
   bool Masked() const { return echoMode() == QLineEdit::Password; }
+  // A secret whatever it shows: assistive technology is given nothing of it, ever.
+  bool Secret = false;
+  // Masked or a secret: what assistive technology must not be given.
+  bool Hidden() const { return Secret || Masked(); }
   // While the focus comes or goes: the selection and cursor moves then are the line edit's
   // own (all selected on the way in, none on the way out), no edit of the user's.
   bool ChangingFocus() const { return changingFocus_; }
@@ -121,7 +125,8 @@ class TEdit : public QLineEdit, public TControl {
  signals:
   // Focus has moved to another control of the window (not for the program's own moves).
   void OnExit(QObject* sender);
-  // Typing was stopped at the limit: once, until the text is shorter again.
+  // Typing was stopped at the limit: once, until the text is shorter again, when the keys
+  // pause (a screen reader's echo of the next key would cut it short).
   void OnLimit(int maxLength);
 
  protected:
@@ -135,6 +140,7 @@ class TEdit : public QLineEdit, public TControl {
   QString before_;
   bool changingFocus_ = false;
   bool limitTold_ = false;
+  QTimer limitPause_;
 };
 
 // A drop-down list the user picks from without typing; reports when its list closes.

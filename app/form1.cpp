@@ -295,6 +295,7 @@ bool TForm1::event(QEvent* e) {
     activatedOnce_ = true;
     FormActivate(this);
   }
+  if (e->type() == QEvent::WindowActivate) SayClosingAgain();
   return QWidget::event(e);
 }
 
@@ -323,9 +324,10 @@ class CentredBox : public QMessageBox {
 };
 }  // namespace
 
-void TForm1::ShowMessage(const QString& text) {
+void TForm1::ShowMessage(const QString& text, const QString& why) {
   ++messagesShown_;
   CentredBox box(QMessageBox::NoIcon, kApplicationTitle, text, QMessageBox::Ok, this);
+  if (!why.isEmpty()) box.button(QMessageBox::Ok)->setAccessibleDescription(why);
   box.exec();
   // Closing one of the program's own dialogs gives the focus back to the form, which
   // counts as an activation.

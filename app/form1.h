@@ -72,8 +72,8 @@ class TForm1 : public QWidget {
   void FormClose(QObject* sender);
   void FormDestroy(QObject* sender);
   // A plain message: the text, OK, the application title as caption. Closing it activates
-  // the form again.
-  void ShowMessage(const QString& text);
+  // the form again. why: said with OK to a screen reader, beside the text that the box shows.
+  void ShowMessage(const QString& text, const QString& why = {});
   // A box with its own caption "Information"; returns the button pressed.
   int InformationBox(const QString& text, int buttons, int icon);
 
@@ -155,6 +155,9 @@ class TForm1 : public QWidget {
   void TellChosenEntry();
   // Says that the changes are lost as the window closes; true when the close waits for it.
   bool AnnounceUnsavedClose();
+  // The window came back while it waits to close: says the closing again, after the reader's
+  // own reading of the window.
+  void SayClosingAgain();
   int ScreenPpi() const;
 
   platform::Platform& platform_;
@@ -170,6 +173,7 @@ class TForm1 : public QWidget {
   QList<NoteText*> notes_;          // the notes drawn on the pages, as text
   PageContext* context_ = nullptr;
   bool closingAnnounced_ = false;
+  QTimer* closing_ = nullptr;  // the close that waits for the words
 };
 
 }  // namespace trx::app

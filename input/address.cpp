@@ -68,6 +68,34 @@ bool IsDottedQuad(std::string_view text) {
   return r.empty();
 }
 
+QuadFault FindQuadFault(std::string_view text) {
+  if (IsDottedQuad(text)) return {};
+  QuadFault fault;
+  std::string_view rest = text;
+  for (int part = 1;; ++part) {
+    const std::size_t dot = rest.find('.');
+    const std::string_view p = rest.substr(0, dot);
+    const auto value = ConvertAddressPart(p);
+    const bool signedPart = !p.empty() && (p.front() == '+' || p.front() == '-');
+    if (fault.kind == QuadFault::Kind::None && part <= 4 && (!value || signedPart || *value > 255 || *value < 0))
+      fault = {p.empty() ? QuadFault::Kind::Empty : QuadFault::Kind::OutOfRange, part, p, 0};
+    if (dot == std::string_view::npos) {
+      if (fault.kind == QuadFault::Kind::None || part != 4) fault = {QuadFault::Kind::PartCount, 0, {}, part};
+      return fault;
+    }
+    rest.remove_prefix(dot + 1);
+  }
+}
+
+bool GatewayOutsideSubnet(std::string_view ip, std::string_view mask, std::string_view gateway) {
+  const auto value = [](std::string_view text) {
+    const auto b = AddressBytes(text);
+    return std::uint32_t{b[0]} << 24 | std::uint32_t{b[1]} << 16 | std::uint32_t{b[2]} << 8 | b[3];
+  };
+  const std::uint32_t g = value(gateway), m = value(mask);
+  return g != 0 && (g & m) != (value(ip) & m);
+}
+
 std::array<std::uint8_t, 4> AddressBytes(std::string_view text) {
   std::array<std::uint8_t, 4> bytes{};
   for (std::size_t i = 0; i < 4; ++i) {

@@ -167,6 +167,7 @@ maske</translation>
         <translation>Vier Zahlen von 0 bis 255, durch Punkte getrennt, z. B. 192.168.1.251. Ein leeres Feld erhält beim Klick auf „Weiter“ den üblichen Standardwert.</translation>
     </message>
     <message>
+        <location filename="../app/announcements.cpp" line="+66"/>
         <location filename="../tools/artgen/pages.cpp" line="+9"/>
         <source>WEP method</source>
         <extracomment>Caption above the list of WEP key sizes; 200 px, one line.</extracomment>
@@ -189,6 +190,7 @@ maske</translation>
         <translation>Bis zu 32 Zeichen. Dieselbe Passphrase ergibt immer dieselben Schlüssel.</translation>
     </message>
     <message>
+        <location filename="../app/announcements.cpp" line="+1"/>
         <location filename="../tools/artgen/pages.cpp" line="+9"/>
         <source>WEP key 1</source>
         <extracomment>Caption above the first key&apos;s field; 200 px, one line.</extracomment>
@@ -346,7 +348,7 @@ Nein: Änderungen verwerfen und neu suchen.</translation>
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+24"/>
+        <location filename="../app/form1.cpp" line="+26"/>
         <source>Disable</source>
         <extracomment>WEP key size list on the security page (about 90 px): WEP switched off.</extracomment>
         <translation>Aus</translation>
@@ -571,7 +573,7 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
 <context>
     <name>Sentence</name>
     <message>
-        <location filename="../app/announcements.cpp" line="+18"/>
+        <location filename="../app/announcements.cpp" line="-48"/>
         <source>.</source>
         <comment>full stop</comment>
         <translation>.</translation>
@@ -580,7 +582,7 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
 <context>
     <name>trx::app::TForm1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+302"/>
+        <location filename="../app/form1.cpp" line="+307"/>
         <source>Information</source>
         <translation>Information</translation>
     </message>
@@ -598,7 +600,7 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
         <translation>Das Handbuch wird geöffnet.</translation>
     </message>
     <message>
-        <location filename="../app/form1.h" line="+54"/>
+        <location filename="../app/form1.h" line="+55"/>
         <source>After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.</source>
         <translation>Nach dem Speichern kann es 60 Sekunden dauern, bis der TRX61 ver. 2.2 wieder bereit ist.</translation>
     </message>
@@ -618,23 +620,48 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
         <translation>Ungültiges Gateway!</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+11"/>
+        <source>Part %1 is empty.</source>
+        <translation>Teil %1 ist leer.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Part %1, %2, is no number from 0 to 255.</source>
+        <extracomment>%1: which of the address&apos;s four parts, counted from 1; %2: that part as typed.</extracomment>
+        <translation>Teil %1, %2, ist keine Zahl von 0 bis 255.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>An address is four numbers separated by dots; this one has %n part(s).</source>
+        <translation>
+            <numerusform>Eine Adresse besteht aus vier durch Punkte getrennten Zahlen; diese hat %n Teil.</numerusform>
+            <numerusform>Eine Adresse besteht aus vier durch Punkte getrennten Zahlen; diese hat %n Teile.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>The gateway %1 is outside the subnet of %2 with net mask %3: the access point cannot reach it.</source>
+        <translation>Das Gateway %1 liegt außerhalb des Subnetzes von %2 mit der Subnetzmaske %3: Der Access-Point kann es nicht erreichen.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Wrong ESSID value!</source>
         <translation>Ungültige ESSID!</translation>
     </message>
     <message>
-        <location filename="../wizard/receive.cpp" line="+98"/>
+        <location filename="../wizard/receive.cpp" line="+97"/>
         <source>The changes made for %1 were dropped.</source>
         <extracomment>Said when another access point is chosen in the list: %1 is the host name of the one whose typed changes are lost.</extracomment>
         <translation>Die Änderungen für %1 wurden verworfen.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+49"/>
         <source>%1 (another device has the same MAC address)</source>
+        <extracomment>Screen-reader name of a list entry (%1: its host name) when two devices answer with one MAC address and different settings.</extracomment>
         <translation>%1 (ein anderes Gerät hat dieselbe MAC-Adresse)</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+72"/>
         <location line="+1"/>
         <source>Error</source>
         <extracomment>Shown as the regulatory domain&apos;s value (list page, 1 line, about 120 px) when the access point reports a domain code the program does not know.</extracomment>
@@ -657,42 +684,48 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
         <translation>Bei eingeschaltetem WEP ergäbe eine leere Passphrase Schlüssel nur aus Nullen, die jeder benutzen kann. Geben Sie eine Passphrase ein; auf der nächsten Seite können Sie stattdessen einen eigenen Schlüssel eingeben.</translation>
     </message>
     <message>
-        <location filename="../app/accessibles.cpp" line="+152"/>
+        <location line="+17"/>
+        <source>A key of all zeros is one anyone can use. Type another key, or go back and type a pass phrase.</source>
+        <extracomment>Refusal on the WEP key page when key 1 is typed as all zeros.</extracomment>
+        <translation>Einen Schlüssel nur aus Nullen kann jeder benutzen. Geben Sie einen anderen Schlüssel ein, oder gehen Sie zurück und geben Sie eine Passphrase ein.</translation>
+    </message>
+    <message>
+        <location filename="../app/accessibles.cpp" line="+162"/>
         <source>Filled in, hidden.</source>
         <translation>Ausgefüllt, verborgen.</translation>
     </message>
     <message>
-        <location filename="../app/announcements.cpp" line="+15"/>
-        <location line="+20"/>
-        <location line="+14"/>
-        <location filename="../wizard/changes.cpp" line="+36"/>
+        <location filename="../app/announcements.cpp" line="+22"/>
+        <location line="+18"/>
+        <location line="+19"/>
+        <location filename="../wizard/changes.cpp" line="+37"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
     <message>
-        <location line="-33"/>
-        <location line="+20"/>
-        <location line="+14"/>
+        <location line="-36"/>
+        <location line="+18"/>
+        <location line="+19"/>
         <location filename="../wizard/changes.cpp" line="+1"/>
         <source>Channel</source>
         <translation>Kanal</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-36"/>
         <location filename="../wizard/changes.cpp" line="+5"/>
         <source>Host Name</source>
         <translation>Hostname</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+14"/>
+        <location line="+12"/>
         <location filename="../wizard/changes.cpp" line="-8"/>
         <source>IP Address</source>
         <extracomment>Screen-reader name of an address field, read and brailled: one line, never a line break (the caption drawn on the picture, context Artwork, may take two).</extracomment>
         <translation>IP-Adresse</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="-10"/>
         <location filename="../wizard/changes.cpp" line="+10"/>
         <source>Net Mask</source>
         <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
@@ -716,22 +749,16 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
         <translation>Adresse manuell festlegen</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+10"/>
-        <location line="+14"/>
+        <location line="+9"/>
+        <location line="+19"/>
         <location filename="../wizard/changes.cpp" line="-7"/>
         <source>WEP</source>
         <translation>WEP</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-27"/>
         <source>Pass Phrase</source>
         <translation>Passphrase</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Key 1</source>
-        <translation>Schlüssel 1</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -759,7 +786,7 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
         <translation>Fortschritt</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+11"/>
         <source>Regulatory domain</source>
         <translation>Funkregion</translation>
     </message>
@@ -807,7 +834,12 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
         <translation>Vorher: %1.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+29"/>
+        <source>%1: %2, unchanged.</source>
+        <translation>%1: %2 (unverändert).</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>WEP keys: unchanged.</source>
         <translation>WEP-Schlüssel: unverändert.</translation>
     </message>
@@ -857,7 +889,7 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
         <translation>Die Einstellungen werden im Access-Point gespeichert.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>1 access point answered.</source>
         <translation>1 Access-Point hat geantwortet.</translation>
     </message>
@@ -881,12 +913,14 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
     </message>
     <message>
         <location filename="../app/announcements.cpp" line="+8"/>
-        <location filename="../wizard/steps.cpp" line="+138"/>
+        <location line="+20"/>
+        <location filename="../wizard/steps.cpp" line="+144"/>
         <source>The changes were not saved.</source>
         <translation>Die Änderungen wurden nicht gespeichert.</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-20"/>
+        <location line="+20"/>
         <source>The utility closes.</source>
         <translation>Das Programm wird geschlossen.</translation>
     </message>

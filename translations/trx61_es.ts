@@ -169,6 +169,7 @@ enlace</translation>
         <translation>Cuatro números de 0 a 255 separados por puntos, como 192.168.1.251. Un campo vacío recibe el valor predeterminado habitual al continuar.</translation>
     </message>
     <message>
+        <location filename="../app/announcements.cpp" line="+66"/>
         <location filename="../tools/artgen/pages.cpp" line="+9"/>
         <source>WEP method</source>
         <extracomment>Caption above the list of WEP key sizes; 200 px, one line.</extracomment>
@@ -191,6 +192,7 @@ enlace</translation>
         <translation>Hasta 32 caracteres. La misma frase de contraseña da siempre las mismas claves.</translation>
     </message>
     <message>
+        <location filename="../app/announcements.cpp" line="+1"/>
         <location filename="../tools/artgen/pages.cpp" line="+9"/>
         <source>WEP key 1</source>
         <extracomment>Caption above the first key&apos;s field; 200 px, one line.</extracomment>
@@ -348,7 +350,7 @@ No: descartar los cambios y volver a buscar.</translation>
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+24"/>
+        <location filename="../app/form1.cpp" line="+26"/>
         <source>Disable</source>
         <extracomment>WEP key size list on the security page (about 90 px): WEP switched off.</extracomment>
         <translation>Desactivado</translation>
@@ -573,7 +575,7 @@ de red en la salida de error estándar.
 <context>
     <name>Sentence</name>
     <message>
-        <location filename="../app/announcements.cpp" line="+18"/>
+        <location filename="../app/announcements.cpp" line="-48"/>
         <source>.</source>
         <comment>full stop</comment>
         <translation>.</translation>
@@ -582,7 +584,7 @@ de red en la salida de error estándar.
 <context>
     <name>trx::app::TForm1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+302"/>
+        <location filename="../app/form1.cpp" line="+307"/>
         <source>Information</source>
         <translation>Información</translation>
     </message>
@@ -600,7 +602,7 @@ de red en la salida de error estándar.
         <translation>Abriendo la guía del usuario.</translation>
     </message>
     <message>
-        <location filename="../app/form1.h" line="+54"/>
+        <location filename="../app/form1.h" line="+55"/>
         <source>After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.</source>
         <translation>Tras guardar la configuración, el TRX61 ver. 2.2 puede tardar 60 segundos en estar disponible.</translation>
     </message>
@@ -620,23 +622,48 @@ de red en la salida de error estándar.
         <translation>¡Puerta de enlace incorrecta!</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+11"/>
+        <source>Part %1 is empty.</source>
+        <translation>La parte %1 está vacía.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Part %1, %2, is no number from 0 to 255.</source>
+        <extracomment>%1: which of the address&apos;s four parts, counted from 1; %2: that part as typed.</extracomment>
+        <translation>La parte %1, %2, no es un número de 0 a 255.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>An address is four numbers separated by dots; this one has %n part(s).</source>
+        <translation>
+            <numerusform>Una dirección son cuatro números separados por puntos; esta tiene %n parte.</numerusform>
+            <numerusform>Una dirección son cuatro números separados por puntos; esta tiene %n partes.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>The gateway %1 is outside the subnet of %2 with net mask %3: the access point cannot reach it.</source>
+        <translation>La puerta de enlace %1 está fuera de la subred de %2 con máscara de subred %3: el punto de acceso no puede alcanzarla.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Wrong ESSID value!</source>
         <translation>¡ESSID incorrecto!</translation>
     </message>
     <message>
-        <location filename="../wizard/receive.cpp" line="+98"/>
+        <location filename="../wizard/receive.cpp" line="+97"/>
         <source>The changes made for %1 were dropped.</source>
         <extracomment>Said when another access point is chosen in the list: %1 is the host name of the one whose typed changes are lost.</extracomment>
         <translation>Se han descartado los cambios hechos para %1.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+49"/>
         <source>%1 (another device has the same MAC address)</source>
+        <extracomment>Screen-reader name of a list entry (%1: its host name) when two devices answer with one MAC address and different settings.</extracomment>
         <translation>%1 (otro dispositivo tiene la misma dirección MAC)</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+72"/>
         <location line="+1"/>
         <source>Error</source>
         <extracomment>Shown as the regulatory domain&apos;s value (list page, 1 line, about 120 px) when the access point reports a domain code the program does not know.</extracomment>
@@ -659,42 +686,48 @@ de red en la salida de error estándar.
         <translation>Con WEP activado, una frase de contraseña vacía haría que todas las claves fueran ceros, y cualquiera podría usarlas. Escriba una frase de contraseña; en la página siguiente puede escribir una clave propia en su lugar.</translation>
     </message>
     <message>
-        <location filename="../app/accessibles.cpp" line="+152"/>
+        <location line="+17"/>
+        <source>A key of all zeros is one anyone can use. Type another key, or go back and type a pass phrase.</source>
+        <extracomment>Refusal on the WEP key page when key 1 is typed as all zeros.</extracomment>
+        <translation>Una clave de solo ceros la puede usar cualquiera. Escriba otra clave, o vuelva atrás y escriba una frase de contraseña.</translation>
+    </message>
+    <message>
+        <location filename="../app/accessibles.cpp" line="+162"/>
         <source>Filled in, hidden.</source>
         <translation>Con contenido, oculto.</translation>
     </message>
     <message>
-        <location filename="../app/announcements.cpp" line="+15"/>
-        <location line="+20"/>
-        <location line="+14"/>
-        <location filename="../wizard/changes.cpp" line="+36"/>
+        <location filename="../app/announcements.cpp" line="+22"/>
+        <location line="+18"/>
+        <location line="+19"/>
+        <location filename="../wizard/changes.cpp" line="+37"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
     <message>
-        <location line="-33"/>
-        <location line="+20"/>
-        <location line="+14"/>
+        <location line="-36"/>
+        <location line="+18"/>
+        <location line="+19"/>
         <location filename="../wizard/changes.cpp" line="+1"/>
         <source>Channel</source>
         <translation>Canal</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-36"/>
         <location filename="../wizard/changes.cpp" line="+5"/>
         <source>Host Name</source>
         <translation>Nombre de host</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+14"/>
+        <location line="+12"/>
         <location filename="../wizard/changes.cpp" line="-8"/>
         <source>IP Address</source>
         <extracomment>Screen-reader name of an address field, read and brailled: one line, never a line break (the caption drawn on the picture, context Artwork, may take two).</extracomment>
         <translation>Dirección IP</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="-10"/>
         <location filename="../wizard/changes.cpp" line="+10"/>
         <source>Net Mask</source>
         <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
@@ -718,22 +751,16 @@ de red en la salida de error estándar.
         <translation>Dirección IP fija</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+10"/>
-        <location line="+14"/>
+        <location line="+9"/>
+        <location line="+19"/>
         <location filename="../wizard/changes.cpp" line="-7"/>
         <source>WEP</source>
         <translation>WEP</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-27"/>
         <source>Pass Phrase</source>
         <translation>Frase de contraseña</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Key 1</source>
-        <translation>Clave 1</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -761,7 +788,7 @@ de red en la salida de error estándar.
         <translation>Progreso</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+11"/>
         <source>Regulatory domain</source>
         <translation>Dominio regulatorio</translation>
     </message>
@@ -809,7 +836,12 @@ de red en la salida de error estándar.
         <translation>Antes: %1.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+29"/>
+        <source>%1: %2, unchanged.</source>
+        <translation>%1: %2 (sin cambios).</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>WEP keys: unchanged.</source>
         <translation>Claves WEP: sin cambios.</translation>
     </message>
@@ -859,7 +891,7 @@ de red en la salida de error estándar.
         <translation>Guardando la configuración en el punto de acceso.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>1 access point answered.</source>
         <translation>Respondió 1 punto de acceso.</translation>
     </message>
@@ -883,12 +915,14 @@ de red en la salida de error estándar.
     </message>
     <message>
         <location filename="../app/announcements.cpp" line="+8"/>
-        <location filename="../wizard/steps.cpp" line="+138"/>
+        <location line="+20"/>
+        <location filename="../wizard/steps.cpp" line="+144"/>
         <source>The changes were not saved.</source>
         <translation>Los cambios no se han guardado.</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-20"/>
+        <location line="+20"/>
         <source>The utility closes.</source>
         <translation>La utilidad se cierra.</translation>
     </message>

@@ -167,6 +167,7 @@ sous-réseau</translation>
         <translation>Quatre nombres de 0 à 255 séparés par des points, par exemple 192.168.1.251. Un champ laissé vide reçoit la valeur par défaut habituelle.</translation>
     </message>
     <message>
+        <location filename="../app/announcements.cpp" line="+66"/>
         <location filename="../tools/artgen/pages.cpp" line="+9"/>
         <source>WEP method</source>
         <extracomment>Caption above the list of WEP key sizes; 200 px, one line.</extracomment>
@@ -189,6 +190,7 @@ sous-réseau</translation>
         <translation>32 caractères au plus. Une même phrase secrète donne toujours les mêmes clés.</translation>
     </message>
     <message>
+        <location filename="../app/announcements.cpp" line="+1"/>
         <location filename="../tools/artgen/pages.cpp" line="+9"/>
         <source>WEP key 1</source>
         <extracomment>Caption above the first key&apos;s field; 200 px, one line.</extracomment>
@@ -346,7 +348,7 @@ Non&#xa0;: abandonner les modifications et relancer la recherche.</translation>
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+24"/>
+        <location filename="../app/form1.cpp" line="+26"/>
         <source>Disable</source>
         <extracomment>WEP key size list on the security page (about 90 px): WEP switched off.</extracomment>
         <translation>Désactivé</translation>
@@ -571,7 +573,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
 <context>
     <name>Sentence</name>
     <message>
-        <location filename="../app/announcements.cpp" line="+18"/>
+        <location filename="../app/announcements.cpp" line="-48"/>
         <source>.</source>
         <comment>full stop</comment>
         <translation>.</translation>
@@ -580,7 +582,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
 <context>
     <name>trx::app::TForm1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+302"/>
+        <location filename="../app/form1.cpp" line="+307"/>
         <source>Information</source>
         <translation>Information</translation>
     </message>
@@ -598,7 +600,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <translation>Ouverture du guide de l&apos;utilisateur.</translation>
     </message>
     <message>
-        <location filename="../app/form1.h" line="+54"/>
+        <location filename="../app/form1.h" line="+55"/>
         <source>After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.</source>
         <translation>Une fois les paramètres enregistrés, le TRX61 ver. 2.2 peut mettre 60 secondes à redevenir disponible.</translation>
     </message>
@@ -618,23 +620,48 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <translation>Passerelle incorrecte&#xa0;!</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+11"/>
+        <source>Part %1 is empty.</source>
+        <translation>La partie %1 est vide.</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Part %1, %2, is no number from 0 to 255.</source>
+        <extracomment>%1: which of the address&apos;s four parts, counted from 1; %2: that part as typed.</extracomment>
+        <translation>La partie %1, %2, n&apos;est pas un nombre de 0 à 255.</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>An address is four numbers separated by dots; this one has %n part(s).</source>
+        <translation>
+            <numerusform>Une adresse se compose de quatre nombres séparés par des points&#xa0;; celle-ci compte %n partie.</numerusform>
+            <numerusform>Une adresse se compose de quatre nombres séparés par des points&#xa0;; celle-ci compte %n parties.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>The gateway %1 is outside the subnet of %2 with net mask %3: the access point cannot reach it.</source>
+        <translation>La passerelle %1 est hors du sous-réseau de %2 avec le masque de sous-réseau %3&#xa0;: le point d&apos;accès ne peut pas l&apos;atteindre.</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Wrong ESSID value!</source>
         <translation>ESSID incorrect&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../wizard/receive.cpp" line="+98"/>
+        <location filename="../wizard/receive.cpp" line="+97"/>
         <source>The changes made for %1 were dropped.</source>
         <extracomment>Said when another access point is chosen in the list: %1 is the host name of the one whose typed changes are lost.</extracomment>
         <translation>Les modifications faites pour %1 ont été abandonnées.</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+49"/>
         <source>%1 (another device has the same MAC address)</source>
+        <extracomment>Screen-reader name of a list entry (%1: its host name) when two devices answer with one MAC address and different settings.</extracomment>
         <translation>%1 (un autre appareil a la même adresse MAC)</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+72"/>
         <location line="+1"/>
         <source>Error</source>
         <extracomment>Shown as the regulatory domain&apos;s value (list page, 1 line, about 120 px) when the access point reports a domain code the program does not know.</extracomment>
@@ -657,42 +684,48 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <translation>Avec le WEP activé, une phrase secrète vide donnerait des clés faites uniquement de zéros, que n&apos;importe qui peut utiliser. Saisissez une phrase secrète&#xa0;; à la page suivante, vous pourrez saisir votre propre clé à la place.</translation>
     </message>
     <message>
-        <location filename="../app/accessibles.cpp" line="+152"/>
+        <location line="+17"/>
+        <source>A key of all zeros is one anyone can use. Type another key, or go back and type a pass phrase.</source>
+        <extracomment>Refusal on the WEP key page when key 1 is typed as all zeros.</extracomment>
+        <translation>Une clé faite uniquement de zéros peut être utilisée par n&apos;importe qui. Saisissez une autre clé, ou revenez en arrière et saisissez une phrase secrète.</translation>
+    </message>
+    <message>
+        <location filename="../app/accessibles.cpp" line="+162"/>
         <source>Filled in, hidden.</source>
         <translation>Rempli, masqué.</translation>
     </message>
     <message>
-        <location filename="../app/announcements.cpp" line="+15"/>
-        <location line="+20"/>
-        <location line="+14"/>
-        <location filename="../wizard/changes.cpp" line="+36"/>
+        <location filename="../app/announcements.cpp" line="+22"/>
+        <location line="+18"/>
+        <location line="+19"/>
+        <location filename="../wizard/changes.cpp" line="+37"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
     <message>
-        <location line="-33"/>
-        <location line="+20"/>
-        <location line="+14"/>
+        <location line="-36"/>
+        <location line="+18"/>
+        <location line="+19"/>
         <location filename="../wizard/changes.cpp" line="+1"/>
         <source>Channel</source>
         <translation>Canal</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-36"/>
         <location filename="../wizard/changes.cpp" line="+5"/>
         <source>Host Name</source>
         <translation>Nom d&apos;hôte</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+14"/>
+        <location line="+12"/>
         <location filename="../wizard/changes.cpp" line="-8"/>
         <source>IP Address</source>
         <extracomment>Screen-reader name of an address field, read and brailled: one line, never a line break (the caption drawn on the picture, context Artwork, may take two).</extracomment>
         <translation>Adresse IP</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="-10"/>
         <location filename="../wizard/changes.cpp" line="+10"/>
         <source>Net Mask</source>
         <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
@@ -716,22 +749,16 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <translation>Adresse IP fixe</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+10"/>
-        <location line="+14"/>
+        <location line="+9"/>
+        <location line="+19"/>
         <location filename="../wizard/changes.cpp" line="-7"/>
         <source>WEP</source>
         <translation>WEP</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-27"/>
         <source>Pass Phrase</source>
         <translation>Phrase secrète</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Key 1</source>
-        <translation>Clé 1</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -759,7 +786,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <translation>Progression</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+11"/>
         <source>Regulatory domain</source>
         <translation>Réglementation</translation>
     </message>
@@ -807,7 +834,12 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <translation>Avant&#xa0;: %1.</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+29"/>
+        <source>%1: %2, unchanged.</source>
+        <translation>%1&#xa0;: %2, sans changement.</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>WEP keys: unchanged.</source>
         <translation>Clés WEP&#xa0;: inchangées.</translation>
     </message>
@@ -857,7 +889,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <translation>Enregistrement des paramètres dans le point d&apos;accès.</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>1 access point answered.</source>
         <translation>1 point d&apos;accès a répondu.</translation>
     </message>
@@ -881,12 +913,14 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
     </message>
     <message>
         <location filename="../app/announcements.cpp" line="+8"/>
-        <location filename="../wizard/steps.cpp" line="+138"/>
+        <location line="+20"/>
+        <location filename="../wizard/steps.cpp" line="+144"/>
         <source>The changes were not saved.</source>
         <translation>Les modifications n&apos;ont pas été enregistrées.</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-20"/>
+        <location line="+20"/>
         <source>The utility closes.</source>
         <translation>L&apos;utilitaire se ferme.</translation>
     </message>

@@ -168,6 +168,7 @@ Row name on the confirmation page; 96 px, one line.</extracomment>
         <translation>0～255の​4つの​数字を​ドットで​区切って​入力します​（例：192.168.1.251）。​空欄のまま​進むと、​通常の​既定値が​入ります。</translation>
     </message>
     <message>
+        <location filename="../app/announcements.cpp" line="+66"/>
         <location filename="../tools/artgen/pages.cpp" line="+9"/>
         <source>WEP method</source>
         <extracomment>Caption above the list of WEP key sizes; 200 px, one line.</extracomment>
@@ -190,6 +191,7 @@ Row name on the confirmation page; 96 px, one line.</extracomment>
         <translation>32文字まで。​同じ​パスフレーズからは​常に​同じ​キーが​生成されます。</translation>
     </message>
     <message>
+        <location filename="../app/announcements.cpp" line="+1"/>
         <location filename="../tools/artgen/pages.cpp" line="+9"/>
         <source>WEP key 1</source>
         <extracomment>Caption above the first key&apos;s field; 200 px, one line.</extracomment>
@@ -347,7 +349,7 @@ No: discard the changes and search again.</source>
 <context>
     <name>Form1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+24"/>
+        <location filename="../app/form1.cpp" line="+26"/>
         <source>Disable</source>
         <extracomment>WEP key size list on the security page (about 90 px): WEP switched off.</extracomment>
         <translation>無効</translation>
@@ -571,7 +573,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
 <context>
     <name>Sentence</name>
     <message>
-        <location filename="../app/announcements.cpp" line="+18"/>
+        <location filename="../app/announcements.cpp" line="-48"/>
         <source>.</source>
         <comment>full stop</comment>
         <translation>。</translation>
@@ -580,7 +582,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
 <context>
     <name>trx::app::TForm1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+302"/>
+        <location filename="../app/form1.cpp" line="+307"/>
         <source>Information</source>
         <translation>情報</translation>
     </message>
@@ -598,7 +600,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>ユーザーガイドを開いています。</translation>
     </message>
     <message>
-        <location filename="../app/form1.h" line="+54"/>
+        <location filename="../app/form1.h" line="+55"/>
         <source>After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.</source>
         <translation>設定の保存後、TRX61 ver. 2.2が使用可能になるまで60秒ほどかかることがあります。</translation>
     </message>
@@ -618,23 +620,47 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>ゲートウェイが正しくありません。</translation>
     </message>
     <message>
-        <location line="+39"/>
+        <location line="+11"/>
+        <source>Part %1 is empty.</source>
+        <translation>%1番目の部分が空です。</translation>
+    </message>
+    <message>
+        <location line="+3"/>
+        <source>Part %1, %2, is no number from 0 to 255.</source>
+        <extracomment>%1: which of the address&apos;s four parts, counted from 1; %2: that part as typed.</extracomment>
+        <translation>%1番目の部分「%2」は0～255の数値ではありません。</translation>
+    </message>
+    <message numerus="yes">
+        <location line="+4"/>
+        <source>An address is four numbers separated by dots; this one has %n part(s).</source>
+        <translation>
+            <numerusform>アドレスはドットで区切った4つの数値です。入力されたアドレスは%n個の部分からなります。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <location line="+36"/>
+        <source>The gateway %1 is outside the subnet of %2 with net mask %3: the access point cannot reach it.</source>
+        <translation>ゲートウェイ%1は、%2（サブネットマスク%3）のサブネットの外にあります。アクセスポイントから到達できません。</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Wrong ESSID value!</source>
         <translation>ESSIDが正しくありません。</translation>
     </message>
     <message>
-        <location filename="../wizard/receive.cpp" line="+98"/>
+        <location filename="../wizard/receive.cpp" line="+97"/>
         <source>The changes made for %1 were dropped.</source>
         <extracomment>Said when another access point is chosen in the list: %1 is the host name of the one whose typed changes are lost.</extracomment>
         <translation>%1 に対する変更は破棄されました。</translation>
     </message>
     <message>
-        <location line="+35"/>
+        <location line="+49"/>
         <source>%1 (another device has the same MAC address)</source>
+        <extracomment>Screen-reader name of a list entry (%1: its host name) when two devices answer with one MAC address and different settings.</extracomment>
         <translation>%1（別の機器が同じMACアドレスを使用しています）</translation>
     </message>
     <message>
-        <location line="+61"/>
+        <location line="+72"/>
         <location line="+1"/>
         <source>Error</source>
         <extracomment>Shown as the regulatory domain&apos;s value (list page, 1 line, about 120 px) when the access point reports a domain code the program does not know.</extracomment>
@@ -657,42 +683,48 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>WEPが有効なときにパスフレーズが空だと、すべてのキーがゼロになり、誰でも使えてしまいます。パスフレーズを入力してください。次のページで独自のキーを入力することもできます。</translation>
     </message>
     <message>
-        <location filename="../app/accessibles.cpp" line="+152"/>
+        <location line="+17"/>
+        <source>A key of all zeros is one anyone can use. Type another key, or go back and type a pass phrase.</source>
+        <extracomment>Refusal on the WEP key page when key 1 is typed as all zeros.</extracomment>
+        <translation>すべてゼロのキーは誰でも使えてしまいます。別のキーを入力するか、前に戻ってパスフレーズを入力してください。</translation>
+    </message>
+    <message>
+        <location filename="../app/accessibles.cpp" line="+162"/>
         <source>Filled in, hidden.</source>
         <translation>入力済み、非表示。</translation>
     </message>
     <message>
-        <location filename="../app/announcements.cpp" line="+15"/>
-        <location line="+20"/>
-        <location line="+14"/>
-        <location filename="../wizard/changes.cpp" line="+36"/>
+        <location filename="../app/announcements.cpp" line="+22"/>
+        <location line="+18"/>
+        <location line="+19"/>
+        <location filename="../wizard/changes.cpp" line="+37"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
     <message>
-        <location line="-33"/>
-        <location line="+20"/>
-        <location line="+14"/>
+        <location line="-36"/>
+        <location line="+18"/>
+        <location line="+19"/>
         <location filename="../wizard/changes.cpp" line="+1"/>
         <source>Channel</source>
         <translation>チャネル</translation>
     </message>
     <message>
-        <location line="-33"/>
+        <location line="-36"/>
         <location filename="../wizard/changes.cpp" line="+5"/>
         <source>Host Name</source>
         <translation>ホスト名</translation>
     </message>
     <message>
         <location line="+3"/>
-        <location line="+14"/>
+        <location line="+12"/>
         <location filename="../wizard/changes.cpp" line="-8"/>
         <source>IP Address</source>
         <extracomment>Screen-reader name of an address field, read and brailled: one line, never a line break (the caption drawn on the picture, context Artwork, may take two).</extracomment>
         <translation>IPアドレス</translation>
     </message>
     <message>
-        <location line="-12"/>
+        <location line="-10"/>
         <location filename="../wizard/changes.cpp" line="+10"/>
         <source>Net Mask</source>
         <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
@@ -716,22 +748,16 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>アドレスを手動で設定</translation>
     </message>
     <message>
-        <location line="+1"/>
-        <location line="+10"/>
-        <location line="+14"/>
+        <location line="+9"/>
+        <location line="+19"/>
         <location filename="../wizard/changes.cpp" line="-7"/>
         <source>WEP</source>
         <translation>WEP</translation>
     </message>
     <message>
-        <location line="-23"/>
+        <location line="-27"/>
         <source>Pass Phrase</source>
         <translation>パスフレーズ</translation>
-    </message>
-    <message>
-        <location line="+1"/>
-        <source>Key 1</source>
-        <translation>キー1</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -759,7 +785,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>進行状況</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+11"/>
         <source>Regulatory domain</source>
         <translation>規制ドメイン</translation>
     </message>
@@ -806,7 +832,12 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>変更前：%1。</translation>
     </message>
     <message>
-        <location line="+41"/>
+        <location line="+29"/>
+        <source>%1: %2, unchanged.</source>
+        <translation>%1：%2（変更なし）。</translation>
+    </message>
+    <message>
+        <location line="+14"/>
         <source>WEP keys: unchanged.</source>
         <translation>WEPキー：変更なし。</translation>
     </message>
@@ -856,7 +887,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>アクセスポイントに設定を保存しています。</translation>
     </message>
     <message>
-        <location line="+8"/>
+        <location line="+7"/>
         <source>1 access point answered.</source>
         <translation>1台のアクセスポイントが応答しました。</translation>
     </message>
@@ -879,12 +910,14 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
     </message>
     <message>
         <location filename="../app/announcements.cpp" line="+8"/>
-        <location filename="../wizard/steps.cpp" line="+138"/>
+        <location line="+20"/>
+        <location filename="../wizard/steps.cpp" line="+144"/>
         <source>The changes were not saved.</source>
         <translation>変更は保存されませんでした。</translation>
     </message>
     <message>
-        <location line="+0"/>
+        <location line="-20"/>
+        <location line="+20"/>
         <source>The utility closes.</source>
         <translation>ユーティリティを終了します。</translation>
     </message>

@@ -44,7 +44,9 @@ QStringList Wizard::ChangeSentences() const {
     rows.append({trx::app::TForm1::tr("Gateway"), f_.e_gateway->text(), Ipv4Text(device_.gateway)});
   }
   QStringList text;
-  for (const auto& row : rows) text << trx::app::TForm1::tr("%1: %2, was %3.").arg(row[0], row[1], row[2]);
+  for (const auto& row : rows)
+    text << (row[1] == row[2] ? trx::app::TForm1::tr("%1: %2, unchanged.").arg(row[0], row[1])
+                              : trx::app::TForm1::tr("%1: %2, was %3.").arg(row[0], row[1], row[2]));
   text << KeySentence();
   text.removeAll(QString());
   return text;

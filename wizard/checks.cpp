@@ -24,6 +24,22 @@ constexpr AddressTag kAddressTags[] = {
 
 bool Passes(const TEdit* field) { return input::IsDottedQuad(field->text().toStdString()); }
 
+// Why the field was refused, said beside the box's own words to one who cannot see the field.
+QString Why(const TEdit* field) {
+  const std::string text = field->text().toStdString();
+  const input::QuadFault fault = input::FindQuadFault(text);
+  using Kind = input::QuadFault::Kind;
+  if (fault.kind == Kind::Empty) return TForm1::tr("Part %1 is empty.").arg(fault.part);
+  if (fault.kind == Kind::OutOfRange)
+    //: %1: which of the address's four parts, counted from 1; %2: that part as typed.
+    return TForm1::tr("Part %1, %2, is no number from 0 to 255.")
+        .arg(fault.part)
+        .arg(QString::fromStdString(std::string(fault.text)));
+  if (fault.kind == Kind::PartCount)
+    return TForm1::tr("An address is four numbers separated by dots; this one has %n part(s).", nullptr, fault.parts);
+  return {};
+}
+
 }  // namespace
 
 void Wizard::CheckAddressField(const QString& tag) {
@@ -31,7 +47,7 @@ void Wizard::CheckAddressField(const QString& tag) {
     if (tag != t.tag) continue;
     TEdit* field = f_.*t.field;
     if (!Passes(field)) {
-      f_.ShowMessage(TForm1::tr(t.message));
+      f_.ShowMessage(TForm1::tr(t.message), Why(field));
       f_.FocusField(field);
     }
   }
@@ -47,11 +63,18 @@ bool Wizard::CheckAddressPage() {
     TEdit* field = f_.*t.field;
     if (field->text().isEmpty()) field->setText(t.fallback);
     if (!Passes(field)) {
-      f_.ShowMessage(TForm1::tr(t.message));
+      f_.ShowMessage(TForm1::tr(t.message), Why(field));
       f_.FocusField(field);  // a disabled field (DHCP chosen) cannot take it; the focus stays
       return false;
     }
   }
+  // Accepted as before; one who cannot see the page hears what trx61ctl would refuse.
+  if (f_.ip_ip->isChecked() &&
+      input::GatewayOutsideSubnet(f_.e_ip->text().toStdString(), f_.e_mask->text().toStdString(),
+                                  f_.e_gateway->text().toStdString()))
+    f_.SayBeforeNextPage(TForm1::tr("The gateway %1 is outside the subnet of %2 with net mask %3: the access point "
+                                    "cannot reach it.")
+                             .arg(f_.e_gateway->text(), f_.e_ip->text(), f_.e_mask->text()));
   return true;
 }
 

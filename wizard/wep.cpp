@@ -81,11 +81,17 @@ bool Wizard::CheckKeysNotZero() {
 
 bool Wizard::CheckKeyField() {
   const char* failure = input::KeyFailure(f_.e_64key1->text().toStdString(), f_.e_64key1->MaxLength);
+  // A typed key of zeros is the key anyone can use, refused as keys made from no pass phrase are.
+  const QString key = f_.e_64key1->text().left(f_.e_64key1->MaxLength);
+  const bool zeros = !failure && key.count('0') == key.size();
   // Passed, the page goes at once: a selection made now would reach a screen reader after the
   // field is gone, which reads it as "unselected".
-  if (!failure) return true;
+  if (!failure && !zeros) return true;
   f_.e_64key1->selectAll();
-  f_.ShowMessage(TForm1::tr(failure));
+  //: Refusal on the WEP key page when key 1 is typed as all zeros.
+  f_.ShowMessage(zeros ? TForm1::tr("A key of all zeros is one anyone can use. Type another key, or go back and type "
+                                    "a pass phrase.")
+                       : TForm1::tr(failure));
   f_.FocusField(f_.e_64key1);
   f_.e_64key1->selectAll();
   return false;

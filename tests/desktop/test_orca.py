@@ -2,7 +2,9 @@
 # Three walks with the keyboard alone while Orca listens, judged by what Orca speaks: a save; then
 # changes typed and read back, the page's notes read by flat review, keys of zeros refused, the
 # typing limit, the keys confirmed, Esc back from the confirmation page with nothing lost, and No
-# throwing the changes away; then, in French, the notes and the refusal.
+# throwing the changes away; then, in French, the notes and the refusal; then the words of every
+# page by flat review, the secrets, the refusals with their reasons and Alt+F4; then, in German,
+# a later page's notes and the pass phrase.
 # Run by test_orca.sh in a private network namespace, on Xvfb under openbox.
 import hashlib
 import json
@@ -88,6 +90,17 @@ def review(lines=16):
     for _ in range(lines):
         key("KP_Page_Up", pause=0.4)
     time.sleep(0.5)
+
+
+def dismiss():
+    # The message's OK, unless a key repeated under load has already pressed it.
+    end = time.time() + 15
+    while time.time() < end and not named("push button", "OK"):
+        time.sleep(0.2)
+    time.sleep(0.8)
+    if named("push button", "OK"):
+        key("Return")
+    time.sleep(1)
 
 
 def spoken():
@@ -202,6 +215,70 @@ try:
     wait_for("push button", "OK")
     key("Return")
     time.sleep(1.5)
+    program.send_signal(signal.SIGTERM)
+    program.wait(10)
+
+    # The fourth walk: each page's words each time it shows, the secrets, the refusals, Alt+F4.
+    program = start([program_path])
+    wait_for("push button", "Setup", 30)
+    key("Return")
+    wait_for("panel", "Connection method")
+    key("Return")
+    wait_for("panel", "Access points found")
+    key("Return")
+    wait_for("panel", "Basic settings")
+    review(8)                          # the page's notes and Back
+    key("Return")
+    wait_for("panel", "IP settings")
+    key("Tab", "ctrl+a")               # the address
+    typed("192.168.1.300")
+    key("Return")                      # refused, with why
+    dismiss()
+    key("ctrl+a")
+    typed("192.168.1.20")
+    key("Tab", "Tab", "ctrl+a")        # the gateway
+    typed("10.0.0.1")
+    key("Return")                      # outside the subnet: said, and on
+    wait_for("panel", "Security settings")
+    key("Tab", "ctrl+a")               # the pass phrase, typed fast past its limit
+    subprocess.run(["xdotool", "type", "--delay", "75", "quiz-" + "j" * 29], check=True)
+    time.sleep(2)
+    key("Return")
+    wait_for("panel", "WEP key")       # the keys in clear
+    key("Escape")
+    wait_for("panel", "Security settings")
+    key("Return")
+    wait_for("panel", "WEP key")
+    key("ctrl+a")
+    typed("0" * 26)
+    key("Return")                      # a key of zeros: refused
+    dismiss()
+    key("Escape")
+    wait_for("panel", "Security settings")
+    key("Return")
+    wait_for("panel", "WEP key")
+    key("Return")
+    wait_for("panel", "Confirm the new settings")
+    key("alt+F4", pause=3)             # the changes are lost: heard before the window goes
+    program.wait(10)
+
+    # The fifth walk, in German: a later page's notes, and the pass phrase.
+    program = start([program_path, "--language", "de"])
+    wait_for("push button", "Einrichten", 30)
+    key("Return")
+    wait_for("panel", "Verbindungsart")
+    key("Return")
+    wait_for("panel", "Gefundene Access-Points")
+    key("Return")
+    wait_for("panel", "Grundeinstellungen")
+    review(8)
+    key("Return")
+    wait_for("panel", "IP-Einstellungen")
+    key("Return")
+    wait_for("panel", "Sicherheitseinstellungen")
+    key("Tab", "ctrl+a")
+    typed("quiz")
+    time.sleep(1)
 finally:
     orca.send_signal(signal.SIGTERM)
     try:
@@ -238,7 +315,9 @@ check("the old and new channel", "Channel: 7, was 6." in text)
 
 # The second walk, in the order it is heard.
 third = next((i for i in range(second, len(first)) if first[i].startswith("notification Bienvenue")), len(first))
-walk2, french = first[second:third], first[third:]
+fourth = next((i for i in range(third, len(first)) if first[i].startswith("notification Welcome")), len(first))
+fifth = next((i for i in range(fourth, len(first)) if first[i].startswith("notification Willkommen")), len(first))
+walk2, french, walk4, german = first[second:third], first[third:fourth], first[fourth:fifth], first[fifth:]
 
 
 def after(start, *wanted):
@@ -264,7 +343,7 @@ check("where am I on the host name: its value alone, nothing of the channel",
 at = after(where, "Channel combo box.", "ESSID text.", "LabNet selected.", "Host Name text.", "lab-two selected.")
 at = after(at, "notification IP settings.", "Give the access point a fixed address", "Set the address manually.")
 at = after(at, "notification Security settings.", "With WEP on, an empty pass phrase would make every key zeros, "
-           "which anyone can use. Type a pass phrase", "Pass Phrase text")
+           "which anyone can use. Type a pass phrase", "Pass Phrase password text")
 check("the limit said once, when it stops the typing",
       sum(p.count("At most 32 characters.") for p in walk2) == 1)
 at = after(at, "At most 32 characters.", "notification WEP key.", "notification Confirm the new settings.")
@@ -295,6 +374,50 @@ check("French: the list page's note by flat review",
       any("Oui : modifier ses paramètres. Non : quitter l'utilitaire." in p for p in french))
 check("French: keys of zeros refused, with what to do",
       any("Saisissez une phrase secrète" in p for p in french))
+
+
+def heard(phrases, start, *wanted):
+    # The index past the phrase that contains each wanted text in turn; None when one is missing.
+    for w in wanted:
+        start = next((i + 1 for i in range(start, len(phrases)) if w in phrases[i]), None)
+        if start is None:
+            return None
+    return start
+
+
+basic = heard(walk4, 0, "notification Basic settings.")
+check("a later page's notes and Back by flat review",
+      heard(walk4, basic or 0, "The channels allowed in the access point's regulatory domain.", "Back",
+            "The access point's own name: up to 31 characters.") is not None)
+check("the address refused with why", heard(walk4, 0, "Wrong IP address value!", "OK push button.",
+                                            "Part 4, 300, is no number from 0 to 255.") is not None)
+check("a gateway outside the subnet said", any("The gateway 10.0.0.1 is outside the subnet of 192.168.1.20" in p
+                                               for p in walk4))
+check("the WEP list named by its caption", "WEP method combo box." in walk4)
+check("the pass phrase a password field", "Pass Phrase password text." in walk4)
+typing = heard(walk4, 0, "Pass Phrase password text.")
+limit = heard(walk4, typing or 0, "At most 32 characters.")
+check("no typed character of the pass phrase echoed",
+      typing is not None and not any(p.strip() and p.strip() in "quiz-j" for p in walk4[typing:limit or len(walk4)]))
+check("the limit said once, and heard to its end before anything else",
+      sum("At most 32 characters." in p for p in walk4) == 1 and limit is not None and
+      walk4[limit].startswith("notification WEP key."))
+check("the key shown in clear is a plain field, also after Esc",
+      walk4.count("WEP key 1 text.") >= 3 and not any("WEP key 1 password" in p for p in walk4))
+check("a typed key of zeros refused", any("A key of all zeros is one anyone can use." in p for p in walk4))
+check("unchanged values said so",
+      any("ESSID: LabNet, unchanged." in p and "Gateway: 10.0.0.1, was 192.168.1.1." in p for p in walk4))
+alt_f4 = heard(walk4, 0, "left alt")
+closing = max((i for i, p in enumerate(walk4) if p == "notification The changes were not saved."), default=None)
+check("Alt+F4: the closing heard, not read over by the window coming back",
+      alt_f4 is not None and closing is not None and closing >= alt_f4 and
+      walk4[closing + 1:closing + 2] == ["The utility closes."] and
+      not any("TRX61 Utility frame" in p for p in walk4[closing:]))
+german_typing = heard(german, 0, "Passphrase password text.")
+check("German: a later page's notes by flat review",
+      heard(german, 0, "Die Kanäle, die in der Funkregion des Access-Points erlaubt sind.", "Zurück") is not None)
+check("German: the pass phrase a password field, nothing of it echoed",
+      german_typing is not None and not any(p.strip() and p.strip() in "quiz" for p in german[german_typing:]))
 phrases = first
 # The device's own key (made from its pass phrase as the device makes it) and the pass phrase
 # itself: in nothing Orca spoke, and in nothing it was sent.

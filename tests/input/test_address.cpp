@@ -59,3 +59,27 @@ TEST(AddressPart, ConvertsEachFormAndRange) {
   EXPECT_FALSE(ConvertAddressPart("-"));
   EXPECT_FALSE(ConvertAddressPart("99999999999999999999999"));
 }
+
+TEST(QuadFault, NamesTheFirstBadPartOrElseTheCount) {
+  using trx::input::FindQuadFault;
+  using Kind = trx::input::QuadFault::Kind;
+  const auto fault = FindQuadFault("192.168.300.1x");
+  EXPECT_EQ(fault.kind, Kind::OutOfRange);
+  EXPECT_EQ(fault.part, 3);
+  EXPECT_EQ(fault.text, "300");
+  EXPECT_EQ(FindQuadFault("1..3.4").kind, Kind::Empty);
+  EXPECT_EQ(FindQuadFault("1.2.+3.4").part, 3) << "signed, so refused";
+  const auto count = FindQuadFault("1.2.3.999.5");
+  EXPECT_EQ(count.kind, Kind::PartCount) << "five parts outweigh a bad one";
+  EXPECT_EQ(count.parts, 5);
+  EXPECT_EQ(FindQuadFault("$C0.1.1.1").kind, Kind::None);
+}
+
+TEST(GatewayOutsideSubnet, AsTrx61ctlRefusesIt) {
+  using trx::input::GatewayOutsideSubnet;
+  EXPECT_FALSE(GatewayOutsideSubnet("192.168.1.20", "255.255.255.0", "192.168.1.1"));
+  EXPECT_TRUE(GatewayOutsideSubnet("192.168.1.20", "255.255.255.0", "10.0.0.1"));
+  EXPECT_FALSE(GatewayOutsideSubnet("192.168.1.20", "255.255.0.0", "192.168.7.1")) << "a wider mask";
+  EXPECT_TRUE(GatewayOutsideSubnet("192.168.1.20", "255.255.255.128", "192.168.1.200")) << "a narrower one";
+  EXPECT_FALSE(GatewayOutsideSubnet("192.168.1.20", "255.255.255.0", "0.0.0.0")) << "no gateway";
+}

@@ -14,6 +14,7 @@ struct SeenBox {
   QString title, text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   QMessageBox::StandardButtons buttons;
+  QString spoken;  // what OK adds for a screen reader
 };
 
 class DialogAnswerer : public QObject {
@@ -42,7 +43,9 @@ class DialogAnswerer : public QObject {
       if (!box->windowHandle() || !box->windowHandle()->isExposed()) return;
       inspect(box);
     }
-    seen.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons()});
+    const QAbstractButton* ok = box->button(QMessageBox::Ok);
+    seen.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                    ok ? ok->accessibleDescription() : QString()});
     QMessageBox::StandardButton answer = QMessageBox::NoButton;
     if (!answers_.empty()) {
       answer = answers_.front();

@@ -50,6 +50,7 @@ TEST_F(Checks, EachAddressRefusalNamesItsFieldAndStopsThere) {
     Back();
     EXPECT_EQ(wizard->CurrentStep(), Step::IpSettings);
     EXPECT_EQ(dialogs.Texts(), QStringList({c.message, c.message}));
+    EXPECT_EQ(dialogs.seen.back().spoken, "Part 4, 256, is no number from 0 to 255.") << "why, for a screen reader";
     EXPECT_EQ(Focused(), c.field);
     EXPECT_EQ(c.field->text(), "1.2.3.256") << "the text stays as typed";
     c.field->setText(good);
@@ -139,6 +140,10 @@ TEST_F(Checks, KeyFieldOneIsCheckedForLengthAndDigits) {
   TypeInto(form->e_64key1, "123456789G");
   Next();
   EXPECT_EQ(dialogs.Texts().last(), "Wrong Wep-Key1 Word!");
+  EXPECT_EQ(wizard->CurrentStep(), Step::WepKey);
+  TypeInto(form->e_64key1, "0000000000");
+  Next();
+  EXPECT_TRUE(dialogs.Texts().last().startsWith("A key of all zeros is one anyone can use.")) << "as no pass phrase is";
   EXPECT_EQ(wizard->CurrentStep(), Step::WepKey);
   TypeInto(form->e_64key1, "abcdef0123");
   EXPECT_EQ(form->e_64key1->text(), "ABCDEF0123");
