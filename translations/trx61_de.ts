@@ -582,7 +582,7 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
 <context>
     <name>trx::app::TForm1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+307"/>
+        <location filename="../app/form1.cpp" line="+306"/>
         <source>Information</source>
         <translation>Information</translation>
     </message>
@@ -649,20 +649,20 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
         <translation>Ungültige ESSID!</translation>
     </message>
     <message>
-        <location filename="../wizard/receive.cpp" line="+97"/>
+        <location filename="../wizard/receive.cpp" line="+125"/>
         <source>The changes made for %1 were dropped.</source>
         <extracomment>Said when another access point is chosen in the list: %1 is the host name of the one whose typed changes are lost.</extracomment>
         <translation>Die Änderungen für %1 wurden verworfen.</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+27"/>
         <source>%1 (another device has the same MAC address)</source>
-        <extracomment>Screen-reader name of a list entry (%1: its host name) when two devices answer with one MAC address and different settings.</extracomment>
+        <extracomment>Screen-reader name of a list entry (%1: its host name) when another device answers with its MAC address.</extracomment>
         <translation>%1 (ein anderes Gerät hat dieselbe MAC-Adresse)</translation>
     </message>
     <message>
-        <location line="+72"/>
-        <location line="+1"/>
+        <location line="+55"/>
+        <location line="+29"/>
         <source>Error</source>
         <extracomment>Shown as the regulatory domain&apos;s value (list page, 1 line, about 120 px) when the access point reports a domain code the program does not know.</extracomment>
         <translation>Fehler</translation>
@@ -698,7 +698,7 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
         <location filename="../app/announcements.cpp" line="+22"/>
         <location line="+18"/>
         <location line="+19"/>
-        <location filename="../wizard/changes.cpp" line="+37"/>
+        <location filename="../wizard/changes.cpp" line="+36"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
@@ -712,21 +712,21 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
     </message>
     <message>
         <location line="-36"/>
-        <location filename="../wizard/changes.cpp" line="+5"/>
+        <location filename="../wizard/changes.cpp" line="+4"/>
         <source>Host Name</source>
         <translation>Hostname</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+12"/>
-        <location filename="../wizard/changes.cpp" line="-8"/>
+        <location filename="../wizard/changes.cpp" line="-6"/>
         <source>IP Address</source>
         <extracomment>Screen-reader name of an address field, read and brailled: one line, never a line break (the caption drawn on the picture, context Artwork, may take two).</extracomment>
         <translation>IP-Adresse</translation>
     </message>
     <message>
         <location line="-10"/>
-        <location filename="../wizard/changes.cpp" line="+10"/>
+        <location filename="../wizard/changes.cpp" line="+8"/>
         <source>Net Mask</source>
         <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>Subnetzmaske</translation>
@@ -751,7 +751,7 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
     <message>
         <location line="+9"/>
         <location line="+19"/>
-        <location filename="../wizard/changes.cpp" line="-7"/>
+        <location filename="../wizard/changes.cpp" line="-6"/>
         <source>WEP</source>
         <translation>WEP</translation>
     </message>
@@ -826,7 +826,7 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
         <translation>Funkregion %1, Firmware-Version %2, MAC-Adresse %3, IP-Adresse %4, ESSID %5, Kanal %6, WEP %7.</translation>
     </message>
     <message>
-        <location filename="../wizard/changes.cpp" line="-21"/>
+        <location filename="../wizard/changes.cpp" line="-20"/>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
@@ -834,12 +834,12 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
         <translation>Vorher: %1.</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+27"/>
         <source>%1: %2, unchanged.</source>
         <translation>%1: %2 (unverändert).</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>WEP keys: unchanged.</source>
         <translation>WEP-Schlüssel: unverändert.</translation>
     </message>
@@ -859,7 +859,7 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
         <translation>WEP-Schlüssel: neu, aus der Passphrase erzeugt.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+3"/>
         <source>Key in use: key 1, was key %1.</source>
         <translation>Verwendeter Schlüssel: Schlüssel 1 (vorher: Schlüssel %1).</translation>
     </message>
@@ -907,14 +907,14 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <location filename="../wizard/changes.cpp" line="-26"/>
+        <location filename="../wizard/changes.cpp" line="-24"/>
         <source>%1: %2, was %3.</source>
         <translation>%1: %2 (vorher: %3).</translation>
     </message>
     <message>
         <location filename="../app/announcements.cpp" line="+8"/>
         <location line="+20"/>
-        <location filename="../wizard/steps.cpp" line="+144"/>
+        <location filename="../wizard/steps.cpp" line="+143"/>
         <source>The changes were not saved.</source>
         <translation>Die Änderungen wurden nicht gespeichert.</translation>
     </message>
@@ -931,7 +931,7 @@ seinen Netzwerkverkehr auf der Standardfehlerausgabe.
         <translation></translation>
     </message>
     <message>
-        <location filename="../wizard/steps.cpp" line="+74"/>
+        <location filename="../wizard/steps.cpp" line="+77"/>
         <source>More than one device answers with the MAC address %1. Each of them may take these settings. Save anyway?</source>
         <extracomment>Asked before a save, when more than one device answered the search with one MAC address (%1), with other settings or from another address. OK saves, Cancel stays on the confirmation page.</extracomment>
         <translation>Mehr als ein Gerät antwortet mit der MAC-Adresse %1. Jedes von ihnen kann diese Einstellungen übernehmen. Trotzdem speichern?</translation>

@@ -584,7 +584,7 @@ de red en la salida de error estándar.
 <context>
     <name>trx::app::TForm1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+307"/>
+        <location filename="../app/form1.cpp" line="+306"/>
         <source>Information</source>
         <translation>Información</translation>
     </message>
@@ -651,20 +651,20 @@ de red en la salida de error estándar.
         <translation>¡ESSID incorrecto!</translation>
     </message>
     <message>
-        <location filename="../wizard/receive.cpp" line="+97"/>
+        <location filename="../wizard/receive.cpp" line="+125"/>
         <source>The changes made for %1 were dropped.</source>
         <extracomment>Said when another access point is chosen in the list: %1 is the host name of the one whose typed changes are lost.</extracomment>
         <translation>Se han descartado los cambios hechos para %1.</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+27"/>
         <source>%1 (another device has the same MAC address)</source>
-        <extracomment>Screen-reader name of a list entry (%1: its host name) when two devices answer with one MAC address and different settings.</extracomment>
+        <extracomment>Screen-reader name of a list entry (%1: its host name) when another device answers with its MAC address.</extracomment>
         <translation>%1 (otro dispositivo tiene la misma dirección MAC)</translation>
     </message>
     <message>
-        <location line="+72"/>
-        <location line="+1"/>
+        <location line="+55"/>
+        <location line="+29"/>
         <source>Error</source>
         <extracomment>Shown as the regulatory domain&apos;s value (list page, 1 line, about 120 px) when the access point reports a domain code the program does not know.</extracomment>
         <translation>Error</translation>
@@ -700,7 +700,7 @@ de red en la salida de error estándar.
         <location filename="../app/announcements.cpp" line="+22"/>
         <location line="+18"/>
         <location line="+19"/>
-        <location filename="../wizard/changes.cpp" line="+37"/>
+        <location filename="../wizard/changes.cpp" line="+36"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
@@ -714,21 +714,21 @@ de red en la salida de error estándar.
     </message>
     <message>
         <location line="-36"/>
-        <location filename="../wizard/changes.cpp" line="+5"/>
+        <location filename="../wizard/changes.cpp" line="+4"/>
         <source>Host Name</source>
         <translation>Nombre de host</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+12"/>
-        <location filename="../wizard/changes.cpp" line="-8"/>
+        <location filename="../wizard/changes.cpp" line="-6"/>
         <source>IP Address</source>
         <extracomment>Screen-reader name of an address field, read and brailled: one line, never a line break (the caption drawn on the picture, context Artwork, may take two).</extracomment>
         <translation>Dirección IP</translation>
     </message>
     <message>
         <location line="-10"/>
-        <location filename="../wizard/changes.cpp" line="+10"/>
+        <location filename="../wizard/changes.cpp" line="+8"/>
         <source>Net Mask</source>
         <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>Máscara de subred</translation>
@@ -753,7 +753,7 @@ de red en la salida de error estándar.
     <message>
         <location line="+9"/>
         <location line="+19"/>
-        <location filename="../wizard/changes.cpp" line="-7"/>
+        <location filename="../wizard/changes.cpp" line="-6"/>
         <source>WEP</source>
         <translation>WEP</translation>
     </message>
@@ -828,7 +828,7 @@ de red en la salida de error estándar.
         <translation>Dominio regulatorio %1, versión de firmware %2, dirección MAC %3, dirección IP %4, ESSID %5, canal %6, WEP %7.</translation>
     </message>
     <message>
-        <location filename="../wizard/changes.cpp" line="-21"/>
+        <location filename="../wizard/changes.cpp" line="-20"/>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
@@ -836,12 +836,12 @@ de red en la salida de error estándar.
         <translation>Antes: %1.</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+27"/>
         <source>%1: %2, unchanged.</source>
         <translation>%1: %2 (sin cambios).</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>WEP keys: unchanged.</source>
         <translation>Claves WEP: sin cambios.</translation>
     </message>
@@ -861,7 +861,7 @@ de red en la salida de error estándar.
         <translation>Claves WEP: nuevas, generadas a partir de la frase de contraseña.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+3"/>
         <source>Key in use: key 1, was key %1.</source>
         <translation>Clave en uso: clave 1 (antes: clave %1).</translation>
     </message>
@@ -909,14 +909,14 @@ de red en la salida de error estándar.
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <location filename="../wizard/changes.cpp" line="-26"/>
+        <location filename="../wizard/changes.cpp" line="-24"/>
         <source>%1: %2, was %3.</source>
         <translation>%1: %2 (antes: %3).</translation>
     </message>
     <message>
         <location filename="../app/announcements.cpp" line="+8"/>
         <location line="+20"/>
-        <location filename="../wizard/steps.cpp" line="+144"/>
+        <location filename="../wizard/steps.cpp" line="+143"/>
         <source>The changes were not saved.</source>
         <translation>Los cambios no se han guardado.</translation>
     </message>
@@ -933,7 +933,7 @@ de red en la salida de error estándar.
         <translation></translation>
     </message>
     <message>
-        <location filename="../wizard/steps.cpp" line="+74"/>
+        <location filename="../wizard/steps.cpp" line="+77"/>
         <source>More than one device answers with the MAC address %1. Each of them may take these settings. Save anyway?</source>
         <extracomment>Asked before a save, when more than one device answered the search with one MAC address (%1), with other settings or from another address. OK saves, Cancel stays on the confirmation page.</extracomment>
         <translation>Más de un dispositivo responde con la dirección MAC %1. Cualquiera de ellos puede adoptar esta configuración. ¿Guardar de todos modos?</translation>

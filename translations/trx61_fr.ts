@@ -582,7 +582,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
 <context>
     <name>trx::app::TForm1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+307"/>
+        <location filename="../app/form1.cpp" line="+306"/>
         <source>Information</source>
         <translation>Information</translation>
     </message>
@@ -649,20 +649,20 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <translation>ESSID incorrect&#xa0;!</translation>
     </message>
     <message>
-        <location filename="../wizard/receive.cpp" line="+97"/>
+        <location filename="../wizard/receive.cpp" line="+125"/>
         <source>The changes made for %1 were dropped.</source>
         <extracomment>Said when another access point is chosen in the list: %1 is the host name of the one whose typed changes are lost.</extracomment>
         <translation>Les modifications faites pour %1 ont été abandonnées.</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+27"/>
         <source>%1 (another device has the same MAC address)</source>
-        <extracomment>Screen-reader name of a list entry (%1: its host name) when two devices answer with one MAC address and different settings.</extracomment>
+        <extracomment>Screen-reader name of a list entry (%1: its host name) when another device answers with its MAC address.</extracomment>
         <translation>%1 (un autre appareil a la même adresse MAC)</translation>
     </message>
     <message>
-        <location line="+72"/>
-        <location line="+1"/>
+        <location line="+55"/>
+        <location line="+29"/>
         <source>Error</source>
         <extracomment>Shown as the regulatory domain&apos;s value (list page, 1 line, about 120 px) when the access point reports a domain code the program does not know.</extracomment>
         <translation>Erreur</translation>
@@ -698,7 +698,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <location filename="../app/announcements.cpp" line="+22"/>
         <location line="+18"/>
         <location line="+19"/>
-        <location filename="../wizard/changes.cpp" line="+37"/>
+        <location filename="../wizard/changes.cpp" line="+36"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
@@ -712,21 +712,21 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
     </message>
     <message>
         <location line="-36"/>
-        <location filename="../wizard/changes.cpp" line="+5"/>
+        <location filename="../wizard/changes.cpp" line="+4"/>
         <source>Host Name</source>
         <translation>Nom d&apos;hôte</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+12"/>
-        <location filename="../wizard/changes.cpp" line="-8"/>
+        <location filename="../wizard/changes.cpp" line="-6"/>
         <source>IP Address</source>
         <extracomment>Screen-reader name of an address field, read and brailled: one line, never a line break (the caption drawn on the picture, context Artwork, may take two).</extracomment>
         <translation>Adresse IP</translation>
     </message>
     <message>
         <location line="-10"/>
-        <location filename="../wizard/changes.cpp" line="+10"/>
+        <location filename="../wizard/changes.cpp" line="+8"/>
         <source>Net Mask</source>
         <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>Masque de sous-réseau</translation>
@@ -751,7 +751,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
     <message>
         <location line="+9"/>
         <location line="+19"/>
-        <location filename="../wizard/changes.cpp" line="-7"/>
+        <location filename="../wizard/changes.cpp" line="-6"/>
         <source>WEP</source>
         <translation>WEP</translation>
     </message>
@@ -826,7 +826,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <translation>Réglementation %1, version du micrologiciel %2, adresse MAC %3, adresse IP %4, ESSID %5, canal %6, WEP %7.</translation>
     </message>
     <message>
-        <location filename="../wizard/changes.cpp" line="-21"/>
+        <location filename="../wizard/changes.cpp" line="-20"/>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
@@ -834,12 +834,12 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <translation>Avant&#xa0;: %1.</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+27"/>
         <source>%1: %2, unchanged.</source>
         <translation>%1&#xa0;: %2, sans changement.</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>WEP keys: unchanged.</source>
         <translation>Clés WEP&#xa0;: inchangées.</translation>
     </message>
@@ -859,7 +859,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <translation>Clés WEP&#xa0;: nouvelles, dérivées de la phrase secrète.</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+3"/>
         <source>Key in use: key 1, was key %1.</source>
         <translation>Clé utilisée&#xa0;: clé 1, avant&#xa0;: clé %1.</translation>
     </message>
@@ -907,14 +907,14 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <location filename="../wizard/changes.cpp" line="-26"/>
+        <location filename="../wizard/changes.cpp" line="-24"/>
         <source>%1: %2, was %3.</source>
         <translation>%1&#xa0;: %2, avant&#xa0;: %3.</translation>
     </message>
     <message>
         <location filename="../app/announcements.cpp" line="+8"/>
         <location line="+20"/>
-        <location filename="../wizard/steps.cpp" line="+144"/>
+        <location filename="../wizard/steps.cpp" line="+143"/>
         <source>The changes were not saved.</source>
         <translation>Les modifications n&apos;ont pas été enregistrées.</translation>
     </message>
@@ -931,7 +931,7 @@ l&apos;environnement, il décrit son trafic réseau sur la sortie d&apos;erreur 
         <translation></translation>
     </message>
     <message>
-        <location filename="../wizard/steps.cpp" line="+74"/>
+        <location filename="../wizard/steps.cpp" line="+77"/>
         <source>More than one device answers with the MAC address %1. Each of them may take these settings. Save anyway?</source>
         <extracomment>Asked before a save, when more than one device answered the search with one MAC address (%1), with other settings or from another address. OK saves, Cancel stays on the confirmation page.</extracomment>
         <translation>Plus d&apos;un appareil répond avec l&apos;adresse MAC %1. Chacun d&apos;eux peut prendre ces paramètres. Enregistrer quand même&#xa0;?</translation>

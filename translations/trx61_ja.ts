@@ -582,7 +582,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
 <context>
     <name>trx::app::TForm1</name>
     <message>
-        <location filename="../app/form1.cpp" line="+307"/>
+        <location filename="../app/form1.cpp" line="+306"/>
         <source>Information</source>
         <translation>情報</translation>
     </message>
@@ -648,20 +648,20 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>ESSIDが正しくありません。</translation>
     </message>
     <message>
-        <location filename="../wizard/receive.cpp" line="+97"/>
+        <location filename="../wizard/receive.cpp" line="+125"/>
         <source>The changes made for %1 were dropped.</source>
         <extracomment>Said when another access point is chosen in the list: %1 is the host name of the one whose typed changes are lost.</extracomment>
         <translation>%1 に対する変更は破棄されました。</translation>
     </message>
     <message>
-        <location line="+49"/>
+        <location line="+27"/>
         <source>%1 (another device has the same MAC address)</source>
-        <extracomment>Screen-reader name of a list entry (%1: its host name) when two devices answer with one MAC address and different settings.</extracomment>
+        <extracomment>Screen-reader name of a list entry (%1: its host name) when another device answers with its MAC address.</extracomment>
         <translation>%1（別の機器が同じMACアドレスを使用しています）</translation>
     </message>
     <message>
-        <location line="+72"/>
-        <location line="+1"/>
+        <location line="+55"/>
+        <location line="+29"/>
         <source>Error</source>
         <extracomment>Shown as the regulatory domain&apos;s value (list page, 1 line, about 120 px) when the access point reports a domain code the program does not know.</extracomment>
         <translation>エラー</translation>
@@ -697,7 +697,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <location filename="../app/announcements.cpp" line="+22"/>
         <location line="+18"/>
         <location line="+19"/>
-        <location filename="../wizard/changes.cpp" line="+37"/>
+        <location filename="../wizard/changes.cpp" line="+36"/>
         <source>ESSID</source>
         <translation>ESSID</translation>
     </message>
@@ -711,21 +711,21 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
     </message>
     <message>
         <location line="-36"/>
-        <location filename="../wizard/changes.cpp" line="+5"/>
+        <location filename="../wizard/changes.cpp" line="+4"/>
         <source>Host Name</source>
         <translation>ホスト名</translation>
     </message>
     <message>
         <location line="+3"/>
         <location line="+12"/>
-        <location filename="../wizard/changes.cpp" line="-8"/>
+        <location filename="../wizard/changes.cpp" line="-6"/>
         <source>IP Address</source>
         <extracomment>Screen-reader name of an address field, read and brailled: one line, never a line break (the caption drawn on the picture, context Artwork, may take two).</extracomment>
         <translation>IPアドレス</translation>
     </message>
     <message>
         <location line="-10"/>
-        <location filename="../wizard/changes.cpp" line="+10"/>
+        <location filename="../wizard/changes.cpp" line="+8"/>
         <source>Net Mask</source>
         <extracomment>Screen-reader name of an address field; as for &quot;IP Address&quot;.</extracomment>
         <translation>サブネットマスク</translation>
@@ -750,7 +750,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
     <message>
         <location line="+9"/>
         <location line="+19"/>
-        <location filename="../wizard/changes.cpp" line="-7"/>
+        <location filename="../wizard/changes.cpp" line="-6"/>
         <source>WEP</source>
         <translation>WEP</translation>
     </message>
@@ -824,7 +824,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>規制ドメイン %1、ファームウェアのバージョン %2、MACアドレス %3、IPアドレス %4、ESSID %5、チャネル %6、WEP %7。</translation>
     </message>
     <message>
-        <location filename="../wizard/changes.cpp" line="-21"/>
+        <location filename="../wizard/changes.cpp" line="-20"/>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
@@ -832,12 +832,12 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>変更前：%1。</translation>
     </message>
     <message>
-        <location line="+29"/>
+        <location line="+27"/>
         <source>%1: %2, unchanged.</source>
         <translation>%1：%2（変更なし）。</translation>
     </message>
     <message>
-        <location line="+14"/>
+        <location line="+15"/>
         <source>WEP keys: unchanged.</source>
         <translation>WEPキー：変更なし。</translation>
     </message>
@@ -857,7 +857,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>WEPキー：変更あり。パスフレーズから作成されます。</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="+3"/>
         <source>Key in use: key 1, was key %1.</source>
         <translation>使用するキー：キー1（変更前：キー%1）。</translation>
     </message>
@@ -904,14 +904,14 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation>%1 – %2</translation>
     </message>
     <message>
-        <location filename="../wizard/changes.cpp" line="-26"/>
+        <location filename="../wizard/changes.cpp" line="-24"/>
         <source>%1: %2, was %3.</source>
         <translation>%1：%2（変更前：%3）。</translation>
     </message>
     <message>
         <location filename="../app/announcements.cpp" line="+8"/>
         <location line="+20"/>
-        <location filename="../wizard/steps.cpp" line="+144"/>
+        <location filename="../wizard/steps.cpp" line="+143"/>
         <source>The changes were not saved.</source>
         <translation>変更は保存されませんでした。</translation>
     </message>
@@ -928,7 +928,7 @@ With TRX61_DEBUG=1 in the environment it reports its network traffic on standard
         <translation></translation>
     </message>
     <message>
-        <location filename="../wizard/steps.cpp" line="+74"/>
+        <location filename="../wizard/steps.cpp" line="+77"/>
         <source>More than one device answers with the MAC address %1. Each of them may take these settings. Save anyway?</source>
         <extracomment>Asked before a save, when more than one device answered the search with one MAC address (%1), with other settings or from another address. OK saves, Cancel stays on the confirmation page.</extracomment>
         <translation>複数の機器がMACアドレス %1 で応答しています。どの機器もこの設定を受け取る可能性があります。それでも保存しますか？</translation>
