@@ -11,6 +11,7 @@
 #include <QToolTip>
 #include <utility>
 
+#include "app/faces.h"
 #include "app/jpeg.h"
 #include "link/cp1252.h"
 
@@ -180,7 +181,19 @@ TLabel::TLabel(QWidget* parent) : QLabel(parent) {
 
 void TLabel::SetCaption(const QString& caption) {
   setText(caption);
+  sizeDue_ = isHidden();
+  if (sizeDue_) return;
+  LoadFaces();
   adjustSize();
+}
+
+void TLabel::setVisible(bool visible) {
+  if (visible && sizeDue_) {
+    sizeDue_ = false;
+    LoadFaces();
+    adjustSize();
+  }
+  QLabel::setVisible(visible);
 }
 
 bool TLabel::event(QEvent* e) { return HandleToolTip(this, e) || QLabel::event(e); }

@@ -95,10 +95,16 @@ class TLabel : public QLabel, public TControl {
  public:
   explicit TLabel(QWidget* parent);
   QString Caption() const { return text(); }
+  // Sized to the caption; a hidden label when it is next shown, so that the form's hidden
+  // captions load no face before the first frame.
   void SetCaption(const QString& caption);
+  void setVisible(bool visible) override;
 
  protected:
   bool event(QEvent*) override;
+
+ private:
+  bool sizeDue_ = false;
 };
 
 // A one-line edit field. MaxLength limits what the user types, never what the program

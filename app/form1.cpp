@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPainterPath>
+#include <QResource>
 #include <QScreen>
 #include <algorithm>
 #include <cmath>
@@ -106,7 +107,6 @@ void TForm1::BuildFromDescription() {
   const FormDescription description = ParseFormDescription(QString::fromUtf8(file.readAll()));
   if (!description.error.isEmpty()) qFatal("form description: %s", qPrintable(description.error));
 
-  LoadFaces();
   QFont formFont = font();
   std::map<QString, std::vector<std::pair<int, QWidget*>>> tabOrder;  // by parent
 
@@ -132,11 +132,20 @@ void TForm1::BuildFromDescription() {
     QObject* object = nullptr;
     QWidget* widget = nullptr;
     TControl* control = nullptr;
+    // A text control measures its font as it is made: the faces first. Pictures and (hidden)
+    // labels come before, while the faces are still being read beside them.
+    if (entry.kind != "picture" && entry.kind != "button" && entry.kind != "label") LoadFaces();
     if (entry.kind == "picture" || entry.kind == "button") {
       auto* image = new TImage(parentWidget);
       if (entry.Has("picture")) {
-        QFile jpeg(PictureResource(entry.Option("picture")));
-        if (jpeg.open(QIODevice::ReadOnly))
+        // Kept where the program holds it, not copied: most pictures wait for a later page.
+        const QString path = PictureResource(entry.Option("picture"));
+        const QResource stored(path);
+        QFile jpeg(path);
+        if (stored.isValid() && stored.compressionAlgorithm() == QResource::NoCompression)
+          image->SetJpeg(QByteArray::fromRawData(reinterpret_cast<const char*>(stored.data()), stored.size()),
+                         entry.Option("picture"));
+        else if (jpeg.open(QIODevice::ReadOnly))
           image->SetJpeg(jpeg.readAll(), entry.Option("picture"));
         else
           qWarning("picture %s of %s cannot be shown: %s", qPrintable(entry.Option("picture")), qPrintable(entry.name),
@@ -150,6 +159,7 @@ void TForm1::BuildFromDescription() {
       auto* label = new TLabel(parentWidget);
       label->setFont(FontFor(entry, formFont));
       label->move(entry.left, entry.top);
+      label->setVisible(entry.Has("visible"));  // a hidden one is sized when shown
       label->SetCaption(Translated(entry.Option("text")));
       widget = label;
       control = label;
@@ -291,9 +301,24 @@ void TForm1::FormClose(QObject*) {}
 void TForm1::FormDestroy(QObject*) { ZEL_UDPSocket1->Close(); }
 
 bool TForm1::event(QEvent* e) {
+  if (e->type() == QEvent::Paint && !painted_) {
+    painted_ = true;
+    // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): the queued call's event owns its slot object
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+          if (std::exchange(activationWaits_, false)) FormActivate(this);
+        },
+        Qt::QueuedConnection);
+  }
   if (e->type() == QEvent::WindowActivate && !activatedOnce_) {
     activatedOnce_ = true;
-    FormActivate(this);
+    // The socket's thread and buffers, after the first frame when the window manager
+    // activates the window before it is drawn.
+    if (painted_)
+      FormActivate(this);
+    else
+      activationWaits_ = true;
   }
   if (e->type() == QEvent::WindowActivate) SayClosingAgain();
   return QWidget::event(e);

@@ -163,6 +163,8 @@ class TForm1 : public QWidget {
   platform::Platform& platform_;
   QHash<QString, QObject*> byName_;  // lower-case names
   bool activatedOnce_ = false;
+  bool painted_ = false;          // the first frame is drawn
+  bool activationWaits_ = false;  // activated before it
   QPoint dragOffset_;
   bool dragging_ = false;
   bool lastInputKeyboard_ = false;

@@ -25,10 +25,10 @@ class FormStyle : public QProxyStyle {
 
 }  // namespace
 
-void ApplyApplicationLook() {
+void ApplyApplicationLook(Faces faces) {
   // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): the application owns its style
   if (!dynamic_cast<FormStyle*>(QApplication::style())) QApplication::setStyle(new FormStyle);
-  LoadFaces();  // the faces the form description's families are drawn with
+  if (faces == Faces::Now) LoadFaces();  // the faces the form description's families are drawn with
   // Message boxes and tool-tips too, on Linux, where the desktop's face is whatever the machine
   // has installed; Windows users expect their system's own there.
   if (QGuiApplication::platformName() != QLatin1String("windows")) {
@@ -39,7 +39,8 @@ void ApplyApplicationLook() {
 }
 
 std::unique_ptr<TForm1> StartUp(platform::Platform& platform) {
-  ApplyApplicationLook();
+  // The first page is pictures only: the faces come after its frame, or with the first text.
+  ApplyApplicationLook(Faces::WhenNeeded);
   // Read as what it is: an icon built from the file name alone probes its content with every
   // image plugin, loading each of them into the program before the first frame.
   QImageReader icon(":/form/trx61.png", "png");

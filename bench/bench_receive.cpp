@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QProcess>
 #include <QTest>
 #include <QTimer>
@@ -15,6 +16,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <thread>
 #include <vector>
 #if __has_include(<sys/resource.h>)
@@ -52,6 +54,37 @@ void Flood(int perSecond, int seconds, std::atomic<bool>& stop, long long& sent)
     }
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
+}
+
+// This namespace's UDP datagrams dropped for want of receive buffer space (RcvbufErrors),
+// apart from those a socket filter refused, which count in the socket's drops too; -1 unknown.
+long long BufferDrops() {
+  QFile snmp("/proc/net/snmp");
+  if (!snmp.open(QIODevice::ReadOnly)) return -1;
+  QList<QByteArray> names;
+  for (QByteArray line = snmp.readLine(); !line.isEmpty(); line = snmp.readLine()) {
+    if (!line.startsWith("Udp: ")) continue;
+    const QList<QByteArray> fields = line.simplified().split(' ');
+    if (names.isEmpty()) {
+      names = fields;
+      continue;
+    }
+    const qsizetype at = names.indexOf("RcvbufErrors");
+    return at > 0 && at < fields.size() ? fields[at].toLongLong() : -1;
+  }
+  return -1;
+}
+
+// The GUI thread's own processor time: a block of the event loop that it spent working,
+// whatever else the machine's processors were doing.
+qint64 ThreadCpuNs() {
+#if defined(CLOCK_THREAD_CPUTIME_ID)
+  timespec t{};
+  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+  return t.tv_sec * 1000000000LL + t.tv_nsec;
+#else
+  return 0;
+#endif
 }
 
 }  // namespace
@@ -112,7 +145,7 @@ int main(int argc, char** argv) {
 
   // The event loop's health: a 1 ms timer, and how late each of its ticks came.
   QElapsedTimer clock;
-  qint64 last = -1, longestGapNs = 0, longestAtNs = 0;
+  qint64 last = -1, longestGapNs = 0, longestAtNs = 0, lastCpu = 0, longestCpuNs = 0;
   int listed = 0;  // and when the list last grew: how long the burst took to arrive
   qint64 lastListedNs = 0;
   QTimer probe;
@@ -128,7 +161,10 @@ int main(int argc, char** argv) {
       longestGapNs = now - last;
       longestAtNs = last;
     }
+    const qint64 cpu = ThreadCpuNs();
+    if (last >= 0) longestCpuNs = std::max(longestCpuNs, cpu - lastCpu);
     last = now;
+    lastCpu = cpu;
   });
 
   std::atomic<bool> stop{false};
@@ -137,6 +173,7 @@ int main(int argc, char** argv) {
   if (const int rate = parser.value(junk).toInt(); rate > 0)
     flood = std::thread([&] { Flood(rate, 3, stop, junkSent); });
 
+  const long long bufferDropsBefore = BufferDrops();
   clock.start();
   probe.start();
   // The two clicks, from the event loop as a person's would come: welcome page, then Next.
@@ -170,9 +207,13 @@ int main(int argc, char** argv) {
   const int sent = parser.value(count).toInt();
   std::printf("replies listed %d / sent %d (%.1f %%), dropped by the system %lld\n", form.ap_list->count(), sent,
               100.0 * form.ap_list->count() / sent, form.ZEL_UDPSocket1->DroppedBySystem());
+  const long long bufferDrops = BufferDrops() - bufferDropsBefore;
+  std::printf("of which for want of buffer space in this namespace %lld (the rest refused by a socket filter)\n",
+              bufferDropsBefore < 0 ? -1 : bufferDrops);
   std::printf("the last reply listed %.0f ms after the click on Next\n", (lastListedNs - nextAtNs) / 1e6);
   std::printf("longest event-loop block %.1f ms, %.0f ms into the search; a 1 ms timer at most %.1f ms late\n",
               longestGapNs / 1e6, longestAtNs / 1e6, std::max<qint64>(0, longestGapNs - 1000000) / 1e6);
+  std::printf("longest block in the GUI thread's own processor time %.1f ms\n", longestCpuNs / 1e6);
   if (!left) std::printf("the search did not end\n");
   std::printf("the click on Next took %.1f ms\n", nextClickNs / 1e6);
   std::printf("search page left after %lld ms; junk datagrams sent %lld; receive buffer %d bytes\n", searchMs, junkSent,

@@ -211,7 +211,8 @@ class PosixBackend : public SocketBackend {
   // filter sees the UDP header first, eight bytes). Called with headersMutex_ held.
   void AttachFilter() {
     if (fd_ < 0) return;
-    if (!filterInSystem_ || headers_.empty()) {
+    // The debug log names every datagram refused, so it sees them all.
+    if (!filterInSystem_ || headers_.empty() || DebugEnabled()) {
       ::setsockopt(fd_, SOL_SOCKET, SO_DETACH_FILTER, nullptr, 0);
       return;
     }

@@ -92,8 +92,9 @@ class UdpSocket : public QObject {
   void SetReceiveBufferSize(int bytes);
   // Only datagrams that begin with one of these headers are handed over; the rest are
   // dropped by the reader. Empty (the default): every datagram.
-  // InSystem also drops the rest before they take buffer space, where the system can (Linux);
-  // they then count in DroppedBySystem, so a user of that count checks in the reader only.
+  // InSystem also drops the rest before they take buffer space or are copied, where the system
+  // can (Linux; not while the debug log is on, which names each); they then count in
+  // DroppedBySystem too, which tells them from a full buffer's drops no more.
   enum class HeaderCheck { InReader, InSystem };
   void SetAcceptedHeaders(std::vector<std::string> headers, HeaderCheck where = HeaderCheck::InReader);
   // Only the first bytes of each datagram are kept and handed over (0: all): a flood of large

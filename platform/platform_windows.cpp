@@ -86,7 +86,10 @@ void StartAtLowestPriority(QProcess& process, const QString& program, const QStr
 }
 
 FontSetup::FontSetup() {}
+FontSetup::~FontSetup() = default;
+void FontSetup::Then(std::function<void()>) {}
 void FontSetup::Wait() {}
+void FontSetup::WaitForAny() {}
 
 void UseParentConsole() {
   // Output already redirected (a pipe, a file) stays where it goes.

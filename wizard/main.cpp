@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/faces.h"
 #include "app/language.h"
 #include "app/startup.h"
 #include "link/debuglog.h"
@@ -48,11 +49,11 @@ int main(int argc, char* argv[]) {
   }
   trx::platform::FontSetup fonts;  // beside the window system's start
   QApplication application(argc, argv);
+  fonts.Then(trx::app::PrepareFonts);
   trx::app::UseLanguage(ChosenLanguage(languageOption));
   if (trx::link::DebugEnabled())
     trx::link::DebugLine(QString("language %1, of the system's %2")
                              .arg(trx::app::LanguageInUse(), QLocale::system().uiLanguages().join(' ')));
-  fonts.Wait();
   const auto platform = trx::platform::CreateNativePlatform();
   const auto form = trx::app::StartUp(*platform);
   trx::wizard::Wizard wizard(*form);

@@ -46,8 +46,10 @@ void Wizard::WireHandlers() {
     receivingBurst_ = false;
     ShowReadReplies();
   });
-  // Nothing but replies and acknowledgements is ever taken: the rest stays with the reader.
-  f_.ZEL_UDPSocket1->SetAcceptedHeaders({std::string(link::kReplySignature), std::string(link::kAckHeader)});
+  // Nothing but replies and acknowledgements is ever taken: the system drops the rest before
+  // it takes room that a burst of replies needs.
+  f_.ZEL_UDPSocket1->SetAcceptedHeaders({std::string(link::kReplySignature), std::string(link::kAckHeader)},
+                                        link::UdpSocket::HeaderCheck::InSystem);
   // Nothing past a reply's record is read: a flood of large datagrams waiting for their turn
   // costs no more than that each.
   f_.ZEL_UDPSocket1->SetLargestKept(static_cast<int>(link::kSmallestReply));

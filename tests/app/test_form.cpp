@@ -169,7 +169,8 @@ TEST(StartUp, TheFirstActivationOpensTheSocketAndItStaysOpenUntilTheFormGoes) {
   form->show();
   form->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-  ASSERT_TRUE(form->ZEL_UDPSocket1->IsOpen()) << "the first activation opens the socket";
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form->ZEL_UDPSocket1->IsOpen(); }))
+      << "the first activation opens the socket, after the first frame";
   EXPECT_EQ(form->ZEL_UDPSocket1->lclPort, 27155);
   EXPECT_EQ(form->ZEL_UDPSocket1->rmtPort, 27155);
   EXPECT_EQ(form->ZEL_UDPSocket1->RmtAddr, "255.255.255.255");

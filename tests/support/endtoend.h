@@ -85,6 +85,8 @@ class EndToEnd : public ::testing::Test {
     form->show();
     form->activateWindow();
     EXPECT_TRUE(QTest::qWaitForWindowActive(form.window.get()));
+    // The socket opens once the first frame is drawn.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form->ZEL_UDPSocket1->IsOpen(); }));
     return form;
   }
   static void Click(TImage* b) { QTest::mouseClick(b, Qt::LeftButton, {}, {10, 10}); }

@@ -36,6 +36,8 @@ class FormTest : public ::testing::Test {
     form->show();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    // The socket opens once the first frame is drawn.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form->ZEL_UDPSocket1->IsOpen(); }));
   }
   void Deliver(const ReplyBuilder& reply) {
     wizard->ZEL_UDPSocket1Recv(form->ZEL_UDPSocket1, reply.data(), reply.size());
