@@ -129,8 +129,11 @@ void Session::Receive(link::ByteView datagram, const QHostAddress& source, const
   }
 }
 
-// An address no access point can answer from: loopback, multicast, the broadcast address.
-bool Session::NoDevice(const QHostAddress& a) { return a.isLoopback() || a.isMulticast() || a.isBroadcast(); }
+// An address no access point can answer from: loopback, multicast, the broadcast address, this
+// PC's own (a program on it that plays a unit, or our own datagram looped back).
+bool Session::NoDevice(const QHostAddress& a) const {
+  return a.isLoopback() || a.isMulticast() || a.isBroadcast() || transport_.Own(a);
+}
 
 void Session::RunUntil(int ms, const std::function<bool()>& done) {
   transport_.RunUntil(ms, [&] { return Interrupted() != 0 || done(); });
@@ -179,7 +182,7 @@ std::vector<Answer> Session::Search(int waitMs, const std::function<bool(const A
   if (strange_ > 0)
     Err("note: " + std::to_string(std::exchange(strange_, 0)) + " replies from " +
         strangeFrom_.toString().toStdString() +
-        " or another address no access point can answer from (loopback, multicast, broadcast) were ignored");
+        " or another address no access point can answer from (loopback, multicast, broadcast, this PC's own) were ignored");
   if (leftOut_ > 0)
     Err("note: " + std::to_string(leftOut_) + " more different replies came than the " + std::to_string(kMostReplies) +
         " that one search keeps; they were left out (is a device flooding the network?)");

@@ -99,7 +99,7 @@ class Session {
 
  private:
   void Receive(link::ByteView datagram, const QHostAddress& source, const QString& where);
-  static bool NoDevice(const QHostAddress& address);
+  bool NoDevice(const QHostAddress& address) const;
   void RunUntil(int ms, const std::function<bool()>& done);
   void Send(link::ByteView datagram);
 

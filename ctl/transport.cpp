@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QNetworkInterface>
 #include <QTimer>
 #include <string>
 
@@ -21,7 +22,12 @@ UdpTransport::UdpTransport() {
   });
 }
 
-bool UdpTransport::Open() { return socket_.Open(); }
+bool UdpTransport::Open() {
+  own_ = QNetworkInterface::allAddresses();
+  return socket_.Open();
+}
+
+bool UdpTransport::Own(const QHostAddress& address) const { return own_.contains(address); }
 
 void UdpTransport::Send(const QHostAddress& to, link::ByteView datagram) {
   socket_.RmtAddr = to.toString();

@@ -3,6 +3,7 @@
 // waits in. The program's is the UDP port on every adapter and Qt's event loop; a test's
 // plays the devices on a clock of its own, so that a minute of waiting costs no time.
 #include <QHostAddress>
+#include <QList>
 #include <QString>
 #include <functional>
 
@@ -25,6 +26,8 @@ class Transport {
   // Hands the datagrams that come to the receiver for up to ms, looking at done() every
   // 10 ms or so and returning as soon as it holds.
   virtual void RunUntil(int ms, const std::function<bool()>& done) = 0;
+  // Whether the address is this PC's own: a reply from there is no access point's.
+  virtual bool Own(const QHostAddress& address) const = 0;
   void SetReceiver(Receiver receiver) { receiver_ = std::move(receiver); }
 
  protected:
@@ -46,9 +49,11 @@ class UdpTransport : public Transport {
   void Send(const QHostAddress& to, link::ByteView datagram) override;
   qint64 Now() const override;
   void RunUntil(int ms, const std::function<bool()>& done) override;
+  bool Own(const QHostAddress& address) const override;
 
  private:
   link::UdpSocket socket_;
+  QList<QHostAddress> own_;  // read when the port opens
 };
 
 }  // namespace trx::ctl

@@ -49,6 +49,7 @@ class FakeNetwork : public Transport {
   void Send(const QHostAddress& to, link::ByteView datagram) override;
   qint64 Now() const override { return now_; }
   void RunUntil(int ms, const std::function<bool()>& done) override;
+  bool Own(const QHostAddress& address) const override { return address == self; }
 
   std::vector<link::Bytes> SettingsSent() const;
 
