@@ -48,7 +48,7 @@ class FontSetup {
   FontSetup& operator=(const FontSetup&) = delete;
   // Work for the same thread after that, such as Qt's font database (so once the application
   // exists); where there is no such thread, nothing is done.
-  void Then(std::function<void()> work);
+  void Then(std::function<void()>&& work);
   void Wait();
   // Waits for the set-up under way, if any; from the thread that made it.
   static void WaitForAny();

@@ -79,7 +79,7 @@ FontSetup::FontSetup()
   g_fontSetup = this;
 }
 
-void FontSetup::Then(std::function<void()> work) {
+void FontSetup::Then(std::function<void()>&& work) {
   {
     std::lock_guard lock(mutex_);
     if (closed_) return;

@@ -87,7 +87,7 @@ void StartAtLowestPriority(QProcess& process, const QString& program, const QStr
 
 FontSetup::FontSetup() {}
 FontSetup::~FontSetup() = default;
-void FontSetup::Then(std::function<void()>) {}
+void FontSetup::Then(std::function<void()>&& /*work*/) {}
 void FontSetup::Wait() {}
 void FontSetup::WaitForAny() {}
 
