@@ -381,7 +381,7 @@ class Follow {
       const bool showsOld = OldSeenAt(u) >= u.lastSent + kReplyMarginMs;
       if (showsOld && t >= u.lastSent + (job.sends == 1 ? kFirstResendMs : kLongestResendMs)) {
         Post(u);
-      } else if (!showsOld && u.blindSends < o_.retries && t >= u.lastSent + 2 * u.backoff) {
+      } else if (!showsOld && u.blindSends < o_.retries && t >= u.lastSent + 2LL * u.backoff) {
         ++u.blindSends;
         Post(u);
       }
