@@ -99,7 +99,12 @@ TForm1::TForm1(platform::Platform& platform, QWidget* parent)
   FormCreate(this);
 }
 
-TForm1::~TForm1() { FormDestroy(this); }
+TForm1::~TForm1() {
+  // A field that loses the focus as the window goes says its typing limit: not to a form
+  // half destroyed.
+  for (TEdit* field : findChildren<TEdit*>()) disconnect(field, &TEdit::OnLimit, this, nullptr);
+  FormDestroy(this);
+}
 
 void TForm1::BuildFromDescription() {
   QFile file(":/form/Form1.form");
