@@ -14,11 +14,12 @@ namespace trx::ctl {
 namespace {
 
 // A message that is neither acknowledged nor seen applied goes out again: while the unit
-// answers with its old values, this soon and then at the longest step until its apply time
-// ends; while nothing is heard of it, after twice as long each time, --retries times. A unit
-// that took it shows its new values before the second copy, so it gets no more, and one
-// that acknowledges after a second gets two at most.
-constexpr int kFirstResendMs = 300, kLongestResendMs = 750;
+// answers with its old values, this soon, then not before a slow unit's acknowledgement is
+// due, then at a steady step until its apply time ends; while nothing is heard of it, after
+// twice as long each time, --retries times. A unit that took it shows its new values before
+// the second copy, so it gets no more, and one that acknowledges after a second gets two at
+// most.
+constexpr int kFirstResendMs = 300, kSlowAckMs = 1050, kResendMs = 500;
 // A reply that left the unit this long after a copy was sent would show that copy applied.
 constexpr int kReplyMarginMs = 150;
 // After a unit first shows its new values, it is heard for at least this long, and two more
@@ -123,7 +124,8 @@ class Follow {
         static_cast<int>(std::count_if(units_.begin(), units_.end(), [](const Unit& u) { return u.job().sent; }));
     // Verifying searches while some unit has not shown its new values: often in the first
     // second after the messages went out, when most units show them; then, as a large
-    // site's replies to each take longer to come in, less often.
+    // site's replies to each take longer to come in, less often; and often again for the
+    // last few, whose copies were lost, and while the verified are heard out.
     const qint64 every = 200 + static_cast<qint64>(plan.size()) / 10, sentAll = Elapsed();
     qint64 nextRequest = sentAll + 50;
     while (Open() && !Interrupted()) {
@@ -139,9 +141,9 @@ class Follow {
         for (Unit& u : units_)
           if (u.open && u.verified && ++u.searchesSinceSeen == 2)
             u.windowEnd = std::max(t + kReplyMarginMs, u.seenAt + kVerifyWindowMs);
-        const bool settling =
-            std::none_of(units_.begin(), units_.end(), [](const Unit& u) { return u.open && !u.verified; });
-        nextRequest = t + (t - sentAll < 1000 ? 50 : settling ? std::min<qint64>(every, 200) : every);
+        const auto waiting =
+            std::count_if(units_.begin(), units_.end(), [](const Unit& u) { return u.open && !u.verified; });
+        nextRequest = t + (t - sentAll < 1000 ? 50 : waiting * 20 <= static_cast<qint64>(units_.size()) ? 100 : every);
       }
       if (Open()) session_.Wait(20);
     }
@@ -379,7 +381,9 @@ class Follow {
     } else if (!job.acknowledged && u.unattributedSinceSend == 0) {
       // Lost on the way there or back: the same bytes again.
       const bool showsOld = OldSeenAt(u) >= u.lastSent + kReplyMarginMs;
-      if (showsOld && t >= u.lastSent + (job.sends == 1 ? kFirstResendMs : kLongestResendMs)) {
+      const qint64 due = job.sends == 1 ? u.lastSent + kFirstResendMs
+                                        : std::max(u.lastSent + kResendMs, u.firstSent + kSlowAckMs);
+      if (showsOld && t >= due) {
         Post(u);
       } else if (!showsOld && u.blindSends < o_.retries && t >= u.lastSent + 2LL * u.backoff) {
         ++u.blindSends;
