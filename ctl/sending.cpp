@@ -381,8 +381,8 @@ class Follow {
     } else if (!job.acknowledged && u.unattributedSinceSend == 0) {
       // Lost on the way there or back: the same bytes again.
       const bool showsOld = OldSeenAt(u) >= u.lastSent + kReplyMarginMs;
-      const qint64 due = job.sends == 1 ? u.lastSent + kFirstResendMs
-                                        : std::max(u.lastSent + kResendMs, u.firstSent + kSlowAckMs);
+      const qint64 due =
+          job.sends == 1 ? u.lastSent + kFirstResendMs : std::max(u.lastSent + kResendMs, u.firstSent + kSlowAckMs);
       if (showsOld && t >= due) {
         Post(u);
       } else if (!showsOld && u.blindSends < o_.retries && t >= u.lastSent + 2LL * u.backoff) {
