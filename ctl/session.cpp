@@ -39,6 +39,7 @@ std::string Unreadable(const Answer& a) {
 bool Known(const QHostAddress& address) { return !address.isNull() && address != QHostAddress::AnyIPv4; }
 
 std::string AddressText(const QHostAddress& address) {
+  if (address == QHostAddress::AnyIPv4) return "0.0.0.0 (no address of its own yet)";
   return Known(address) ? address.toString().toStdString() : "an unknown address";
 }
 

@@ -36,8 +36,9 @@ TEST(Twins, OnlyTheSettingsAndTheAddressTellRepliesApart) {
             "2 access points answer with this MAC and different settings (from 10.1.0.66 and 10.50.0.11)");
   EXPECT_EQ(Twins({&a, &elsewhere}), "2 access points answer with this MAC (from 10.50.0.11 and 10.1.0.66)");
   Answer unknown = Reply(other, "0.0.0.0");
-  EXPECT_EQ(Twins({&a, &unknown}),
-            "2 access points answer with this MAC and different settings (from 10.50.0.11 and an unknown address)");
+  EXPECT_EQ(
+      Twins({&a, &unknown}),
+      "2 access points answer with this MAC and different settings (from 10.50.0.11 and 0.0.0.0 (no address of its own yet))");
 }
 
 }  // namespace
