@@ -83,7 +83,7 @@ int Apply(const QStringList& args, Transport& network) {
   CatchInterrupts();
   const auto lock = options.dryRun ? nullptr : LockSends();
   if (!options.dryRun && !lock) return Finish(128 + Interrupted());
-  Session session(network);
+  Session session(network, CommandLine());
   if (!Open(session)) return kRefused;
   Progress progress;
   const bool json = p.isSet(send.json);

@@ -7,6 +7,7 @@
 #include <QLockFile>
 #include <QThread>
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #ifdef _WIN32
 #include <io.h>
@@ -15,6 +16,15 @@
 #endif
 
 namespace trx::ctl {
+
+namespace {
+volatile std::sig_atomic_t interrupted = 0;
+
+extern "C" void OnInterrupt(int signal) {
+  interrupted = signal;
+  std::signal(signal, SIG_DFL);  // a second one ends the program without a report
+}
+}  // namespace
 
 const char kStatuses[] =
     "Exit status: 0 done (discover: at least one access point answered; set, apply: verified, unchanged, or changed "
@@ -36,6 +46,16 @@ const std::vector<Command>& Commands() {
 
 // Each line in one write, so that lines of two runs on one terminal do not mix.
 void Err(const std::string& line) { TheConsole().err << "trx61ctl: " + MessageLine(line) + "\n" << std::flush; }
+
+void CatchInterrupts() {
+  interrupted = 0;
+  std::signal(SIGINT, OnInterrupt);
+  std::signal(SIGTERM, OnInterrupt);
+}
+
+int Interrupted() { return interrupted; }
+
+Surroundings CommandLine() { return {Err, Interrupted}; }
 
 bool Terminal(std::FILE* f) {
 #ifdef _WIN32

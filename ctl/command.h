@@ -33,6 +33,13 @@ int Set(const QStringList& args, Transport& network);
 int Apply(const QStringList& args, Transport& network);
 
 void Err(const std::string& line);  // "trx61ctl: line" on standard error, as MessageLine
+// Catches SIGINT and SIGTERM from now on, an earlier one forgotten; a second one of the same
+// ends the program at once.
+void CatchInterrupts();
+// The signal that interrupted the run, or 0.
+int Interrupted();
+// A session's surroundings on the command line: notes on standard error, interrupts by signal.
+Surroundings CommandLine();
 bool Terminal(std::FILE* f);
 QString Q(const std::string& s);
 // Standard output must have taken everything: a full disk is a failure, not a success.

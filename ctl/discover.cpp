@@ -45,7 +45,7 @@ int Discover(const QStringList& args, Transport& network) {
       return kRefused;
     }
   CatchInterrupts();
-  Session session(network);
+  Session session(network, CommandLine());
   if (!Open(session)) return kRefused;
   const int waitMs = static_cast<int>(seconds * 1000);
   const auto answers = session.Search(waitMs);

@@ -134,12 +134,12 @@ std::vector<Answer> SearchNamed(Session& session, const std::vector<Job>& jobs, 
 
 // What the job is to send, or nothing when its outcome is decided here. flooded: a twin, or
 // the unit itself, may be among the replies a flood made the search leave out.
-std::optional<Planned> Plan(Job& job, const Found& found, bool flooded, const RunOptions& o) {
+std::optional<Planned> Plan(Job& job, const Found& found, bool flooded, bool interrupted, const RunOptions& o) {
   if (!job.refusal.empty()) {
     Decide(job, Outcome::Refused, o, job.refusal);
     return std::nullopt;
   }
-  if (Interrupted()) {
+  if (interrupted) {
     Decide(job, Outcome::NotSent, o);
     return std::nullopt;
   }
@@ -184,7 +184,7 @@ bool Run(Session& session, std::vector<Job>& jobs, const RunOptions& o) {
   const bool flooded = session.LeftOut() > 0;
   std::vector<Planned> plan;
   for (Job& job : jobs)
-    if (auto planned = Plan(job, found, flooded, o)) plan.push_back(std::move(*planned));
+    if (auto planned = Plan(job, found, flooded, session.Interrupted() != 0, o)) plan.push_back(std::move(*planned));
 
   if (!o.force && RefuseAddressConflicts(found, plan, o) && o.conflictRefusesAll) {
     for (Planned& p : plan) Decide(*p.job, Outcome::NotSent, o, "the file was refused");

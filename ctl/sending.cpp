@@ -5,7 +5,6 @@
 #include <map>
 #include <set>
 
-#include "ctl/command.h"
 #include "ctl/jobs.h"
 #include "link/debuglog.h"
 
@@ -91,7 +90,7 @@ class Follow {
     TakeOthers();
     units_.reserve(plan.size());
     for (Planned& p : plan) {
-      if (Interrupted()) {
+      if (session_.Interrupted()) {
         Decide(*p.job, Outcome::NotSent, o_);
         continue;
       }
@@ -107,7 +106,7 @@ class Follow {
     session_.Listen();  // verifying replies from now on
     listenedAt_ = Elapsed();
     for (Unit& u : units_) {
-      if (Interrupted()) {
+      if (session_.Interrupted()) {
         Decide(u.job(), Outcome::NotSent, o_);
         u.open = false;
         continue;
@@ -128,7 +127,7 @@ class Follow {
     // last few, whose copies were lost, and while the verified are heard out.
     const qint64 every = 200 + static_cast<qint64>(plan.size()) / 10, sentAll = Elapsed();
     qint64 nextRequest = sentAll + 50;
-    while (Open() && !Interrupted()) {
+    while (Open() && !session_.Interrupted()) {
       TakeAcknowledgements();
       TakeReplies();
       TakeOthers();
@@ -154,7 +153,8 @@ class Follow {
     for (Unit& u : units_)
       if (u.open) Close(u, !u.verified ? Outcome::Unknown : Seen(u));
     if (session_.ForeignLeftOut() > 0)
-      Err("note: " + std::to_string(session_.ForeignLeftOut()) +
+      session_.Note(
+          "note: " + std::to_string(session_.ForeignLeftOut()) +
           " settings messages from other senders came too fast to be weighed (is a device flooding the network?)");
   }
 

@@ -1,23 +1,14 @@
 #include "ctl/session.h"
 
 #include <algorithm>
-#include <csignal>
 #include <string_view>
 #include <utility>
 
-#include "ctl/command.h"
 #include "link/debuglog.h"
 
 namespace trx::ctl {
 
 namespace {
-volatile std::sig_atomic_t interrupted = 0;
-
-extern "C" void OnInterrupt(int signal) {
-  interrupted = signal;
-  std::signal(signal, SIG_DFL);  // a second one ends the program without a report
-}
-
 // Requests go out this often while a search runs, more slowly while they bring no new reply.
 constexpr int kRequestEveryMs = 250, kSlowestRequestMs = 1000;
 // While named units have not all answered, faster: each lost request or reply costs one step,
@@ -43,15 +34,8 @@ std::string AddressText(const QHostAddress& address) {
   return Known(address) ? address.toString().toStdString() : "an unknown address";
 }
 
-void CatchInterrupts() {
-  interrupted = 0;
-  std::signal(SIGINT, OnInterrupt);
-  std::signal(SIGTERM, OnInterrupt);
-}
-
-int Interrupted() { return interrupted; }
-
-Session::Session(Transport& transport) : transport_(transport) {
+Session::Session(Transport& transport, Surroundings surroundings)
+    : transport_(transport), surroundings_(std::move(surroundings)) {
   transport_.SetReceiver([this](link::ByteView datagram, const QHostAddress& from, const QString& where) {
     Receive(datagram, from, where);
   });
@@ -181,12 +165,13 @@ std::vector<Answer> Session::Search(int waitMs, const std::function<bool(const A
   searching_ = false;
   seen_.Clear();
   if (strange_ > 0)
-    Err("note: " + std::to_string(std::exchange(strange_, 0)) + " replies from " +
+    Note(
+        "note: " + std::to_string(std::exchange(strange_, 0)) + " replies from " +
         strangeFrom_.toString().toStdString() +
         " or another address no access point can answer from (loopback, multicast, broadcast, this PC's own) were ignored");
   if (leftOut_ > 0)
-    Err("note: " + std::to_string(leftOut_) + " more different replies came than the " + std::to_string(kMostReplies) +
-        " that one search keeps; they were left out (is a device flooding the network?)");
+    Note("note: " + std::to_string(leftOut_) + " more different replies came than the " + std::to_string(kMostReplies) +
+         " that one search keeps; they were left out (is a device flooding the network?)");
   return std::exchange(answers_, {});
 }
 

@@ -1,8 +1,7 @@
 #pragma once
 // One conversation with the access points on every adapter: searches and their replies,
 // settings messages and their acknowledgements, and the settings messages other senders
-// broadcast, over a transport (transport.h). Stops waiting at once when the user interrupts
-// (Ctrl-C, SIGTERM).
+// broadcast, over a transport (transport.h). Stops waiting at once when the user interrupts.
 #include <QHostAddress>
 #include <QStringList>
 #include <functional>
@@ -37,11 +36,13 @@ std::string Unreadable(const Answer& a);
 std::string AddressText(const QHostAddress& address);
 bool Known(const QHostAddress& address);
 
-// Catches SIGINT and SIGTERM from now on, an earlier one forgotten; a second one of the same
-// ends the program at once.
-void CatchInterrupts();
-// The signal that interrupted the run, or 0.
-int Interrupted();
+// What a session needs of the program around it: where its notes for the user go, and
+// whether the user asked it to stop (the signal, or 0). The command line gives its standard
+// error and its signal handler; a test gives its own.
+struct Surroundings {
+  std::function<void(const std::string&)> note = [](const std::string&) {};
+  std::function<int()> interrupted = [] { return 0; };
+};
 
 // The most different replies one search keeps: far more than any site has (and as many rows
 // as apply reads), so that a flood of forged replies costs bounded memory. A search that had
@@ -53,11 +54,15 @@ constexpr std::size_t kMostForeign = 10'000;
 
 class Session {
  public:
-  explicit Session(Transport& transport);
+  explicit Session(Transport& transport, Surroundings surroundings = {});
   ~Session() { transport_.SetReceiver({}); }  // the transport may outlive it
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
   bool Open();
+  // The signal that interrupted the run, or 0.
+  int Interrupted() const { return surroundings_.interrupted(); }
+  // A line for the user ("note: ..."), as the program shows them.
+  void Note(const std::string& line) const { surroundings_.note(line); }
   // Milliseconds on the transport's monotonic clock.
   qint64 Now() const { return transport_.Now(); }
   // Replies to one search, in arrival order, each once (copies merged), until waitMs has
@@ -104,6 +109,7 @@ class Session {
   void Send(link::ByteView datagram);
 
   Transport& transport_;
+  Surroundings surroundings_;
   bool searching_ = false, saving_ = false, heard_ = false, hearOthers_ = false;
   std::vector<Answer> answers_;
   qint64 listeningSince_ = 0;

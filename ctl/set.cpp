@@ -184,7 +184,7 @@ int Set(const QStringList& args, Transport& network) {
   CatchInterrupts();
   const auto lock = options.dryRun ? nullptr : LockSends();
   if (!options.dryRun && !lock) return Finish(128 + Interrupted());
-  Session session(network);
+  Session session(network, CommandLine());
   if (!Open(session)) return kRefused;
   if (!mac) {
     int status = kOk;
