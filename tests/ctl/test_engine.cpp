@@ -207,5 +207,29 @@ TEST_F(Engine, EveryUnitIsSetThroughALossyLinkAndSlowUnitsGetFewCopies) {
   EXPECT_LE(net.SettingsSent().size(), 80u);
 }
 
+TEST_F(Engine, DiscoverListsEachUnitOnceAndNamesWhatTheyShare) {
+  EXPECT_EQ(Run(Discover, {"discover", "--wait", "0.5", "--json"}), 2);
+  EXPECT_EQ(out.str(), "[\n]\n");
+  out.str("");
+  err.str("");
+  net.devices = {Unit(1, "192.168.1.11"), Unit(2, "192.168.1.12"), Unit(2, "10.1.0.66"), Unit(3, "192.168.1.13")};
+  net.devices[1].duplicates = true;                     // its copies are one unit
+  net.devices[2].record.hostName = "forger";            // a second device with unit 2's MAC and address
+  net.devices[3].record.ip = net.devices[0].record.ip;  // and one with unit 1's fixed address
+  net.devices[3].replyDelayMs = 2500;                   // answering late: the list may be short
+  EXPECT_EQ(Run(Discover, {"discover", "--csv"}), 0);
+  const QStringList rows = QString::fromStdString(out.str()).split('\n', Qt::SkipEmptyParts);
+  ASSERT_EQ(rows.size(), 5);
+  EXPECT_EQ(rows[1],
+            "02-00-00-0A-00-01,TRX61-AP-1,192.168.1.11,255.255.255.0,192.168.1.1,no,FCC,6,office-1,'2.2.0,off,"
+            "1,eth0,ip");
+  EXPECT_EQ(rows.filter("02-00-00-0A-00-02,").size(), 2);
+  EXPECT_EQ(err.str(),
+            "trx61ctl: more than one access point has the fixed address 192.168.1.11\n"
+            "trx61ctl: more than one access point has the fixed address 192.168.1.12\n"
+            "trx61ctl: more than one access point has the MAC 02-00-00-0A-00-02\n"
+            "trx61ctl: note: 1 access point(s) answered for the first time in the last quarter of the wait: the list "
+            "may be short; search longer (--wait)\n");
+}
 }  // namespace
 }  // namespace trx::ctl
