@@ -7,6 +7,56 @@
 
 namespace trx::ctl {
 
+namespace {
+
+// How many units answered for the first time in the last quarter of the wait: more may come
+// after it.
+int LateUnits(const std::vector<const Answer*>& listed, int waitMs) {
+  std::set<link::Mac> early;
+  int late = 0;
+  for (const Answer* a : listed) {
+    if (a->at < waitMs * 3 / 4)
+      early.insert(a->record->mac);
+    else if (early.insert(a->record->mac).second)
+      ++late;
+  }
+  return late;
+}
+
+// What the listed units share with one another: a fixed address, a MAC.
+class Shared {
+ public:
+  explicit Shared(const std::vector<const Answer*>& listed) {
+    for (const Answer* a : listed) {
+      if (a->record->addressMode != 0) ++byIp_[a->record->ip];
+      ++byMac_[a->record->mac];
+    }
+    for (const Answer* a : listed) {
+      const QStringList what = Of(*a);
+      if (what.contains("ip")) ips_.insert(link::FormatIpv4(a->record->ip));
+      if (what.contains("mac")) macs_.insert(link::FormatMac(a->record->mac));
+    }
+  }
+  // "ip", "mac": what this one shares.
+  QStringList Of(const Answer& a) const {
+    QStringList what;
+    if (a.record->addressMode != 0 && byIp_.at(a.record->ip) > 1) what << "ip";
+    if (byMac_.at(a.record->mac) > 1) what << "mac";
+    return what;
+  }
+  void Report() const {
+    for (const auto& [values, what] : {std::pair{&ips_, "the fixed address"}, {&macs_, "the MAC"}})
+      for (const std::string& value : *values) Err(std::string("more than one access point has ") + what + " " + value);
+  }
+
+ private:
+  std::map<link::Ipv4, int> byIp_;
+  std::map<link::Mac, int> byMac_;
+  std::set<std::string> ips_, macs_;
+};
+
+}  // namespace
+
 int Discover(const QStringList& args, Transport& network) {
   QCommandLineParser p;
   p.setApplicationDescription(
@@ -52,37 +102,11 @@ int Discover(const QStringList& args, Transport& network) {
   std::vector<const Answer*> listed;
   for (const Answer& a : answers)
     if (Usable(a)) listed.push_back(&a);
-  // Units still answering for the first time near the end: more may come after it.
-  std::set<link::Mac> early;
-  int late = 0;
-  for (const Answer* a : listed) {
-    if (a->at < waitMs * 3 / 4)
-      early.insert(a->record->mac);
-    else if (early.insert(a->record->mac).second)
-      ++late;
-  }
-
-  std::map<link::Ipv4, int> byIp;
-  std::map<link::Mac, int> byMac;
-  for (const Answer* a : listed) {
-    if (a->record->addressMode != 0) ++byIp[a->record->ip];
-    ++byMac[a->record->mac];
-  }
-  std::set<std::string> sharedIps, sharedMacs;
-  const auto conflicts = [&](const Answer& a) {
-    QStringList what;
-    if (a.record->addressMode != 0 && byIp[a.record->ip] > 1) what << "ip";
-    if (byMac[a.record->mac] > 1) what << "mac";
-    return what;
-  };
-  for (const Answer* a : listed) {
-    const QStringList shared = conflicts(*a);
-    if (shared.contains("ip")) sharedIps.insert(link::FormatIpv4(a->record->ip));
-    if (shared.contains("mac")) sharedMacs.insert(link::FormatMac(a->record->mac));
-  }
+  const int late = LateUnits(listed, waitMs);
+  const Shared shared(listed);
   // Each row is made as it is printed: a flood of replies costs no row text in memory.
   const bool showKeys = p.isSet(keys), backup = p.isSet(csv);
-  const auto row = [&](std::size_t i) { return Describe(*listed[i], showKeys, conflicts(*listed[i]), backup); };
+  const auto row = [&](std::size_t i) { return Describe(*listed[i], showKeys, shared.Of(*listed[i]), backup); };
   // Interrupted: what answered so far is listed all the same, and the status says so.
   const Format format = p.isSet(json) ? Format::Json : p.isSet(csv) ? Format::Csv : Format::Table;
   int status = listed.empty() ? kNotFound : kOk;
@@ -97,8 +121,7 @@ int Discover(const QStringList& args, Transport& network) {
           [&](std::string_view piece) { out.write(piece.data(), static_cast<std::streamsize>(piece.size())); });
   }
   ReportUnusable(answers);
-  for (const auto& [shared, what] : {std::pair{&sharedIps, "the fixed address"}, {&sharedMacs, "the MAC"}})
-    for (const std::string& value : *shared) Err(std::string("more than one access point has ") + what + " " + value);
+  shared.Report();
   if (listed.empty()) Err("no access point answered");
   if (late > 0)
     Err("note: " + std::to_string(late) + " access point(s) answered for the first time in the last quarter of the " +
