@@ -109,15 +109,13 @@ TEST_F(Form, TheWindowIsThePageInTheProgramsOwnFaces) {
   EXPECT_EQ(form->font().pixelSize(), 11);
 }
 
-// A picture button's face name is state, never a tool-tip; a label that shows one keeps it up
-// for 40 seconds.
+// A picture button's face name is state, never a tool-tip.
 TEST_F(Form, AButtonShowsNoToolTip) {
   Show();
   QToolTip::hideText();
   QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), form->b_setup->mapToGlobal(QPoint(5, 5)));
   QApplication::sendEvent(form->b_setup, &help);
   EXPECT_TRUE(QToolTip::text().isEmpty()) << QToolTip::text().toStdString();
-  EXPECT_EQ(HintHidePause(), 40000);
 }
 
 TEST_F(Form, LookupIgnoresLetterCase) {
@@ -171,9 +169,6 @@ TEST(StartUp, TheFirstActivationOpensTheSocketAndItStaysOpenUntilTheFormGoes) {
   ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
   ASSERT_TRUE(QTest::qWaitFor([&] { return form->ZEL_UDPSocket1->IsOpen(); }))
       << "the first activation opens the socket, after the first frame";
-  EXPECT_EQ(form->ZEL_UDPSocket1->lclPort, 27155);
-  EXPECT_EQ(form->ZEL_UDPSocket1->rmtPort, 27155);
-  EXPECT_EQ(form->ZEL_UDPSocket1->RmtAddr, "255.255.255.255");
   form->close();
   EXPECT_TRUE(platform.calls.isEmpty());
   TZEL_UDPSocket* socket = form->ZEL_UDPSocket1;
