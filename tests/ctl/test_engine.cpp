@@ -231,5 +231,75 @@ TEST_F(Engine, DiscoverListsEachUnitOnceAndNamesWhatTheyShare) {
             "trx61ctl: note: 1 access point(s) answered for the first time in the last quarter of the wait: the list "
             "may be short; search longer (--wait)\n");
 }
+// What is refused before anything is sent to a unit: a bad value, file, row or option says
+// why, names where, and sends nothing (5: the other units went ahead).
+TEST_F(Engine, RefusalsSayWhyAndSendNothingToTheUnit) {
+  struct Case {
+    const char* what;
+    QStringList set;  // the set command's arguments, or
+    std::string csv;  // the file apply is given
+    int status;
+    std::string says;  // on standard error, or standard output for a refused device
+    std::size_t sends = 0;
+  };
+  const std::string rows1000 = [] {
+    std::string rows = "MAC,Essid\n";
+    for (int i = 0; i < 1000; ++i) rows += "02-00-00-0A-00-01,x\n";
+    return rows;
+  }();
+  const Case cases[] = {
+      {"an empty ESSID", {"--essid", ""}, "", 1, "essid \"\": 1 to 32 characters"},
+      {"a channel outside the domain", {"--channel", "13"}, "", 1, "channel 13"},
+      {"another's address", {"--ip", "192.168.1.13"}, "", 1, "02-00-00-0A-00-03 has this address too"},
+      {"a gateway outside the subnet", {"--gateway", "10.0.0.1"}, "", 1, "gateway 10.0.0.1: outside the subnet"},
+      {"an empty pass phrase", {"--passphrase", "", "--wep", "64"}, "", 1, "passphrase"},
+      {"a loopback address", {"--ip", "127.0.0.7"}, "", 1, "ip 127.0.0.7: a loopback address"},
+      {"--wait 0", {"--essid", "x", "--wait", "0"}, "", 1, "--wait 0: takes a number of seconds from 0.1 to 3600"},
+      {"an unknown column", {}, "mac,essid,colour\n02-00-00-0A-00-01,,red\n", 1, ":1: unknown column \"colour\""},
+      {"a bad row",
+       {},
+       "mac,ip\n02-00-00-0A-00-01,10.0.0.1\n02-00-00-0A-00-02,10.0.0\n",
+       1,
+       ":3: ip 10.0.0: not an IPv4 address"},
+      {"one address twice",
+       {},
+       "mac,ip\n02-00-00-0A-00-01,192.168.1.70\n02-00-00-0A-00-03,192.168.1.70\n",
+       1,
+       "nothing was sent"},
+      {"a workbook", {}, std::string("PK\3\4rest", 8), 1, "save it as CSV"},
+      {"a control character",
+       {},
+       "mac,essid\n02-00-00-0A-00-01,office-9\n02-00-00-0A-00-03,\"net\ntwo\"\n",
+       5,
+       ":3: essid: control characters",
+       1},
+      {"a channel of another domain",
+       {},
+       "mac,essid,channel\n02-00-00-0A-00-01,a,11\n02-00-00-0A-00-03,b,14\n",
+       5,
+       ":3: channel 14",
+       1},
+      {"1000 rows of one MAC", {}, rows1000, 5, "skipped: the MAC is on lines 2, 3, "},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    net.sent.clear();
+    net.devices = {Unit(1, "192.168.1.11"), Unit(2, "192.168.1.12"), Unit(3, "192.168.1.13")};
+    net.devices[1].record.addressMode = 0;  // on DHCP
+    out.str("");
+    err.str("");
+    const int status = c.csv.empty() ? Run(Set, QStringList{"set", "02-00-00-0A-00-01"} + c.set) : Apply(c.csv);
+    EXPECT_EQ(status, c.status) << out.str() << err.str();
+    EXPECT_NE((c.status == 5 ? out : err).str().find(c.says), std::string::npos) << out.str() << err.str();
+    EXPECT_EQ(net.SettingsSent().size(), c.sends);
+  }
+  EXPECT_EQ(Run(Set, {"set", "02-00-00-0A-00-02", "--gateway", "192.168.1.2"}), 1) << "a gateway alone, on DHCP";
+  EXPECT_EQ(Run(ctl::Apply, {"apply", "/dev/zero"}), 1);
+  EXPECT_NE(err.str().find("larger than 16 MiB"), std::string::npos);
+  EXPECT_EQ(Apply("mac,essid\n02-00-00-0A-00-01,x\n", {"--report", runtime.filePath("none/report.json")}), 1);
+  EXPECT_NE(err.str().find("--report " + runtime.filePath("none/report.json").toStdString() + ": "), std::string::npos);
+  EXPECT_TRUE(net.SettingsSent().empty());
+}
+
 }  // namespace
 }  // namespace trx::ctl
