@@ -12,13 +12,17 @@ QString Ipv4Text(const link::Ipv4& ip) { return QString::fromStdString(link::For
 }  // namespace
 
 void Wizard::DescribeChanges() {
-  // Each new value tells the old one beside it, as the chosen access point's record has it.
+  // Each new value tells the old one beside it, as the chosen access point's record has it; a
+  // value left as it was says nothing more.
+  const auto describe = [](QLineEdit* field, const QString& was) {
+    field->setAccessibleDescription(field->text() == was ? QString() : trx::app::TForm1::tr("Was %1.").arg(was));
+  };
   const QString oldAddress = AddressText(device_);
-  for (QWidget* address : {static_cast<QWidget*>(f_.e_ip), static_cast<QWidget*>(f_.e_dhcp)})
-    address->setAccessibleDescription(trx::app::TForm1::tr("Was %1.").arg(oldAddress));
-  f_.e_ess->setAccessibleDescription(trx::app::TForm1::tr("Was %1.").arg(DeviceEssid()));
-  f_.e_ch->setAccessibleDescription(trx::app::TForm1::tr("Was %1.").arg(ChannelText(device_)));
-  f_.e_wep->setAccessibleDescription(trx::app::TForm1::tr("Was %1.").arg(WepText(device_)));
+  describe(f_.e_ip, oldAddress);
+  describe(f_.e_dhcp, oldAddress);
+  describe(f_.e_ess, DeviceEssid());
+  describe(f_.e_ch, ChannelText(device_));
+  describe(f_.e_wep, WepText(device_));
 }
 
 void Wizard::ForgetChanges() {

@@ -89,6 +89,8 @@ TEST_F(Accessibility, EveryPageWaitAndOutcomeIsAnnouncedBeforeTheFocusMoves) {
   EXPECT_TRUE(announcements->Last().startsWith("Confirm the new settings. | Do you want to save"));
   EXPECT_TRUE(announcements->Last().contains("Channel: 7, was 6.")) << "each row: caption, new, old";
   EXPECT_EQ(QAccessible::queryAccessibleInterface(form->e_ch)->text(QAccessible::Description), "Was 6.");
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(form->e_ess)->text(QAccessible::Description), "")
+      << "a value left as it was says nothing more";
 
   Key(Qt::Key_Return);  // Yes, and OK on the note
   EXPECT_TRUE(announcements->Last().startsWith("Checking the network connection. | Saving the settings"));
