@@ -115,15 +115,8 @@ int Apply(const QStringList& args, Transport& network) {
   Progress progress;
   const bool json = p.isSet(send.json);
   options.conflictRefusesAll = true;
-  options.progress = [&](const Tally& t) { progress.Show(t); };
-  options.sending = [&] {
-    progress.Clear();
-    WarnCleartext();
-  };
-  options.done = [&](const Job& job) {
-    progress.Clear();
-    if (!json) SayOutcome(job, name);
-  };
+  ShowRun(
+      options, progress, json ? std::function<void(const Job&)>() : [&name](const Job& job) { SayOutcome(job, name); });
   const bool went = Run(session, jobs, options);
   progress.Clear();
   QJsonArray all;

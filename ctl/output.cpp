@@ -306,4 +306,16 @@ void Progress::Clear() {
   shown = false;
 }
 
+void ShowRun(RunOptions& o, Progress& progress, std::function<void(const Job&)> tell) {
+  o.progress = [&progress](const Tally& t) { progress.Show(t); };
+  o.sending = [&progress] {
+    progress.Clear();
+    WarnCleartext();
+  };
+  o.done = [&progress, tell = std::move(tell)](const Job& job) {
+    progress.Clear();
+    if (tell) tell(job);
+  };
+}
+
 }  // namespace trx::ctl

@@ -92,6 +92,10 @@ bool WriteWhole(const QString& path, const std::function<void(const Writer&)>& p
 std::string WriteProblem(const QString& path);
 
 // Progress on a terminal, on one line that is cleared before anything else is printed.
+struct Progress;
+// A run shown as it goes: the progress line, the warning before its first message, and each
+// job's outcome told (unless tell is empty, as for JSON) as soon as it is known.
+void ShowRun(RunOptions& o, Progress& progress, std::function<void(const Job&)> tell);
 struct Progress {
   bool on;
   bool shown = false;

@@ -205,15 +205,7 @@ int Set(const QStringList& args, Transport& network) {
   jobs[0].changes = *read;
   Progress progress;
   const bool json = p.isSet(send.json);
-  options.progress = [&](const Tally& t) { progress.Show(t); };
-  options.sending = [&] {
-    progress.Clear();
-    WarnCleartext();
-  };
-  options.done = [&](const Job& job) {
-    progress.Clear();
-    if (!json) Tell(job);
-  };
+  ShowRun(options, progress, json ? std::function<void(const Job&)>() : Tell);
   Run(session, jobs, options);
   progress.Clear();
   if (json) TheConsole().out << JsonText(QJsonDocument(JobJson(jobs[0], false)));
