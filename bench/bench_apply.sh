@@ -7,19 +7,15 @@
 #   bench/bench_apply.sh [BUILD-DIR]
 set -eu
 build=${1:-build}
-[ "${TRX_IN_NETNS:-}" = 1 ] || exec env TRX_IN_NETNS=1 "$(dirname "$0")/../tools/netns-run" "$0" "$build"
+# shellcheck source=bench/common.sh
+. "$(dirname "$0")/common.sh"
+in_namespace "$build"
 csv=$(mktemp)
 log=$(mktemp)
 out=$(mktemp)
 trap 'rm -f "$csv" "$log" "$out"' EXIT
 # The first 5 never acknowledge; all apply what they are sent at once.
-"$build/trx61-apsim" --count 106 --ack-delay 1000 --no-ack --faulty 5 > "$log" 2>&1 &
-sim=$!
-until grep -q listening "$log"; do sleep 0.05; done
-rows() {  # first last tag
-  echo "mac,essid"
-  i=$1; while [ "$i" -le "$2" ]; do printf '02-00-00-0A-%02X-%02X,%s-%d\n' $((i / 256)) $((i % 256)) "$3" "$i"; i=$((i + 1)); done
-}
+start_sim --count 106 --ack-delay 1000 --no-ack --faulty 5
 # Each outcome line with the seconds since the run began.
 timed() {
   t0=$(date +%s.%N)

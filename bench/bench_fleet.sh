@@ -8,23 +8,15 @@
 set -eu
 build=${1:-build}
 runs=${2:-10}
-[ "${TRX_IN_NETNS:-}" = 1 ] || exec env TRX_IN_NETNS=1 "$(dirname "$0")/../tools/netns-run" "$0" "$build" "$runs"
+# shellcheck source=bench/common.sh
+. "$(dirname "$0")/common.sh"
+in_namespace "$build" "$runs"
 csv=$(mktemp)
 log=$(mktemp)
 report=$(mktemp)
 trap 'rm -f "$csv" "$log" "$report"' EXIT
-start_sim() {
-  : > "$log"
-  "$build/trx61-apsim" "$@" --seed "$(date +%s)" > "$log" 2>&1 &
-  sim=$!
-  until grep -q listening "$log"; do sleep 0.05; done
-}
-rows() {  # first last tag
-  echo "mac,essid"
-  i=$1; while [ "$i" -le "$2" ]; do printf '02-00-00-0A-%02X-%02X,%s-%d\n' $((i / 256)) $((i % 256)) "$3" "$i"; i=$((i + 1)); done
-}
 
-start_sim --count 150 --loss 30
+start_sim --count 150 --loss 30 --seed "$(date +%s)"
 full=0
 run=1
 while [ $run -le "$runs" ]; do
@@ -47,7 +39,7 @@ outcomes() {
   grep -o '"outcome": "[^"]*"' "$report" | sort | uniq -c | awk '{ $1 = $1; printf "%s; ", $0 }'
   grep -o '"sends": [0-9]*' "$report" | sort | uniq -c | awk '{ printf "%s sent %s time(s); ", $1, $3 }'
 }
-start_sim --count 101 --loss 10
+start_sim --count 101 --loss 10 --seed "$(date +%s)"
 # Medians: a single unit whose only acknowledgement is lost waits the whole --ack-wait, and
 # one such run in ten would make the mean of the single runs, and the ratio, flatter.
 median() { tr ' ' '\n' | sed '/^$/d' | sort -n | awk '{ v[NR] = $1 } END { print (v[int((NR + 1) / 2)] + v[int(NR / 2) + 1]) / 2 }'; }

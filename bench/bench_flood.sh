@@ -7,7 +7,9 @@
 set -eu
 build=${1:-build}
 replies=${2:-100000}
-[ "${TRX_IN_NETNS:-}" = 1 ] || exec env TRX_IN_NETNS=1 "$(dirname "$0")/../tools/netns-run" "$0" "$build" "$replies"
+# shellcheck source=bench/common.sh
+. "$(dirname "$0")/common.sh"
+in_namespace "$build" "$replies"
 log=$(mktemp)
 flood=$(mktemp)
 out=$(mktemp)

@@ -8,18 +8,14 @@
 set -eu
 build=${1:-build}
 rounds=${2:-5}
-[ "${TRX_IN_NETNS:-}" = 1 ] || exec env TRX_IN_NETNS=1 "$(dirname "$0")/../tools/netns-run" "$0" "$build" "$rounds"
+# shellcheck source=bench/common.sh
+. "$(dirname "$0")/common.sh"
+in_namespace "$build" "$rounds"
 csv=$(mktemp)
 log=$(mktemp)
 report=$(mktemp)
 trap 'rm -f "$csv" "$log" "$report"' EXIT
-"$build/trx61-apsim" --count 501 --loss 30 --seed "$(date +%s)" > "$log" 2>&1 &
-sim=$!
-until grep -q listening "$log"; do sleep 0.05; done
-rows() {  # first last tag
-  echo "mac,essid"
-  i=$1; while [ "$i" -le "$2" ]; do printf '02-00-00-0A-%02X-%02X,%s-%d\n' $((i / 256)) $((i % 256)) "$3" "$i"; i=$((i + 1)); done
-}
+start_sim --count 501 --loss 30 --seed "$(date +%s)"
 timed_apply() {
   start=$(date +%s.%N)
   "$build/trx61ctl" apply "$csv" --report "$report" > /dev/null 2>&1 || true
