@@ -126,12 +126,17 @@ def check(what, ok):
         failures.append(what)
 
 
-try:
-    wait_for("push button", "Setup", 30)
+def to_the_list(setup, method, found):
+    """From the welcome page, by its button's name, through the search to the list."""
+    wait_for("push button", setup, 30)
     key("Return")
-    wait_for("panel", "Connection method")
+    wait_for("panel", method)
     key("Return")                      # Next: the search and its wait
-    wait_for("panel", "Access points found")
+    wait_for("panel", found)
+
+
+try:
+    to_the_list("Setup", "Connection method", "Access points found")
     key("Return")                      # Yes
     wait_for("panel", "Basic settings")
     key("Tab")
@@ -150,11 +155,7 @@ try:
 
     # The second walk: values typed and read back, then thrown away.
     program = start([program_path])
-    wait_for("push button", "Setup", 30)
-    key("Return")
-    wait_for("panel", "Connection method")
-    key("Return")
-    wait_for("panel", "Access points found")
+    to_the_list("Setup", "Connection method", "Access points found")
     key("KP_Enter", pause=1.5)         # where am I: the entry and its settings
     review()                           # the page's note, by flat review
     key("Tab", "Tab", "Tab", "Tab", "Tab")  # Yes, No, minimise, close, and back into the list
@@ -198,11 +199,7 @@ try:
 
     # The third walk, in French: the notes and the refusal in the user's language.
     program = start([program_path, "--language", "fr"])
-    wait_for("push button", "Configurer", 30)
-    key("Return")
-    wait_for("panel", "Mode de connexion")
-    key("Return")
-    wait_for("panel", "Points d'accès trouvés")
+    to_the_list("Configurer", "Mode de connexion", "Points d'accès trouvés")
     review()
     key("Return")
     wait_for("panel", "Paramètres de base")
@@ -220,11 +217,7 @@ try:
 
     # The fourth walk: each page's words each time it shows, the secrets, the refusals, Alt+F4.
     program = start([program_path])
-    wait_for("push button", "Setup", 30)
-    key("Return")
-    wait_for("panel", "Connection method")
-    key("Return")
-    wait_for("panel", "Access points found")
+    to_the_list("Setup", "Connection method", "Access points found")
     key("Return")
     wait_for("panel", "Basic settings")
     review(8)                          # the page's notes and Back
@@ -264,11 +257,7 @@ try:
 
     # The fifth walk, in German: a later page's notes, and the pass phrase.
     program = start([program_path, "--language", "de"])
-    wait_for("push button", "Einrichten", 30)
-    key("Return")
-    wait_for("panel", "Verbindungsart")
-    key("Return")
-    wait_for("panel", "Gefundene Access-Points")
+    to_the_list("Einrichten", "Verbindungsart", "Gefundene Access-Points")
     key("Return")
     wait_for("panel", "Grundeinstellungen")
     review(8)
