@@ -4,17 +4,11 @@
 
 #include <QCoreApplication>
 #include <QNetworkProxyFactory>
-#include <cstdio>
 
-#include "tools/netns/guard.h"
+#include "tests/support/inprivatenamespace.h"
 
 int main(int argc, char** argv) {
-  if (!trx::tools::InPrivateNetworkNamespace()) {
-    std::fprintf(stderr,
-                 "These tests open UDP sockets and broadcast: run them in a private network namespace "
-                 "(tools/netns-run, as ctest does).\n");
-    return 1;
-  }
+  if (!trx::tests::InPrivateNamespaceOrSaid()) return 1;
   QCoreApplication app(argc, argv);
   // The tests' sockets meet on their own namespace's loopback: no system proxy to ask (Qt asks
   // libproxy on a thread of its own, in order kept by futexes that ThreadSanitizer cannot see).

@@ -3,18 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <cstdio>
 
 #include "app/startup.h"
-#include "tools/netns/guard.h"
+#include "tests/support/inprivatenamespace.h"
 
 int main(int argc, char** argv) {
-  if (!trx::tools::InPrivateNetworkNamespace()) {
-    std::fprintf(stderr,
-                 "These tests open UDP sockets and broadcast: run them in a private network namespace "
-                 "(tools/netns-run, as ctest does).\n");
-    return 1;
-  }
+  if (!trx::tests::InPrivateNamespaceOrSaid()) return 1;
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   trx::app::ApplyApplicationLook();  // as start-up does: tests make their forms directly
