@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "link/fields.h"
+
 namespace trx::link {
 
 namespace record {
@@ -58,32 +60,6 @@ bool HasHeader(ByteView datagram, std::string_view header) {
 
 namespace {
 
-// Every field of the record with its place, in record order: the one table that both
-// reading and writing follow.
-template <class Record, class Visitor>
-void VisitFields(Record& s, Visitor&& v) {
-  using namespace record;
-  v(kIp, s.ip);
-  v(kMask, s.mask);
-  v(kGateway, s.gateway);
-  v(kHostName, s.hostName);
-  v(kFirmware, s.firmware);
-  v(kMac, s.mac);
-  v(kDomain, s.domain);
-  v(kChannel, s.channel);
-  v(kEssid, s.essid);
-  v(kPassphrase, s.passphrase);
-  v(kWepOn, s.wepOn);
-  v(kKeySize, s.keySize);
-  v(kDefaultKey, s.defaultKey);
-  for (int k = 0; k < 4; ++k) {
-    v(KeyArea(1, k), s.keys64[static_cast<std::size_t>(k)]);
-    v(KeyArea(2, k), s.keys128[static_cast<std::size_t>(k)]);
-    v(KeyArea(3, k), s.keys256[static_cast<std::size_t>(k)]);
-  }
-  v(kAddressMode, s.addressMode);
-}
-
 // Reads fields of a record already known to lie whole inside the datagram.
 struct FieldReader {
   const Reader& r;
@@ -94,6 +70,10 @@ struct FieldReader {
   void operator()(Field f, std::array<std::uint8_t, N>& out) const {
     const auto run = *r.Run(at + f.offset, N);
     std::copy(run.begin(), run.end(), out.begin());
+  }
+  template <std::size_t N>
+  void operator()(Field f, std::array<std::array<std::uint8_t, N>, 4>& out) const {
+    for (std::size_t k = 0; k < 4; ++k) (*this)({f.offset + k * N, N}, out[k]);
   }
 };
 
@@ -106,6 +86,10 @@ struct FieldWriter {
   void operator()(Field f, const std::array<std::uint8_t, N>& v) const {
     WriteRun(buf, at + f.offset, v);
   }
+  template <std::size_t N>
+  void operator()(Field f, const std::array<std::array<std::uint8_t, N>, 4>& v) const {
+    for (std::size_t k = 0; k < 4; ++k) (*this)({f.offset + k * N, N}, v[k]);
+  }
 };
 
 }  // namespace
@@ -114,12 +98,12 @@ std::optional<SettingsRecord> ReadRecord(ByteView datagram, std::size_t at) {
   const Reader r(datagram);
   if (!r.Run(at, kRecordSize)) return std::nullopt;
   SettingsRecord s;
-  VisitFields(s, FieldReader{r, at});
+  ForEachValue(s, FieldReader{r, at});
   return s;
 }
 
 void WriteRecord(const SettingsRecord& s, std::span<std::uint8_t> buf, std::size_t at) {
-  VisitFields(s, FieldWriter{buf, at});
+  ForEachValue(s, FieldWriter{buf, at});
 }
 
 namespace {
@@ -160,7 +144,7 @@ void WriteSettingsMessage(const SettingsRecord& record, std::span<std::uint8_t> 
     return sizeKnown && f.offset >= inUse.offset && f.offset < inUse.offset + 4 * inUse.size;
   };
   const FieldWriter write{message, kSettingsRecordOffset};
-  VisitFields(r, [&](Field f, const auto& value) {
+  ForEachValue(r, [&](Field f, const auto& value) {
     if (written(f)) write(f, value);
   });
 }
