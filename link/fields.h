@@ -47,6 +47,8 @@ struct Setting {
   // settings with a rank are compared, in the order of their ranks; verification checks those.
   std::string (*compared)(const SettingsRecord&);
   int rank;  // 0: not compared (read-only, or the domain, which a settings message codes otherwise)
+  // The device keeps its own value whatever a settings message carries (the MAC names it).
+  bool kept = false;
 };
 
 // Every setting, in the order trx61ctl shows them; bytes of the record no setting holds are
