@@ -25,7 +25,7 @@ using Member = std::variant<std::string SettingsRecord::*, std::uint8_t Settings
                             Mac SettingsRecord::*, KeySet64 SettingsRecord::*, KeySet128 SettingsRecord::*,
                             KeySet256 SettingsRecord::*>;
 
-// How JSON types a column's text.
+// How JSON types a column's text: as it is, as a number (null for "?"), or true for "yes".
 enum class Json { Text, Number, Boolean };
 
 struct Setting {

@@ -23,7 +23,7 @@ apsim::Options Unpaced(apsim::Options o) {
 struct Segment {
   std::vector<Sent> sent;
   apsim::Simulator simulator;
-  explicit Segment(apsim::Options o = {})
+  explicit Segment(const apsim::Options& o = {})
       : simulator(apsim::MakeAccessPoints(3), Unpaced(o),
                   [this](const std::vector<QByteArray>& datagrams, const std::vector<QHostAddress>& sources) {
                     for (std::size_t i = 0; i < datagrams.size(); ++i)
