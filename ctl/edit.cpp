@@ -6,6 +6,7 @@
 #include "ctl/csv.h"
 #include "input/address.h"
 #include "input/wepkeys.h"
+#include "link/fields.h"
 #include "link/reading.h"
 
 namespace trx::ctl {
@@ -16,18 +17,6 @@ bool Changes::Empty() const {
   for (const bool k : keyFromPhrase) anyKey = anyKey || k;
   return !host && !essid && !passphrase && !anyKey && !ip && !mask && !gateway && !channel && !dhcp && !wepSize &&
          !defaultKey;
-}
-
-std::optional<int> ChannelNumber(const link::SettingsRecord& record) {
-  const link::Domain* domain = link::FindDomain(record.domain);
-  const auto position = link::ReadChannel(record.channel);
-  return domain && position ? link::ChannelAt(*domain, *position) : std::nullopt;
-}
-
-std::string WepText(const link::SettingsRecord& record) {
-  static const char* const kNames[] = {"off", "64", "128", "256"};
-  const auto size = link::ReadWepSize(record.wepOn, record.keySize);
-  return size ? kNames[*size] : "?";
 }
 
 std::uint32_t AddressValue(const link::Ipv4& a) {
@@ -369,47 +358,25 @@ std::optional<link::SettingsRecord> Apply(const Changes& named, const link::Sett
 
 namespace {
 
-struct Shown {
-  const char* name;
-  std::string (*text)(const link::SettingsRecord&);
-};
-
 std::string Keys(const link::SettingsRecord& r) {
   return Join({KeyText(r, 0), KeyText(r, 1), KeyText(r, 2), KeyText(r, 3)}, " ");
 }
-
-// The fields a settings message can change, as they are compared and shown.
-const Shown kFields[] = {
-    {"host", [](const link::SettingsRecord& r) { return Utf8FromDevice(r.hostName); }},
-    {"essid", [](const link::SettingsRecord& r) { return Utf8FromDevice(r.essid); }},
-    {"channel", [](const link::SettingsRecord& r) { return link::HexCode(r.channel); }},
-    {"dhcp", [](const link::SettingsRecord& r) { return std::string(link::UsesDhcp(r) ? "yes" : "no"); }},
-    {"ip", [](const link::SettingsRecord& r) { return link::FormatIpv4(r.ip); }},
-    {"mask", [](const link::SettingsRecord& r) { return link::FormatIpv4(r.mask); }},
-    {"gateway", [](const link::SettingsRecord& r) { return link::FormatIpv4(r.gateway); }},
-    {"wep", WepText},
-    {"passphrase", [](const link::SettingsRecord& r) { return Utf8FromDevice(r.passphrase); }},
-    {"keys", Keys},
-    {"default_key", [](const link::SettingsRecord& r) { return std::to_string(r.defaultKey + 1); }},
-};
-
-bool Secret(const Shown& f) { return std::string(f.name) == "passphrase" || std::string(f.name) == "keys"; }
 
 }  // namespace
 
 std::vector<std::string> Differences(const link::SettingsRecord& a, const link::SettingsRecord& b) {
   std::vector<std::string> names;
-  for (const Shown& f : kFields)
-    if (f.text(a) != f.text(b)) names.push_back(f.name);
+  for (const link::Setting* f : link::ComparedSettings())
+    if (link::ComparedText(*f, a) != link::ComparedText(*f, b)) names.emplace_back(f->setting);
   return names;
 }
 
 std::vector<std::string> DescribeChanges(const link::SettingsRecord& before, const link::SettingsRecord& after,
                                          bool showSecrets) {
   std::vector<std::string> lines;
-  for (const Shown& f : kFields) {
-    std::string was = f.text(before), now = f.text(after);
-    if (std::string(f.name) == "channel") {  // as a channel number of the device's domain
+  for (const link::Setting* f : link::ComparedSettings()) {
+    std::string was = link::ComparedText(*f, before), now = link::ComparedText(*f, after);
+    if (f->setting == "channel") {  // as a channel number of the device's domain
       link::SettingsRecord moved = before;
       moved.channel = after.channel;
       const auto a = ChannelNumber(before), b = ChannelNumber(moved);
@@ -417,16 +384,16 @@ std::vector<std::string> DescribeChanges(const link::SettingsRecord& before, con
       now = b ? std::to_string(*b) : now;
     }
     if (was == now) continue;
-    std::string line = f.name;
+    std::string line(f->setting);
     line += ": ";
-    if (Secret(f) && !showSecrets)
+    if (f->secret && !showSecrets)
       line += "changed";
     else
       line.append(was).append(" -> ").append(now);
     // What a new phrase does to the keys, which an administrator cannot see without them.
-    if (std::string(f.name) == "passphrase" && Keys(before) == Keys(after))
+    if (f->setting == "passphrase" && Keys(before) == Keys(after))
       line += " (the keys are kept: typed in the file or on the command line)";
-    else if (std::string(f.name) == "passphrase" && WepText(after) == "off")
+    else if (f->setting == "passphrase" && WepText(after) == "off")
       line += " (WEP is off: the keys are made from it, and used once WEP is on)";
     lines.push_back(std::move(line));
   }

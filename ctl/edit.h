@@ -83,9 +83,9 @@ using link::DeviceFromUtf8;
 using link::Utf8FromDevice;
 
 // The channel number a record's channel byte stands for in its domain, if any.
-std::optional<int> ChannelNumber(const link::SettingsRecord& record);
+using link::ChannelNumber;
 // "off", "64", "128", "256", or "?" when unreadable.
-std::string WepText(const link::SettingsRecord& record);
+using link::WepText;
 // Key k (0 to 3) of the record's current size (the 64-bit set when WEP is off), as hex digits.
 using link::KeyText;
 

@@ -11,15 +11,12 @@
 #include "ctl/command.h"
 #include "ctl/csv.h"
 #include "ctl/edit.h"
+#include "link/fields.h"
 
 namespace trx::ctl {
 
 namespace {
 
-Cell Text(const char* name, const std::string& text, bool literal = false) { return {name, text, Q(text), literal}; }
-Cell Number(const char* name, std::optional<int> n) {
-  return {name, n ? std::to_string(*n) : "?", n ? QJsonValue(*n) : QJsonValue()};
-}
 Cell List(const char* name, const QStringList& items) {
   return {name, items.join(' ').toStdString(), QJsonArray::fromStringList(items)};
 }
@@ -79,24 +76,19 @@ std::string JsonText(const QJsonDocument& document) {
 
 Row Describe(const Answer& a, bool showKeys, const QStringList& conflicts, bool backup) {
   const link::SettingsRecord& r = *a.record;
-  const link::Domain* domain = link::FindDomain(r.domain);
-  Row row = {Text("mac", link::FormatMac(r.mac)),
-             Text("host", Utf8FromDevice(r.hostName), true),
-             Text("ip", link::FormatIpv4(r.ip)),
-             Text("mask", link::FormatIpv4(r.mask)),
-             Text("gateway", link::FormatIpv4(r.gateway)),
-             {"dhcp", r.addressMode == 0 ? "yes" : "no", r.addressMode == 0},
-             Text("domain", domain ? std::string(domain->name) : "?"),
-             Number("channel", ChannelNumber(r)),
-             Text("essid", Utf8FromDevice(r.essid), true),
-             Text("firmware", Utf8FromDevice(r.firmware), true),
-             Text("wep", WepText(r)),
-             Number("default_key", r.defaultKey <= 3 ? std::optional<int>(r.defaultKey + 1) : std::nullopt)};
-  if (showKeys) {
-    row.push_back(Text("passphrase", Utf8FromDevice(r.passphrase), true));
-    static const char* const kKeys[] = {"key1", "key2", "key3", "key4"};
-    for (std::size_t k = 0; k < 4; ++k)
-      row.push_back(Text(kKeys[k], backup && KeyFromPhrase(r, k) ? std::string() : KeyText(r, k), true));
+  Row row;
+  for (const link::Setting& s : link::Settings()) {
+    if (s.secret && !showKeys) continue;
+    const auto columns = link::Columns(s);
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+      std::string text = s.shown(r, c);
+      if (backup && s.setting == "keys" && KeyFromPhrase(r, c)) text.clear();  // the phrase makes it again
+      const QJsonValue json = s.json == link::Json::Boolean ? QJsonValue(text == "yes")
+                              : s.json == link::Json::Text  ? QJsonValue(Q(text))
+                              : text == "?"                 ? QJsonValue()
+                                                            : QJsonValue(std::stoi(text));
+      row.push_back({std::string(columns[c]), std::move(text), json, s.literal});
+    }
   }
   row.push_back(List("interfaces", a.interfaces));
   row.push_back(List("conflicts", conflicts));

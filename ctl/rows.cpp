@@ -8,6 +8,7 @@
 
 #include "ctl/csv.h"
 #include "link/devicetext.h"
+#include "link/fields.h"
 
 namespace trx::ctl {
 
@@ -123,9 +124,14 @@ std::optional<std::string> FileText(std::string_view bytes, std::string* note, s
 }
 
 Rows ReadRows(std::string_view text, const std::string& name) {
-  static const QStringList kColumns = {
-      "mac", "host", "essid", "channel", "dhcp", "ip",          "mask",   "gateway",  "wep",        "passphrase",
-      "key", "key1", "key2",  "key3",    "key4", "default_key", "domain", "firmware", "interfaces", "conflicts"};
+  // The settings' columns, and those discover adds, which apply reads past.
+  static const QStringList kColumns = [] {
+    QStringList all = {"key", "interfaces", "conflicts"};
+    for (const link::Setting& s : link::Settings())
+      for (const std::string_view c : link::Columns(s))
+        all << QString::fromUtf8(c.data(), static_cast<qsizetype>(c.size()));
+    return all;
+  }();
   Rows out;
   const auto refuseRow = [&](int line, const std::string& why) {
     out.refusals.push_back(name + ":" + std::to_string(line) + ": " + why);

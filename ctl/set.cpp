@@ -2,7 +2,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <algorithm>
-#include <map>
 
 #include "ctl/command.h"
 #include "ctl/output.h"
@@ -48,6 +47,15 @@ struct ChangeOptions {
         {host, essid, channel, dhcp, ip, mask, gateway, wep, phrase, phraseFile, key1, key2, key3, key4, defaultKey});
   }
 
+  // The option of a setting's column: its name with '-' for '_'.
+  const QCommandLineOption* ForColumn(const char* column) const {
+    const QString name = QString(column).replace('_', '-');
+    for (const QCommandLineOption* o :
+         {&host, &essid, &channel, &ip, &mask, &gateway, &wep, &key1, &key2, &key3, &key4, &defaultKey})
+      if (o->names().contains(name)) return o;
+    return nullptr;
+  }
+
   // The changes named, or nothing when a refusal was said.
   std::optional<Changes> Read(const QCommandLineParser& p) const {
     if (p.isSet(dhcp) && (p.isSet(ip) || p.isSet(mask) || p.isSet(gateway))) {
@@ -72,17 +80,12 @@ struct ChangeOptions {
     } else if (p.isSet(phrase)) {
       passphrase = p.value(phrase);
     }
-    const std::map<std::string, const QCommandLineOption*> byName = {
-        {"host", &host}, {"essid", &essid},     {"channel", &channel}, {"ip", &ip},
-        {"mask", &mask}, {"gateway", &gateway}, {"wep", &wep},         {"key1", &key1},
-        {"key2", &key2}, {"key3", &key3},       {"key4", &key4},       {"default_key", &defaultKey}};
     const auto value = [&](const char* name) -> std::optional<QString> {
       const std::string n = name;
       if (n == "dhcp") return p.isSet(dhcp) ? std::optional<QString>("yes") : std::nullopt;
       if (n == "passphrase") return passphrase;
-      const auto option = byName.find(n);
-      return option != byName.end() && p.isSet(*option->second) ? std::optional<QString>(p.value(*option->second))
-                                                                : std::nullopt;
+      const QCommandLineOption* option = ForColumn(name);
+      return option && p.isSet(*option) ? std::optional<QString>(p.value(*option)) : std::nullopt;
     };
     std::string error;
     auto read = ReadChanges(value, &error);

@@ -39,4 +39,23 @@ std::optional<std::string> UnicodeToDevice(std::u16string_view text, std::option
   return bytes;
 }
 
+std::string DeviceToUtf8(std::string_view bytes) {
+  std::string text;
+  text.reserve(bytes.size());
+  for (const char b : bytes) {
+    const char16_t c = Cp1252ToUnicode(static_cast<std::uint8_t>(b));
+    if (c < 0x80) {
+      text += static_cast<char>(c);
+    } else if (c < 0x800) {
+      text += static_cast<char>(0xC0 | c >> 6);
+      text += static_cast<char>(0x80 | (c & 0x3F));
+    } else {  // the code page holds no character beyond the first plane
+      text += static_cast<char>(0xE0 | c >> 12);
+      text += static_cast<char>(0x80 | (c >> 6 & 0x3F));
+      text += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return text;
+}
+
 }  // namespace trx::link

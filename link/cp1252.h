@@ -17,5 +17,7 @@ std::optional<std::uint8_t> UnicodeToCp1252(char16_t ch);
 // becomes the replacement, or, without one, makes the whole conversion fail.
 std::u16string DeviceToUnicode(std::string_view bytes);
 std::optional<std::string> UnicodeToDevice(std::u16string_view text, std::optional<char> replacement = std::nullopt);
+// Device text as UTF-8.
+std::string DeviceToUtf8(std::string_view bytes);
 
 }  // namespace trx::link

@@ -57,72 +57,6 @@ bool HasHeader(ByteView datagram, std::string_view header) {
 }
 
 namespace {
-
-// Every field of the record with its place, in record order: the one table that both
-// reading and writing follow.
-template <class Record, class Visitor>
-void VisitFields(Record& s, Visitor&& v) {
-  using namespace record;
-  v(kIp, s.ip);
-  v(kMask, s.mask);
-  v(kGateway, s.gateway);
-  v(kHostName, s.hostName);
-  v(kFirmware, s.firmware);
-  v(kMac, s.mac);
-  v(kDomain, s.domain);
-  v(kChannel, s.channel);
-  v(kEssid, s.essid);
-  v(kPassphrase, s.passphrase);
-  v(kWepOn, s.wepOn);
-  v(kKeySize, s.keySize);
-  v(kDefaultKey, s.defaultKey);
-  for (int k = 0; k < 4; ++k) {
-    v(KeyArea(1, k), s.keys64[static_cast<std::size_t>(k)]);
-    v(KeyArea(2, k), s.keys128[static_cast<std::size_t>(k)]);
-    v(KeyArea(3, k), s.keys256[static_cast<std::size_t>(k)]);
-  }
-  v(kAddressMode, s.addressMode);
-}
-
-// Reads fields of a record already known to lie whole inside the datagram.
-struct FieldReader {
-  const Reader& r;
-  std::size_t at;
-  void operator()(Field f, std::uint8_t& out) const { out = *r.Byte(at + f.offset); }
-  void operator()(Field f, std::string& out) const { out = *r.Text(at + f.offset, f.size); }
-  template <std::size_t N>
-  void operator()(Field f, std::array<std::uint8_t, N>& out) const {
-    const auto run = *r.Run(at + f.offset, N);
-    std::copy(run.begin(), run.end(), out.begin());
-  }
-};
-
-struct FieldWriter {
-  std::span<std::uint8_t> buf;
-  std::size_t at;
-  void operator()(Field f, std::uint8_t v) const { WriteByte(buf, at + f.offset, v); }
-  void operator()(Field f, const std::string& v) const { WriteText(buf, at + f.offset, f.size, v); }
-  template <std::size_t N>
-  void operator()(Field f, const std::array<std::uint8_t, N>& v) const {
-    WriteRun(buf, at + f.offset, v);
-  }
-};
-
-}  // namespace
-
-std::optional<SettingsRecord> ReadRecord(ByteView datagram, std::size_t at) {
-  const Reader r(datagram);
-  if (!r.Run(at, kRecordSize)) return std::nullopt;
-  SettingsRecord s;
-  VisitFields(s, FieldReader{r, at});
-  return s;
-}
-
-void WriteRecord(const SettingsRecord& s, std::span<std::uint8_t> buf, std::size_t at) {
-  VisitFields(s, FieldWriter{buf, at});
-}
-
-namespace {
 void PutHeader(std::span<std::uint8_t> out, std::string_view header) {
   std::copy(header.begin(), header.end(), out.begin());
 }
@@ -143,26 +77,6 @@ Bytes EncodeReply(const SettingsRecord& record) {
 std::optional<SettingsRecord> DecodeSettingsMessage(ByteView d) {
   if (!HasHeader(d, kSettingsHeader)) return std::nullopt;
   return ReadRecord(d, kSettingsRecordOffset);
-}
-
-void WriteSettingsMessage(const SettingsRecord& record, std::span<std::uint8_t> message, WriteRules rules) {
-  if (message.size() < kSettingsMessageSize) return;
-  PutHeader(message, kSettingsHeader);
-  SettingsRecord r = record;
-  r.domain = SettingsDomainCode(record.domain, rules.unknownDomain);
-  const bool on = r.wepOn != 0;
-  const bool sizeKnown = r.keySize >= 1 && r.keySize <= 3;
-  const Field inUse = record::KeyArea(r.keySize, 0);
-  const auto written = [&](Field f) {
-    if (rules.keyAreas == KeyAreas::All || !on) return true;
-    if (f.offset == record::kKeySize.offset) return true;
-    if (f.offset < record::kKeys64.offset || f.offset >= record::kAddressMode.offset) return true;
-    return sizeKnown && f.offset >= inUse.offset && f.offset < inUse.offset + 4 * inUse.size;
-  };
-  const FieldWriter write{message, kSettingsRecordOffset};
-  VisitFields(r, [&](Field f, const auto& value) {
-    if (written(f)) write(f, value);
-  });
 }
 
 Bytes EncodeSettingsMessage(const SettingsRecord& record, ByteView reply, WriteRules rules) {

@@ -43,6 +43,18 @@ std::string KeyText(const SettingsRecord& r, std::size_t k) {
   }
 }
 
+std::string WepText(const SettingsRecord& record) {
+  static const char* const kNames[] = {"off", "64", "128", "256"};
+  const auto size = ReadWepSize(record.wepOn, record.keySize);
+  return size ? kNames[*size] : "?";
+}
+
+std::optional<int> ChannelNumber(const SettingsRecord& record) {
+  const Domain* domain = FindDomain(record.domain);
+  const auto position = ReadChannel(record.channel);
+  return domain && position ? ChannelAt(*domain, *position) : std::nullopt;
+}
+
 bool UsesDhcp(const SettingsRecord& r) { return r.addressMode == 0; }
 
 ReplyOutcome CheckReply(ByteView datagram) {

@@ -29,6 +29,12 @@ std::optional<int> ReadWepSize(std::uint8_t wepOn, std::uint8_t keySize);
 // is off or its size cannot be read.
 std::string KeyText(const SettingsRecord& record, std::size_t k);
 
+// "off", "64", "128", "256", or "?" when unreadable.
+std::string WepText(const SettingsRecord& record);
+
+// The channel number a record's channel byte stands for in its domain, if any.
+std::optional<int> ChannelNumber(const SettingsRecord& record);
+
 // Whether the record says that the device takes its address by DHCP.
 bool UsesDhcp(const SettingsRecord& record);
 

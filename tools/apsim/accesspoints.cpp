@@ -7,6 +7,7 @@
 #include <QTextStream>
 
 #include "input/wepkeys.h"
+#include "link/fields.h"
 
 namespace trx::apsim {
 namespace {
@@ -193,23 +194,11 @@ bool SaveAccessPoints(const QString& path, const std::vector<link::SettingsRecor
 }
 
 void ApplySettings(link::SettingsRecord& ap, const link::SettingsRecord& s) {
-  ap.ip = s.ip;
-  ap.mask = s.mask;
-  ap.gateway = s.gateway;
-  ap.hostName = s.hostName;
+  for (const link::Setting& setting : link::Settings())
+    if (!setting.kept) std::visit([&](auto member) { ap.*member = s.*member; }, setting.member);
   // Settings messages name some domains by codes of their own; one no domain has stays as sent.
-  ap.domain = s.domain;
   for (const link::Domain& d : link::Domains())
     if (d.settingsCode == s.domain) ap.domain = d.code;
-  ap.channel = s.channel;
-  ap.essid = s.essid;
-  ap.passphrase = s.passphrase;
-  ap.wepOn = s.wepOn;
-  ap.keySize = s.keySize;
-  ap.defaultKey = s.defaultKey;
-  ap.keys64 = s.keys64;
-  ap.keys128 = s.keys128;
-  ap.keys256 = s.keys256;
   ap.addressMode = s.addressMode == 0 ? 0 : 1;
 }
 
