@@ -11,6 +11,7 @@
 #include <QHostAddress>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <atomic>
 #include <cstdint>
 #include <deque>
@@ -52,7 +53,7 @@ class UdpSocket : public QObject {
 #else
   static constexpr int kReceiveBufferBytes = 1 << 20;
 #endif
-  // How long one turn of delivery may hold the owner's thread.
+  // How long one turn of delivery, OnRecvDone's handlers included, may hold the owner's thread.
   static constexpr int kDeliveryTurnMs = 8;
 
   // Native: the system's own socket calls where this build has them (Linux, Windows), else
@@ -134,6 +135,8 @@ class UdpSocket : public QObject {
   std::deque<Datagram> incoming_;
   bool deliveryPosted_ = false;
   bool delivering_ = false;
+  QTimer nextTurn_{this};                      // the turn after one that ended with datagrams left
+  qint64 lastDoneNs_ = 0, lastDelivered_ = 0;  // what OnRecvDone took after how many datagrams
   QHostAddress currentSource_;
   int currentInterface_ = 0;
 };
