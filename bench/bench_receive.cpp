@@ -95,7 +95,8 @@ int main(int argc, char** argv) {
   parser.addHelpOption();
   const QCommandLineOption count("count", "Simulated access points.", "N", "1000");
   const QCommandLineOption junk("junk", "Junk datagrams per second for 3 s, beside the search.", "RATE", "0");
-  const QCommandLineOption buffer("buffer", "Receive buffer asked for, in bytes.", "BYTES", "212992");
+  const QCommandLineOption buffer("buffer", "Receive buffer asked for, in bytes (default: the program's own request).",
+                                  "BYTES");
   const QCommandLineOption lineRate("line-rate", "The replies' link speed, in Mbit/s.", "MBIT", "1000");
   const QCommandLineOption replyFlood("flood", "Large forged replies sent beside the search, from 10.1.0.66.", "N",
                                       "0");
@@ -139,7 +140,7 @@ int main(int argc, char** argv) {
   trx::app::TForm1 form(*platform);
   trx::wizard::Wizard wizard(form);
   using trx::wizard::Step;
-  form.ZEL_UDPSocket1->SetReceiveBufferSize(parser.value(buffer).toInt());
+  if (parser.isSet(buffer)) form.ZEL_UDPSocket1->SetReceiveBufferSize(parser.value(buffer).toInt());
   form.show();
   if (!QTest::qWaitForWindowExposed(&form)) std::fprintf(stderr, "the window was not shown\n");
 
@@ -216,8 +217,12 @@ int main(int argc, char** argv) {
   std::printf("longest block in the GUI thread's own processor time %.1f ms\n", longestCpuNs / 1e6);
   if (!left) std::printf("the search did not end\n");
   std::printf("the click on Next took %.1f ms\n", nextClickNs / 1e6);
-  std::printf("search page left after %lld ms; junk datagrams sent %lld; receive buffer %d bytes\n", searchMs, junkSent,
-              form.ZEL_UDPSocket1->ReceiveBufferSize());
+  QFile cap("/proc/sys/net/core/rmem_max");
+  const QByteArray capText = cap.open(QIODevice::ReadOnly) ? cap.readAll().trimmed() : QByteArray("unknown");
+  std::printf(
+      "search page left after %lld ms; junk datagrams sent %lld; receive buffer %d bytes (the system's cap "
+      "rmem_max %s)\n",
+      searchMs, junkSent, form.ZEL_UDPSocket1->ReceiveBufferSize(), capText.constData());
 #if __has_include(<sys/resource.h>)
   rusage usage{};
   getrusage(RUSAGE_SELF, &usage);

@@ -45,14 +45,11 @@ using SystemFaults = std::function<int(SystemCall)>;
 class UdpSocket : public QObject {
   Q_OBJECT
  public:
-  // Receive buffer requested so that a burst of replies is not dropped. Windows takes each
-  // datagram off the socket at a higher cost than Linux (under wine, a round trip to its
-  // server), so a burst needs more room there.
-#if defined(_WIN32)
+  // Receive buffer requested so that a burst of replies is not dropped while the reader waits
+  // for a processor: on Linux a reply takes about 1.3 KB of it, so that the system's doubled
+  // grant holds some 6500 of them, 60 ms of a burst. Under wine each datagram is a round trip
+  // to its server, which needs the room as much. The system caps it (net.core.rmem_max).
   static constexpr int kReceiveBufferBytes = 4 << 20;
-#else
-  static constexpr int kReceiveBufferBytes = 1 << 20;
-#endif
   // How long one turn of delivery, OnRecvDone's handlers included, may hold the owner's thread.
   static constexpr int kDeliveryTurnMs = 8;
 
