@@ -10,6 +10,7 @@ namespace trx::link {
 UdpSocket::UdpSocket(QObject* parent, Backend backend, SystemFaults faults) : QObject(parent) {
   nextTurn_.setSingleShot(true);
   nextTurn_.setInterval(0);
+  nextTurn_.setTimerType(Qt::PreciseTimer);  // a coarse one came late, while the socket filled
   connect(&nextTurn_, &QTimer::timeout, this, &UdpSocket::DeliverPending);
   if (backend == Backend::Native) backend_ = MakeNativeBackend(this, std::move(faults));
   if (!backend_) backend_ = MakeQtBackend(this);
