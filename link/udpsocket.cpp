@@ -8,6 +8,10 @@
 namespace trx::link {
 
 UdpSocket::UdpSocket(QObject* parent, Backend backend, SystemFaults faults) : QObject(parent) {
+  nextTurn_.setSingleShot(true);
+  nextTurn_.setInterval(0);
+  nextTurn_.setTimerType(Qt::PreciseTimer);  // a coarse one came late, while the socket filled
+  connect(&nextTurn_, &QTimer::timeout, this, &UdpSocket::DeliverPending);
   if (backend == Backend::Native) backend_ = MakeNativeBackend(this, std::move(faults));
   if (!backend_) backend_ = MakeQtBackend(this);
 }
@@ -67,8 +71,9 @@ void UdpSocket::DeliverPending() {
   QElapsedTimer turn;
   turn.start();
   constexpr std::size_t kChunk = 32;
+  constexpr qint64 kTurnNs = qint64{kDeliveryTurnMs} * 1000000;
   std::vector<Datagram> chunk;
-  bool delivered = false;
+  qint64 delivered = 0;
   for (;;) {
     // While this thread is busy here the reader may get no processor: read on its behalf,
     // so that a burst never waits for the handlers.
@@ -85,20 +90,32 @@ void UdpSocket::DeliverPending() {
       currentSource_ = d.source;
       currentInterface_ = d.interfaceIndex;
       emit OnRecv(this, reinterpret_cast<const std::uint8_t*>(d.bytes.constData()), static_cast<int>(d.bytes.size()));
-      delivered = true;
+      ++delivered;
     }
     if (chunk.empty()) break;
-    if (turn.elapsed() >= kDeliveryTurnMs) {
-      // The rest in a later turn, so that timers, paints and clicks come in between.
-      // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): the queued call's event owns its slot object
-      QMetaObject::invokeMethod(this, &UdpSocket::DeliverPending, Qt::QueuedConnection);
+    // OnRecvDone's share of the turn, as the last one took it: the same again up to as many
+    // datagrams, in proportion past them; before any, as long as the delivery so far.
+    const qint64 elapsed = turn.nsecsElapsed();
+    const qint64 doneNs =
+        lastDelivered_ == 0 ? elapsed : lastDoneNs_ * std::max<qint64>(lastDelivered_, delivered) / lastDelivered_;
+    if (elapsed + doneNs >= kTurnNs) {
+      // The rest in a later turn, so that timers, paints and clicks come in between: on a
+      // timer, which waits behind timers due before it, where a posted call would be taken
+      // with the next posted events, ahead of them.
+      nextTurn_.start();
       break;
     }
   }
   currentSource_.clear();
   currentInterface_ = 0;
   delivering_ = false;
-  if (delivered) emit OnRecvDone();
+  if (delivered > 0) {
+    QElapsedTimer done;
+    done.start();
+    emit OnRecvDone();
+    lastDoneNs_ = done.nsecsElapsed();
+    lastDelivered_ = delivered;
+  }
 }
 
 QString UdpSocket::CurrentInterface() const { return InterfaceName(currentInterface_); }

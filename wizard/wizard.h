@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <initializer_list>
 #include <vector>
@@ -171,17 +172,19 @@ class Wizard : public QObject, public app::PageContext {
     QHostAddress from;            // the address it came from: the only one that may acknowledge a save to it
     link::SettingsRecord record;  // as read whole
   };
-  std::vector<ListedReply> replies_;  // by list position
-  link::UnitAnswers answers_;         // this search's answers: copies and twins
-  std::vector<int> listedAs_;         // the list position of each answer; -1: not listed
-  QList<int> toMark_;                 // entries to mark as sharing their MAC address
-  QHostAddress saveTo_;               // the chosen access point's address during a save
-  QHostAddress saveToNew_;            // and the fixed address the save gives it, if any
-  bool confirmedFromWep_ = false;     // the confirmation page came from the WEP settings page
-  QString generatedKey1_;             // key 1 as made from the pass phrase
-  ShownReply shown_;                  // taken, not yet in the controls
-  long long dropsAtWaitStart_ = 0;    // the socket's drop count when the wait began
-  bool receivingBurst_ = false;       // the socket is delivering a turn's datagrams
+  // By list position. Not a vector: moving thousands of records to grow it held the window
+  // for milliseconds in the middle of a burst.
+  std::deque<ListedReply> replies_;
+  link::UnitAnswers answers_;       // this search's answers: copies and twins
+  std::vector<int> listedAs_;       // the list position of each answer; -1: not listed
+  QList<int> toMark_;               // entries to mark as sharing their MAC address
+  QHostAddress saveTo_;             // the chosen access point's address during a save
+  QHostAddress saveToNew_;          // and the fixed address the save gives it, if any
+  bool confirmedFromWep_ = false;   // the confirmation page came from the WEP settings page
+  QString generatedKey1_;           // key 1 as made from the pass phrase
+  ShownReply shown_;                // taken, not yet in the controls
+  long long dropsAtWaitStart_ = 0;  // the socket's drop count when the wait began
+  bool receivingBurst_ = false;     // the socket is delivering a turn's datagrams
   std::array<std::uint8_t, kSettingsMessageBufferSize> message_{};
 };
 
