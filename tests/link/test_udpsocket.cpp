@@ -2,9 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
+#include <QFile>
 #include <QNetworkDatagram>
 #include <QTest>
 #include <QUdpSocket>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,14 @@
 using trx::link::TZEL_UDPSocket;
 
 namespace {
+
+// What the system lets a socket ask for (a Linux system's cap; elsewhere, the request).
+int LargestReceiveBuffer() {
+  QFile cap("/proc/sys/net/core/rmem_max");
+  bool ok = false;
+  const int bytes = cap.open(QIODevice::ReadOnly) ? cap.readAll().trimmed().toInt(&ok) : 0;
+  return ok ? std::min(bytes, TZEL_UDPSocket::kReceiveBufferBytes) : TZEL_UDPSocket::kReceiveBufferBytes;
+}
 
 struct Received {
   std::vector<std::vector<std::uint8_t>> datagrams;
@@ -123,7 +133,7 @@ TEST_P(UdpSocket, ABurstOfAThousandRepliesIsNotLost) {
   TZEL_UDPSocket a(nullptr, GetParam());
   Received r;
   OpenOnTestPort(a, r);
-  EXPECT_GE(a.ReceiveBufferSize(), TZEL_UDPSocket::kReceiveBufferBytes) << "the system granted less than asked";
+  EXPECT_GE(a.ReceiveBufferSize(), LargestReceiveBuffer()) << "the system granted less than asked";
   QUdpSocket sender;
   std::vector<char> reply(342, 'x');
   int sent = 0;
