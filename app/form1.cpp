@@ -86,6 +86,104 @@ void ApplyCursor(QWidget* w, const ControlEntry& entry) {
   if (cursor == "arrow") w->setCursor(Qt::ArrowCursor);
 }
 
+// A picture, or a picture button, with its JPEG kept where the program holds it.
+TImage* MakeImage(const ControlEntry& entry, QWidget* parent) {
+  auto* image = new TImage(parent);
+  if (entry.Has("picture")) {
+    // Kept where the program holds it, not copied: most pictures wait for a later page.
+    const QString path = PictureResource(entry.Option("picture"));
+    const QResource stored(path);
+    QFile jpeg(path);
+    if (stored.isValid() && stored.compressionAlgorithm() == QResource::NoCompression)
+      image->SetJpeg(QByteArray::fromRawData(reinterpret_cast<const char*>(stored.data()), stored.size()),
+                     entry.Option("picture"));
+    else if (jpeg.open(QIODevice::ReadOnly))
+      image->SetJpeg(jpeg.readAll(), entry.Option("picture"));
+    else
+      qWarning("picture %s of %s cannot be shown: %s", qPrintable(entry.Option("picture")), qPrintable(entry.name),
+               qPrintable(jpeg.errorString()));
+  }
+  // Picture buttons take the focus from the keyboard only: a click never moves it.
+  if (entry.kind == "button") image->setFocusPolicy(Qt::TabFocus);
+  return image;
+}
+
+// What one line of the form description makes: the object, and where it is one, the widget
+// and the control.
+struct Made {
+  QObject* object = nullptr;
+  QWidget* widget = nullptr;
+  TControl* control = nullptr;
+};
+
+Made MakeControl(const ControlEntry& entry, QWidget* parent, const QFont& formFont, QObject* owner) {
+  if (entry.kind == "picture" || entry.kind == "button") {
+    TImage* image = MakeImage(entry, parent);
+    return {image, image, image};
+  }
+  if (entry.kind == "label") {
+    auto* label = new TLabel(parent);
+    label->setFont(FontFor(entry, formFont));
+    label->move(entry.left, entry.top);
+    label->setVisible(entry.Has("visible"));  // a hidden one is sized when shown
+    label->SetCaption(Translated(entry.Option("text")));
+    return {label, label, label};
+  }
+  if (entry.kind == "edit") {
+    auto* edit = new TEdit(parent);
+    edit->setFont(FontFor(entry, formFont));
+    edit->MaxLength = entry.Option("max", "0").toInt();
+    edit->UpperCase = entry.Has("upper");
+    edit->setReadOnly(entry.Has("readonly"));
+    edit->SetMasked(entry.Has("password"));
+    edit->setText(entry.Option("text"));
+    ApplyColours(edit, entry, QPalette::Base);
+    return {edit, edit, edit};
+  }
+  if (entry.kind == "combo") {
+    auto* combo = new TComboBox(parent);
+    combo->setFont(FontFor(entry, formFont));
+    if (entry.Has("items"))
+      for (const QString& item : entry.Option("items").split('|')) combo->addItem(Translated(item));
+    combo->setCurrentIndex(-1);
+    return {combo, combo, combo};
+  }
+  if (entry.kind == "list") {
+    auto* list = new TListBox(parent);
+    list->setFont(FontFor(entry, formFont));
+    list->setFrameShape(entry.Has("border") ? QFrame::StyledPanel : QFrame::NoFrame);
+    return {list, list, list};
+  }
+  if (entry.kind == "panel") {
+    auto* panel = new TPanel(parent);
+    ApplyColours(panel, entry, QPalette::Window);
+    return {panel, panel, panel};
+  }
+  if (entry.kind == "radio") {
+    auto* radio = new TRadioButton(parent);
+    radio->setFont(FontFor(entry, formFont));
+    radio->setText(Translated(entry.Option("text")));
+    radio->setChecked(entry.Has("checked"));
+    ApplyColours(radio, entry, QPalette::Window);
+    return {radio, radio, radio};
+  }
+  if (entry.kind == "progress") {
+    auto* progress = new TProgressBar(parent);
+    progress->setRange(0, 100);
+    progress->setValue(0);
+    return {progress, progress, progress};
+  }
+  if (entry.kind == "socket") {
+    return {new TZEL_UDPSocket(owner), nullptr, nullptr};
+  }
+  if (entry.kind == "timer") {
+    auto* timer = new TTimer(owner);
+    timer->SetInterval(entry.Option("interval").toInt());
+    return {timer, nullptr, nullptr};
+  }
+  qFatal("form description: unknown kind %s", qPrintable(entry.kind));
+}
+
 }  // namespace
 
 TForm1::TForm1(platform::Platform& platform, QWidget* parent)
@@ -106,6 +204,21 @@ TForm1::~TForm1() {
   FormDestroy(this);
 }
 
+// The window itself: its title, font, size and background. Returns the form's font.
+QFont TForm1::TakeFormEntry(const ControlEntry& entry) {
+  setWindowTitle(entry.Option("text"));
+  QFont formFont;
+  formFont.setFamilies(FamiliesFor(entry.Option("font")));
+  formFont.setPixelSize(entry.Option("size").toInt());
+  setFont(formFont);
+  setFixedSize(entry.width, entry.height);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, palette.color(QPalette::Button));
+  setPalette(palette);
+  setAutoFillBackground(true);
+  return formFont;
+}
+
 void TForm1::BuildFromDescription() {
   QFile file(":/form/Form1.form");
   file.open(QIODevice::ReadOnly);
@@ -117,16 +230,7 @@ void TForm1::BuildFromDescription() {
 
   for (const ControlEntry& entry : description.controls) {
     if (entry.kind == "form") {
-      setWindowTitle(entry.Option("text"));
-      formFont = QFont();
-      formFont.setFamilies(FamiliesFor(entry.Option("font")));
-      formFont.setPixelSize(entry.Option("size").toInt());
-      setFont(formFont);
-      setFixedSize(entry.width, entry.height);
-      QPalette palette = this->palette();
-      palette.setColor(QPalette::Window, palette.color(QPalette::Button));
-      setPalette(palette);
-      setAutoFillBackground(true);
+      formFont = TakeFormEntry(entry);
       continue;
     }
     QWidget* parentWidget = this;
@@ -134,96 +238,12 @@ void TForm1::BuildFromDescription() {
     if (!parentWidget)
       qFatal("form description: %s has no parent %s", qPrintable(entry.name), qPrintable(entry.parent));
 
-    QObject* object = nullptr;
-    QWidget* widget = nullptr;
-    TControl* control = nullptr;
     // A text control measures its font as it is made: the faces first. Pictures and (hidden)
     // labels come before, while the faces are still being read beside them.
     if (entry.kind != "picture" && entry.kind != "button" && entry.kind != "label") LoadFaces();
-    if (entry.kind == "picture" || entry.kind == "button") {
-      auto* image = new TImage(parentWidget);
-      if (entry.Has("picture")) {
-        // Kept where the program holds it, not copied: most pictures wait for a later page.
-        const QString path = PictureResource(entry.Option("picture"));
-        const QResource stored(path);
-        QFile jpeg(path);
-        if (stored.isValid() && stored.compressionAlgorithm() == QResource::NoCompression)
-          image->SetJpeg(QByteArray::fromRawData(reinterpret_cast<const char*>(stored.data()), stored.size()),
-                         entry.Option("picture"));
-        else if (jpeg.open(QIODevice::ReadOnly))
-          image->SetJpeg(jpeg.readAll(), entry.Option("picture"));
-        else
-          qWarning("picture %s of %s cannot be shown: %s", qPrintable(entry.Option("picture")), qPrintable(entry.name),
-                   qPrintable(jpeg.errorString()));
-      }
-      // Picture buttons take the focus from the keyboard only: a click never moves it.
-      if (entry.kind == "button") image->setFocusPolicy(Qt::TabFocus);
-      widget = image;
-      control = image;
-    } else if (entry.kind == "label") {
-      auto* label = new TLabel(parentWidget);
-      label->setFont(FontFor(entry, formFont));
-      label->move(entry.left, entry.top);
-      label->setVisible(entry.Has("visible"));  // a hidden one is sized when shown
-      label->SetCaption(Translated(entry.Option("text")));
-      widget = label;
-      control = label;
-    } else if (entry.kind == "edit") {
-      auto* edit = new TEdit(parentWidget);
-      edit->setFont(FontFor(entry, formFont));
-      edit->MaxLength = entry.Option("max", "0").toInt();
-      edit->UpperCase = entry.Has("upper");
-      edit->setReadOnly(entry.Has("readonly"));
-      edit->SetMasked(entry.Has("password"));
-      edit->setText(entry.Option("text"));
-      ApplyColours(edit, entry, QPalette::Base);
-      widget = edit;
-      control = edit;
-    } else if (entry.kind == "combo") {
-      auto* combo = new TComboBox(parentWidget);
-      combo->setFont(FontFor(entry, formFont));
-      if (entry.Has("items"))
-        for (const QString& item : entry.Option("items").split('|')) combo->addItem(Translated(item));
-      combo->setCurrentIndex(-1);
-      widget = combo;
-      control = combo;
-    } else if (entry.kind == "list") {
-      auto* list = new TListBox(parentWidget);
-      list->setFont(FontFor(entry, formFont));
-      list->setFrameShape(entry.Has("border") ? QFrame::StyledPanel : QFrame::NoFrame);
-      widget = list;
-      control = list;
-    } else if (entry.kind == "panel") {
-      auto* panel = new TPanel(parentWidget);
-      ApplyColours(panel, entry, QPalette::Window);
-      widget = panel;
-      control = panel;
-    } else if (entry.kind == "radio") {
-      auto* radio = new TRadioButton(parentWidget);
-      radio->setFont(FontFor(entry, formFont));
-      radio->setText(Translated(entry.Option("text")));
-      radio->setChecked(entry.Has("checked"));
-      ApplyColours(radio, entry, QPalette::Window);
-      widget = radio;
-      control = radio;
-    } else if (entry.kind == "progress") {
-      auto* progress = new TProgressBar(parentWidget);
-      progress->setRange(0, 100);
-      progress->setValue(0);
-      widget = progress;
-      control = progress;
-    } else if (entry.kind == "socket") {
-      object = new TZEL_UDPSocket(this);
-    } else if (entry.kind == "timer") {
-      auto* timer = new TTimer(this);
-      timer->SetInterval(entry.Option("interval").toInt());
-      object = timer;
-    } else {
-      qFatal("form description: unknown kind %s", qPrintable(entry.kind));
-    }
+    const auto [object, widget, control] = MakeControl(entry, parentWidget, formFont, this);
 
     if (widget) {
-      object = widget;
       widget->installEventFilter(this);  // notes whether the keyboard or the mouse was used last
       if (entry.kind != "label") widget->setGeometry(entry.left, entry.top, entry.width, entry.height);
       widget->setVisible(entry.Has("visible"));

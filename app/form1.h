@@ -20,6 +20,7 @@ namespace trx::app {
 using link::TZEL_UDPSocket;
 class Announcer;
 class NoteText;
+struct ControlEntry;
 
 // Every control of the form, with its class, in the order of the form description.
 // clang-format off
@@ -140,6 +141,7 @@ class TForm1 : public QWidget {
 
  private:
   void BuildFromDescription();
+  QFont TakeFormEntry(const ControlEntry& entry);
   void WireHandlers();
   // Assistive technology: the accessible interfaces, before any control exists
   // (app/accessibles.cpp); the names of the window and its fields, after (app/announcements.cpp).
