@@ -98,6 +98,11 @@ class Wizard : public QObject, public app::PageContext {
   QString DeviceEssid() const override;
 
  private:
+  // The waits' steps (waits.cpp).
+  void NextWaitFrame();
+  void NoteWaitOver() const;
+  void SearchEnded();
+  void SaveEnded();
   void WireHandlers();
   void SetStep(Step step);
   void StartSearch();
