@@ -95,13 +95,6 @@ QString TForm1::DescribeEntry(const QString& domain, const QString& firmware, co
       .arg(domain, firmware, mac, ip, essid, channel, wep);
 }
 
-void TForm1::DescribeChosenEntry() {
-  if (QListWidgetItem* entry = ap_list->currentItem())
-    entry->setData(Qt::AccessibleDescriptionRole,
-                   DescribeEntry(l_domain->Caption(), l_fw->Caption(), l_mac->Caption(), l_ip->Caption(),
-                                 context_ ? context_->DeviceEssid() : QString(), l_ch->Caption(), l_wep->Caption()));
-}
-
 QString TForm1::FocusedPhrase() const {
   QWidget* const focus = focusWidget();
   if (!focus || focus == bar) return {};

@@ -120,8 +120,6 @@ class TForm1 : public QWidget {
   bool Saving() const { return context_ && context_->Saving(); }
   bool ChangesUnsaved() const { return context_ && context_->ChangesUnsaved(); }
   QStringList ChangeSentences() const { return context_ ? context_->ChangeSentences() : QStringList(); }
-  // The list's chosen entry carries the settings shown, for a screen reader.
-  void DescribeChosenEntry();
   // The chosen access point's settings, as one sentence for its list entry.
   static QString DescribeEntry(const QString& domain, const QString& firmware, const QString& mac, const QString& ip,
                                const QString& essid, const QString& channel, const QString& wep);
