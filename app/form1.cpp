@@ -256,6 +256,7 @@ void TForm1::BuildFromDescription() {
       control->ShowHint = entry.Has("tooltip");
     }
     object->setObjectName(entry.name);
+    // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): its parent (or the form) owns it
     byName_.insert(entry.name.toLower(), object);
   }
 
