@@ -103,7 +103,10 @@ std::span<const Setting* const> ComparedSettings() {
 std::string ComparedText(const Setting& s, const SettingsRecord& r) {
   if (s.compared) return s.compared(r);
   std::string text;
-  for (size_t c = 0; c < Columns(s).size(); ++c) text += (c ? " " : "") + s.shown(r, c);
+  for (size_t c = 0; c < Columns(s).size(); ++c) {
+    if (c) text += ' ';
+    text += s.shown(r, c);
+  }
   return text;
 }
 
