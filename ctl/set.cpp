@@ -7,6 +7,7 @@
 #include "ctl/output.h"
 #include "ctl/rows.h"
 #include "input/address.h"
+#include "link/fields.h"
 
 namespace trx::ctl {
 
@@ -15,6 +16,12 @@ namespace {
 int Refuse(const std::string& why) {
   Err(why);
   return kRefused;
+}
+
+bool Settable(std::string_view column) {
+  for (const link::Setting* s : link::ComparedSettings())
+    if (std::ranges::find(link::Columns(*s), column) != link::Columns(*s).end()) return true;
+  return false;
 }
 
 // The options that name a change, read into the changes as apply reads a row's cells.
@@ -47,15 +54,6 @@ struct ChangeOptions {
         {host, essid, channel, dhcp, ip, mask, gateway, wep, phrase, phraseFile, key1, key2, key3, key4, defaultKey});
   }
 
-  // The option of a setting's column: its name with '-' for '_'.
-  const QCommandLineOption* ForColumn(const char* column) const {
-    const QString name = QString(column).replace('_', '-');
-    for (const QCommandLineOption* o :
-         {&host, &essid, &channel, &ip, &mask, &gateway, &wep, &key1, &key2, &key3, &key4, &defaultKey})
-      if (o->names().contains(name)) return o;
-    return nullptr;
-  }
-
   // The changes named, or nothing when a refusal was said.
   std::optional<Changes> Read(const QCommandLineParser& p) const {
     if (p.isSet(dhcp) && (p.isSet(ip) || p.isSet(mask) || p.isSet(gateway))) {
@@ -84,8 +82,10 @@ struct ChangeOptions {
       const std::string n = name;
       if (n == "dhcp") return p.isSet(dhcp) ? std::optional<QString>("yes") : std::nullopt;
       if (n == "passphrase") return passphrase;
-      const QCommandLineOption* option = ForColumn(name);
-      return option && p.isSet(*option) ? std::optional<QString>(p.value(*option)) : std::nullopt;
+      // A column of a setting that can be set is the option of its name, with '-' for '_'.
+      if (!Settable(name)) return std::nullopt;
+      const QString option = QString(name).replace('_', '-');
+      return p.isSet(option) ? std::optional<QString>(p.value(option)) : std::nullopt;
     };
     std::string error;
     auto read = ReadChanges(value, &error);

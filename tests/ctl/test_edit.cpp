@@ -3,9 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QString>
+#include <algorithm>
+#include <map>
 
 #include "ctl/edit.h"
+#include "ctl/rows.h"
 #include "input/wepkeys.h"
+#include "link/fields.h"
 
 namespace trx::ctl {
 namespace {
@@ -37,6 +41,44 @@ Changes C(void (*fill)(Changes&)) {
 
 std::optional<link::SettingsRecord> Applied(const Changes& c, std::string* error, bool force = false) {
   return Apply(c, Device(), force, error);
+}
+
+// A setting the table compares but that set and apply cannot write would never change, and
+// verification would wait on it: each is named by its columns, read and written here.
+TEST(Edit, EverySettingVerificationComparesIsWrittenWhenNamed) {
+  // Values other than Device()'s.
+  const std::map<std::string_view, QString> other = {{"host", "lab"},
+                                                     {"ip", "192.168.1.30"},
+                                                     {"mask", "255.255.0.0"},
+                                                     {"gateway", "192.168.1.2"},
+                                                     {"dhcp", "yes"},
+                                                     {"channel", "11"},
+                                                     {"essid", "lobby"},
+                                                     {"wep", "64"},
+                                                     {"default_key", "1"},
+                                                     {"passphrase", "cd"},
+                                                     {"key1", "0123456789ABCDEF0123456789"},
+                                                     {"key2", "0123456789ABCDEF0123456789"},
+                                                     {"key3", "0123456789ABCDEF0123456789"},
+                                                     {"key4", "0123456789ABCDEF0123456789"}};
+  for (const link::Setting* s : link::ComparedSettings()) {
+    const auto columns = link::Columns(*s);
+    std::string error;
+    const auto changes = ReadChanges(
+        [&](const char* column) -> std::optional<QString> {
+          if (std::ranges::find(columns, column) == columns.end()) return std::nullopt;
+          const auto value = other.find(column);
+          if (value != other.end()) return value->second;
+          ADD_FAILURE() << "no value for the column " << column << " in this test";
+          return std::nullopt;
+        },
+        &error);
+    ASSERT_TRUE(changes) << s->setting << ": " << error;
+    const auto written = Applied(*changes, &error);
+    ASSERT_TRUE(written) << s->setting << ": " << error;
+    const auto changed = Differences(Device(), *written);
+    EXPECT_NE(std::ranges::find(changed, s->setting), changed.end()) << s->setting << " was not written";
+  }
 }
 
 TEST(Edit, TypedKeysAndTheDefaultKeyStayUnlessTheSizeOrPhraseChanges) {
