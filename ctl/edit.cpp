@@ -16,7 +16,24 @@ bool Changes::Empty() const {
   for (const auto& k : keys) anyKey = anyKey || k.has_value();
   for (const bool k : keyFromPhrase) anyKey = anyKey || k;
   return !host && !essid && !passphrase && !anyKey && !ip && !mask && !gateway && !channel && !dhcp && !wepSize &&
-         !defaultKey;
+         byTable.empty();
+}
+
+const link::Setting* WrittenBy(std::string_view column) {
+  for (const link::Setting& s : link::Settings())
+    if (s.written && std::ranges::find(link::Columns(s), column) != link::Columns(s).end()) return &s;
+  return nullptr;
+}
+
+std::string NamedValue(std::string_view column, const QString& value) {
+  std::string name(column);
+  std::replace(name.begin(), name.end(), '_', ' ');
+  return value.size() <= 5 ? name + " " + value.toStdString()
+                           : name + " (" + std::to_string(value.size()) + " characters, not shown)";
+}
+
+std::string NamedValue(std::string_view column, const std::string& value) {
+  return NamedValue(column, QString::fromStdString(value));
 }
 
 std::uint32_t AddressValue(const link::Ipv4& a) {
@@ -178,8 +195,11 @@ std::string CheckAlone(const Changes& c, bool asRead) {
     const std::optional<int> size = c.wepSize == 0 ? std::optional<int>(1) : c.wepSize;
     if (std::string problem = KeyProblem(*c.keys[k], k, size); !problem.empty()) return problem;
   }
-  if (c.defaultKey && (*c.defaultKey < 1 || *c.defaultKey > 4))
-    return "default key " + std::to_string(*c.defaultKey) + ": 1, 2, 3 or 4";
+  for (const auto& [column, text] : c.byTable) {
+    link::SettingsRecord scratch;
+    if (std::string problem = WrittenBy(column)->written(scratch, text); !problem.empty())
+      return NamedValue(column, text) + ": " + problem;
+  }
   return {};
 }
 
@@ -195,7 +215,11 @@ Changes Effective(const Changes& c, const link::SettingsRecord& d) {
     if (*field && input::IsDottedQuad(**field) && input::AddressBytes(**field) == now) field->reset();
   same(e.dhcp, link::UsesDhcp(d));
   if (const auto n = ChannelNumber(d)) same(e.channel, *n);
-  if (d.defaultKey <= 3) same(e.defaultKey, d.defaultKey + 1);
+  std::erase_if(e.byTable, [&](const auto& cell) {
+    const link::Setting& s = *WrittenBy(cell.first);
+    link::SettingsRecord written = d;
+    return s.written(written, cell.second).empty() && written == d;
+  });
   const auto size = link::ReadWepSize(d.wepOn, d.keySize);
   if (size) same(e.wepSize, *size);
   // While the phrase and size stay, a key equal to the device's changes nothing. Once either
@@ -349,7 +373,7 @@ std::optional<link::SettingsRecord> Apply(const Changes& named, const link::Sett
     for (std::size_t k = 0; k < 4; ++k)
       if (c.keys[k]) SetKey(r, size, k, *c.keys[k]);
   }
-  if (c.defaultKey) r.defaultKey = static_cast<std::uint8_t>(*c.defaultKey - 1);
+  for (const auto& [column, text] : c.byTable) WrittenBy(column)->written(r, text);
 
   if (!force && c.SetsAddress() && r.addressMode != 0)
     if (std::string problem = AddressProblem(r); !problem.empty()) return refuse(problem);

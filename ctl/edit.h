@@ -2,13 +2,16 @@
 // What `set` and `apply` change in an access point's settings: read-modify-write over the
 // record the device reported, so that every field not named goes back as it came. The
 // wizard's checks and messages where the wizard has them; trx61ctl's own address checks.
+#include <QString>
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "link/devicetext.h"
+#include "link/fields.h"
 #include "link/messages.h"
 #include "link/reading.h"
 
@@ -21,7 +24,8 @@ struct Changes {
   std::optional<int> channel;           // the channel number, as listed for the device's domain
   std::optional<bool> dhcp;             // named by --dhcp, --ip or a dhcp cell
   std::optional<int> wepSize;           // 0 off, 1 to 3: 64, 128, 256 bits
-  std::optional<int> defaultKey;        // 1 to 4
+  // The texts of columns whose setting writes itself (link::Setting::written), by column.
+  std::map<std::string, std::string, std::less<>> byTable;
   // Read-only values a backup carries: another domain names another device (its channels
   // differ); another firmware is only worth a warning, as nothing can write it.
   std::optional<std::string> domain, firmware;
@@ -36,6 +40,13 @@ struct Changes {
   // Names a fixed address: an address field, or DHCP off.
   bool SetsAddress() const { return ip || mask || gateway || dhcp == false; }
 };
+
+// The setting that writes a column by itself (link::Setting::written), or nothing.
+const link::Setting* WrittenBy(std::string_view column);
+// A column and its value as a refusal names them: a short value shown, a long one (maybe a
+// pass phrase typed into the wrong column) only by its length.
+std::string NamedValue(std::string_view column, const QString& value);
+std::string NamedValue(std::string_view column, const std::string& value);
 
 // Checks that need no device: texts, addresses, keys. Empty when they pass, else the message,
 // naming the option or column and the value (a pass phrase's or key's only by its problem). asRead: what a device's own

@@ -47,15 +47,14 @@ std::optional<Changes> ReadChanges(const std::function<std::optional<QString>(co
     field = v->toInt(&ok);
     return ok;
   };
-  // A short value is shown; a long one may be a pass phrase typed into the wrong column.
-  const auto named = [](const char* column, const QString& v) {
-    return v.size() <= 5 ? std::string(column) + " " + v.toStdString()
-                         : std::string(column) + " (" + std::to_string(v.size()) + " characters, not shown)";
-  };
+  const auto named = [](const char* column, const QString& v) { return NamedValue(column, v); };
   if (!number("channel", c.channel))
     return *error = named("channel", *value("channel")) + ": not a channel number", std::nullopt;
-  if (!number("default_key", c.defaultKey))
-    return *error = named("default key", *value("default_key")) + ": 1, 2, 3 or 4", std::nullopt;
+  for (const link::Setting* s : link::ComparedSettings())
+    if (s->written)
+      for (const std::string_view column : link::Columns(*s))
+        if (const auto v = value(std::string(column).c_str()); v && *v != "?")
+          c.byTable[std::string(column)] = v->toStdString();
   if (const auto v = value("dhcp")) {
     if (v->toLower() != "yes" && v->toLower() != "no") return *error = named("dhcp", *v) + ": yes or no", std::nullopt;
     c.dhcp = v->toLower() == "yes";

@@ -47,11 +47,21 @@ struct ChangeOptions {
   QCommandLineOption key2{"key2", "Key 2.", "HEX"};
   QCommandLineOption key3{"key3", "Key 3.", "HEX"};
   QCommandLineOption key4{"key4", "Key 4.", "HEX"};
-  QCommandLineOption defaultKey{"default-key", "The key in use: 1 to 4.", "N"};
+  // Settings that write themselves bring their options from the table.
+  QList<QCommandLineOption> byTable = [] {
+    QList<QCommandLineOption> options;
+    for (const link::Setting* s : link::ComparedSettings())
+      if (s->written)
+        for (const std::string_view column : link::Columns(*s))
+          options.append({QString::fromUtf8(column.data(), static_cast<qsizetype>(column.size())).replace('_', '-'),
+                          QString::fromUtf8(s->help.data(), static_cast<qsizetype>(s->help.size())),
+                          QString::fromUtf8(s->valueName.data(), static_cast<qsizetype>(s->valueName.size()))});
+    return options;
+  }();
 
   void AddTo(QCommandLineParser& p) const {
-    p.addOptions(
-        {host, essid, channel, dhcp, ip, mask, gateway, wep, phrase, phraseFile, key1, key2, key3, key4, defaultKey});
+    p.addOptions({host, essid, channel, dhcp, ip, mask, gateway, wep, phrase, phraseFile, key1, key2, key3, key4});
+    p.addOptions(byTable);
   }
 
   // The changes named, or nothing when a refusal was said.

@@ -1,6 +1,8 @@
 #include "link/fields.h"
 
 #include <algorithm>
+#include <charconv>
+#include <optional>
 #include <vector>
 
 #include "link/cp1252.h"
@@ -14,6 +16,16 @@ using R = const SettingsRecord&;
 using std::size_t;
 
 std::string Number(std::optional<int> n) { return n ? std::to_string(*n) : "?"; }
+
+// A number as typed by hand or kept by a spreadsheet: digits, spaces around them allowed.
+std::optional<int> WholeNumber(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  int n = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return n;
+}
 
 // The four areas of a key set as one field.
 constexpr Field KeySet(Field first) { return {first.offset, 4 * first.size}; }
@@ -44,10 +56,17 @@ std::string DefaultKey(R r, size_t) {
   return Number(r.defaultKey <= 3 ? std::optional(r.defaultKey + 1) : std::nullopt);
 }
 std::string DefaultKeyByte(R r) { return std::to_string(r.defaultKey + 1); }
+std::string WriteDefaultKey(SettingsRecord& r, std::string_view text) {
+  const std::optional<int> n = WholeNumber(text);
+  if (!n || *n < 1 || *n > 4) return "1, 2, 3 or 4";
+  r.defaultKey = static_cast<std::uint8_t>(*n - 1);
+  return {};
+}
 std::string Key(R r, size_t k) { return KeyText(r, k); }
 
 // clang-format off
-// name, place, member, setting, columns, shown, json, literal, secret, compared, rank, kept
+// name, place, member, setting, columns, shown, json, literal, secret, compared, rank, kept,
+// written, help, valueName
 const Setting kSettings[] = {
   {"mac", kMac, &S::mac, "mac", {"mac"}, MacText, Json::Text, false, false, nullptr, 0, true},
   {"hostName", kHostName, &S::hostName, "host", {"host"}, TextOf<&S::hostName>, Json::Text, true, false, nullptr, 1},
@@ -66,7 +85,7 @@ const Setting kSettings[] = {
   {"keySize", kKeySize, &S::keySize, {}, kNone, nullptr, Json::Text, false, false, nullptr, 0},
   // Shown "?" where it marks no key; compared by its byte all the same.
   {"defaultKey", kDefaultKey, &S::defaultKey, "default_key", {"default_key"}, DefaultKey, Json::Number, false, false,
-   DefaultKeyByte, 11},
+   DefaultKeyByte, 11, false, WriteDefaultKey, "The key in use: 1 to 4.", "N"},
   {"passphrase", kPassphrase, &S::passphrase, "passphrase", {"passphrase"}, TextOf<&S::passphrase>, Json::Text, true,
    true, nullptr, 9},
   // The keys of the size in use (the 64-bit set while WEP is off), a column each.

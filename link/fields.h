@@ -49,6 +49,12 @@ struct Setting {
   int rank;  // 0: not compared (read-only, or the domain, which a settings message codes otherwise)
   // The device keeps its own value whatever a settings message carries (the MAC names it).
   bool kept = false;
+  // How trx61ctl sets it from its column's text: empty when written into the record, else the
+  // value's problem (without the column's name). nullptr: not settable, or set by rules of
+  // trx61ctl's own (texts a spreadsheet may change, addresses, the channel, WEP and its keys).
+  // A setting with this and a rank is an option of set, and a column apply writes, by itself.
+  std::string (*written)(SettingsRecord&, std::string_view text) = nullptr;
+  std::string_view help = {}, valueName = {};  // set's option: what it sets, and its value
 };
 
 // Every setting, in the order trx61ctl shows them; bytes of the record no setting holds are

@@ -95,7 +95,7 @@ TEST(Edit, TypedKeysAndTheDefaultKeyStayUnlessTheSizeOrPhraseChanges) {
 
   Changes smaller;
   smaller.wepSize = 1;
-  smaller.defaultKey = 4;
+  smaller.byTable["default_key"] = "4";
   const auto made = Applied(smaller, &error);
   ASSERT_TRUE(made) << error;
   EXPECT_EQ(KeyText(*made, 0), "6A9E9C0123") << "the wizard's 64-bit keys for \"ab\"";
@@ -386,7 +386,7 @@ TEST(Edit, UnreadableBytesGoBackAsTheyCameUnlessNamed) {
   const auto named = Apply(C([](Changes& c) {
                              c.wepSize = 1;
                              c.passphrase = "ab";
-                             c.defaultKey = 2;
+                             c.byTable["default_key"] = "2";
                            }),
                            odd, false, &error);
   ASSERT_TRUE(named) << error;
