@@ -20,9 +20,8 @@ bool Changes::Empty() const {
 }
 
 const link::Setting* WrittenBy(std::string_view column) {
-  for (const link::Setting& s : link::Settings())
-    if (s.written && std::ranges::find(link::Columns(s), column) != link::Columns(s).end()) return &s;
-  return nullptr;
+  const link::Setting* s = link::SettingOfColumn(column);
+  return s && s->written ? s : nullptr;
 }
 
 std::string NamedValue(std::string_view column, const QString& value) {
@@ -30,10 +29,6 @@ std::string NamedValue(std::string_view column, const QString& value) {
   std::replace(name.begin(), name.end(), '_', ' ');
   return value.size() <= 5 ? name + " " + value.toStdString()
                            : name + " (" + std::to_string(value.size()) + " characters, not shown)";
-}
-
-std::string NamedValue(std::string_view column, const std::string& value) {
-  return NamedValue(column, QString::fromStdString(value));
 }
 
 std::uint32_t AddressValue(const link::Ipv4& a) {
@@ -198,7 +193,7 @@ std::string CheckAlone(const Changes& c, bool asRead) {
   for (const auto& [column, text] : c.byTable) {
     link::SettingsRecord scratch;
     if (std::string problem = WrittenBy(column)->written(scratch, text); !problem.empty())
-      return NamedValue(column, text) + ": " + problem;
+      return NamedValue(column, QString::fromStdString(text)) + ": " + problem;
   }
   return {};
 }

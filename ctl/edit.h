@@ -46,7 +46,6 @@ const link::Setting* WrittenBy(std::string_view column);
 // A column and its value as a refusal names them: a short value shown, a long one (maybe a
 // pass phrase typed into the wrong column) only by its length.
 std::string NamedValue(std::string_view column, const QString& value);
-std::string NamedValue(std::string_view column, const std::string& value);
 
 // Checks that need no device: texts, addresses, keys. Empty when they pass, else the message,
 // naming the option or column and the value (a pass phrase's or key's only by its problem). asRead: what a device's own

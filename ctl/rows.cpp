@@ -47,22 +47,22 @@ std::optional<Changes> ReadChanges(const std::function<std::optional<QString>(co
     field = v->toInt(&ok);
     return ok;
   };
-  const auto named = [](const char* column, const QString& v) { return NamedValue(column, v); };
   if (!number("channel", c.channel))
-    return *error = named("channel", *value("channel")) + ": not a channel number", std::nullopt;
+    return *error = NamedValue("channel", *value("channel")) + ": not a channel number", std::nullopt;
   for (const link::Setting* s : link::ComparedSettings())
     if (s->written)
       for (const std::string_view column : link::Columns(*s))
         if (const auto v = value(std::string(column).c_str()); v && *v != "?")
           c.byTable[std::string(column)] = v->toStdString();
   if (const auto v = value("dhcp")) {
-    if (v->toLower() != "yes" && v->toLower() != "no") return *error = named("dhcp", *v) + ": yes or no", std::nullopt;
+    if (v->toLower() != "yes" && v->toLower() != "no")
+      return *error = NamedValue("dhcp", *v) + ": yes or no", std::nullopt;
     c.dhcp = v->toLower() == "yes";
   }
   if (c.ip && !c.dhcp) c.dhcp = false;  // a fixed address turns DHCP off
   if (const auto v = value("wep"); v && *v != "?") {
     const auto i = QStringList{"off", "64", "128", "256"}.indexOf(v->toLower());
-    if (i < 0) return *error = named("wep", *v) + ": off, 64, 128 or 256", std::nullopt;
+    if (i < 0) return *error = NamedValue("wep", *v) + ": off, 64, 128 or 256", std::nullopt;
     c.wepSize = static_cast<int>(i);
   }
   *error = CheckAlone(c, true);

@@ -18,12 +18,6 @@ int Refuse(const std::string& why) {
   return kRefused;
 }
 
-bool Settable(std::string_view column) {
-  for (const link::Setting* s : link::ComparedSettings())
-    if (std::ranges::find(link::Columns(*s), column) != link::Columns(*s).end()) return true;
-  return false;
-}
-
 // The options that name a change, read into the changes as apply reads a row's cells.
 struct ChangeOptions {
   QCommandLineOption host{"host", "Host name (up to 31 characters).", "NAME"};
@@ -93,7 +87,7 @@ struct ChangeOptions {
       if (n == "dhcp") return p.isSet(dhcp) ? std::optional<QString>("yes") : std::nullopt;
       if (n == "passphrase") return passphrase;
       // A column of a setting that can be set is the option of its name, with '-' for '_'.
-      if (!Settable(name)) return std::nullopt;
+      if (const link::Setting* s = link::SettingOfColumn(name); !s || s->rank == 0) return std::nullopt;
       const QString option = QString(name).replace('_', '-');
       return p.isSet(option) ? std::optional<QString>(p.value(option)) : std::nullopt;
     };

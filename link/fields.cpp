@@ -108,6 +108,12 @@ std::span<const std::string_view> Columns(const Setting& s) {
   return std::span<const std::string_view>(s.columns).first(n);
 }
 
+const Setting* SettingOfColumn(std::string_view column) {
+  for (const Setting& s : kSettings)
+    if (std::ranges::find(Columns(s), column) != Columns(s).end()) return &s;
+  return nullptr;
+}
+
 std::span<const Setting* const> ComparedSettings() {
   static const std::vector<const Setting*> compared = [] {
     std::vector<const Setting*> all;

@@ -65,6 +65,8 @@ std::span<const Field> ReservedBytes();
 
 // A setting's columns that are named (one, or four for the keys).
 std::span<const std::string_view> Columns(const Setting& s);
+// The setting a column belongs to, or nothing.
+const Setting* SettingOfColumn(std::string_view column);
 // The settings verification compares, in their order.
 std::span<const Setting* const> ComparedSettings();
 // The text two records are compared by for a compared setting.
