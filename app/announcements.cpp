@@ -34,8 +34,12 @@ PanelWords ErrorPanelWords() {
   return {TranslatedWords(words.title), text.join(' ')};
 }
 
+void TForm1::MakeAnnouncer() {
+  announcer_ = new Announcer(this);
+  for (const PageNote& note : kPageNotes) notes_.append(new NoteText(this, note));
+}
+
 void TForm1::NameControls() {
-  setAccessibleName(kApplicationTitle);
   // Fields by the caption drawn next to them.
   const std::pair<QWidget*, const char*> names[] = {
       {e_essid, QT_TR_NOOP("ESSID")},
@@ -82,8 +86,6 @@ void TForm1::NameControls() {
   for (const auto& [widget, caption] : captions) widget->setAccessibleDescription(tr(caption));
   // The hidden holder of the device's pass phrase is named for what it is, never by its text.
   wep_tmp->setAccessibleName(tr("Remembered pass phrase"));
-  announcer_ = new Announcer(this);
-  for (const PageNote& note : kPageNotes) notes_.append(new NoteText(this, note));
   for (TEdit* field : findChildren<TEdit*>())
     //: Said once when typing stops at a field's limit.
     connect(field, &TEdit::OnLimit, this, [this](int limit) { Say(tr("At most %n characters.", nullptr, limit)); });

@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include "app/announcer.h"
 #include "app/faces.h"
 
 #include <QApplication>
@@ -186,13 +187,14 @@ Made MakeControl(const ControlEntry& entry, QWidget* parent, const QFont& formFo
 
 }  // namespace
 
-TForm1::TForm1(platform::Platform& platform, QWidget* parent)
+TForm1::TForm1(platform::Platform& platform, QWidget* parent, Controls when)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), platform_(platform) {
   setObjectName("Form1");
-  InstallAccessibility();
-  BuildFromDescription();
+  InstallAccessibility();  // before the name, which makes the form's accessible interface
+  setAccessibleName(kApplicationTitle);
+  BuildFromDescription(when);
+  MakeAnnouncer();
   WireHandlers();
-  NameControls();
   installEventFilter(this);  // keys that reach the window itself when no control has the focus
   FormCreate(this);
 }
@@ -219,56 +221,85 @@ QFont TForm1::TakeFormEntry(const ControlEntry& entry) {
   return formFont;
 }
 
-void TForm1::BuildFromDescription() {
+void TForm1::BuildFromDescription(Controls when) {
   QFile file(":/form/Form1.form");
   file.open(QIODevice::ReadOnly);
-  const FormDescription description = ParseFormDescription(QString::fromUtf8(file.readAll()));
+  FormDescription description = ParseFormDescription(QString::fromUtf8(file.readAll()));
   if (!description.error.isEmpty()) qFatal("form description: %s", qPrintable(description.error));
 
-  QFont formFont = font();
-  std::map<QString, std::vector<std::pair<int, QWidget*>>> tabOrder;  // by parent
-
-  for (const ControlEntry& entry : description.controls) {
-    if (entry.kind == "form") {
-      formFont = TakeFormEntry(entry);
+  formFont_ = font();
+  auto& entries = description.controls;
+  for (auto entry = entries.begin(); entry != entries.end(); ++entry) {
+    if (entry->kind == "form") {
+      formFont_ = TakeFormEntry(*entry);
       continue;
     }
-    QWidget* parentWidget = this;
-    if (entry.parent != "-") parentWidget = qobject_cast<QWidget*>(byName_.value(entry.parent.toLower()));
-    if (!parentWidget)
-      qFatal("form description: %s has no parent %s", qPrintable(entry.name), qPrintable(entry.parent));
-
-    // A text control measures its font as it is made: the faces first. Pictures and (hidden)
-    // labels come before, while the faces are still being read beside them.
-    if (entry.kind != "picture" && entry.kind != "button" && entry.kind != "label") LoadFaces();
-    const auto [object, widget, control] = MakeControl(entry, parentWidget, formFont, this);
-
-    if (widget) {
-      widget->installEventFilter(this);  // notes whether the keyboard or the mouse was used last
-      if (entry.kind != "label") widget->setGeometry(entry.left, entry.top, entry.width, entry.height);
-      widget->setVisible(entry.Has("visible"));
-      widget->setEnabled(!entry.Has("disabled"));
-      ApplyCursor(widget, entry);
-      if (entry.Has("tab")) tabOrder[entry.parent].emplace_back(entry.Option("tab").toInt(), widget);
+    // The windowed controls come last in the description, above the pictures and labels:
+    // made later, they keep that order. None shows on the welcome page.
+    const bool windowed = entry->kind != "picture" && entry->kind != "button" && entry->kind != "label";
+    if (windowed && when == Controls::AfterFirstFrame) {
+      rest_.assign(std::make_move_iterator(entry), std::make_move_iterator(entries.end()));
+      break;
     }
-    if (control) {
-      control->Hint = entry.Option("hint");
-      control->ShowHint = entry.Has("tooltip");
-    }
-    object->setObjectName(entry.name);
-    // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): its parent (or the form) owns it
-    byName_.insert(entry.name.toLower(), object);
+    MakeEntry(*entry);
   }
+  BindMembers(false);  // the rest stay nullptr until they are made
+  if (rest_.empty()) FinishControls();
+}
 
-  for (auto& [parentName, widgets] : tabOrder) {
+void TForm1::MakeRemainingControls() {
+  if (rest_.empty()) return;
+  const std::vector<ControlEntry> rest = std::exchange(rest_, {});
+  for (const ControlEntry& entry : rest) MakeEntry(entry);
+  FinishControls();
+  emit AllControlsMade();
+}
+
+void TForm1::MakeEntry(const ControlEntry& entry) {
+  QWidget* parentWidget = this;
+  if (entry.parent != "-") parentWidget = qobject_cast<QWidget*>(byName_.value(entry.parent.toLower()));
+  if (!parentWidget) qFatal("form description: %s has no parent %s", qPrintable(entry.name), qPrintable(entry.parent));
+
+  // A text control measures its font as it is made: the faces first. Pictures and (hidden)
+  // labels need none, and the welcome page draws no text.
+  if (entry.kind != "picture" && entry.kind != "button" && entry.kind != "label") LoadFaces();
+  const auto [object, widget, control] = MakeControl(entry, parentWidget, formFont_, this);
+
+  if (widget) {
+    widget->installEventFilter(this);  // notes whether the keyboard or the mouse was used last
+    if (entry.kind != "label") widget->setGeometry(entry.left, entry.top, entry.width, entry.height);
+    widget->setVisible(entry.Has("visible"));
+    widget->setEnabled(!entry.Has("disabled"));
+    ApplyCursor(widget, entry);
+    if (entry.Has("tab")) tabOrder_[entry.parent].emplace_back(entry.Option("tab").toInt(), widget);
+    // Made after the announcer and the notes: under them, as when all are made at once.
+    if (announcer_ && parentWidget == this) widget->stackUnder(announcer_);
+  }
+  if (control) {
+    control->Hint = entry.Option("hint");
+    control->ShowHint = entry.Has("tooltip");
+  }
+  object->setObjectName(entry.name);
+  // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): its parent (or the form) owns it
+  byName_.insert(entry.name.toLower(), object);
+}
+
+void TForm1::FinishControls() {
+  for (auto& [parentName, widgets] : tabOrder_) {
     std::stable_sort(widgets.begin(), widgets.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
     for (std::size_t i = 1; i < widgets.size(); ++i) QWidget::setTabOrder(widgets[i - 1].second, widgets[i].second);
   }
+  tabOrder_.clear();
+  BindMembers(true);
+  bar->setFocusPolicy(Qt::TabFocus);  // the focus rests on it while a wait shows nothing else
+  NameControls();
+}
 
+void TForm1::BindMembers(bool all) {
 // NOLINTBEGIN(bugprone-macro-parentheses): Class names a type, which parentheses would break
 #define TRX_BIND_MEMBER(Class, name)                                    \
   name = qobject_cast<Class*>(byName_.value(QString(#name).toLower())); \
-  if (!name) qFatal("form description: no control %s of class %s", #name, #Class);
+  if (!name && all) qFatal("form description: no control %s of class %s", #name, #Class);
   TRX_FORM_CONTROLS(TRX_BIND_MEMBER)
 #undef TRX_BIND_MEMBER
   // NOLINTEND(bugprone-macro-parentheses)
@@ -292,7 +323,6 @@ void TForm1::WireHandlers() {
   connect(b_min, &TImage::OnMouseDown, this, [this](QObject* s) { b_minMouseDown(s); });
   connect(b_min, &TImage::OnMouseUp, this, [this](QObject* s) { b_minMouseUp(s); });
   errormsg->setFocusPolicy(Qt::TabFocus);  // the error panel is one large Continue button
-  bar->setFocusPolicy(Qt::TabFocus);       // the focus rests on it while a wait shows nothing else
 }
 
 QObject* TForm1::FindComponent(const QString& name) const { return byName_.value(name.toLower(), nullptr); }
@@ -315,6 +345,7 @@ void TForm1::FormCreate(QObject*) {
 }
 
 void TForm1::FormActivate(QObject*) {
+  MakeRemainingControls();  // the socket among them
   ZEL_UDPSocket1->lclPort = link::kPort;
   ZEL_UDPSocket1->rmtPort = link::kPort;
   ZEL_UDPSocket1->RmtAddr = link::kBroadcastAddress;
@@ -324,24 +355,30 @@ void TForm1::FormActivate(QObject*) {
 // Nothing to undo before the form goes: the socket is the program's own and closes with it.
 void TForm1::FormClose(QObject*) {}
 
-void TForm1::FormDestroy(QObject*) { ZEL_UDPSocket1->Close(); }
+void TForm1::FormDestroy(QObject*) {
+  if (ZEL_UDPSocket1) ZEL_UDPSocket1->Close();  // never made when the form goes before its first frame
+}
 
 bool TForm1::event(QEvent* e) {
   if (e->type() == QEvent::Paint && !painted_) {
     painted_ = true;
+    // What the first page does not need, once its frame is drawn: the rest of the controls,
+    // then the socket if the window was activated meanwhile.
     // NOLINTNEXTLINE(clang-analyzer-cplusplus.NewDeleteLeaks): the queued call's event owns its slot object
     QMetaObject::invokeMethod(
         this,
         [this] {
+          afterFirstFrame_ = true;
+          MakeRemainingControls();
           if (std::exchange(activationWaits_, false)) FormActivate(this);
         },
         Qt::QueuedConnection);
   }
   if (e->type() == QEvent::WindowActivate && !activatedOnce_) {
     activatedOnce_ = true;
-    // The socket's thread and buffers, after the first frame when the window manager
-    // activates the window before it is drawn.
-    if (painted_)
+    // The socket's thread and buffers after the first frame, also when the window manager
+    // activates the window before it is drawn or in the same turn.
+    if (afterFirstFrame_)
       FormActivate(this);
     else
       activationWaits_ = true;

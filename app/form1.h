@@ -3,14 +3,18 @@
 // member under its own name. The form handles its window, its keys and what assistive
 // technology hears; what the pages mean is told by a PageContext (the wizard, built on it).
 #include <QByteArray>
+#include <QFont>
 #include <QHash>
 #include <QWidget>
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "app/controls.h"
+#include "app/formdescription.h"
 #include "app/pagecontext.h"
 #include "link/udpsocket.h"
 #include "platform/platform.h"
@@ -20,7 +24,6 @@ namespace trx::app {
 using link::TZEL_UDPSocket;
 class Announcer;
 class NoteText;
-struct ControlEntry;
 
 // Every control of the form, with its class, in the order of the form description.
 // clang-format off
@@ -56,9 +59,22 @@ class TForm1 : public QWidget {
   static constexpr char kSaveNote[] = QT_TRANSLATE_NOOP(
       "trx::app::TForm1", "After settings are saved, it may take 60 seconds for the TRX61 ver. 2.2 to become useful.");
 
-  explicit TForm1(platform::Platform& platform, QWidget* parent = nullptr);
+  // When the controls the welcome page does not show are made: with the form, or right after
+  // its first frame (or at the first input or activation, if that comes before).
+  enum class Controls { Now, AfterFirstFrame };
+  explicit TForm1(platform::Platform& platform, QWidget* parent = nullptr, Controls when = Controls::Now);
   ~TForm1() override;
 
+  // Every control of the form description exists (and has its member); else AllControlsMade
+  // follows.
+  bool HasAllControls() const { return rest_.empty(); }
+  // Makes the controls still to come, if any, now.
+  void MakeRemainingControls();
+
+ signals:
+  void AllControlsMade();
+
+ public:
 #define TRX_DECLARE_MEMBER(Class, name) Class* name = nullptr;
   TRX_FORM_CONTROLS(TRX_DECLARE_MEMBER)
 #undef TRX_DECLARE_MEMBER
@@ -138,13 +154,21 @@ class TForm1 : public QWidget {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void BuildFromDescription();
+  void BuildFromDescription(Controls when);
+  void MakeEntry(const ControlEntry& entry);
+  // The tab order, the members and the names, once every control exists.
+  void FinishControls();
+  // Each member to its control, of those made; with all, every one must exist.
+  void BindMembers(bool all);
   QFont TakeFormEntry(const ControlEntry& entry);
   void WireHandlers();
   // Assistive technology: the accessible interfaces, before any control exists
   // (app/accessibles.cpp); the names of the window and its fields, after (app/announcements.cpp).
   static void InstallAccessibility();
   void NameControls();
+  // The announcer and the notes, which the first page's announcement needs: above every
+  // control, and kept there when the rest come later.
+  void MakeAnnouncer();
   // Tells assistive technology what the page shown is: its title, its instruction (and what
   // the page adds: the count of access points, the old and new values) and the focused control.
   // Screen readers queue what they say, so the page is told before the focus moves.
@@ -162,9 +186,13 @@ class TForm1 : public QWidget {
 
   platform::Platform& platform_;
   QHash<QString, QObject*> byName_;  // lower-case names
+  QFont formFont_;
+  std::vector<ControlEntry> rest_;                                     // not made yet
+  std::map<QString, std::vector<std::pair<int, QWidget*>>> tabOrder_;  // by parent, until all exist
   bool activatedOnce_ = false;
   bool painted_ = false;          // the first frame is drawn
-  bool activationWaits_ = false;  // activated before it
+  bool afterFirstFrame_ = false;  // and the turn that drew it has ended
+  bool activationWaits_ = false;  // activated before that
   QPoint dragOffset_;
   bool dragging_ = false;
   bool lastInputKeyboard_ = false;

@@ -121,6 +121,7 @@ void TForm1::keyPressEvent(QKeyEvent* e) {
 bool TForm1::eventFilter(QObject* watched, QEvent* e) {
   // Remembers whether the user last used the keyboard or the mouse on one of the controls.
   if (e->type() == QEvent::KeyPress || e->type() == QEvent::MouseButtonPress) {
+    MakeRemainingControls();  // the wizard handles no input before they exist
     if (auto* w = qobject_cast<QWidget*>(watched); w && w->window() == this) {
       lastInputKeyboard_ = e->type() == QEvent::KeyPress;
       const int key = lastInputKeyboard_ ? static_cast<QKeyEvent*>(e)->key() : 0;

@@ -46,7 +46,8 @@ std::unique_ptr<TForm1> StartUp(platform::Platform& platform) {
   QImageReader icon(":/form/trx61.png", "png");
   icon.setAutoDetectImageFormat(false);
   QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon.read())));
-  auto form = std::make_unique<TForm1>(platform);
+  // The text controls (the first loads the font engine) come right after the first frame.
+  auto form = std::make_unique<TForm1>(platform, nullptr, TForm1::Controls::AfterFirstFrame);
   // The task bar names the program by its title; the form keeps its own caption. (An
   // application display name would be appended to every window's title by Qt.)
   form->winId();

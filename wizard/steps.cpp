@@ -14,7 +14,10 @@ using app::TEdit;
 using app::TImage;
 
 Wizard::Wizard(TForm1& form) : f_(form), formAlive_(&form) {
-  WireHandlers();
+  if (f_.HasAllControls())
+    WireHandlers();
+  else  // the welcome page shows none of the controls still to come
+    connect(&f_, &TForm1::AllControlsMade, this, &Wizard::WireHandlers);
   f_.SetPageContext(this);
   SetStep(Step::Welcome);
 }

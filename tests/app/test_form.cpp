@@ -1,5 +1,6 @@
 // The main form: what its start page shows, its groups of choices, its window, lookup, start-up
 // and shutdown.
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
 #include <QLineEdit>
@@ -167,13 +168,38 @@ TEST(StartUp, TheFirstActivationOpensTheSocketAndItStaysOpenUntilTheFormGoes) {
   form->show();
   form->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-  ASSERT_TRUE(QTest::qWaitFor([&] { return form->ZEL_UDPSocket1->IsOpen(); }))
+  ASSERT_TRUE(QTest::qWaitFor([&] { return form->ZEL_UDPSocket1 && form->ZEL_UDPSocket1->IsOpen(); }))
       << "the first activation opens the socket, after the first frame";
   form->close();
   EXPECT_TRUE(platform.calls.isEmpty());
   TZEL_UDPSocket* socket = form->ZEL_UDPSocket1;
   EXPECT_TRUE(socket->IsOpen()) << "open until the form is destroyed";
   form.reset();
+}
+
+// Controls made after the first frame end as those made with the form: in the same stacking
+// and tab order, with the same names. A screen reader listening from the start (interfaces are
+// made as names are set) still meets the window as a frame.
+TEST(StartUp, ControlsMadeAfterTheFirstFrameEndAsThoseMadeAtOnce) {
+  FakePlatform platform;
+  QAccessible::setActive(true);
+  TForm1 later(platform, nullptr, TForm1::Controls::AfterFirstFrame);
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(&later)->role(), QAccessible::Window);
+  QAccessible::setActive(false);
+  TForm1 atOnce(platform);
+  EXPECT_FALSE(later.HasAllControls());
+  later.show();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return later.HasAllControls(); }));
+  const auto described = [](TForm1& form) {
+    QStringList lines;
+    for (QObject* o : form.children())  // bottom to top
+      if (auto* w = qobject_cast<QWidget*>(o))
+        lines << w->objectName() + ": " + w->accessibleName() + " / " + w->accessibleDescription();
+    for (QWidget* w = form.nextInFocusChain(); w != &form; w = w->nextInFocusChain())
+      if (w->focusPolicy() & Qt::TabFocus) lines << "tab " + w->objectName();
+    return lines;
+  };
+  EXPECT_EQ(described(later), described(atOnce));
 }
 
 TEST_F(Form, APlainMessageActivatesTheFormAgainButAnInformationBoxDoesNot) {
