@@ -2,13 +2,9 @@
 
 #include <QFontDatabase>
 
-#include "platform/platform.h"
-
 namespace trx::app {
 
-namespace {
-
-void RegisterFaces() {
+void LoadFaces() {
   static const bool loaded = [] {
     for (const char* file : {"TRX61Sans-Regular", "TRX61Sans-Bold", "TRX61SansNarrow-Regular", "TRX61SansNarrow-Bold"})
       if (QFontDatabase::addApplicationFont(QStringLiteral(":/faces/%1.ttf").arg(QLatin1String(file))) < 0)
@@ -16,18 +12,6 @@ void RegisterFaces() {
     return true;
   }();
   (void)loaded;
-}
-
-}  // namespace
-
-void PrepareFonts() {
-  RegisterFaces();
-  (void)QFontDatabase::families();  // the system's font list, which the first text reads
-}
-
-void LoadFaces() {
-  platform::FontSetup::WaitForAny();  // it may be registering them
-  RegisterFaces();
 }
 
 QStringList FamiliesFor(const QString& declared) {

@@ -16,9 +16,6 @@ inline constexpr char kJapanese[] = "Noto Sans CJK JP";
 // Registers the faces with the application's font database (once; needs a QGuiApplication),
 // before any text is measured or drawn: a face registered later would not resize what was.
 void LoadFaces();
-// The same, and the system's font list read, from any thread: the work of the first text of
-// the form, done beside the window system's start (platform::FontSetup::Then).
-void PrepareFonts();
 
 // The families to draw with for a family the form description names ("MS Sans Serif" is
 // drawn as TRX61 Sans, "Arial Narrow" as TRX61 Sans Narrow), Japanese after them.

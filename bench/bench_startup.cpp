@@ -15,11 +15,9 @@
 #include <cstring>
 #include <ctime>
 #include <memory>
-#include <optional>
 #include <utility>
 #include <vector>
 
-#include "app/faces.h"
 #include "app/startup.h"
 #include "platform/platform.h"
 #include "wizard/wizard.h"
@@ -71,10 +69,7 @@ class FirstFrame : public QObject {
 
 // The child: starts as the program does, prints the clock at its first frame.
 int Child(int argc, char** argv, bool bare) {
-  std::optional<trx::platform::FontSetup> fonts;
-  if (!bare) fonts.emplace();  // as the program starts
   QApplication application(argc, argv);
-  if (fonts) fonts->Then(trx::app::PrepareFonts);
   const auto platform = trx::platform::CreateNativePlatform();
   std::unique_ptr<QWidget> window;
   std::unique_ptr<trx::wizard::Wizard> wizard;

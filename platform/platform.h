@@ -3,11 +3,7 @@
 // build, a Windows build and the tests each supply their own.
 #include <QString>
 #include <QStringList>
-#include <condition_variable>
-#include <functional>
 #include <memory>
-#include <mutex>
-#include <thread>
 
 class QProcess;
 
@@ -36,30 +32,6 @@ std::unique_ptr<Platform> CreateNativePlatform();
 // A windowed program started from a console writes its --help and --version answers there
 // (Windows gives such a program no console of its own); elsewhere nothing to do.
 void UseParentConsole();
-
-// Reads the system's font configuration on a thread of its own while the window system
-// starts, where that takes long (Linux: fontconfig parses its configuration at first use);
-// WaitForAny() before any text is measured. Elsewhere nothing to do.
-class FontSetup {
- public:
-  FontSetup();
-  ~FontSetup();
-  FontSetup(const FontSetup&) = delete;
-  FontSetup& operator=(const FontSetup&) = delete;
-  // Work for the same thread after that, such as Qt's font database (so once the application
-  // exists); where there is no such thread, nothing is done.
-  void Then(std::function<void()>&& work);
-  void Wait();
-  // Waits for the set-up under way, if any; from the thread that made it.
-  static void WaitForAny();
-
- private:
-  std::mutex mutex_;
-  std::condition_variable wake_;
-  std::function<void()> work_;
-  bool closed_ = false;
-  std::thread thread_;  // last: it uses the members above from its start
-};
 
 // For benchmarks, where a thread or a process stands in for another machine: the calling
 // thread, or a program started, at the lowest priority the system gives a user.

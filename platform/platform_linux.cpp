@@ -1,5 +1,4 @@
 // Linux: documents and web addresses go to the desktop's default handlers.
-#include <fontconfig/fontconfig.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #include <QCoreApplication>
@@ -61,50 +60,6 @@ class LinuxPlatform final : public Platform {
 }  // namespace
 
 void UseParentConsole() {}
-
-namespace {
-FontSetup* g_fontSetup = nullptr;  // the one under way, made and awaited on one thread
-}  // namespace
-
-// Fontconfig may be set up from any thread; Qt's first use then finds it ready.
-FontSetup::FontSetup()
-    : thread_([this] {
-        FcInit();
-        std::unique_lock lock(mutex_);
-        wake_.wait(lock, [this] { return work_ || closed_; });
-        if (!work_) return;
-        lock.unlock();
-        work_();
-      }) {
-  g_fontSetup = this;
-}
-
-void FontSetup::Then(std::function<void()>&& work) {
-  {
-    std::lock_guard lock(mutex_);
-    if (closed_) return;
-    work_ = std::move(work);
-  }
-  wake_.notify_one();
-}
-
-FontSetup::~FontSetup() {
-  Wait();
-  if (g_fontSetup == this) g_fontSetup = nullptr;
-}
-
-void FontSetup::Wait() {
-  {
-    std::lock_guard lock(mutex_);
-    closed_ = true;
-  }
-  wake_.notify_one();
-  if (thread_.joinable()) thread_.join();
-}
-
-void FontSetup::WaitForAny() {
-  if (g_fontSetup) g_fontSetup->Wait();
-}
 
 std::unique_ptr<Platform> CreateNativePlatform() { return std::make_unique<LinuxPlatform>(); }
 

@@ -85,12 +85,6 @@ void StartAtLowestPriority(QProcess& process, const QString& program, const QStr
   process.start(program, arguments);
 }
 
-FontSetup::FontSetup() {}
-FontSetup::~FontSetup() = default;
-void FontSetup::Then(std::function<void()>&& /*work*/) {}
-void FontSetup::Wait() {}
-void FontSetup::WaitForAny() {}
-
 void UseParentConsole() {
   // Output already redirected (a pipe, a file) stays where it goes.
   const HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);

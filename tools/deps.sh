@@ -26,7 +26,7 @@ trx_require \
   g++ cmake ninja-build pkg-config ccache \
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev \
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n fonts-noto-cjk \
-  libturbojpeg0-dev libfontconfig-dev \
+  libturbojpeg0-dev \
   libgtest-dev libbenchmark-dev libssl-dev \
   fonts-liberation python3-fonttools \
   fonts-liberation2 fonts-dejavu fonts-noto \

@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/faces.h"
 #include "app/language.h"
 #include "app/startup.h"
 #include "link/debuglog.h"
@@ -47,9 +46,7 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "trx61-utility: %s\n", qPrintable(optionError));
     return 2;
   }
-  trx::platform::FontSetup fonts;  // beside the window system's start
   QApplication application(argc, argv);
-  fonts.Then(trx::app::PrepareFonts);
   trx::app::UseLanguage(ChosenLanguage(languageOption));
   if (trx::link::DebugEnabled())
     trx::link::DebugLine(QString("language %1, of the system's %2")
