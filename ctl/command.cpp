@@ -65,7 +65,7 @@ bool Terminal(std::FILE* f) {
 #endif
 }
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
+QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
 
 int Finish(int status) {
   std::ostream& out = TheConsole().out;

@@ -7,6 +7,7 @@
 #include <QString>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ctl/jobs.h"
@@ -41,7 +42,7 @@ int Interrupted();
 // A session's surroundings on the command line: notes on standard error, interrupts by signal.
 Surroundings CommandLine();
 bool Terminal(std::FILE* f);
-QString Q(const std::string& s);
+QString Q(std::string_view s);
 // Standard output must have taken everything: a full disk is a failure, not a success.
 int Finish(int status);
 bool Open(Session& session);  // says why when it cannot

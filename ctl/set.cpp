@@ -20,14 +20,6 @@ int Refuse(const std::string& why) {
 
 // The options that name a change, read into the changes as apply reads a row's cells.
 struct ChangeOptions {
-  QCommandLineOption host{"host", "Host name (up to 31 characters).", "NAME"};
-  QCommandLineOption essid{"essid", "ESSID (1 to 32 characters).", "TEXT"};
-  QCommandLineOption channel{"channel", "Channel number, one of the access point's domain.", "N"};
-  QCommandLineOption dhcp{"dhcp", "Address from a DHCP server."};
-  QCommandLineOption ip{"ip", "Fixed IP address (turns DHCP off).", "A"};
-  QCommandLineOption mask{"mask", "Net mask (with --ip on a device that uses DHCP).", "M"};
-  QCommandLineOption gateway{"gateway", "Gateway (with --ip on a device that uses DHCP).", "G"};
-  QCommandLineOption wep{"wep", "WEP: off, 64, 128 or 256.", "SIZE"};
   QCommandLineOption phrase{"passphrase",
                             "Pass phrase the keys are made from (seen by other users of this "
                             "PC while it runs: prefer --passphrase-file).",
@@ -41,26 +33,23 @@ struct ChangeOptions {
   QCommandLineOption key2{"key2", "Key 2.", "HEX"};
   QCommandLineOption key3{"key3", "Key 3.", "HEX"};
   QCommandLineOption key4{"key4", "Key 4.", "HEX"};
-  // Settings that write themselves bring their options from the table.
-  QList<QCommandLineOption> byTable = [] {
-    QList<QCommandLineOption> options;
-    for (const link::Setting* s : link::ComparedSettings())
-      if (s->written)
-        for (const std::string_view column : link::Columns(*s))
-          options.append({QString::fromUtf8(column.data(), static_cast<qsizetype>(column.size())).replace('_', '-'),
-                          QString::fromUtf8(s->help.data(), static_cast<qsizetype>(s->help.size())),
-                          QString::fromUtf8(s->valueName.data(), static_cast<qsizetype>(s->valueName.size()))});
-    return options;
-  }();
 
-  void AddTo(QCommandLineParser& p) const {
-    p.addOptions({host, essid, channel, dhcp, ip, mask, gateway, wep, phrase, phraseFile, key1, key2, key3, key4});
-    p.addOptions(byTable);
+  // In the order the settings are shown; most from the table, named after their columns.
+  QList<QCommandLineOption> All() const {
+    QList<QCommandLineOption> options;
+    for (const link::Setting* s : link::ComparedSettings()) {
+      if (s->setting == "passphrase") options << phrase << phraseFile;
+      if (s->setting == "keys") options << key1 << key2 << key3 << key4;
+      if (!s->help.empty()) options.append({Q(s->columns[0]).replace('_', '-'), Q(s->help), Q(s->valueName)});
+    }
+    return options;
   }
+
+  void AddTo(QCommandLineParser& p) const { p.addOptions(All()); }
 
   // The changes named, or nothing when a refusal was said.
   std::optional<Changes> Read(const QCommandLineParser& p) const {
-    if (p.isSet(dhcp) && (p.isSet(ip) || p.isSet(mask) || p.isSet(gateway))) {
+    if (p.isSet("dhcp") && (p.isSet("ip") || p.isSet("mask") || p.isSet("gateway"))) {
       Refuse("--dhcp and a fixed address exclude each other");
       return std::nullopt;
     }
@@ -84,7 +73,7 @@ struct ChangeOptions {
     }
     const auto value = [&](const char* name) -> std::optional<QString> {
       const std::string n = name;
-      if (n == "dhcp") return p.isSet(dhcp) ? std::optional<QString>("yes") : std::nullopt;
+      if (n == "dhcp") return p.isSet("dhcp") ? std::optional<QString>("yes") : std::nullopt;
       if (n == "passphrase") return passphrase;
       // A column of a setting that can be set is the option of its name, with '-' for '_'.
       if (const link::Setting* s = link::SettingOfColumn(name); !s || s->rank == 0) return std::nullopt;

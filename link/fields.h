@@ -52,9 +52,11 @@ struct Setting {
   // How trx61ctl sets it from its column's text: empty when written into the record, else the
   // value's problem (without the column's name). nullptr: not settable, or set by rules of
   // trx61ctl's own (texts a spreadsheet may change, addresses, the channel, WEP and its keys).
-  // A setting with this and a rank is an option of set, and a column apply writes, by itself.
+  // A setting with this and a rank is a column apply writes by itself.
   std::string (*written)(SettingsRecord&, std::string_view text) = nullptr;
-  std::string_view help = {}, valueName = {};  // set's option: what it sets, and its value
+  // set's option, named after the column: what it sets, and its value (none: a switch that
+  // means yes). No help: set has options of its own for it (the pass phrase and the keys).
+  std::string_view help = {}, valueName = {};
 };
 
 // Every setting, in the order trx61ctl shows them; bytes of the record no setting holds are
