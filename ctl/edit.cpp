@@ -277,6 +277,78 @@ std::string AddressProblem(const link::SettingsRecord& r) {
   return {};
 }
 
+namespace {
+
+// The domain stays as the device reported it: the writer names it by its settings code, and
+// sends a code it does not know back as it came (link::kCtlRules). Empty, or why the channel
+// named cannot be written.
+std::string WriteChannel(const Changes& c, const link::Domain* domain, link::SettingsRecord& r) {
+  if (!c.channel) return {};
+  if (!domain || *c.channel < domain->firstChannel || *c.channel > domain->lastChannel)
+    return "channel " + std::to_string(*c.channel) + " is not one of this access point's channels" +
+           (domain ? " (" + std::to_string(domain->firstChannel) + " to " + std::to_string(domain->lastChannel) + ")"
+                   : std::string());
+  r.channel = static_cast<std::uint8_t>(*c.channel - domain->firstChannel + 1);
+  return {};
+}
+
+// WEP, its size and its keys into r, whose pass phrase is already the one to send. Empty, or
+// why they cannot be written.
+std::string WriteWep(const Changes& c, const link::SettingsRecord& device, link::SettingsRecord& r) {
+  // Keys change only when the size or the pass phrase does (made again from the phrase, as
+  // the wizard makes them) or a key is named; otherwise typed keys would be lost.
+  // WEP bytes that cannot be read go back as they came, unless a size is named.
+  const auto readable = link::ReadWepSize(device.wepOn, device.keySize);
+  bool anyKey = false;
+  for (std::size_t k = 0; k < 4; ++k) anyKey = anyKey || c.keys[k] || c.keyFromPhrase[k];
+  // A backup written before key cells were left empty, its phrase edited and its keys not:
+  // they would be written back as typed keys, or (made from the new phrase) differ from the
+  // file on every later run. Only the user can tell which was meant.
+  if (c.passphrase && r.passphrase != device.passphrase && (readable || c.wepSize)) {
+    bool stale = false, other = false;
+    for (std::size_t k = 0; k < 4; ++k)
+      if (c.keys[k]) {
+        const bool same = QString::fromStdString(*c.keys[k]).toUpper().toStdString() == KeyText(device, k);
+        (same && KeyFromPhrase(device, k) ? stale : other) = true;
+      }
+    if (stale && !other)
+      return "passphrase: changed, but the key cells hold the keys of the present pass phrase: empty them to make "
+             "the keys from the new phrase, or type the keys wanted";
+  }
+  if (!readable && !c.wepSize && (c.passphrase || anyKey))
+    return "wep: unreadable on the access point; name the WEP size with the pass phrase or keys";
+  const int current = readable.value_or(0);
+  const int size = c.wepSize.value_or(current);
+  for (std::size_t k = 0; k < 4; ++k)
+    if (c.keys[k])
+      if (std::string problem = KeyProblem(*c.keys[k], k, size == 0 ? 1 : size); !problem.empty()) return problem;
+  if (!readable && !c.wepSize) {
+    // nothing: the WEP bytes as they came
+  } else if (size == 0) {
+    r.wepOn = 0;  // the key size and the other sets keep what they held, as the wizard leaves them
+    // A new phrase makes the set shown while WEP is off, as it would with WEP on: the phrase
+    // and the keys a backup shows then agree, and no old phrase's keys linger.
+    if (r.passphrase != device.passphrase) {
+      const input::FourKeys made = MadeKeys(r.passphrase, 1);
+      for (std::size_t k = 0; k < 4; ++k) SetKey(r, 1, k, made[k]);
+    }
+    for (std::size_t k = 0; k < 4; ++k)
+      if (c.keys[k]) SetKey(r, 1, k, *c.keys[k]);  // the set shown while WEP is off
+  } else {
+    r.wepOn = 1;
+    r.keySize = static_cast<std::uint8_t>(size);
+    const input::FourKeys made = MadeKeys(r.passphrase, size);
+    const bool remade = size != current || r.passphrase != device.passphrase;
+    for (std::size_t k = 0; k < 4; ++k)
+      if (remade || c.keyFromPhrase[k]) SetKey(r, size, k, made[k]);
+    for (std::size_t k = 0; k < 4; ++k)
+      if (c.keys[k]) SetKey(r, size, k, *c.keys[k]);
+  }
+  return {};
+}
+
+}  // namespace
+
 std::optional<link::SettingsRecord> Apply(const Changes& named, const link::SettingsRecord& device, bool force,
                                           std::string* error) {
   const auto refuse = [&](const std::string& why) {
@@ -305,69 +377,8 @@ std::optional<link::SettingsRecord> Apply(const Changes& named, const link::Sett
     return refuse(std::string("the access point uses DHCP: ") + (c.mask ? "mask" : "gateway") +
                   " needs ip as well (a fixed ip turns DHCP off)");
 
-  // The domain stays as the device reported it: the writer names it by its settings code, and
-  // sends a code it does not know back as it came (link::kCtlRules).
-  if (c.channel) {
-    if (!domain || *c.channel < domain->firstChannel || *c.channel > domain->lastChannel) {
-      return refuse(
-          "channel " + std::to_string(*c.channel) + " is not one of this access point's channels" +
-          (domain ? " (" + std::to_string(domain->firstChannel) + " to " + std::to_string(domain->lastChannel) + ")"
-                  : std::string()));
-    }
-    r.channel = static_cast<std::uint8_t>(*c.channel - domain->firstChannel + 1);
-  }
-
-  // Keys change only when the size or the pass phrase does (made again from the phrase, as
-  // the wizard makes them) or a key is named; otherwise typed keys would be lost.
-  // WEP bytes that cannot be read go back as they came, unless a size is named.
-  const auto readable = link::ReadWepSize(device.wepOn, device.keySize);
-  bool anyKey = false;
-  for (std::size_t k = 0; k < 4; ++k) anyKey = anyKey || c.keys[k] || c.keyFromPhrase[k];
-  // A backup written before key cells were left empty, its phrase edited and its keys not:
-  // they would be written back as typed keys, or (made from the new phrase) differ from the
-  // file on every later run. Only the user can tell which was meant.
-  if (c.passphrase && r.passphrase != device.passphrase && (readable || c.wepSize)) {
-    bool stale = false, other = false;
-    for (std::size_t k = 0; k < 4; ++k)
-      if (c.keys[k]) {
-        const bool same = QString::fromStdString(*c.keys[k]).toUpper().toStdString() == KeyText(device, k);
-        (same && KeyFromPhrase(device, k) ? stale : other) = true;
-      }
-    if (stale && !other)
-      return refuse(
-          "passphrase: changed, but the key cells hold the keys of the present pass phrase: empty them to "
-          "make the keys from the new phrase, or type the keys wanted");
-  }
-  if (!readable && !c.wepSize && (c.passphrase || anyKey))
-    return refuse("wep: unreadable on the access point; name the WEP size with the pass phrase or keys");
-  const int current = readable.value_or(0);
-  const int size = c.wepSize.value_or(current);
-  for (std::size_t k = 0; k < 4; ++k)
-    if (c.keys[k])
-      if (std::string problem = KeyProblem(*c.keys[k], k, size == 0 ? 1 : size); !problem.empty())
-        return refuse(problem);
-  if (!readable && !c.wepSize) {
-    // nothing: the WEP bytes as they came
-  } else if (size == 0) {
-    r.wepOn = 0;  // the key size and the other sets keep what they held, as the wizard leaves them
-    // A new phrase makes the set shown while WEP is off, as it would with WEP on: the phrase
-    // and the keys a backup shows then agree, and no old phrase's keys linger.
-    if (r.passphrase != device.passphrase) {
-      const input::FourKeys made = MadeKeys(r.passphrase, 1);
-      for (std::size_t k = 0; k < 4; ++k) SetKey(r, 1, k, made[k]);
-    }
-    for (std::size_t k = 0; k < 4; ++k)
-      if (c.keys[k]) SetKey(r, 1, k, *c.keys[k]);  // the set shown while WEP is off
-  } else {
-    r.wepOn = 1;
-    r.keySize = static_cast<std::uint8_t>(size);
-    const input::FourKeys made = MadeKeys(r.passphrase, size);
-    const bool remade = size != current || r.passphrase != device.passphrase;
-    for (std::size_t k = 0; k < 4; ++k)
-      if (remade || c.keyFromPhrase[k]) SetKey(r, size, k, made[k]);
-    for (std::size_t k = 0; k < 4; ++k)
-      if (c.keys[k]) SetKey(r, size, k, *c.keys[k]);
-  }
+  if (std::string problem = WriteChannel(c, domain, r); !problem.empty()) return refuse(problem);
+  if (std::string problem = WriteWep(c, device, r); !problem.empty()) return refuse(problem);
   for (const auto& [column, text] : c.byTable) WrittenBy(column)->written(r, text);
 
   if (!force && c.SetsAddress() && r.addressMode != 0)
