@@ -68,8 +68,6 @@ class TForm1 : public QWidget {
   // Every control of the form description exists (and has its member); else AllControlsMade
   // follows.
   bool HasAllControls() const { return rest_.empty(); }
-  // Makes the controls still to come, if any, now.
-  void MakeRemainingControls();
 
  signals:
   void AllControlsMade();
@@ -156,6 +154,8 @@ class TForm1 : public QWidget {
  private:
   void BuildFromDescription(Controls when);
   void MakeEntry(const ControlEntry& entry);
+  // Makes the controls still to come, if any, now.
+  void MakeRemainingControls();
   // The tab order, the members and the names, once every control exists.
   void FinishControls();
   // Each member to its control, of those made; with all, every one must exist.
